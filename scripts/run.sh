@@ -1,0 +1,26 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds, lays out the program folder dist/ and starts the program.
+set -euo pipefail
+ROOT="$(cd "$(dirname "$0")/.." && pwd)"
+BUILD="${QV_BUILD_DIR:-$ROOT/build}"
+DIST="$ROOT/dist"
+bash "$ROOT/scripts/deps.sh"
+bash "$ROOT/scripts/build.sh"
+
+# The program folder lives outside the build tree: a rebuild never touches the user's projects,
+# and stock faction files the user put into data/ are never overwritten.
+mkdir -p "$DIST/projects"
+cp -f "$BUILD"/bin/*.so "$DIST"/ 2>/dev/null || true
+for exe in Quorvel regsvr; do
+    [ -x "$BUILD/bin/$exe" ] && cp -f "$BUILD/bin/$exe" "$DIST/"
+done
+if [ -d "$ROOT/data" ]; then
+    cp -rn "$ROOT/data" "$DIST/"
+fi
+
+if [ ! -x "$DIST/Quorvel" ]; then
+    echo "Built. The program itself is not part of this build yet."
+    exit 0
+fi
+[ -f "$DIST/libKolvetra.so" ] && "$DIST/regsvr" "$DIST/libKolvetra.so"
+exec "$DIST/Quorvel"
