@@ -1,0 +1,310 @@
+#include "files.h"
+
+#include "names.h"
+#include "platform/errors/run_time_error.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <dirent.h>
+#include <fcntl.h>
+#include <ftw.h>
+#include <unistd.h>
+
+namespace platform::files {
+
+namespace {
+
+std::vector<std::function<void(const std::string&)>>& Listeners()
+{
+    static std::vector<std::function<void(const std::string&)>> listeners;
+    return listeners;
+}
+
+void NotifyChanged(const std::string& native)
+{
+    for (const auto& listener : Listeners())
+        listener(native);
+}
+
+[[noreturn]] void RaiseErrno(int err, int missing)
+{
+    Raise(ErrorFromErrno(err, missing));
+}
+
+std::string Join(const std::string& folder, const std::string& name)
+{
+    if (!folder.empty() && folder.back() == '/')
+        return folder + name;
+    return folder + "/" + name;
+}
+
+// The entry of `folder` that `component` names without regard to case; "" when none.
+std::string FindIgnoringCase(const std::string& folder, const std::string& component)
+{
+    DIR* dir = opendir(folder.c_str());
+    if (!dir)
+        return {};
+    std::string best;
+    while (dirent* entry = readdir(dir)) {
+        const std::string raw = entry->d_name;
+        if (raw == "." || raw == "..")
+            continue;
+        if (SameNameIgnoringCase(Utf8ToCp1252(raw), component) && (best.empty() || raw < best))
+            best = raw;
+    }
+    closedir(dir);
+    return best;
+}
+
+std::string ParentOf(const std::string& native)
+{
+    const auto slash = native.rfind('/');
+    if (slash == std::string::npos)
+        return ".";
+    if (slash == 0)
+        return "/";
+    return native.substr(0, slash);
+}
+
+std::string BaseNameOf(const std::string& native)
+{
+    const auto slash = native.rfind('/');
+    return slash == std::string::npos ? native : native.substr(slash + 1);
+}
+
+// 0 or the errno of the failed write.
+int WriteAll(int fd, std::string_view content)
+{
+    const char* p = content.data();
+    std::size_t left = content.size();
+    while (left > 0) {
+        const ssize_t n = ::write(fd, p, left);
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            return errno;
+        }
+        p += n;
+        left -= static_cast<std::size_t>(n);
+    }
+    return 0;
+}
+
+std::vector<std::string> List(const Path& folder, bool folders)
+{
+    const std::string native = Resolve(folder);
+    DIR* dir = opendir(native.c_str());
+    if (!dir)
+        RaiseErrno(errno, 76);
+    std::vector<std::string> names;
+    while (dirent* entry = readdir(dir)) {
+        const std::string raw = entry->d_name;
+        if (raw.empty() || raw[0] == '.')
+            continue;
+        struct stat st;
+        if (::stat(Join(native, raw).c_str(), &st) != 0)
+            continue;
+        if (folders ? S_ISDIR(st.st_mode) : S_ISREG(st.st_mode))
+            names.push_back(Utf8ToCp1252(raw));
+    }
+    closedir(dir);
+    std::sort(names.begin(), names.end(), NameLess);
+    return names;
+}
+
+} // namespace
+
+bool Resolve(const Path& path, std::string& native, struct stat* info)
+{
+    struct stat st;
+    struct stat* out = info ? info : &st;
+    native = path.Literal();
+    if (::stat(native.c_str(), out) == 0)
+        return true;
+
+    native = path.base();
+    bool walking = true;
+    for (const std::string& component : path.components()) {
+        const std::string spelled = Cp1252ToUtf8(component);
+        if (walking) {
+            const std::string exact = Join(native, spelled);
+            if (::stat(exact.c_str(), &st) == 0) {
+                native = exact;
+                continue;
+            }
+            const std::string found = FindIgnoringCase(native, component);
+            if (!found.empty()) {
+                native = Join(native, found);
+                continue;
+            }
+            walking = false;
+        }
+        native = Join(native, spelled);
+    }
+    return walking && ::stat(native.c_str(), out) == 0;
+}
+
+std::string Resolve(const Path& path)
+{
+    std::string native;
+    Resolve(path, native);
+    return native;
+}
+
+bool FileExists(const Path& path)
+{
+    std::string native;
+    struct stat st;
+    return Resolve(path, native, &st) && S_ISREG(st.st_mode);
+}
+
+bool FolderExists(const Path& path)
+{
+    std::string native;
+    struct stat st;
+    return Resolve(path, native, &st) && S_ISDIR(st.st_mode);
+}
+
+std::string ReadFile(const Path& path)
+{
+    const std::string native = Resolve(path);
+    const int fd = ::open(native.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        RaiseErrno(errno, 53);
+    std::string content;
+    char buffer[65536];
+    for (;;) {
+        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            const int err = errno;
+            ::close(fd);
+            RaiseErrno(err, 53);
+        }
+        if (n == 0)
+            break;
+        content.append(buffer, static_cast<std::size_t>(n));
+    }
+    ::close(fd);
+    return content;
+}
+
+void WriteFile(const Path& path, std::string_view content, struct stat* written)
+{
+    std::string native;
+    struct stat old;
+    const bool existed = Resolve(path, native, &old);
+    std::string temp = Join(ParentOf(native), "." + BaseNameOf(native) + ".XXXXXX");
+    const int fd = ::mkostemp(temp.data(), O_CLOEXEC);
+    if (fd < 0)
+        RaiseErrno(errno, 76);
+    mode_t mode;
+    if (existed) {
+        mode = old.st_mode & 07777;
+    } else {
+        const mode_t mask = ::umask(0);
+        ::umask(mask);
+        mode = 0666 & ~mask;
+    }
+    int err = ::fchmod(fd, mode) == 0 ? 0 : errno;
+    if (err == 0)
+        err = WriteAll(fd, content);
+    if (err == 0 && written && ::fstat(fd, written) != 0)
+        err = errno;
+    if (::close(fd) != 0 && err == 0)
+        err = errno;
+    if (err != 0) {
+        ::unlink(temp.c_str());
+        RaiseErrno(err, 76);
+    }
+    if (::rename(temp.c_str(), native.c_str()) != 0) {
+        const int err = errno;
+        ::unlink(temp.c_str());
+        RaiseErrno(err, 76);
+    }
+    NotifyChanged(native);
+}
+
+void AppendFile(const Path& path, std::string_view content)
+{
+    const std::string native = Resolve(path);
+    const int fd = ::open(native.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0666);
+    if (fd < 0)
+        RaiseErrno(errno, 76);
+    int err = WriteAll(fd, content);
+    if (::close(fd) != 0 && err == 0)
+        err = errno;
+    NotifyChanged(native);
+    if (err != 0)
+        RaiseErrno(err, 76);
+}
+
+void CreateFolder(const Path& path)
+{
+    const std::string native = Resolve(path);
+    if (::mkdir(native.c_str(), 0777) != 0)
+        Raise(errno == EEXIST ? 75 : ErrorFromErrno(errno, 76));
+}
+
+void DeleteFile(const Path& path)
+{
+    std::string native;
+    struct stat st;
+    if (!Resolve(path, native, &st))
+        Raise(53);
+    if (S_ISDIR(st.st_mode))
+        Raise(53);
+    if (::unlink(native.c_str()) != 0)
+        RaiseErrno(errno, 53);
+    NotifyChanged(native);
+}
+
+void DeleteFolderTree(const Path& path)
+{
+    std::string native;
+    struct stat st;
+    if (!Resolve(path, native, &st) || !S_ISDIR(st.st_mode))
+        Raise(76);
+    const auto remove = [](const char* entry, const struct stat*, int, struct FTW*) {
+        return ::remove(entry) == 0 ? 0 : errno;
+    };
+    const int err = ::nftw(native.c_str(), remove, 16, FTW_DEPTH | FTW_PHYS);
+    NotifyChanged(native);
+    if (err != 0)
+        RaiseErrno(err > 0 ? err : errno, 76);
+}
+
+std::vector<std::string> ListFolders(const Path& folder)
+{
+    return List(folder, true);
+}
+
+std::vector<std::string> ListFiles(const Path& folder)
+{
+    return List(folder, false);
+}
+
+std::vector<std::string> SplitLines(std::string_view text)
+{
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] != '\r')
+            continue;
+        lines.emplace_back(text.substr(start, i - start));
+        if (i + 1 < text.size() && text[i + 1] == '\n')
+            ++i;
+        start = i + 1;
+    }
+    if (start < text.size())
+        lines.emplace_back(text.substr(start));
+    return lines;
+}
+
+void AddChangeListener(std::function<void(const std::string& native)> listener)
+{
+    Listeners().push_back(std::move(listener));
+}
+
+} // namespace platform::files
