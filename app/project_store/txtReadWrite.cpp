@@ -1,0 +1,36 @@
+#include "txtReadWrite.h"
+
+#include "platform/files/files.h"
+
+namespace quorvel {
+
+namespace files = platform::files;
+
+std::string ReadTextFile(const Path& sFile)
+{
+    if (!files::FileExists(sFile))
+        return {};
+    return files::ReadFile(sFile);
+}
+
+void WriteTextFile(const Path& sFile, const std::string& sText)
+{
+    files::WriteFile(sFile, sText + "\r\n");
+}
+
+void AppendTextFile(const Path& sFile, const std::string& sText)
+{
+    files::AppendFile(sFile, sText + "\r\n");
+}
+
+std::string ReadTextLine(const Path& sFile, std::int32_t lLine)
+{
+    if (lLine < 1 || !files::FileExists(sFile))
+        return {};
+    const std::vector<std::string> lines = files::SplitLines(files::ReadFile(sFile));
+    if (static_cast<std::size_t>(lLine) > lines.size())
+        return {};
+    return lines[static_cast<std::size_t>(lLine) - 1];
+}
+
+} // namespace quorvel
