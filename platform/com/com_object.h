@@ -10,13 +10,11 @@ namespace platform::com {
 // Live objects and server locks of the module (shared library or program) that the code is
 // compiled into. Hidden, so that every library keeps its own counts for DllCanUnloadNow even
 // when several libraries are loaded into one process.
-[[gnu::visibility("hidden")]] inline std::atomic<long>& ModuleObjectCount()
-{
+[[gnu::visibility("hidden")]] inline std::atomic<long>& ModuleObjectCount() {
     static std::atomic<long> count{0};
     return count;
 }
-[[gnu::visibility("hidden")]] inline std::atomic<long>& ModuleLockCount()
-{
+[[gnu::visibility("hidden")]] inline std::atomic<long>& ModuleLockCount() {
     static std::atomic<long> count{0};
     return count;
 }
@@ -24,9 +22,7 @@ namespace platform::com {
 namespace detail {
 
 // Walks I, I::Base, ... (short of IUnknown, which the caller answers) for `iid`.
-template <class Self, class I>
-bool FindInterface(Self* self, const Guid& iid, void** out)
-{
+template <class Self, class I> bool FindInterface(Self* self, const Guid& iid, void** out) {
     if constexpr (std::is_same_v<I, IUnknown> || std::is_void_v<I>) {
         return false;
     } else {
@@ -38,21 +34,16 @@ bool FindInterface(Self* self, const Guid& iid, void** out)
     }
 }
 
-template <class First, class...>
-struct FirstOf {
-    using type = First;
-};
+template <class First, class...> struct FirstOf { using type = First; };
 
 } // namespace detail
 
 // IUnknown, implemented once: reference counting and the interface query for every
 // interface in `Interfaces` and the ones they extend. A new object starts with one
 // reference, which MakeObject hands to a ComPtr.
-template <class... Interfaces>
-class ComObject : public Interfaces... {
+template <class... Interfaces> class ComObject : public Interfaces... {
 public:
-    HRESULT QueryInterface(const Guid& iid, void** out) override
-    {
+    HRESULT QueryInterface(const Guid& iid, void** out) override {
         if (!out)
             return E_POINTER;
         *out = nullptr;
@@ -67,8 +58,7 @@ public:
 
     std::uint32_t AddRef() override { return ++m_refs; }
 
-    [[gnu::visibility("hidden")]] std::uint32_t Release() override
-    {
+    [[gnu::visibility("hidden")]] std::uint32_t Release() override {
         std::uint32_t left = --m_refs;
         if (left == 0)
             delete this;
@@ -87,9 +77,7 @@ private:
 };
 
 // Creates an object of a ComObject-derived class and owns its first reference.
-template <class T, class... Args>
-ComPtr<T> MakeObject(Args&&... args)
-{
+template <class T, class... Args> ComPtr<T> MakeObject(Args&&... args) {
     return ComPtr<T>::Attach(new T(std::forward<Args>(args)...));
 }
 

@@ -13,16 +13,14 @@ namespace platform::com {
 
 namespace {
 
-void Tell(std::string* error, std::string text)
-{
+void Tell(std::string* error, std::string text) {
     if (error)
         *error = std::move(text);
 }
 
 // Loaded libraries by path; never closed, since objects and factories may still point into
 // them long after the last creation.
-void* LoadLibrary(const std::string& path, std::string* error)
-{
+void* LoadLibrary(const std::string& path, std::string* error) {
     static std::mutex mutex;
     static std::map<std::string, void*> loaded;
     std::lock_guard lock(mutex);
@@ -32,16 +30,15 @@ void* LoadLibrary(const std::string& path, std::string* error)
     void* handle = ::dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
     if (!handle) {
         const char* why = ::dlerror();
-        Tell(error, "its library " + path + " could not be loaded (" + (why ? why : "unknown") +
-                        ")");
+        Tell(error,
+             "its library " + path + " could not be loaded (" + (why ? why : "unknown") + ")");
         return nullptr;
     }
     loaded.emplace(path, handle);
     return handle;
 }
 
-[[noreturn]] void RaiseCannotCreate(std::string_view name, HRESULT hr, const std::string& why)
-{
+[[noreturn]] void RaiseCannotCreate(std::string_view name, HRESULT hr, const std::string& why) {
     std::string text = "ActiveX component can't create object: class " + std::string(name);
     if (hr == REGDB_E_CLASSNOTREG || hr == CO_E_CLASSSTRING)
         text += " is not registered; register its library with regsvr";
@@ -52,9 +49,7 @@ void* LoadLibrary(const std::string& path, std::string* error)
     throw RunTimeError(429, text);
 }
 
-template <class T>
-ComPtr<T> Create(const Guid& clsid, std::string_view name)
-{
+template <class T> ComPtr<T> Create(const Guid& clsid, std::string_view name) {
     ComPtr<T> object;
     std::string why;
     HRESULT hr = CreateInstance(clsid, T::iid, object.put_void(), &why);
@@ -65,8 +60,7 @@ ComPtr<T> Create(const Guid& clsid, std::string_view name)
 
 } // namespace
 
-HRESULT ClsidFromProgId(std::string_view progId, Guid* clsid, std::string* error)
-{
+HRESULT ClsidFromProgId(std::string_view progId, Guid* clsid, std::string* error) {
     if (!clsid)
         return E_POINTER;
     *clsid = Guid{};
@@ -85,8 +79,7 @@ HRESULT ClsidFromProgId(std::string_view progId, Guid* clsid, std::string* error
     }
 }
 
-HRESULT GetClassObject(const Guid& clsid, const Guid& iid, void** out, std::string* error)
-{
+HRESULT GetClassObject(const Guid& clsid, const Guid& iid, void** out, std::string* error) {
     if (!out)
         return E_POINTER;
     *out = nullptr;
@@ -115,8 +108,7 @@ HRESULT GetClassObject(const Guid& clsid, const Guid& iid, void** out, std::stri
     return getClassObject(&clsid, &iid, out);
 }
 
-HRESULT CreateInstance(const Guid& clsid, const Guid& iid, void** out, std::string* error)
-{
+HRESULT CreateInstance(const Guid& clsid, const Guid& iid, void** out, std::string* error) {
     if (!out)
         return E_POINTER;
     *out = nullptr;
@@ -127,8 +119,7 @@ HRESULT CreateInstance(const Guid& clsid, const Guid& iid, void** out, std::stri
     return factory->CreateInstance(nullptr, iid, out);
 }
 
-ComPtr<IDispatch> CreateObject(std::string_view classOrProgId)
-{
+ComPtr<IDispatch> CreateObject(std::string_view classOrProgId) {
     std::optional<Guid> clsid = Guid::Parse(classOrProgId);
     if (!clsid) {
         Guid found;
@@ -141,8 +132,7 @@ ComPtr<IDispatch> CreateObject(std::string_view classOrProgId)
     return Create<IDispatch>(*clsid, classOrProgId);
 }
 
-ComPtr<IUnknown> CreateObjectByClass(const Guid& clsid)
-{
+ComPtr<IUnknown> CreateObjectByClass(const Guid& clsid) {
     return Create<IUnknown>(clsid, clsid.ToString());
 }
 

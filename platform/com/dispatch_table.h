@@ -15,8 +15,7 @@ namespace platform::com {
 
 // One member of a late-bound interface: a property has a getter and/or a setter, a method
 // has `method`. Leave the parts a member lacks empty.
-template <class T>
-struct DispatchMember {
+template <class T> struct DispatchMember {
     const char* name;
     DispId id;
     std::function<Variant(T&)> get;
@@ -28,16 +27,12 @@ struct DispatchMember {
 // Members raise run-time errors freely; Invoke turns them into result codes (13 into
 // DISP_E_TYPEMISMATCH, 6 into DISP_E_OVERFLOW, any other into DISP_E_EXCEPTION), always with
 // the number and description in the ExcepInfo, so a late-bound caller raises the same error.
-template <class T>
-class DispatchTable {
+template <class T> class DispatchTable {
 public:
     DispatchTable(std::initializer_list<DispatchMember<T>> members)
-        : m_members(members)
-    {
-    }
+        : m_members(members) {}
 
-    const DispatchMember<T>* Find(DispId id) const
-    {
+    const DispatchMember<T>* Find(DispId id) const {
         for (const auto& m : m_members) {
             if (m.id == id)
                 return &m;
@@ -45,8 +40,7 @@ public:
         return nullptr;
     }
 
-    const DispatchMember<T>* Find(std::string_view name) const
-    {
+    const DispatchMember<T>* Find(std::string_view name) const {
         for (const auto& m : m_members) {
             if (NamesEqual(m.name, name))
                 return &m;
@@ -54,8 +48,7 @@ public:
         return nullptr;
     }
 
-    HRESULT GetIDsOfNames(std::string_view name, DispId* id) const
-    {
+    HRESULT GetIDsOfNames(std::string_view name, DispId* id) const {
         if (!id)
             return E_POINTER;
         *id = DISPID_UNKNOWN;
@@ -67,8 +60,7 @@ public:
     }
 
     HRESULT Invoke(T& self, DispId id, std::uint16_t flags, std::vector<Variant>& args,
-                   Variant* result, ExcepInfo* excep) const
-    {
+                   Variant* result, ExcepInfo* excep) const {
         const DispatchMember<T>* m = Find(id);
         if (!m)
             return DISP_E_MEMBERNOTFOUND;
@@ -101,7 +93,7 @@ public:
         } catch (const RunTimeError& e) {
             if (excep)
                 *excep = ExcepInfo{e.number(), e.description()};
-            return e.number() == 13 ? DISP_E_TYPEMISMATCH
+            return e.number() == 13  ? DISP_E_TYPEMISMATCH
                    : e.number() == 6 ? DISP_E_OVERFLOW
                                      : DISP_E_EXCEPTION;
         } catch (const std::bad_alloc&) {
@@ -125,14 +117,12 @@ private:
 template <class Derived, class... Interfaces>
 class DispatchObject : public ComObject<Interfaces...> {
 public:
-    HRESULT GetIDsOfNames(std::string_view name, DispId* id) override
-    {
+    HRESULT GetIDsOfNames(std::string_view name, DispId* id) override {
         return Derived::Members().GetIDsOfNames(name, id);
     }
 
     HRESULT Invoke(DispId id, std::uint16_t flags, std::vector<Variant>& args, Variant* result,
-                   ExcepInfo* excep) override
-    {
+                   ExcepInfo* excep) override {
         return Derived::Members().Invoke(static_cast<Derived&>(*this), id, flags, args, result,
                                          excep);
     }

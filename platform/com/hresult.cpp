@@ -4,8 +4,7 @@
 
 namespace platform::com {
 
-std::string HResultText(HRESULT hr)
-{
+std::string HResultText(HRESULT hr) {
     struct Name {
         HRESULT code;
         const char* name;

@@ -55,10 +55,8 @@ std::string ModuleFileOf(const void* address);
 namespace detail {
 
 // Compiled into the serving library (hidden), so that the factory counts there.
-[[gnu::visibility("hidden")]] inline HRESULT ServeClassObject(const ServerDescription& server,
-                                                             const Guid* clsid, const Guid* iid,
-                                                             void** out)
-{
+[[gnu::visibility("hidden")]] inline HRESULT
+ServeClassObject(const ServerDescription& server, const Guid* clsid, const Guid* iid, void** out) {
     if (!out)
         return E_POINTER;
     *out = nullptr;
@@ -71,8 +69,7 @@ namespace detail {
     return CLASS_E_CLASSNOTAVAILABLE;
 }
 
-[[gnu::visibility("hidden")]] inline HRESULT CanUnloadNow()
-{
+[[gnu::visibility("hidden")]] inline HRESULT CanUnloadNow() {
     return ModuleObjectCount() == 0 && ModuleLockCount() == 0 ? S_OK : S_FALSE;
 }
 
@@ -87,47 +84,41 @@ namespace detail {
 //     QV_IN_PROCESS_SERVER(DescribeServer)
 //
 // Every export catches what its body throws and returns a result code.
-#define QV_IN_PROCESS_SERVER(describe)                                                        \
-    extern "C" __attribute__((visibility("default"))) ::platform::com::HRESULT                \
-    DllRegisterServer()                                                                        \
-    {                                                                                          \
-        try {                                                                                  \
-            return ::platform::com::RegisterServer(                                            \
-                describe(),                                                                    \
+#define QV_IN_PROCESS_SERVER(describe)                                                             \
+    extern "C" __attribute__((visibility("default"))) ::platform::com::HRESULT                     \
+    DllRegisterServer() {                                                                          \
+        try {                                                                                      \
+            return ::platform::com::RegisterServer(                                                \
+                describe(),                                                                        \
                 ::platform::com::ModuleFileOf(reinterpret_cast<const void*>(&DllRegisterServer))); \
-        } catch (...) {                                                                        \
-            return ::platform::com::SELFREG_E_CLASS;                                           \
-        }                                                                                      \
-    }                                                                                          \
-    extern "C" __attribute__((visibility("default"))) ::platform::com::HRESULT                \
-    DllUnregisterServer()                                                                      \
-    {                                                                                          \
-        try {                                                                                  \
-            return ::platform::com::UnregisterServer(                                          \
-                describe(), ::platform::com::ModuleFileOf(                                     \
-                                reinterpret_cast<const void*>(&DllUnregisterServer)));         \
-        } catch (...) {                                                                        \
-            return ::platform::com::SELFREG_E_CLASS;                                           \
-        }                                                                                      \
-    }                                                                                          \
-    extern "C" __attribute__((visibility("default"))) ::platform::com::HRESULT                \
-    DllGetClassObject(const ::platform::com::Guid* clsid, const ::platform::com::Guid* iid,    \
-                      void** out)                                                              \
-    {                                                                                          \
-        try {                                                                                  \
-            return ::platform::com::detail::ServeClassObject(describe(), clsid, iid, out);     \
-        } catch (const std::bad_alloc&) {                                                      \
-            return ::platform::com::E_OUTOFMEMORY;                                             \
-        } catch (...) {                                                                        \
-            return ::platform::com::E_UNEXPECTED;                                              \
-        }                                                                                      \
-    }                                                                                          \
-    extern "C" __attribute__((visibility("default"))) ::platform::com::HRESULT                \
-    DllCanUnloadNow()                                                                          \
-    {                                                                                          \
-        try {                                                                                  \
-            return ::platform::com::detail::CanUnloadNow();                                    \
-        } catch (...) {                                                                        \
-            return ::platform::com::S_FALSE;                                                   \
-        }                                                                                      \
+        } catch (...) {                                                                            \
+            return ::platform::com::SELFREG_E_CLASS;                                               \
+        }                                                                                          \
+    }                                                                                              \
+    extern "C" __attribute__((visibility("default"))) ::platform::com::HRESULT                     \
+    DllUnregisterServer() {                                                                        \
+        try {                                                                                      \
+            return ::platform::com::UnregisterServer(                                              \
+                describe(), ::platform::com::ModuleFileOf(                                         \
+                                reinterpret_cast<const void*>(&DllUnregisterServer)));             \
+        } catch (...) {                                                                            \
+            return ::platform::com::SELFREG_E_CLASS;                                               \
+        }                                                                                          \
+    }                                                                                              \
+    extern "C" __attribute__((visibility("default"))) ::platform::com::HRESULT DllGetClassObject(  \
+        const ::platform::com::Guid* clsid, const ::platform::com::Guid* iid, void** out) {        \
+        try {                                                                                      \
+            return ::platform::com::detail::ServeClassObject(describe(), clsid, iid, out);         \
+        } catch (const std::bad_alloc&) {                                                          \
+            return ::platform::com::E_OUTOFMEMORY;                                                 \
+        } catch (...) {                                                                            \
+            return ::platform::com::E_UNEXPECTED;                                                  \
+        }                                                                                          \
+    }                                                                                              \
+    extern "C" __attribute__((visibility("default"))) ::platform::com::HRESULT DllCanUnloadNow() { \
+        try {                                                                                      \
+            return ::platform::com::detail::CanUnloadNow();                                        \
+        } catch (...) {                                                                            \
+            return ::platform::com::S_FALSE;                                                       \
+        }                                                                                          \
     }

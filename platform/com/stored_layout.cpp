@@ -13,16 +13,14 @@ namespace {
 
 constexpr const char* kEol = "\r\n";
 
-std::string FormatNumber(double value)
-{
+std::string FormatNumber(double value) {
     // The shortest text that reads back as the same double.
     char buf[32];
     auto [end, ec] = std::to_chars(buf, buf + sizeof buf, value);
     return std::string(buf, end);
 }
 
-std::string Quote(std::string_view text)
-{
+std::string Quote(std::string_view text) {
     std::string out = "\"";
     for (char ch : text) {
         unsigned char c = static_cast<unsigned char>(ch);
@@ -60,12 +58,9 @@ class ValueReader {
 public:
     ValueReader(std::string_view text, int line)
         : m_text(text)
-        , m_line(line)
-    {
-    }
+        , m_line(line) {}
 
-    Variant ReadValue()
-    {
+    Variant ReadValue() {
         SkipBlanks();
         if (AtEnd())
             Fail("a value is missing");
@@ -92,15 +87,13 @@ public:
         Fail("unknown value \"" + word + "\"");
     }
 
-    void ExpectEnd()
-    {
+    void ExpectEnd() {
         SkipBlanks();
         if (!AtEnd())
             Fail("unexpected text after the value");
     }
 
-    [[noreturn]] void Fail(const std::string& what) const
-    {
+    [[noreturn]] void Fail(const std::string& what) const {
         throw RunTimeError(380, "Invalid property value: stored layout line " +
                                     std::to_string(m_line) + ": " + what);
     }
@@ -108,22 +101,19 @@ public:
 private:
     bool AtEnd() const { return m_pos >= m_text.size(); }
 
-    void SkipBlanks()
-    {
+    void SkipBlanks() {
         while (!AtEnd() && (m_text[m_pos] == ' ' || m_text[m_pos] == '\t'))
             ++m_pos;
     }
 
-    void Expect(char c)
-    {
+    void Expect(char c) {
         SkipBlanks();
         if (AtEnd() || m_text[m_pos] != c)
             Fail(std::string("'") + c + "' expected");
         ++m_pos;
     }
 
-    bool Accept(char c)
-    {
+    bool Accept(char c) {
         SkipBlanks();
         if (!AtEnd() && m_text[m_pos] == c) {
             ++m_pos;
@@ -132,20 +122,18 @@ private:
         return false;
     }
 
-    std::string ReadWord()
-    {
+    std::string ReadWord() {
         SkipBlanks();
         std::size_t start = m_pos;
-        while (!AtEnd() && (std::isalnum(static_cast<unsigned char>(m_text[m_pos])) ||
-                            m_text[m_pos] == '_'))
+        while (!AtEnd() &&
+               (std::isalnum(static_cast<unsigned char>(m_text[m_pos])) || m_text[m_pos] == '_'))
             ++m_pos;
         if (start == m_pos)
             Fail("a value is expected");
         return std::string(m_text.substr(start, m_pos - start));
     }
 
-    std::string ReadString()
-    {
+    std::string ReadString() {
         Expect('"');
         std::string out;
         for (;;) {
@@ -177,9 +165,9 @@ private:
                 break;
             case 'x': {
                 unsigned value = 0;
-                auto [end, ec] = std::from_chars(m_text.data() + m_pos,
-                                                 m_text.data() + std::min(m_pos + 2, m_text.size()),
-                                                 value, 16);
+                auto [end, ec] =
+                    std::from_chars(m_text.data() + m_pos,
+                                    m_text.data() + std::min(m_pos + 2, m_text.size()), value, 16);
                 if (ec != std::errc() || end != m_text.data() + m_pos + 2)
                     Fail("\\x needs two hex digits");
                 m_pos += 2;
@@ -192,8 +180,7 @@ private:
         }
     }
 
-    OleColor ReadColor()
-    {
+    OleColor ReadColor() {
         if (m_text.substr(m_pos, 2) != "&H" && m_text.substr(m_pos, 2) != "&h")
             Fail("a colour is written &H followed by hex digits");
         m_pos += 2;
@@ -206,12 +193,11 @@ private:
         return OleColor{value};
     }
 
-    double ReadRawNumber(std::string* spelled = nullptr)
-    {
+    double ReadRawNumber(std::string* spelled = nullptr) {
         SkipBlanks();
         std::size_t start = m_pos;
-        while (!AtEnd() && std::string_view("+-.0123456789eE").find(m_text[m_pos]) !=
-                               std::string_view::npos)
+        while (!AtEnd() &&
+               std::string_view("+-.0123456789eE").find(m_text[m_pos]) != std::string_view::npos)
             ++m_pos;
         std::string_view digits = m_text.substr(start, m_pos - start);
         if (spelled)
@@ -223,8 +209,7 @@ private:
         }
     }
 
-    Variant ReadNumber()
-    {
+    Variant ReadNumber() {
         std::string spelled;
         double value = ReadRawNumber(&spelled);
         char suffix = AtEnd() ? '\0' : m_text[m_pos];
@@ -240,7 +225,8 @@ private:
             return Variant(static_cast<std::int16_t>(value));
         case '&':
             ++m_pos;
-            whole(std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max());
+            whole(std::numeric_limits<std::int32_t>::min(),
+                  std::numeric_limits<std::int32_t>::max());
             return Variant(static_cast<std::int32_t>(value));
         case '#':
             ++m_pos;
@@ -254,8 +240,7 @@ private:
         }
     }
 
-    std::int16_t ReadSmallInteger()
-    {
+    std::int16_t ReadSmallInteger() {
         double value = ReadRawNumber();
         if (value != static_cast<double>(static_cast<std::int64_t>(value)) || value < -32768 ||
             value > 32767)
@@ -263,8 +248,7 @@ private:
         return static_cast<std::int16_t>(value);
     }
 
-    StdFont ReadFont()
-    {
+    StdFont ReadFont() {
         StdFont font;
         Expect('(');
         SkipBlanks();
@@ -295,16 +279,15 @@ private:
         return font;
     }
 
-    Picture ReadPicture()
-    {
+    Picture ReadPicture() {
         Expect('(');
         SkipBlanks();
         if (AtEnd() || m_text[m_pos] != '"')
             Fail("a picture holds its PNG bytes in base64, in quotes");
         std::string base64 = ReadString();
         Expect(')');
-        auto decoded = QByteArray::fromBase64Encoding(
-            QByteArray::fromStdString(base64), QByteArray::AbortOnBase64DecodingErrors);
+        auto decoded = QByteArray::fromBase64Encoding(QByteArray::fromStdString(base64),
+                                                      QByteArray::AbortOnBase64DecodingErrors);
         if (!decoded)
             Fail("the picture is not valid base64");
         Picture picture = Picture::FromPng(*decoded);
@@ -318,15 +301,13 @@ private:
     int m_line;
 };
 
-bool IsNameChar(char c)
-{
+bool IsNameChar(char c) {
     return std::isalnum(static_cast<unsigned char>(c)) || c == '_';
 }
 
 } // namespace
 
-const StoredControl* StoredLayout::Find(std::string_view name) const
-{
+const StoredControl* StoredLayout::Find(std::string_view name) const {
     for (const StoredControl& c : controls) {
         if (NamesEqual(c.name, name))
             return &c;
@@ -334,8 +315,7 @@ const StoredControl* StoredLayout::Find(std::string_view name) const
     return nullptr;
 }
 
-std::string FormatStoredValue(const Variant& value)
-{
+std::string FormatStoredValue(const Variant& value) {
     switch (value.Type()) {
     case VarType::Empty:
         return "Empty";
@@ -380,8 +360,7 @@ std::string FormatStoredValue(const Variant& value)
     throw RunTimeError(13, "Type mismatch: an object reference cannot be stored in a layout");
 }
 
-std::string WriteStoredLayout(const StoredLayout& layout)
-{
+std::string WriteStoredLayout(const StoredLayout& layout) {
     std::string out;
     for (const StoredControl& c : layout.controls) {
         out += "Begin " + c.classId + " " + c.name + kEol;
@@ -392,8 +371,7 @@ std::string WriteStoredLayout(const StoredLayout& layout)
     return out;
 }
 
-StoredLayout ParseStoredLayout(std::string_view text)
-{
+StoredLayout ParseStoredLayout(std::string_view text) {
     StoredLayout layout;
     StoredControl* current = nullptr;
     int lineNumber = 0;

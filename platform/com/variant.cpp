@@ -3,8 +3,8 @@
 #include "platform/com/names.h"
 #include "platform/errors/run_time_error.h"
 
-#include <charconv>
 #include <cctype>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <limits>
@@ -19,48 +19,27 @@ constexpr int kOverflow = 6;
 } // namespace
 
 Variant::Variant(bool value)
-    : m_value(value)
-{
-}
+    : m_value(value) {}
 Variant::Variant(std::int16_t value)
-    : m_value(value)
-{
-}
+    : m_value(value) {}
 Variant::Variant(std::int32_t value)
-    : m_value(value)
-{
-}
+    : m_value(value) {}
 Variant::Variant(double value)
-    : m_value(value)
-{
-}
+    : m_value(value) {}
 Variant::Variant(std::string value)
-    : m_value(std::move(value))
-{
-}
+    : m_value(std::move(value)) {}
 Variant::Variant(const char* value)
-    : m_value(std::string(value))
-{
-}
+    : m_value(std::string(value)) {}
 Variant::Variant(OleColor value)
-    : m_value(value)
-{
-}
+    : m_value(value) {}
 Variant::Variant(StdFont value)
-    : m_value(std::move(value))
-{
-}
+    : m_value(std::move(value)) {}
 Variant::Variant(Picture value)
-    : m_value(std::move(value))
-{
-}
+    : m_value(std::move(value)) {}
 Variant::Variant(ComPtr<IDispatch> value)
-    : m_value(std::move(value))
-{
-}
+    : m_value(std::move(value)) {}
 
-bool Variant::IsNumeric() const
-{
+bool Variant::IsNumeric() const {
     switch (Type()) {
     case VarType::Boolean:
     case VarType::Integer:
@@ -73,8 +52,7 @@ bool Variant::IsNumeric() const
     }
 }
 
-double Variant::ToDouble() const
-{
+double Variant::ToDouble() const {
     switch (Type()) {
     case VarType::Empty:
         return 0;
@@ -95,8 +73,7 @@ double Variant::ToDouble() const
     }
 }
 
-bool Variant::ToBool() const
-{
+bool Variant::ToBool() const {
     if (Type() == VarType::Boolean)
         return std::get<bool>(m_value);
     if (Type() == VarType::String) {
@@ -109,27 +86,24 @@ bool Variant::ToBool() const
     return ToDouble() != 0;
 }
 
-std::int32_t Variant::ToInt32() const
-{
+std::int32_t Variant::ToInt32() const {
     switch (Type()) {
     case VarType::Long:
         return std::get<std::int32_t>(m_value);
     case VarType::Color:
         return static_cast<std::int32_t>(std::get<OleColor>(m_value).value);
     default:
-        return static_cast<std::int32_t>(RoundToInteger(
-            ToDouble(), std::numeric_limits<std::int32_t>::min(),
-            std::numeric_limits<std::int32_t>::max()));
+        return static_cast<std::int32_t>(RoundToInteger(ToDouble(),
+                                                        std::numeric_limits<std::int32_t>::min(),
+                                                        std::numeric_limits<std::int32_t>::max()));
     }
 }
 
-std::int16_t Variant::ToInt16() const
-{
+std::int16_t Variant::ToInt16() const {
     return static_cast<std::int16_t>(RoundToInteger(ToDouble(), -32768, 32767));
 }
 
-OleColor Variant::ToColor() const
-{
+OleColor Variant::ToColor() const {
     if (Type() == VarType::Color)
         return std::get<OleColor>(m_value);
     // Accepts both the signed reading (-2147483640) and the unsigned one (2147483656).
@@ -138,8 +112,7 @@ OleColor Variant::ToColor() const
     return OleColor{static_cast<std::uint32_t>(n)};
 }
 
-std::string Variant::ToString() const
-{
+std::string Variant::ToString() const {
     switch (Type()) {
     case VarType::Empty:
         return "";
@@ -162,15 +135,13 @@ std::string Variant::ToString() const
     }
 }
 
-StdFont Variant::ToFont() const
-{
+StdFont Variant::ToFont() const {
     if (Type() != VarType::Font)
         Raise(kTypeMismatch);
     return std::get<StdFont>(m_value);
 }
 
-Picture Variant::ToPicture() const
-{
+Picture Variant::ToPicture() const {
     if (Type() == VarType::Picture)
         return std::get<Picture>(m_value);
     if (Type() == VarType::Object && !std::get<ComPtr<IDispatch>>(m_value))
@@ -178,15 +149,13 @@ Picture Variant::ToPicture() const
     Raise(kTypeMismatch);
 }
 
-ComPtr<IDispatch> Variant::ToObject() const
-{
+ComPtr<IDispatch> Variant::ToObject() const {
     if (Type() != VarType::Object)
         Raise(kTypeMismatch);
     return std::get<ComPtr<IDispatch>>(m_value);
 }
 
-bool ValuesEqual(const Variant& a, const Variant& b)
-{
+bool ValuesEqual(const Variant& a, const Variant& b) {
     auto isNothing = [](const Variant& v) {
         return (v.Type() == VarType::Picture && v.ToPicture().IsNone()) ||
                (v.Type() == VarType::Object && !v.ToObject());
@@ -195,7 +164,8 @@ bool ValuesEqual(const Variant& a, const Variant& b)
         return true;
     if ((a.IsNumeric() || a.IsEmpty()) && (b.IsNumeric() || b.IsEmpty()))
         return a.ToDouble() == b.ToDouble();
-    if ((a.Type() == VarType::String || a.IsEmpty()) && (b.Type() == VarType::String || b.IsEmpty()))
+    if ((a.Type() == VarType::String || a.IsEmpty()) &&
+        (b.Type() == VarType::String || b.IsEmpty()))
         return a.ToString() == b.ToString();
     if (isNothing(a) && isNothing(b))
         return true;
@@ -204,8 +174,7 @@ bool ValuesEqual(const Variant& a, const Variant& b)
     return a == b;
 }
 
-std::string FormatDouble(double value)
-{
+std::string FormatDouble(double value) {
     if (value == 0)
         return "0"; // also for -0
     char buf[40];
@@ -213,8 +182,7 @@ std::string FormatDouble(double value)
     return buf;
 }
 
-double ParseNumber(std::string_view text)
-{
+double ParseNumber(std::string_view text) {
     std::string_view t = TrimBlanks(text);
     bool negative = false;
     if (!t.empty() && (t.front() == '+' || t.front() == '-')) {
@@ -223,19 +191,17 @@ double ParseNumber(std::string_view text)
     }
     // from_chars ignores the locale that the toolkit may have switched the process to.
     double value = 0;
-    auto [end, ec] = std::from_chars(t.data(), t.data() + t.size(), value,
-                                     std::chars_format::general);
+    auto [end, ec] =
+        std::from_chars(t.data(), t.data() + t.size(), value, std::chars_format::general);
     if (t.empty() || !(std::isdigit(static_cast<unsigned char>(t.front())) || t.front() == '.') ||
-        ec == std::errc::invalid_argument ||
-        end != t.data() + t.size())
+        ec == std::errc::invalid_argument || end != t.data() + t.size())
         Raise(kTypeMismatch);
     if (ec == std::errc::result_out_of_range)
         Raise(kOverflow);
     return negative ? -value : value;
 }
 
-std::int64_t RoundToInteger(double value, std::int64_t low, std::int64_t high)
-{
+std::int64_t RoundToInteger(double value, std::int64_t low, std::int64_t high) {
     if (std::isnan(value))
         Raise(kOverflow);
     double rounded = std::nearbyint(value); // the default rounding mode: half to even

@@ -17,8 +17,7 @@ namespace platform::registry {
 
 namespace {
 
-bool EqualsNoCase(std::string_view a, std::string_view b)
-{
+bool EqualsNoCase(std::string_view a, std::string_view b) {
     return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
         auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? char(c + 32) : c; };
         return lower(x) == lower(y);
@@ -26,15 +25,13 @@ bool EqualsNoCase(std::string_view a, std::string_view b)
 }
 
 template <class Entry, class Key>
-auto FindIn(std::vector<Entry>& entries, std::string_view key, Key Entry::*field)
-{
+auto FindIn(std::vector<Entry>& entries, std::string_view key, Key Entry::*field) {
     return std::find_if(entries.begin(), entries.end(),
                         [&](const Entry& e) { return EqualsNoCase(e.*field, key); });
 }
 
 template <class Entry, class Key>
-void SetIn(std::vector<Entry>& entries, const Entry& entry, Key Entry::*field)
-{
+void SetIn(std::vector<Entry>& entries, const Entry& entry, Key Entry::*field) {
     auto it = FindIn(entries, entry.*field, field);
     if (it != entries.end())
         *it = entry;
@@ -43,8 +40,7 @@ void SetIn(std::vector<Entry>& entries, const Entry& entry, Key Entry::*field)
 }
 
 template <class Entry, class Key>
-bool RemoveFrom(std::vector<Entry>& entries, std::string_view key, Key Entry::*field)
-{
+bool RemoveFrom(std::vector<Entry>& entries, std::string_view key, Key Entry::*field) {
     auto it = FindIn(entries, key, field);
     if (it == entries.end())
         return false;
@@ -52,29 +48,25 @@ bool RemoveFrom(std::vector<Entry>& entries, std::string_view key, Key Entry::*f
     return true;
 }
 
-[[noreturn]] void RaiseFileError(int err, const std::string& what, const std::string& path)
-{
-    throw RunTimeError(ErrorFromErrno(err, 76), what + " the registry file " + path + ": " +
-                                                    std::strerror(err));
+[[noreturn]] void RaiseFileError(int err, const std::string& what, const std::string& path) {
+    throw RunTimeError(ErrorFromErrno(err, 76),
+                       what + " the registry file " + path + ": " + std::strerror(err));
 }
 
-std::string Locale(std::uint32_t locale)
-{
+std::string Locale(std::uint32_t locale) {
     char buf[16];
     std::snprintf(buf, sizeof buf, "0x%X", locale);
     return buf;
 }
 
-void CheckStorable(const std::string& value)
-{
+void CheckStorable(const std::string& value) {
     if (value.find_first_of("\r\n") != std::string::npos)
         throw RunTimeError(5, "A registry value cannot hold a line break: " + value);
 }
 
 } // namespace
 
-std::string Registry::DefaultPath()
-{
+std::string Registry::DefaultPath() {
     if (const char* file = std::getenv("QV_REGISTRY_FILE"); file && *file)
         return file;
     std::string base;
@@ -87,8 +79,7 @@ std::string Registry::DefaultPath()
     return base + "/quorvel/registry.txt";
 }
 
-Registry Registry::Load(const std::string& path)
-{
+Registry Registry::Load(const std::string& path) {
     Registry reg;
     std::error_code ec;
     if (!std::filesystem::exists(path, ec))
@@ -174,13 +165,12 @@ Registry Registry::Load(const std::string& path)
     return reg;
 }
 
-void Registry::Save(const std::string& path) const
-{
+void Registry::Save(const std::string& path) const {
     std::ostringstream out;
     out << "# Per-user component registry of Quorvel, written by regsvr.\n";
     for (const ClassEntry& c : m_classes) {
-        for (const std::string* v : {&c.clsid, &c.library, &c.displayName, &c.progId,
-                                     &c.typeLib, &c.toolboxPicture})
+        for (const std::string* v :
+             {&c.clsid, &c.library, &c.displayName, &c.progId, &c.typeLib, &c.toolboxPicture})
             CheckStorable(*v);
         out << "\n[Class " << c.clsid << "]\nLibrary=" << c.library << "\nName=" << c.displayName
             << "\nProgId=" << c.progId << "\nTypeLib=" << c.typeLib
@@ -235,15 +225,13 @@ void Registry::Save(const std::string& path) const
     }
 }
 
-const ClassEntry* Registry::FindClass(std::string_view clsid) const
-{
+const ClassEntry* Registry::FindClass(std::string_view clsid) const {
     auto& classes = const_cast<std::vector<ClassEntry>&>(m_classes);
     auto it = FindIn(classes, clsid, &ClassEntry::clsid);
     return it == classes.end() ? nullptr : &*it;
 }
 
-std::optional<std::string> Registry::ClassOfProgId(std::string_view progId) const
-{
+std::optional<std::string> Registry::ClassOfProgId(std::string_view progId) const {
     auto& progIds = const_cast<std::vector<ProgIdEntry>&>(m_progIds);
     auto it = FindIn(progIds, progId, &ProgIdEntry::progId);
     if (it == progIds.end())
@@ -251,40 +239,33 @@ std::optional<std::string> Registry::ClassOfProgId(std::string_view progId) cons
     return it->clsid;
 }
 
-const TypeLibEntry* Registry::FindTypeLib(std::string_view libid) const
-{
+const TypeLibEntry* Registry::FindTypeLib(std::string_view libid) const {
     auto& libs = const_cast<std::vector<TypeLibEntry>&>(m_typeLibs);
     auto it = FindIn(libs, libid, &TypeLibEntry::libid);
     return it == libs.end() ? nullptr : &*it;
 }
 
-void Registry::SetClass(const ClassEntry& entry)
-{
+void Registry::SetClass(const ClassEntry& entry) {
     SetIn(m_classes, entry, &ClassEntry::clsid);
 }
 
-void Registry::SetProgId(const ProgIdEntry& entry)
-{
+void Registry::SetProgId(const ProgIdEntry& entry) {
     SetIn(m_progIds, entry, &ProgIdEntry::progId);
 }
 
-void Registry::SetTypeLib(const TypeLibEntry& entry)
-{
+void Registry::SetTypeLib(const TypeLibEntry& entry) {
     SetIn(m_typeLibs, entry, &TypeLibEntry::libid);
 }
 
-bool Registry::RemoveClass(std::string_view clsid)
-{
+bool Registry::RemoveClass(std::string_view clsid) {
     return RemoveFrom(m_classes, clsid, &ClassEntry::clsid);
 }
 
-bool Registry::RemoveProgId(std::string_view progId)
-{
+bool Registry::RemoveProgId(std::string_view progId) {
     return RemoveFrom(m_progIds, progId, &ProgIdEntry::progId);
 }
 
-bool Registry::RemoveTypeLib(std::string_view libid)
-{
+bool Registry::RemoveTypeLib(std::string_view libid) {
     return RemoveFrom(m_typeLibs, libid, &TypeLibEntry::libid);
 }
 

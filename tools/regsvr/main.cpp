@@ -16,19 +16,18 @@
 
 namespace {
 
-int Usage()
-{
-    std::fprintf(stderr, "usage: regsvr [-u] <library.so>\n"
-                         "  registers the library's classes in %s\n"
-                         "  -u  unregisters them\n",
+int Usage() {
+    std::fprintf(stderr,
+                 "usage: regsvr [-u] <library.so>\n"
+                 "  registers the library's classes in %s\n"
+                 "  -u  unregisters them\n",
                  platform::registry::Registry::DefaultPath().c_str());
     return 2;
 }
 
 } // namespace
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     bool unregister = false;
     const char* library = nullptr;
     for (int i = 1; i < argc; ++i) {
@@ -55,8 +54,8 @@ int main(int argc, char** argv)
         return 1;
     }
     const char* exportName = unregister ? "DllUnregisterServer" : "DllRegisterServer";
-    auto entry = reinterpret_cast<platform::com::DllRegisterServerFunction>(
-        ::dlsym(handle, exportName));
+    auto entry =
+        reinterpret_cast<platform::com::DllRegisterServerFunction>(::dlsym(handle, exportName));
     if (!entry) {
         std::fprintf(stderr, "regsvr: %s has no %s export; it is not a component library\n",
                      resolved, exportName);
@@ -66,8 +65,7 @@ int main(int argc, char** argv)
     if (platform::com::Failed(hr)) {
         std::string why = platform::com::LastRegistrationError();
         std::fprintf(stderr, "regsvr: %s in %s failed with %s%s%s\n", exportName, resolved,
-                     platform::com::HResultText(hr).c_str(), why.empty() ? "" : ": ",
-                     why.c_str());
+                     platform::com::HResultText(hr).c_str(), why.empty() ? "" : ": ", why.c_str());
         return 1;
     }
     std::printf("regsvr: %s %s in %s\n", unregister ? "unregistered" : "registered", resolved,

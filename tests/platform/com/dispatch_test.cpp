@@ -22,21 +22,22 @@ struct IUnrelated : IUnknown {
 class Gauge : public EventDispatchObject<Gauge, IGauge> {
 public:
     explicit Gauge(bool* destroyed = nullptr)
-        : m_destroyed(destroyed)
-    {
-    }
-    ~Gauge() override
-    {
+        : m_destroyed(destroyed) {}
+    ~Gauge() override {
         if (m_destroyed)
             *m_destroyed = true;
     }
 
-    static const DispatchTable<Gauge>& Members()
-    {
+    static const DispatchTable<Gauge>& Members() {
         static const DispatchTable<Gauge> table{
-            {"Max", 0x68030006, [](Gauge& g) { return Variant(g.max); },
-             [](Gauge& g, const Variant& v) { g.max = v.ToDouble(); }, {}},
-            {"Value", 0x68030003, [](Gauge& g) { return Variant(g.value); },
+            {"Max",
+             0x68030006,
+             [](Gauge& g) { return Variant(g.max); },
+             [](Gauge& g, const Variant& v) { g.max = v.ToDouble(); },
+             {}},
+            {"Value",
+             0x68030003,
+             [](Gauge& g) { return Variant(g.value); },
              [](Gauge& g, const Variant& v) {
                  if (v.ToDouble() < 0)
                      throw platform::RunTimeError(380);
@@ -45,19 +46,28 @@ public:
              {}},
             {"Version", 0x68030010, [](Gauge&) { return Variant("1.0"); }, {}, {}},
             {"GoURL", 0x68030000, {}, [](Gauge&, const Variant&) {}, {}},
-            {"Swap", 0x68030011, {}, {},
+            {"Swap",
+             0x68030011,
+             {},
+             {},
              [](Gauge&, std::vector<Variant>& args) {
                  std::swap(args.at(0), args.at(1));
                  return Variant(true);
              }},
-            {"Press", 0x68030012, {}, {},
+            {"Press",
+             0x68030012,
+             {},
+             {},
              [](Gauge& g, std::vector<Variant>& args) {
                  std::vector<Variant> eventArgs{Variant(std::int16_t(1)), Variant(std::int16_t(0)),
                                                 Variant(10.0), Variant(20.0)};
                  g.RaiseEvent(3, "MouseDown", eventArgs);
                  return eventArgs[0];
              }},
-            {"ShowAboutBox", DISPID_ABOUTBOX, {}, {},
+            {"ShowAboutBox",
+             DISPID_ABOUTBOX,
+             {},
+             {},
              [](Gauge& g, std::vector<Variant>&) {
                  ++g.aboutShown;
                  return Variant();
@@ -74,8 +84,7 @@ private:
     bool* m_destroyed;
 };
 
-TEST(ComObject, QueryInterfaceHasOneShape)
-{
+TEST(ComObject, QueryInterfaceHasOneShape) {
     ComPtr<Gauge> gauge = MakeObject<Gauge>();
     void* out = reinterpret_cast<void*>(0x1);
     EXPECT_EQ(gauge->QueryInterface(IUnrelated::iid, &out), E_NOINTERFACE);
@@ -91,8 +100,7 @@ TEST(ComObject, QueryInterfaceHasOneShape)
     EXPECT_FALSE(gauge.As<IClassFactory>());
 }
 
-TEST(ComObject, LastReleaseDestroysAndCountsTheModuleObjects)
-{
+TEST(ComObject, LastReleaseDestroysAndCountsTheModuleObjects) {
     long before = ModuleObjectCount();
     bool destroyed = false;
     {
@@ -115,8 +123,7 @@ protected:
     IDispatch* object = gauge.As<IDispatch>().get(); // kept alive by `gauge`
 };
 
-TEST_F(Dispatch, NamesMapToIdentifiersWithoutRegardToCase)
-{
+TEST_F(Dispatch, NamesMapToIdentifiersWithoutRegardToCase) {
     DispId id = 0;
     EXPECT_EQ(object->GetIDsOfNames("mAX", &id), S_OK);
     EXPECT_EQ(id, 0x68030006);
@@ -127,8 +134,7 @@ TEST_F(Dispatch, NamesMapToIdentifiersWithoutRegardToCase)
     EXPECT_EQ(id, DISPID_UNKNOWN);
 }
 
-TEST_F(Dispatch, GetPutAndCallByIdentifierAndByName)
-{
+TEST_F(Dispatch, GetPutAndCallByIdentifierAndByName) {
     PutProperty(object, 0x68030006, Variant(250));
     EXPECT_EQ(gauge->max, 250);
     EXPECT_EQ(GetProperty(object, 0x68030006).ToDouble(), 250);
@@ -140,16 +146,14 @@ TEST_F(Dispatch, GetPutAndCallByIdentifierAndByName)
     EXPECT_EQ(gauge->aboutShown, 2);
 }
 
-TEST_F(Dispatch, ArgumentsTravelByReference)
-{
+TEST_F(Dispatch, ArgumentsTravelByReference) {
     std::vector<Variant> args{Variant(1), Variant("two")};
     CallMethod(object, 0x68030011, args);
     EXPECT_EQ(args[0], Variant("two"));
     EXPECT_EQ(args[1], Variant(1));
 }
 
-TEST_F(Dispatch, InvokeReportsWhatIsWrong)
-{
+TEST_F(Dispatch, InvokeReportsWhatIsWrong) {
     struct Case {
         const char* name;
         DispId id;
@@ -160,19 +164,43 @@ TEST_F(Dispatch, InvokeReportsWhatIsWrong)
     };
     const Case cases[] = {
         {"unknown identifier", 0x1234, DISPATCH_PROPERTYGET, {}, DISP_E_MEMBERNOTFOUND, 0},
-        {"put on a read-only property", 0x68030010, DISPATCH_PROPERTYPUT, {Variant(1)},
-         DISP_E_MEMBERNOTFOUND, 0},
-        {"get on a put-only property", 0x68030000, DISPATCH_PROPERTYGET, {},
-         DISP_E_MEMBERNOTFOUND, 0},
+        {"put on a read-only property",
+         0x68030010,
+         DISPATCH_PROPERTYPUT,
+         {Variant(1)},
+         DISP_E_MEMBERNOTFOUND,
+         0},
+        {"get on a put-only property",
+         0x68030000,
+         DISPATCH_PROPERTYGET,
+         {},
+         DISP_E_MEMBERNOTFOUND,
+         0},
         {"put without a value", 0x68030006, DISPATCH_PROPERTYPUT, {}, DISP_E_BADPARAMCOUNT, 0},
-        {"put with two values", 0x68030006, DISPATCH_PROPERTYPUT, {Variant(1), Variant(2)},
-         DISP_E_BADPARAMCOUNT, 0},
-        {"get with an argument", 0x68030006, DISPATCH_PROPERTYGET, {Variant(1)},
-         DISP_E_BADPARAMCOUNT, 0},
-        {"text that is no number", 0x68030006, DISPATCH_PROPERTYPUT, {Variant("abc")},
-         DISP_E_TYPEMISMATCH, 13},
-        {"the member raises 380", 0x68030003, DISPATCH_PROPERTYPUT, {Variant(-1)},
-         DISP_E_EXCEPTION, 380},
+        {"put with two values",
+         0x68030006,
+         DISPATCH_PROPERTYPUT,
+         {Variant(1), Variant(2)},
+         DISP_E_BADPARAMCOUNT,
+         0},
+        {"get with an argument",
+         0x68030006,
+         DISPATCH_PROPERTYGET,
+         {Variant(1)},
+         DISP_E_BADPARAMCOUNT,
+         0},
+        {"text that is no number",
+         0x68030006,
+         DISPATCH_PROPERTYPUT,
+         {Variant("abc")},
+         DISP_E_TYPEMISMATCH,
+         13},
+        {"the member raises 380",
+         0x68030003,
+         DISPATCH_PROPERTYPUT,
+         {Variant(-1)},
+         DISP_E_EXCEPTION,
+         380},
         {"a property is no method", 0x68030006, DISPATCH_METHOD, {}, DISP_E_MEMBERNOTFOUND, 0},
     };
     for (const Case& c : cases) {
@@ -186,8 +214,7 @@ TEST_F(Dispatch, InvokeReportsWhatIsWrong)
     EXPECT_EQ(gauge->max, 100) << "no failed put may change the value";
 }
 
-TEST_F(Dispatch, LateBoundCallsRaiseTheScriptErrors)
-{
+TEST_F(Dispatch, LateBoundCallsRaiseTheScriptErrors) {
     struct Case {
         const char* name;
         std::function<void()> body;
@@ -209,23 +236,23 @@ TEST_F(Dispatch, LateBoundCallsRaiseTheScriptErrors)
     }
 }
 
-TEST_F(Dispatch, EventsReachEveryConnectedHandlerWithTheirArguments)
-{
+TEST_F(Dispatch, EventsReachEveryConnectedHandlerWithTheirArguments) {
     ComPtr<IEventSource> source = gauge.As<IEventSource>();
     std::vector<std::string> log;
     std::uint32_t first = 0, second = 0;
     ASSERT_EQ(source->Advise(
                   [&](const Event& e) {
-                      log.push_back("first " + std::string(e.name) + " " +
-                                    std::to_string(e.id) + " x=" + e.args.at(2).ToString());
+                      log.push_back("first " + std::string(e.name) + " " + std::to_string(e.id) +
+                                    " x=" + e.args.at(2).ToString());
                       e.args[0] = Variant(std::int16_t(2)); // by reference, like ByRef Button
                       source->Unadvise(first);              // disconnect while raising
                   },
                   &first),
               S_OK);
-    ASSERT_EQ(source->Advise([&](const Event& e) { log.push_back("second " + e.args[0].ToString()); },
-                             &second),
-              S_OK);
+    ASSERT_EQ(
+        source->Advise([&](const Event& e) { log.push_back("second " + e.args[0].ToString()); },
+                       &second),
+        S_OK);
     EXPECT_NE(first, second);
 
     Variant button = CallMethod(object, "Press");

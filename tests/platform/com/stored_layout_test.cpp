@@ -9,8 +9,7 @@ namespace {
 
 using namespace platform::com;
 
-Picture TiledBar()
-{
+Picture TiledBar() {
     QImage image(4, 3, QImage::Format_RGB32);
     for (int y = 0; y < 3; ++y)
         for (int x = 0; x < 4; ++x)
@@ -19,8 +18,7 @@ Picture TiledBar()
 }
 
 // What a control's WriteProperties leaves in the bag: only what differs from the defaults.
-StoredLayout MainWindowBars()
-{
+StoredLayout MainWindowBars() {
     StoredLayout layout;
     for (const char* name : {"pgbLoad", "pgbFP"}) {
         PropertyBag bag;
@@ -39,8 +37,7 @@ StoredLayout MainWindowBars()
     return layout;
 }
 
-TEST(StoredLayout, HoldsOnlyTheValuesThatDifferFromTheirDefaults)
-{
+TEST(StoredLayout, HoldsOnlyTheValuesThatDifferFromTheirDefaults) {
     const StoredLayout layout = MainWindowBars();
     const std::string text = WriteStoredLayout(layout);
     EXPECT_EQ(text.find("Max"), std::string::npos) << text;
@@ -62,8 +59,7 @@ TEST(StoredLayout, HoldsOnlyTheValuesThatDifferFromTheirDefaults)
     EXPECT_EQ(WriteStoredLayout(back), text) << "writing the parsed layout changes nothing";
 }
 
-TEST(StoredLayout, EveryValueTypeSurvivesTheRoundTrip)
-{
+TEST(StoredLayout, EveryValueTypeSurvivesTheRoundTrip) {
     StdFont font;
     font.name = "Courier \"New\"";
     font.size = 9.75;
@@ -93,8 +89,7 @@ TEST(StoredLayout, EveryValueTypeSurvivesTheRoundTrip)
     EXPECT_EQ(back, layout) << WriteStoredLayout(layout);
 }
 
-TEST(StoredLayout, ReadsHandWrittenText)
-{
+TEST(StoredLayout, ReadsHandWrittenText) {
     const StoredLayout layout = ParseStoredLayout("' the main window\n"
                                                   "begin Kolvetra.ProgressBar pgbLoad\n"
                                                   "\tMax = 80\n"
@@ -114,8 +109,7 @@ TEST(StoredLayout, ReadsHandWrittenText)
     EXPECT_EQ(font.weight, 700);
 }
 
-TEST(StoredLayout, MalformedTextNamesTheLine)
-{
+TEST(StoredLayout, MalformedTextNamesTheLine) {
     struct Case {
         const char* name;
         const char* text;
@@ -150,8 +144,7 @@ TEST(StoredLayout, MalformedTextNamesTheLine)
     }
 }
 
-TEST(StoredLayout, AnObjectCannotBeStored)
-{
+TEST(StoredLayout, AnObjectCannotBeStored) {
     StoredLayout layout;
     layout.controls.push_back({"A", "a", {}});
     layout.controls[0].properties.Set("Child", Variant(ComPtr<IDispatch>()));
