@@ -4,14 +4,15 @@
 
 namespace formstest {
 
-// The one application object every widget test needs.
+// The one application object every widget test needs. It is never destroyed: the test
+// library's own input devices are torn down at exit after any static would be.
 inline QApplication& App()
 {
     static int argc = 1;
     static char name[] = "forms_test";
     static char* argv[] = {name, nullptr};
-    static QApplication app(argc, argv);
-    return app;
+    static QApplication* app = new QApplication(argc, argv);
+    return *app;
 }
 
 using Events = std::vector<std::string>;
