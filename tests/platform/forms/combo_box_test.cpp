@@ -13,6 +13,7 @@
 namespace {
 
 using namespace platform::forms;
+using formstest::ErrorOf;
 using formstest::Events;
 
 class ComboBoxTest : public ::testing::Test {
@@ -25,15 +26,6 @@ protected:
         form.Show();
     }
 
-    int ErrorOf(const std::function<void()>& action)
-    {
-        try {
-            action();
-        } catch (const platform::RunTimeError& e) {
-            return e.number();
-        }
-        return 0;
-    }
 
     Form form{"frmTest"};
     ComboBox& cbo = static_cast<ComboBox&>(
