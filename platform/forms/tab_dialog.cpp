@@ -1,7 +1,7 @@
 #include "tab_dialog.h"
 
 #include <QPainter>
-#include <QStyleOptionTabWidgetFrame>
+#include <qdrawutil.h>
 #include <QTabBar>
 
 #include "platform/errors/run_time_error.h"
@@ -21,14 +21,13 @@ public:
 protected:
     void paintEvent(QPaintEvent*) override
     {
+        // The panel has the colour of the form, like the original's, so that opaque labels
+        // on it do not show as boxes.
         QPainter painter(this);
-        QStyleOptionTabWidgetFrame option;
-        option.initFrom(this);
         int top = bar ? bar->height() - 1 : 0;
-        option.rect = QRect(0, top, width(), height() - top);
-        option.tabBarSize = bar ? bar->size() : QSize();
-        option.shape = QTabBar::RoundedNorth;
-        style()->drawPrimitive(QStyle::PE_FrameTabWidget, &option, &painter, this);
+        QRect panel(0, top, width(), height() - top);
+        painter.fillRect(panel, palette().window());
+        qDrawShadePanel(&painter, panel, palette(), false, 1);
     }
 };
 
