@@ -86,10 +86,10 @@ TEST_F(ControlsTest, ListViewRowsSubItemsAndSelection)
     EXPECT_EQ(lv.Tree()->columnWidth(0), 100);
 
     EventLog log;
-    ListItem& li = lv.ListItems().Add(0, "li_n_grp", "li_n_grp");
-    li.SetSubItem(1, "Liberty Navy");
+    ListItem& li = lv.ListItems().Add(0, "lima_grp", "lima_grp");
+    li.SetSubItem(1, "Lima Patrol");
     li.SetSubItem(2, "0.0");
-    lv.ListItems().Add(0, "", "br_m_grp");
+    lv.ListItems().Add(0, "", "bravo_grp");
     lv.ListItems().Add(1, "", "first");
     EXPECT_EQ(log.Take(), Events{});
     EXPECT_EQ(lv.SelectedItem(), nullptr);
@@ -98,11 +98,11 @@ TEST_F(ControlsTest, ListViewRowsSubItemsAndSelection)
     EXPECT_EQ(lv.ListItems().Count(), 3);
     EXPECT_EQ(lv.ListItems()(1).Text(), "first");
     EXPECT_EQ(li.Index(), 2);
-    EXPECT_EQ(lv.ListItems().Find("li_n_grp"), &li);
-    EXPECT_EQ(lv.ListItems()(2).SubItem(1), "Liberty Navy");
+    EXPECT_EQ(lv.ListItems().Find("lima_grp"), &li);
+    EXPECT_EQ(lv.ListItems()(2).SubItem(1), "Lima Patrol");
     EXPECT_EQ(ErrorOf([&] { li.SetSubItem(3, "x"); }), 380);
     EXPECT_EQ(ErrorOf([&] { lv.ListItems()(4); }), 35600);
-    EXPECT_EQ(ErrorOf([&] { lv.ListItems().Add(0, "li_n_grp", "again"); }), 35602);
+    EXPECT_EQ(ErrorOf([&] { lv.ListItems().Add(0, "lima_grp", "again"); }), 35602);
 
     lv.SetSelectedItem(&li);
     EXPECT_EQ(lv.SelectedItem(), &li);

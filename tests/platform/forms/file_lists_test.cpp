@@ -48,7 +48,7 @@ protected:
 
 TEST_F(FileListsTest, PatternAndOrder)
 {
-    for (const char* name : {"li_n_grp", "Br_m_grp", "ku_p_grp", "fc_x_grp.bak", "README.txt",
+    for (const char* name : {"lima_grp", "Bravo_grp", "kilo_grp", "foxtrot_grp.bak", "README.txt",
                              "a1", "A_b", ".hidden", "Zeta", "readme.TXT"})
         Touch(name);
     fs::create_directory(root / "folder");
@@ -56,7 +56,7 @@ TEST_F(FileListsTest, PatternAndOrder)
         form.Create({Kind::FileListBox, "File1", "", 0, 0, 2000, 2000, "*."}));
     files.SetPath(root.string());
     EXPECT_EQ(Names(files),
-              (std::vector<std::string>{"A_b", "a1", "Br_m_grp", "ku_p_grp", "li_n_grp", "Zeta"}));
+              (std::vector<std::string>{"A_b", "a1", "Bravo_grp", "kilo_grp", "lima_grp", "Zeta"}));
 
     struct Case {
         const char* pattern;
@@ -64,11 +64,11 @@ TEST_F(FileListsTest, PatternAndOrder)
     };
     const Case cases[] = {
         {"*.txt", {"README.txt", "readme.TXT"}},
-        {"*.bak;*.TXT", {"fc_x_grp.bak", "README.txt", "readme.TXT"}},
+        {"*.bak;*.TXT", {"foxtrot_grp.bak", "README.txt", "readme.TXT"}},
         {"?1", {"a1"}},
-        {"l*.", {"li_n_grp"}},
+        {"l*.", {"lima_grp"}},
         {"*.*",
-         {"A_b", "a1", "Br_m_grp", "fc_x_grp.bak", "ku_p_grp", "li_n_grp", "README.txt",
+         {"A_b", "a1", "Bravo_grp", "foxtrot_grp.bak", "kilo_grp", "lima_grp", "README.txt",
           "readme.TXT", "Zeta"}},
     };
     for (const Case& c : cases) {

@@ -52,9 +52,9 @@ TEST(Render, WindowFromAControlTable)
     lv.ColumnHeaders().SetWidth(1, 1500);
     lv.ColumnHeaders().SetWidth(2, 2400);
     lv.ColumnHeaders().SetWidth(3, 900);
-    const char* rows[][3] = {{"li_n_grp", "Liberty Navy", "0.5"},
-                             {"br_m_grp", "Bretonia Armed Forces", "-0.3"},
-                             {"ku_p_grp", "Kusari Naval Forces", "0.0"}};
+    const char* rows[][3] = {{"lima_grp", "Lima Patrol", "0.5"},
+                             {"bravo_grp", "Bravo Armed Guard", "-0.3"},
+                             {"kilo_grp", "Kilo Fleet", "0.0"}};
     for (auto& r : rows) {
         ListItem& item = lv.ListItems().Add(0, "", r[0]);
         item.SetSubItem(1, r[1]);
