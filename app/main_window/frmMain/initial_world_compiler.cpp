@@ -29,14 +29,12 @@ constexpr std::string_view kHeader =
     "ber die Reputation-Liste ein, bevor du diese Datei benutzt.\r\n"
     "\r\n\r\n\r\n\r\n";
 
-void Call(const std::function<void(double)>& f, double value)
-{
+void Call(const std::function<void(double)>& f, double value) {
     if (f)
         f(value);
 }
 
-void AppendLine(std::string& out, std::string_view left, std::string_view right = {})
-{
+void AppendLine(std::string& out, std::string_view left, std::string_view right = {}) {
     out.append(left).append(right).append(kCrLf);
 }
 
@@ -44,8 +42,7 @@ void AppendLine(std::string& out, std::string_view left, std::string_view right 
 
 void CompileInitialWorld(const std::vector<std::string>& factions,
                          const std::vector<std::string>& rows,
-                         const InitialWorldProgress& progress)
-{
+                         const InitialWorldProgress& progress) {
     if (ActiveProject().empty())
         return;
     const Path source = InitialWorldFile();
@@ -82,8 +79,7 @@ void CompileInitialWorld(const std::vector<std::string>& factions,
         WriteTextFile(CompiledInitialWorldFile(), out);
     } catch (const RunTimeError& e) {
         throw RunTimeError(e.number(),
-                           e.description() + " (compiled\\initialworld.ini)" +
-                               std::string(kCrLf) +
+                           e.description() + " (compiled\\initialworld.ini)" + std::string(kCrLf) +
                                "compiled\\initialworld.ini was not created; the previous "
                                "file, if any, is unchanged.");
     }

@@ -55,8 +55,7 @@ constexpr int kColumnWidths[] = {1500, 2535, 960};
 // Caption, Max and Value are touched, only here, so that the controls behind them can be
 // swapped in this one place.
 
-forms::Control& AddButton(forms::Form& form, const ControlDef& row)
-{
+forms::Control& AddButton(forms::Form& form, const ControlDef& row) {
     return form.Create(row);
 }
 
@@ -69,8 +68,7 @@ public:
     double value = 0;
 
 protected:
-    void paintEvent(QPaintEvent*) override
-    {
+    void paintEvent(QPaintEvent*) override {
         static const QImage picture = MakeBarPicture();
         QPainter p(this);
         const QRect all = rect();
@@ -99,27 +97,22 @@ protected:
 class BarControl : public forms::Control {
 public:
     BarControl()
-        : Control(new BarPlaceholder)
-    {
-    }
+        : Control(new BarPlaceholder) {}
     BarPlaceholder& Bar() const { return *static_cast<BarPlaceholder*>(Widget()); }
 };
 
-const BarPlaceholder& BarOf(const forms::Control& bar)
-{
+const BarPlaceholder& BarOf(const forms::Control& bar) {
     return dynamic_cast<const BarControl&>(bar).Bar();
 }
 
-forms::Control& AddProgressBar(forms::Form& form, const ControlDef& row)
-{
+forms::Control& AddProgressBar(forms::Form& form, const ControlDef& row) {
     auto& bar = form.Add<BarControl>(row);
     bar.SetFont({"MS Sans Serif", 8.25});
     return bar;
 }
 
 // A Max below Value pulls Value down; a Value above Max is not taken.
-void SetBarMax(forms::Control& bar, double max)
-{
+void SetBarMax(forms::Control& bar, double max) {
     BarPlaceholder& b = dynamic_cast<BarControl&>(bar).Bar();
     b.max = max;
     if (max < b.value)
@@ -127,16 +120,14 @@ void SetBarMax(forms::Control& bar, double max)
     b.repaint();
 }
 
-void SetBarValue(forms::Control& bar, double value)
-{
+void SetBarValue(forms::Control& bar, double value) {
     BarPlaceholder& b = dynamic_cast<BarControl&>(bar).Bar();
     if (value <= b.max)
         b.value = value;
     b.repaint();
 }
 
-forms::Form& Build(forms::Form& form)
-{
+forms::Form& Build(forms::Form& form) {
     form.Create(kControls);
     auto& columns = form.Ctl<forms::ListView>("lv_Init").ColumnHeaders();
     for (int c = 0; c < columns.Count(); ++c)
@@ -150,32 +141,28 @@ forms::Form& Build(forms::Form& form)
 } // namespace
 
 InitialWorldPage::InitialWorldPage(forms::Form& form)
-    : m_form(Build(form)),
-      cboInit_group(form.Ctl<forms::ComboBox>("cboInit_group")),
-      txtInitName(form.Ctl<forms::TextBox>("txtInitName")),
-      txtInitShortName(form.Ctl<forms::TextBox>("txtInitShortName")),
-      txtInitInfo(form.Ctl<forms::TextBox>("txtInitInfo")),
-      lv_Init(form.Ctl<forms::ListView>("lv_Init")),
-      chkForceRep2(form.Ctl<forms::CheckBox>("chkForceRep2")),
-      BreloButton13(*form.Find("BreloButton13")),
-      pgInit1(*form.Find("pgInit1")),
-      pgInit2(*form.Find("pgInit2"))
-{
+    : m_form(Build(form))
+    , cboInit_group(form.Ctl<forms::ComboBox>("cboInit_group"))
+    , txtInitName(form.Ctl<forms::TextBox>("txtInitName"))
+    , txtInitShortName(form.Ctl<forms::TextBox>("txtInitShortName"))
+    , txtInitInfo(form.Ctl<forms::TextBox>("txtInitInfo"))
+    , lv_Init(form.Ctl<forms::ListView>("lv_Init"))
+    , chkForceRep2(form.Ctl<forms::CheckBox>("chkForceRep2"))
+    , BreloButton13(*form.Find("BreloButton13"))
+    , pgInit1(*form.Find("pgInit1"))
+    , pgInit2(*form.Find("pgInit2")) {
     connectHandlers();
 }
 
-double InitialWorldPage::BarMax(const char* bar) const
-{
+double InitialWorldPage::BarMax(const char* bar) const {
     return BarOf(*m_form.Find(bar)).max;
 }
 
-double InitialWorldPage::BarValue(const char* bar) const
-{
+double InitialWorldPage::BarValue(const char* bar) const {
     return BarOf(*m_form.Find(bar)).value;
 }
 
-void InitialWorldPage::connectHandlers()
-{
+void InitialWorldPage::connectHandlers() {
     cboInit_group.Click = [this] { cboInit_group_Click(); };
     txtInitName.Change = [this] { txtInitName_Change(); };
     txtInitShortName.Change = [this] { txtInitShortName_Change(); };
@@ -184,8 +171,7 @@ void InitialWorldPage::connectHandlers()
     BreloButton13.Click = [this] { BreloButton13_Click(); };
 }
 
-void InitialWorldPage::cboInit_group_Click()
-{
+void InitialWorldPage::cboInit_group_Click() {
     if (ActiveProject().empty())
         return;
     const std::string g = cboInit_group.Text();
@@ -200,23 +186,19 @@ void InitialWorldPage::cboInit_group_Click()
     }
 }
 
-void InitialWorldPage::txtInitName_Change()
-{
+void InitialWorldPage::txtInitName_Change() {
     WriteId(txtInitName, "ids_name");
 }
 
-void InitialWorldPage::txtInitShortName_Change()
-{
+void InitialWorldPage::txtInitShortName_Change() {
     WriteId(txtInitShortName, "ids_short_name");
 }
 
-void InitialWorldPage::txtInitInfo_Change()
-{
+void InitialWorldPage::txtInitInfo_Change() {
     WriteId(txtInitInfo, "ids_info");
 }
 
-void InitialWorldPage::lv_Init_DblClick()
-{
+void InitialWorldPage::lv_Init_DblClick() {
     if (ActiveProject().empty() || cboInit_group.Text().empty())
         return;
     // Without a selected row there is nothing the answer could be stored for.
@@ -237,8 +219,7 @@ void InitialWorldPage::lv_Init_DblClick()
     row->SetSubItem(2, v);
 }
 
-void InitialWorldPage::BreloButton13_Click()
-{
+void InitialWorldPage::BreloButton13_Click() {
     std::vector<std::string> factions;
     factions.reserve(cboInit_group.ListCount());
     for (int i = 0; i < cboInit_group.ListCount(); ++i)
@@ -259,8 +240,7 @@ void InitialWorldPage::BreloButton13_Click()
 
 // Shows the stored value; the box's Change then writes it back (a missing key is thereby
 // stored as "error"), unless the read cut it short.
-void InitialWorldPage::ShowId(forms::TextBox& box, const char* key, const std::string& g)
-{
+void InitialWorldPage::ShowId(forms::TextBox& box, const char* key, const std::string& g) {
     const IniValue value = ReadIniValue(g, key, "error", InitialWorldFile());
     m_showingCut = value.cut ? &box : nullptr;
     try {
@@ -272,8 +252,7 @@ void InitialWorldPage::ShowId(forms::TextBox& box, const char* key, const std::s
     m_showingCut = nullptr;
 }
 
-void InitialWorldPage::WriteId(const forms::TextBox& box, const char* key)
-{
+void InitialWorldPage::WriteId(const forms::TextBox& box, const char* key) {
     if (&box == m_showingCut || ActiveProject().empty())
         return;
     const std::string g = cboInit_group.Text();

@@ -26,41 +26,39 @@ const std::string kSource = "[qv_alpha]\r\n"
                             "ids_name=196611\r\n"
                             "qv_alpha=-0.3\r\n";
 
-const std::string kGolden = kCompiledHeader +
-                            "[Group]\r\n"
-                            "nickname = qv_alpha\r\n"
-                            "ids_name = 196610\r\n"
-                            "ids_info = 458752\r\n"
-                            "second line\r\n"
-                            "ids_short_name = 196846\r\n"
-                            "rep = 0.9, qv_alpha\r\n"
-                            "rep = -0.65, qv_bravo\r\n"
-                            "rep = letters, qv_cyan\r\n"
-                            "\r\n"
-                            "[Group]\r\n"
-                            "nickname = qv_bravo\r\n"
-                            "ids_name = 196611\r\n"
-                            "ids_info = \r\n"
-                            "ids_short_name = \r\n"
-                            "rep = -0.3, qv_alpha\r\n"
-                            "rep = 0.0, qv_bravo\r\n"
-                            "rep = 0.0, qv_cyan\r\n"
-                            "\r\n"
-                            "[Group]\r\n"
-                            "nickname = qv_cyan\r\n"
-                            "ids_name = \r\n"
-                            "ids_info = \r\n"
-                            "ids_short_name = \r\n"
-                            "rep = 0.0, qv_alpha\r\n"
-                            "rep = 0.0, qv_bravo\r\n"
-                            "rep = 0.0, qv_cyan\r\n"
-                            "\r\n"
-                            "\r\n";
+const std::string kGolden = kCompiledHeader + "[Group]\r\n"
+                                              "nickname = qv_alpha\r\n"
+                                              "ids_name = 196610\r\n"
+                                              "ids_info = 458752\r\n"
+                                              "second line\r\n"
+                                              "ids_short_name = 196846\r\n"
+                                              "rep = 0.9, qv_alpha\r\n"
+                                              "rep = -0.65, qv_bravo\r\n"
+                                              "rep = letters, qv_cyan\r\n"
+                                              "\r\n"
+                                              "[Group]\r\n"
+                                              "nickname = qv_bravo\r\n"
+                                              "ids_name = 196611\r\n"
+                                              "ids_info = \r\n"
+                                              "ids_short_name = \r\n"
+                                              "rep = -0.3, qv_alpha\r\n"
+                                              "rep = 0.0, qv_bravo\r\n"
+                                              "rep = 0.0, qv_cyan\r\n"
+                                              "\r\n"
+                                              "[Group]\r\n"
+                                              "nickname = qv_cyan\r\n"
+                                              "ids_name = \r\n"
+                                              "ids_info = \r\n"
+                                              "ids_short_name = \r\n"
+                                              "rep = 0.0, qv_alpha\r\n"
+                                              "rep = 0.0, qv_bravo\r\n"
+                                              "rep = 0.0, qv_cyan\r\n"
+                                              "\r\n"
+                                              "\r\n";
 
 class InitialWorldCompile : public initworld_test::InitialWorldProjectTest {};
 
-TEST_F(InitialWorldCompile, ThreeFactionsByteForByteAndAgainOverTheOldFile)
-{
+TEST_F(InitialWorldCompile, ThreeFactionsByteForByteAndAgainOverTheOldFile) {
     PutFile("initialworld/grp.ini", kSource);
     PutFile("compiled/initialworld.ini", std::string(5000, 'x'));
 
@@ -75,8 +73,7 @@ TEST_F(InitialWorldCompile, ThreeFactionsByteForByteAndAgainOverTheOldFile)
     EXPECT_EQ(Source(), kSource);
 }
 
-TEST_F(InitialWorldCompile, BlocksFollowThePickerAndLinesFollowTheRows)
-{
+TEST_F(InitialWorldCompile, BlocksFollowThePickerAndLinesFollowTheRows) {
     PutFile("initialworld/grp.ini", kSource);
     // Two blocks (picker order), each naming the rows in row order, a row that is no
     // faction of the picker included.
@@ -92,8 +89,7 @@ TEST_F(InitialWorldCompile, BlocksFollowThePickerAndLinesFollowTheRows)
                               "rep = 0.0, qv_delta\r\n\r\n\r\n");
 }
 
-TEST_F(InitialWorldCompile, EmptyRegistryWritesTheHeaderAndTheEntry)
-{
+TEST_F(InitialWorldCompile, EmptyRegistryWritesTheHeaderAndTheEntry) {
     std::vector<std::string> calls;
     InitialWorldProgress progress;
     progress.setOverallMax = [&](double v) { calls.push_back("max " + std::to_string(int(v))); };
@@ -103,8 +99,7 @@ TEST_F(InitialWorldCompile, EmptyRegistryWritesTheHeaderAndTheEntry)
     EXPECT_EQ(calls, std::vector<std::string>{"max 0"});
 }
 
-TEST_F(InitialWorldCompile, ProgressRunsMaxThenValuePerBlockAndRow)
-{
+TEST_F(InitialWorldCompile, ProgressRunsMaxThenValuePerBlockAndRow) {
     std::vector<std::string> calls;
     auto rec = [&](const char* what) {
         return [&calls, what](double v) {
@@ -113,10 +108,9 @@ TEST_F(InitialWorldCompile, ProgressRunsMaxThenValuePerBlockAndRow)
     };
     InitialWorldProgress progress{rec("overallMax"), rec("overall"), rec("currentMax"),
                                   rec("current")};
-    CompileInitialWorld({"qv_alpha", "qv_bravo"}, {"qv_alpha", "qv_bravo", "qv_cyan"},
-                        progress);
-    const std::vector<std::string> block = {"currentMax 3", "current 0", "current 1",
-                                            "current 2", "current 3"};
+    CompileInitialWorld({"qv_alpha", "qv_bravo"}, {"qv_alpha", "qv_bravo", "qv_cyan"}, progress);
+    const std::vector<std::string> block = {"currentMax 3", "current 0", "current 1", "current 2",
+                                            "current 3"};
     std::vector<std::string> expected = {"overallMax 2"};
     expected.insert(expected.end(), block.begin(), block.end());
     expected.push_back("overall 1");
@@ -125,8 +119,7 @@ TEST_F(InitialWorldCompile, ProgressRunsMaxThenValuePerBlockAndRow)
     EXPECT_EQ(calls, expected);
 }
 
-TEST_F(InitialWorldCompile, NoProjectLoadedDoesNothingAtAll)
-{
+TEST_F(InitialWorldCompile, NoProjectLoadedDoesNothingAtAll) {
     quorvel::SetActiveProject("");
     bool called = false;
     InitialWorldProgress progress;
@@ -137,8 +130,7 @@ TEST_F(InitialWorldCompile, NoProjectLoadedDoesNothingAtAll)
     EXPECT_FALSE(HasFile("Protocol/protocol.txt"));
 }
 
-TEST_F(InitialWorldCompile, FailedWriteRaisesNamesTheFileAndWritesNoEntry)
-{
+TEST_F(InitialWorldCompile, FailedWriteRaisesNamesTheFileAndWritesNoEntry) {
     PutFile("initialworld/grp.ini", kSource);
     ::rmdir((m_tmp / "projects/P/compiled").c_str());
     double overall = -1;
@@ -158,8 +150,7 @@ TEST_F(InitialWorldCompile, FailedWriteRaisesNamesTheFileAndWritesNoEntry)
     EXPECT_FALSE(HasFile("compiled"));
 }
 
-TEST_F(InitialWorldCompile, FailedRenameLeavesNoTemporaryFileAndNoEntry)
-{
+TEST_F(InitialWorldCompile, FailedRenameLeavesNoTemporaryFileAndNoEntry) {
     // A folder in the way of the rename makes the write fail after the text was built.
     PutFile("initialworld/grp.ini", kSource);
     m_tmp.MakeFolder("projects/P/compiled/initialworld.ini");

@@ -30,15 +30,13 @@ struct Faction {
     const char* key;
     const char* group;
 };
-const Faction kFactions[] = {{"qv_alpha", "Alpha Guard"},
-                             {"qv_bravo", "Bravo Traders"},
-                             {"qv_cyan", "Cyan Order"}};
+const Faction kFactions[] = {
+    {"qv_alpha", "Alpha Guard"}, {"qv_bravo", "Bravo Traders"}, {"qv_cyan", "Cyan Order"}};
 
 // The main window's frame with the page on it, filled as the faction-list loader fills it.
 class InitialWorldPageTest : public initworld_test::InitialWorldProjectTest {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         InitialWorldProjectTest::SetUp();
         formstest::App();
         m_form = std::make_unique<Form>("frmMain");
@@ -52,8 +50,7 @@ protected:
             Group().AddItem(f.key);
         }
     }
-    void TearDown() override
-    {
+    void TearDown() override {
         m_page.reset();
         m_form.reset();
         InitialWorldProjectTest::TearDown();
@@ -64,16 +61,14 @@ protected:
     ListView& Lv() const { return m_form->Ctl<ListView>("lv_Init"); }
     CheckBox& Force() const { return m_form->Ctl<CheckBox>("chkForceRep2"); }
     std::string Rep(int row) const { return Lv().ListItems()(row).SubItem(2); }
-    std::vector<std::string> Shown() const
-    {
+    std::vector<std::string> Shown() const {
         return {Box("txtInitName").Text(), Box("txtInitShortName").Text(),
                 Box("txtInitInfo").Text()};
     }
     void Pick(int index) const { Group().SetListIndex(index); }
     void SelectRow(int row) const { Lv().SetSelectedItem(&Lv().ListItems()(row)); }
     void DoubleClick() const { Lv().Raise("DblClick", Lv().DblClick); }
-    void Compile() const
-    {
+    void Compile() const {
         Control& button = *m_form->Find("BreloButton13");
         button.Raise("Click", button.Click);
     }
@@ -82,14 +77,13 @@ protected:
     std::unique_ptr<InitialWorldPage> m_page;
 };
 
-TEST_F(InitialWorldPageTest, PickWithoutSectionShowsErrorAndStoresIt)
-{
+TEST_F(InitialWorldPageTest, PickWithoutSectionShowsErrorAndStoresIt) {
     PutFile("initialworld/grp.ini", "[qv_bravo]\r\nqv_alpha=0.4\r\n");
     EventLog log;
     Pick(0);
-    EXPECT_EQ(log.Events(), (std::vector<std::string>{"cboInit_group_Click", "txtInitName_Change",
-                                                      "txtInitShortName_Change",
-                                                      "txtInitInfo_Change"}));
+    EXPECT_EQ(log.Events(),
+              (std::vector<std::string>{"cboInit_group_Click", "txtInitName_Change",
+                                        "txtInitShortName_Change", "txtInitInfo_Change"}));
     EXPECT_EQ(Shown(), (std::vector<std::string>{"error", "error", "error"}));
     EXPECT_EQ(Rep(1), "");
     EXPECT_EQ(Rep(2), "");
@@ -105,8 +99,7 @@ TEST_F(InitialWorldPageTest, PickWithoutSectionShowsErrorAndStoresIt)
               std::string::npos);
 }
 
-TEST_F(InitialWorldPageTest, PickShowsStoredValuesAndLeavesTheFileAsItWas)
-{
+TEST_F(InitialWorldPageTest, PickShowsStoredValuesAndLeavesTheFileAsItWas) {
     const std::string source = "[QV_Bravo]\r\n"
                                "ids_name=196611\r\n"
                                "ids_short_name=196612\r\n"
@@ -122,11 +115,10 @@ TEST_F(InitialWorldPageTest, PickShowsStoredValuesAndLeavesTheFileAsItWas)
     EXPECT_EQ(Source(), source);
 }
 
-TEST_F(InitialWorldPageTest, ValueCutByTheReadIsNeverWrittenBackByAPick)
-{
+TEST_F(InitialWorldPageTest, ValueCutByTheReadIsNeverWrittenBackByAPick) {
     const std::string longInfo(300, 'i');
-    const std::string source = "[qv_alpha]\r\nids_name=n\r\nids_short_name=s\r\nids_info=" +
-                               longInfo + "\r\n";
+    const std::string source =
+        "[qv_alpha]\r\nids_name=n\r\nids_short_name=s\r\nids_info=" + longInfo + "\r\n";
     PutFile("initialworld/grp.ini", source);
     Pick(0);
     EXPECT_EQ(Box("txtInitInfo").Text(), std::string(254, 'i'));
@@ -137,8 +129,7 @@ TEST_F(InitialWorldPageTest, ValueCutByTheReadIsNeverWrittenBackByAPick)
     EXPECT_EQ(Source(), "[qv_alpha]\r\nids_name=n\r\nids_short_name=s\r\nids_info=short\r\n");
 }
 
-TEST_F(InitialWorldPageTest, EditsWriteTheirKeyOnEveryChange)
-{
+TEST_F(InitialWorldPageTest, EditsWriteTheirKeyOnEveryChange) {
     Pick(2);
     struct Case {
         const char* box;
@@ -156,8 +147,7 @@ TEST_F(InitialWorldPageTest, EditsWriteTheirKeyOnEveryChange)
     }
 }
 
-TEST_F(InitialWorldPageTest, NothingIsWrittenWithoutAFactionOrAProject)
-{
+TEST_F(InitialWorldPageTest, NothingIsWrittenWithoutAFactionOrAProject) {
     // Before any pick the picker's text is empty.
     Box("txtInitInfo").SetText("typed");
     EXPECT_FALSE(HasFile("initialworld/grp.ini"));
@@ -185,8 +175,7 @@ TEST_F(InitialWorldPageTest, NothingIsWrittenWithoutAFactionOrAProject)
     EXPECT_EQ(Rep(2), "");
 }
 
-TEST_F(InitialWorldPageTest, DoubleClickStoresTheReputation)
-{
+TEST_F(InitialWorldPageTest, DoubleClickStoresTheReputation) {
     struct Case {
         const char* name;
         int pick;
@@ -225,14 +214,14 @@ TEST_F(InitialWorldPageTest, DoubleClickStoresTheReputation)
         EXPECT_EQ(dialogs.shown[0].defaultText, "0.0");
         EXPECT_EQ(Source(), c.file);
         EXPECT_EQ(Rep(c.row), c.answer);
-        for (int r = 1; r <= 3; ++r)
+        for (int r = 1; r <= 3; ++r) {
             if (r != c.row)
                 EXPECT_EQ(Rep(r), "") << "row " << r;
+        }
     }
 }
 
-TEST_F(InitialWorldPageTest, DoubleClickThatCannotStoreChangesNothing)
-{
+TEST_F(InitialWorldPageTest, DoubleClickThatCannotStoreChangesNothing) {
     Pick(0);
     const std::string source = Source();
 
@@ -257,8 +246,7 @@ TEST_F(InitialWorldPageTest, DoubleClickThatCannotStoreChangesNothing)
         EXPECT_EQ(Rep(r), "");
 }
 
-TEST_F(InitialWorldPageTest, CompileButtonUsesThePickerAndTheRows)
-{
+TEST_F(InitialWorldPageTest, CompileButtonUsesThePickerAndTheRows) {
     PutFile("initialworld/grp.ini", "[qv_bravo]\r\nqv_cyan=0.7\r\n");
     Compile();
     const std::string block2 = "[Group]\r\nnickname = qv_bravo\r\nids_name = \r\nids_info = \r\n"
@@ -273,8 +261,7 @@ TEST_F(InitialWorldPageTest, CompileButtonUsesThePickerAndTheRows)
     EXPECT_EQ(m_page->BarValue("pgInit1"), 3);
 }
 
-TEST_F(InitialWorldPageTest, FailedCompileIsShownAndLogsNothing)
-{
+TEST_F(InitialWorldPageTest, FailedCompileIsShownAndLogsNothing) {
     Compile();
     const std::string before = Compiled();
     ::rename((m_tmp / "projects/P/compiled").c_str(), (m_tmp / "projects/P/away").c_str());
@@ -287,13 +274,12 @@ TEST_F(InitialWorldPageTest, FailedCompileIsShownAndLogsNothing)
     EXPECT_EQ(GetFile("away/initialworld.ini"), before);
 }
 
-TEST_F(InitialWorldPageTest, ControlsSitOnTheirPageInsideTheTabWithoutOverlap)
-{
+TEST_F(InitialWorldPageTest, ControlsSitOnTheirPageInsideTheTabWithoutOverlap) {
     const auto& tab = m_form->Ctl<TabDialog>("SSTab1");
-    const char* names[] = {"Label35",  "cboInit_group", "Label32",      "txtInitName",
-                           "Label33",  "txtInitShortName", "Label34",   "txtInitInfo",
-                           "lv_Init",  "chkForceRep2",  "BreloButton13", "pgInit1",
-                           "pgInit2",  "Label31",       "Label25"};
+    const char* names[] = {"Label35", "cboInit_group",    "Label32",       "txtInitName",
+                           "Label33", "txtInitShortName", "Label34",       "txtInitInfo",
+                           "lv_Init", "chkForceRep2",     "BreloButton13", "pgInit1",
+                           "pgInit2", "Label31",          "Label25"};
     std::vector<QRect> placed;
     for (const char* name : names) {
         SCOPED_TRACE(name);
@@ -316,8 +302,7 @@ TEST_F(InitialWorldPageTest, ControlsSitOnTheirPageInsideTheTabWithoutOverlap)
     EXPECT_EQ(Group().GetStyle(), ComboBox::DropDownList);
 }
 
-TEST_F(InitialWorldPageTest, RendersWithAFactionLoaded)
-{
+TEST_F(InitialWorldPageTest, RendersWithAFactionLoaded) {
     PutFile("initialworld/grp.ini", "[qv_alpha]\r\nids_name=196610\r\nids_short_name=196846\r\n"
                                     "ids_info=458752\r\nqv_alpha=0.9\r\nqv_bravo=-0.65\r\n");
     Pick(0);
