@@ -215,8 +215,9 @@ TEST_F(InitialWorldPageTest, DoubleClickStoresTheReputation) {
         EXPECT_EQ(Source(), c.file);
         EXPECT_EQ(Rep(c.row), c.answer);
         for (int r = 1; r <= 3; ++r) {
-            if (r != c.row)
+            if (r != c.row) {
                 EXPECT_EQ(Rep(r), "") << "row " << r;
+            }
         }
     }
 }
