@@ -12,9 +12,19 @@
 #include "app/project_store/project_paths.h"
 #include "platform/forms/forms.h"
 
+// The page classes of pages 1 to 3 are built by their own units; each is constructed below
+// when it is part of the build, and its page otherwise holds only the faction lists.
+#if __has_include("app/main_window/frmMain/empathy_page.h")
+#include "app/main_window/frmMain/empathy_page.h"
+#define QV_HAS_EMPATHY_PAGE 1
+#endif
 #if __has_include("app/main_window/frmMain/faction_prop_page.h")
 #include "app/main_window/frmMain/faction_prop_page.h"
 #define QV_HAS_FACTION_PROP_PAGE 1
+#endif
+#if __has_include("app/main_window/frmMain/initial_world_page.h")
+#include "app/main_window/frmMain/initial_world_page.h"
+#define QV_HAS_INITIAL_WORLD_PAGE 1
 #endif
 
 #include <QCoreApplication>
@@ -43,11 +53,13 @@ constexpr ControlDef kButtons[] = {
 };
 
 // The faction pickers and lists of the empathy (1) and initial-world (3) pages, which
-// LoadFactionList fills; the rest of those pages is built with their own classes.
-constexpr ControlDef kPickerStandIns[] = {
+// LoadFactionList fills, for a build without those pages' classes.
+constexpr ControlDef kEmpathyStandIns[] = {
     {Kind::DropDownList, "cboemphaty_group", "SSTab1", 1560, 480, 2535, 315, "", 1},
     {Kind::ListView,     "lv_emphaty",       "SSTab1", 4440, 840, 5415, 3855,
      "Faction|Description|REP", 1},
+};
+constexpr ControlDef kInitialWorldStandIns[] = {
     {Kind::DropDownList, "cboInit_group",    "SSTab1", 1560, 480, 2535, 315, "", 3},
     {Kind::ListView,     "lv_Init",          "SSTab1", 4440, 840, 5415, 3855,
      "Faction|Description|REP", 3},
@@ -77,9 +89,18 @@ frmMain::frmMain()
     // ---- The pages of SSTab1: every page class is constructed here, in page order. ----
     m_projectManager = std::make_unique<ProjectManagerPage>(*this); // page 0
     m_registry = std::make_unique<FactionRegistryPane>(*this);      // page 0, Frame2
-    Create(kPickerStandIns);                                        // pages 1 and 3
+#ifdef QV_HAS_EMPATHY_PAGE
+    m_pages.push_back(std::make_shared<EmpathyPage>(*this));        // page 1
+#else
+    Create(kEmpathyStandIns);
+#endif
 #ifdef QV_HAS_FACTION_PROP_PAGE
-    m_factionPropPage = std::make_shared<FactionPropPage>(*this);   // page 2
+    m_pages.push_back(std::make_shared<FactionPropPage>(*this));    // page 2
+#endif
+#ifdef QV_HAS_INITIAL_WORLD_PAGE
+    m_pages.push_back(std::make_shared<InitialWorldPage>(*this));   // page 3
+#else
+    Create(kInitialWorldStandIns);
 #endif
     // ---- end of the pages ----
 

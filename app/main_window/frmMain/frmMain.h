@@ -5,6 +5,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace quorvel {
 
@@ -49,7 +50,7 @@ private:
 
     std::unique_ptr<ProjectManagerPage> m_projectManager;
     std::unique_ptr<FactionRegistryPane> m_registry;
-    std::shared_ptr<void> m_factionPropPage; // built when that page's class is part of the build
+    std::vector<std::shared_ptr<void>> m_pages; // the page classes of pages 1 to 3
     std::unique_ptr<frmAbout> m_about;
     std::unique_ptr<frmImport> m_import;
 };
