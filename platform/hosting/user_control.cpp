@@ -248,6 +248,12 @@ gdi::HDC UserControl::hDC()
     return m_dc->hdc();
 }
 
+QImage& UserControl::Canvas()
+{
+    m_surface->update();
+    return m_image;
+}
+
 HWND UserControl::hWnd() const
 {
     return HandleOf(m_surface);

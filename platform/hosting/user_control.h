@@ -125,6 +125,10 @@ public:
     const QImage& Image() const { return m_image; }
 
 protected:
+    // The backing image, for a control that paints with the toolkit's painter rather than
+    // through hDC(); asking for it schedules the repaint as hDC() does.
+    QImage& Canvas();
+
     // Reports a change to the host; the name is the property's and its bag key.
     void PropertyChanged(const std::string& name);
 
