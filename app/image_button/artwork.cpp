@@ -26,22 +26,34 @@ struct FacePalette {
 
 const FacePalette& PaletteOf(ButtonFace face) {
     static const FacePalette normal{
-        QColor(0x70, 0x7c, 0x8c),  QColor(0xfd, 0xfd, 0xfe), QColor(0xef, 0xf2, 0xf6),
-        QColor(0xe1, 0xe6, 0xed),  QColor(0xd2, 0xd9, 0xe3), QColor(255, 255, 255, 230),
-        QColor(255, 255, 255, 50),
+        .border = QColor(0x70, 0x7c, 0x8c),
+        .bodyTop = QColor(0xfd, 0xfd, 0xfe),
+        .bodyAboveStep = QColor(0xef, 0xf2, 0xf6),
+        .bodyBelowStep = QColor(0xe1, 0xe6, 0xed),
+        .bodyBottom = QColor(0xd2, 0xd9, 0xe3),
+        .bevelTop = QColor(255, 255, 255, 230),
+        .bevelBottom = QColor(255, 255, 255, 50),
     };
     // Darker and without gloss; the bevel turns into a shadow along the top, so the face
     // reads as pushed in.
     static const FacePalette pressed{
-        QColor(0x4f, 0x5b, 0x6a),    QColor(0xb9, 0xc3, 0xd0), QColor(0xc6, 0xce, 0xd9),
-        QColor(0xc9, 0xd1, 0xdb),    QColor(0xd6, 0xdc, 0xe4), QColor(0x6c, 0x78, 0x88, 150),
-        QColor(0x6c, 0x78, 0x88, 0),
+        .border = QColor(0x4f, 0x5b, 0x6a),
+        .bodyTop = QColor(0xb9, 0xc3, 0xd0),
+        .bodyAboveStep = QColor(0xc6, 0xce, 0xd9),
+        .bodyBelowStep = QColor(0xc9, 0xd1, 0xdb),
+        .bodyBottom = QColor(0xd6, 0xdc, 0xe4),
+        .bevelTop = QColor(0x6c, 0x78, 0x88, 150),
+        .bevelBottom = QColor(0x6c, 0x78, 0x88, 0),
     };
     // Lighter, with the border and a faint glow in the accent blue.
     static const FacePalette hover{
-        QColor(0x2f, 0x74, 0xc8),      QColor(0xff, 0xff, 0xff), QColor(0xf3, 0xf8, 0xfe),
-        QColor(0xe2, 0xee, 0xfc),      QColor(0xcd, 0xe1, 0xf8), QColor(255, 255, 255, 255),
-        QColor(0x8f, 0xbf, 0xf3, 170),
+        .border = QColor(0x2f, 0x74, 0xc8),
+        .bodyTop = QColor(0xff, 0xff, 0xff),
+        .bodyAboveStep = QColor(0xf3, 0xf8, 0xfe),
+        .bodyBelowStep = QColor(0xe2, 0xee, 0xfc),
+        .bodyBottom = QColor(0xcd, 0xe1, 0xf8),
+        .bevelTop = QColor(255, 255, 255, 255),
+        .bevelBottom = QColor(0x8f, 0xbf, 0xf3, 170),
     };
     switch (face) {
     case ButtonFace::Pressed:

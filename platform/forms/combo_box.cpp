@@ -68,17 +68,8 @@ void ComboBox::AddItem(const std::string& item, int index)
     if (index > count || index < -1)
         platform::Raise(5);
     int pos = index;
-    if (pos < 0) {
-        pos = count;
-        if (m_sorted) {
-            for (int i = 0; i < count; ++i) {
-                if (CompareNames(item, List(i)) < 0) {
-                    pos = i;
-                    break;
-                }
-            }
-        }
-    }
+    if (pos < 0)
+        pos = m_sorted ? SortedPosition(item, count, [this](int i) { return List(i); }) : count;
     int selected = m_combo->currentIndex();
     QLineEdit* edit = m_combo->lineEdit();
     QString keep = edit ? edit->text() : QString();

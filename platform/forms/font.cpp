@@ -18,7 +18,6 @@ struct Replacement {
 
 const Replacement kReplacements[] = {
     {"MS Sans Serif", {"Liberation Sans", "Arimo", "DejaVu Sans"}},
-    {"Microsoft Sans Serif", {"Liberation Sans", "Arimo", "DejaVu Sans"}},
     {"Arial", {"Liberation Sans", "Arimo", "DejaVu Sans"}},
     {"Tahoma", {"DejaVu Sans Condensed", "Liberation Sans", "DejaVu Sans"}},
     {"Lucida Console", {"DejaVu Sans Mono", "Liberation Mono", "Noto Mono"}},

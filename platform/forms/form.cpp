@@ -8,9 +8,17 @@
 
 #include "platform/errors/run_time_error.h"
 
+#include "platform/forms/buttons.h"
 #include "platform/forms/combo_box.h"
+#include "platform/forms/file_lists.h"
+#include "platform/forms/frame.h"
 #include "platform/forms/label.h"
+#include "platform/forms/list_box.h"
+#include "platform/forms/list_view.h"
+#include "platform/forms/picture.h"
 #include "platform/forms/qt_text.h"
+#include "platform/forms/slider.h"
+#include "platform/forms/tab_dialog.h"
 #include "platform/forms/text_box.h"
 #include "platform/forms/twips.h"
 
@@ -60,9 +68,21 @@ std::unique_ptr<Control> MakeControl(const ControlDef& def)
         return std::make_unique<ComboBox>(ComboBox::DropDownCombo, (def.flags & kSorted) != 0);
     case Kind::DropDownList:
         return std::make_unique<ComboBox>(ComboBox::DropDownList, (def.flags & kSorted) != 0);
-    default: break;
+    case Kind::ListBox: return std::make_unique<ListBox>((def.flags & kSorted) != 0);
+    case Kind::Frame: return std::make_unique<Frame>((def.flags & kNoBorder) == 0);
+    case Kind::CheckBox: return std::make_unique<CheckBox>();
+    case Kind::OptionButton: return std::make_unique<OptionButton>();
+    case Kind::PictureBox: return std::make_unique<PictureBox>((def.flags & kNoBorder) == 0);
+    case Kind::Image: return std::make_unique<Image>();
+    case Kind::Line: return std::make_unique<Line>();
+    case Kind::CommandButton: return std::make_unique<CommandButton>();
+    case Kind::Slider: return std::make_unique<Slider>();
+    case Kind::ListView: return std::make_unique<ListView>();
+    case Kind::TabDialog: return std::make_unique<TabDialog>();
+    case Kind::DirListBox: return std::make_unique<DirListBox>();
+    case Kind::FileListBox: return std::make_unique<FileListBox>();
     }
-    throw std::invalid_argument(std::string("control kind of ") + def.name + " is not built");
+    throw std::invalid_argument(std::string("unknown control kind for ") + def.name);
 }
 
 } // namespace

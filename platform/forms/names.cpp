@@ -50,6 +50,21 @@ int CompareNames(const std::string& a, const std::string& b)
     return a.compare(b) < 0 ? -1 : a.compare(b) > 0 ? 1 : 0;
 }
 
+std::vector<std::string> SplitBars(const std::string& text)
+{
+    std::vector<std::string> parts;
+    if (text.empty())
+        return parts;
+    size_t start = 0;
+    while (true) {
+        size_t bar = text.find('|', start);
+        parts.push_back(text.substr(start, bar == std::string::npos ? bar : bar - start));
+        if (bar == std::string::npos)
+            return parts;
+        start = bar + 1;
+    }
+}
+
 bool SameText(const std::string& a, const std::string& b)
 {
     return a.size() == b.size() &&

@@ -1,6 +1,12 @@
 #pragma once
 
+#include <functional>
+#include <string>
+#include <vector>
+
 #include <QApplication>
+
+#include "platform/errors/run_time_error.h"
 
 namespace formstest {
 
@@ -16,5 +22,16 @@ inline QApplication& App()
 }
 
 using Events = std::vector<std::string>;
+
+// The number of the run-time error `action` raises, 0 when it raises none.
+inline int ErrorOf(const std::function<void()>& action)
+{
+    try {
+        action();
+    } catch (const platform::RunTimeError& e) {
+        return e.number();
+    }
+    return 0;
+}
 
 } // namespace formstest

@@ -101,6 +101,41 @@ TEST_F(BoundaryTest, TheLoopKeepsRunningAfterAnErrorInATimerTick)
     EXPECT_EQ(dialogs.shown.front().prompt, "Run-time error '76':\r\n\r\nPath not found");
 }
 
+TEST_F(BoundaryTest, EventsHandledByDoEventsAreBoundariesOfTheirOwn)
+{
+    std::vector<std::string> steps;
+    RaiseEvent("BreloButton6_Click", [&] {
+        QTimer::singleShot(0, [&] {
+            RaiseEvent("Timer7_Timer", [&] {
+                steps.push_back("tick");
+                platform::Raise(9);
+            });
+        });
+        DoEvents();
+        steps.push_back("load goes on");
+    });
+    EXPECT_EQ(steps, (std::vector<std::string>{"tick", "load goes on"}));
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_EQ(dialogs.shown[0].prompt, "Run-time error '9':\r\n\r\nSubscript out of range");
+}
+
+TEST_F(BoundaryTest, ModalShowReturnsWhenTheFormIsHidden)
+{
+    Form owner("frmMain");
+    owner.Show();
+    Form dialog("frmFPBodyparts");
+    dialog.SetBorderStyle(BorderStyle::FixedToolWindow);
+    bool shownWhileModal = false;
+    QTimer::singleShot(0, [&] {
+        shownWhileModal = dialog.Visible();
+        dialog.Unload();
+    });
+    dialog.Show(vbModal, &owner);
+    EXPECT_TRUE(shownWhileModal);
+    EXPECT_FALSE(dialog.Visible());
+    EXPECT_FALSE(dialog.Loaded());
+}
+
 TEST_F(BoundaryTest, EventsAreLoggedWhetherOrNotAHandlerIsAttached)
 {
     EventLog outer;
