@@ -251,8 +251,10 @@ void EmpathyPage::lv_emphaty_DblClick() {
     const std::string v = forms::InputBox("Reputation", "REP", "0.0");
     if (v.empty())
         return;
-    // Raises 52 before anything changes when the picked key cannot name a file.
+    // Both files first: a key that cannot name a file raises 52 before anything changes.
     const Path reps = ReputationFile(g);
+    const bool mirror = m_forceRep.Value() == forms::vbChecked;
+    const Path mirrored = mirror ? ReputationFile(selected->Text()) : Path();
     selected->SetSubItem(2, v);
 
     for (int j = 1; j <= m_list.ListItems().Count(); ++j) {
@@ -266,8 +268,8 @@ void EmpathyPage::lv_emphaty_DblClick() {
         }
         WriteIni(row.Text(), "rep", shown, reps);
     }
-    if (m_forceRep.Value() == forms::vbChecked)
-        WriteIni(g, "rep", selected->SubItem(2), ReputationFile(selected->Text()));
+    if (mirror)
+        WriteIni(g, "rep", selected->SubItem(2), mirrored);
 }
 
 void EmpathyPage::btnEmphatySave_Click() {

@@ -236,19 +236,47 @@ TEST_F(Page, DoubleClickSetsAReputation) {
     }
 }
 
-TEST_F(Page, KeyThatCannotNameAFileShowsZeroAndRefusesToStore) {
-    Fill({{"qv_a", "A", "0.0"}, {"qv/b", "B", "0.9"}});
-    Pick(1);
-    EXPECT_EQ(Rep(1), "0.0");
-    EXPECT_EQ(Rep(2), "0.0");
-    List().SetSelectedItem(&List().ListItems()(1));
-    dialogs.inputBoxAnswers = {"0.3"};
-    DoubleClick();
-    ASSERT_EQ(dialogs.shown.size(), 2u);
-    EXPECT_FALSE(dialogs.shown[1].input);
-    EXPECT_NE(dialogs.shown[1].prompt.find("52"), std::string::npos) << dialogs.shown[1].prompt;
-    EXPECT_EQ(Rep(1), "0.0");
-    EXPECT_EQ(Entries("emphaty/new"), 1); // only grp.ini
+// A key holding a path separator never names a file: its rates read as "0.0", and storing
+// into its file is refused with error 52 before any file or row changes.
+TEST_F(Page, KeyThatCannotNameAFile) {
+    struct Case {
+        const char* name;
+        int picked;
+        int selected;
+        bool force;
+        const char* refused; // nullptr: stored
+        const char* qvAFile; // reps_qv_a.facts afterwards; nullptr: not made
+    };
+    const Case cases[] = {
+        {"picked", 1, 1, false, "52", nullptr},
+        {"selected and mirrored", 0, 2, true, "52", nullptr},
+        {"selected, not mirrored", 0, 2, false, nullptr,
+         "[qv_a]\r\nrep=0.0\r\n[qv/b]\r\nrep=0.3\r\n"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Fresh();
+        Fill({{"qv_a", "A", "0.0"}, {"qv/b", "B", "0.9"}});
+        Pick(c.picked);
+        EXPECT_EQ(Rep(2), "0.0"); // not the registry's "0.9"
+        List().SetSelectedItem(&List().ListItems()(c.selected));
+        Force().SetValue(c.force ? vbChecked : vbUnchecked);
+        dialogs.shown.clear();
+        dialogs.inputBoxAnswers = {"0.3"};
+        DoubleClick();
+        ASSERT_EQ(dialogs.shown.size(), c.refused ? 2u : 1u);
+        if (c.refused) {
+            EXPECT_FALSE(dialogs.shown[1].input);
+            EXPECT_NE(dialogs.shown[1].prompt.find(c.refused), std::string::npos)
+                << dialogs.shown[1].prompt;
+        }
+        EXPECT_EQ(Rep(c.selected), c.refused ? "0.0" : "0.3");
+        EXPECT_EQ(HasFile("emphaty/new/reps_qv_a.facts"), c.qvAFile != nullptr);
+        if (c.qvAFile) {
+            EXPECT_EQ(GetFile("emphaty/new/reps_qv_a.facts"), c.qvAFile);
+        }
+        EXPECT_EQ(Entries("emphaty/new"), c.qvAFile ? 2 : 1); // grp.ini and that file
+    }
 }
 
 TEST_F(Page, CompileButton) {
