@@ -1,5 +1,6 @@
 #include "window_controls.h"
 
+#include "app/image_button/brelo_button.h"
 #include "platform/errors/run_time_error.h"
 #include "platform/forms/buttons.h"
 #include "platform/forms/colour.h"
@@ -78,18 +79,28 @@ ProgressPlaceholder& AsBar(const Control& bar)
     return const_cast<ProgressPlaceholder&>(dynamic_cast<const ProgressPlaceholder&>(bar));
 }
 
-forms::CommandButton& AsButton(const Control& button)
+BreloButton& AsButton(const Control& button)
 {
-    return const_cast<forms::CommandButton&>(dynamic_cast<const forms::CommandButton&>(button));
+    return const_cast<BreloButton&>(dynamic_cast<const BreloButton&>(button));
 }
 
 } // namespace
 
 Control& AddButton(Form& form, const ControlDef& row)
 {
-    ControlDef def = row;
-    def.kind = forms::Kind::CommandButton;
-    return form.Create(def);
+    // The row carries what the window stores beside the caption: its font (the main window's
+    // "MS Sans Serif" with the button-text colour, or the button's own Tahoma default) and
+    // whether it starts disabled.
+    StoredButton stored;
+    if (row.font.name) {
+        stored.fontName = row.font.name;
+        stored.fontSize = row.font.size > 0 ? row.font.size : 8;
+        stored.bold = row.font.bold;
+    }
+    if (row.fore != forms::kDefaultColor)
+        stored.foreColor = row.fore;
+    stored.enabled = (row.flags & forms::kDisabled) == 0;
+    return AddBreloButton(form, row, stored);
 }
 
 std::string ButtonCaption(const Control& button)
@@ -99,12 +110,12 @@ std::string ButtonCaption(const Control& button)
 
 void SetButtonCaption(Control& button, const std::string& caption)
 {
-    AsButton(button).SetCaption(caption);
+    quorvel::SetButtonCaption(AsButton(button), caption);
 }
 
 void SetButtonEnabled(Control& button, bool enabled)
 {
-    button.SetEnabled(enabled);
+    quorvel::SetButtonEnabled(AsButton(button), enabled);
 }
 
 const com::StoredLayout& MainWindowLayout()
