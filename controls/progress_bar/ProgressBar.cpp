@@ -1,9 +1,13 @@
 #include "controls/progress_bar/ProgressBar.h"
 
+#include <QCursor>
+#include <QPixmap>
+
 #include <limits>
 #include <vector>
 
 #include "controls/progress_bar/dlgAbout.h"
+#include "controls/progress_bar/do_events.h"
 #include "controls/progress_bar/progress_painter.h"
 #include "platform/errors/run_time_error.h"
 #include "platform/gdi/picture.h"
@@ -67,7 +71,7 @@ const DispatchTable<ProgressBar>& ProgressBar::Members()
     using P = ProgressBar;
     static const DispatchTable<ProgressBar> table{
         {"Font", 0x68030018, [](P& c) { return Variant(c.m_font); },
-         [](P& c, const Variant& v) { c.SetFont(v.ToFont()); }, {}},
+         [](P& c, const Variant& v) { c.SetFontProperty(v.ToFont()); }, {}},
         {"Caption", 0x68030017, [](P& c) { return Variant(c.m_props.Caption); },
          [](P& c, const Variant& v) { c.SetCaption(v.ToString()); }, {}},
         {"SpecialEffects", 0x68030016, [](P& c) { return EnumGet(c.m_props.SpecialEffects); },
@@ -123,8 +127,57 @@ const DispatchTable<ProgressBar>& ProgressBar::Members()
 }
 // clang-format on
 
+// The control's own user-control surface: the painter draws on a canvas of the surface's
+// pixel size, which each finished paint copies onto the surface's backing image.
+class ProgressBar::OwnSurface : public ControlSite {
+public:
+    explicit OwnSurface(ProgressBar& bar)
+        : m_bar(bar)
+    {
+    }
+
+    QImage& Image() override
+    {
+        const QSize size(m_bar.PixelWidth(), m_bar.PixelHeight());
+        if (m_canvas.size() != size)
+            m_canvas = size.isEmpty() ? QImage() : QImage(size, QImage::Format_RGB32);
+        return m_canvas;
+    }
+    void Refresh() override
+    {
+        platform::gdi::ImageDC source(m_canvas);
+        platform::gdi::BitBlt(m_bar.hDC(), 0, 0, m_canvas.width(), m_canvas.height(),
+                              source.hdc(), 0, 0, platform::gdi::SRCCOPY);
+    }
+    void PropertyChanged(std::string_view name) override
+    {
+        m_bar.PropertyChanged(std::string(name));
+    }
+    StdFont AmbientFont() const override { return m_bar.Ambient().font; }
+    void SetTimerInterval(std::int32_t milliseconds) override
+    {
+        m_bar.m_timer1->SetInterval(milliseconds);
+    }
+    void SetMousePointer(std::int16_t pointer) override { m_bar.Control::SetMousePointer(pointer); }
+    void SetMouseIcon(const platform::com::Picture& icon) override
+    {
+        if (!icon.IsNone())
+            m_bar.Control::SetMouseIcon(QCursor(QPixmap::fromImage(icon.Image())));
+    }
+    void DoEvents() override { DoEventsWithoutInput(); }
+    QWidget* Window() const override { return m_bar.Widget(); }
+
+private:
+    ProgressBar& m_bar;
+    QImage m_canvas;
+};
+
 ProgressBar::ProgressBar()
+    : m_timer1(&AddTimer("Timer1", 0, true))
+    , m_own(std::make_unique<OwnSurface>(*this))
 {
+    SetScaleMode(platform::hosting::vbPixels);
+    m_timer1->Timer = [this] { Timer1_Timer(); };
     // Every field starts at zero; only what the surface holds has the surface's defaults.
     m_props.SpecialEffects = zemSpecialEffects(0);
     m_props.FieldEffects = zemFieldEffects(0);
@@ -146,16 +199,31 @@ ProgressBar::ProgressBar()
     m_props.BackColor = kSurfaceBackColor;
     m_props.ForeColor = kSurfaceForeColor;
     m_props.Font = ToPainterFont(m_font);
+    SetSite(nullptr);
 }
 
-ProgressBar::~ProgressBar() = default;
+ProgressBar::~ProgressBar()
+{
+    Terminate();
+}
+
+HRESULT ProgressBar::QueryInterface(const Guid& iid, void** out)
+{
+    if (iid == kIID_ProgressBar)
+        return ControlObject::QueryInterface(IDispatch::iid, out);
+    return ControlObject::QueryInterface(iid, out);
+}
+
+std::vector<Guid> ProgressBar::PropertyPages() const
+{
+    return {kCLSID_PgbAllgemein, kCLSID_StandardFont, kCLSID_StandardColor,
+            kCLSID_StandardPicture};
+}
 
 void ProgressBar::SetSite(ControlSite* site)
 {
     m_surface.reset();
-    m_site = site;
-    if (!m_site)
-        return;
+    m_site = site ? site : m_own.get();
     m_surface = std::make_unique<PaintSurface>(m_site->Image());
     m_surface->DoEvents = [this] {
         m_site->Refresh();
@@ -175,8 +243,7 @@ void ProgressBar::Store(T& field, const T& value, const char* name, Repaint repa
 
 void ProgressBar::Changed(const char* name, Repaint repaint)
 {
-    if (m_site)
-        m_site->PropertyChanged(name);
+    m_site->PropertyChanged(name);
     if (repaint == Repaint::Always || m_props.BarColorType != zemBarColorType::zemAnimated)
         DrawProgress();
 }
@@ -184,18 +251,18 @@ void ProgressBar::Changed(const char* name, Repaint repaint)
 void ProgressBar::SetTimer(std::int32_t interval)
 {
     m_timerInterval = interval;
-    if (m_site)
-        m_site->SetTimerInterval(interval);
+    m_site->SetTimerInterval(interval);
 }
 
 void ProgressBar::DrawProgress()
 {
-    if (!m_site || !m_surface || m_site->Image().isNull())
+    // A surface of no size has nothing to paint on.
+    if (!m_surface || m_site->Image().isNull())
         return;
     kolvetra::DrawProgress(m_props, m_anim, *m_surface);
 }
 
-void ProgressBar::SetFont(const StdFont& font)
+void ProgressBar::SetFontProperty(const StdFont& font)
 {
     m_font = font;
     m_props.Font = ToPainterFont(font);
@@ -226,8 +293,7 @@ void ProgressBar::SetBarColorType(zemBarColorType value)
 {
     // The animation position is kept, so a return to the animated mode resumes from there.
     m_props.BarColorType = value;
-    if (m_site)
-        m_site->PropertyChanged("BarColorType");
+    m_site->PropertyChanged("BarColorType");
     SetTimer(value == zemBarColorType::zemAnimated ? kAnimatedTick : 0);
     DrawProgress();
 }
@@ -329,12 +395,10 @@ void ProgressBar::SetForeColor(OLE_COLOR value)
 
 void ProgressBar::SetMouseIcon(const platform::com::Picture& icon)
 {
+    m_site->SetMouseIcon(icon);
     m_mouseIcon = icon;
     m_props.MouseIcon = ToPainterPicture(icon);
-    if (m_site) {
-        m_site->SetMouseIcon(icon);
-        m_site->PropertyChanged("MouseIcon");
-    }
+    m_site->PropertyChanged("MouseIcon");
 }
 
 void ProgressBar::SetMousePointer(std::int32_t value)
@@ -342,17 +406,15 @@ void ProgressBar::SetMousePointer(std::int32_t value)
     if (value < std::numeric_limits<std::int16_t>::min() ||
         value > std::numeric_limits<std::int16_t>::max())
         platform::Raise(6);
+    m_site->SetMousePointer(static_cast<std::int16_t>(value));
     m_props.MousePointer = static_cast<std::int16_t>(value);
-    if (m_site) {
-        m_site->SetMousePointer(m_props.MousePointer);
-        m_site->PropertyChanged("MousePointer");
-    }
+    m_site->PropertyChanged("MousePointer");
 }
 
 void ProgressBar::ShowAboutBox()
 {
     try {
-        ShowAbout(m_site ? m_site->Window() : nullptr);
+        ShowAbout(m_site->Window());
     } catch (...) {
         // The dialog simply does not appear.
     }
@@ -360,7 +422,7 @@ void ProgressBar::ShowAboutBox()
 
 void ProgressBar::UserControl_InitProperties()
 {
-    m_font = m_site ? m_site->AmbientFont() : StdFont();
+    m_font = m_site->AmbientFont();
     m_props.Font = ToPainterFont(m_font);
     SetValue(0);
     SetMin(0);
@@ -383,8 +445,8 @@ void ProgressBar::UserControl_InitProperties()
 
 void ProgressBar::UserControl_ReadProperties(const PropertyBag& bag)
 {
-    const StdFont ambient = m_site ? m_site->AmbientFont() : StdFont();
-    SetFont(bag.ReadProperty("Font", Variant(ambient)).ToFont());
+    const StdFont ambient = m_site->AmbientFont();
+    SetFontProperty(bag.ReadProperty("Font", Variant(ambient)).ToFont());
     SetSpecialEffects(EnumPut<zemSpecialEffects>(bag.ReadProperty("SpecialEffects", Variant(0))));
     m_props.FieldEffects = EnumPut<zemFieldEffects>(bag.ReadProperty("FieldEffects", Variant(4)));
     m_props.OnlyValueFields = bag.ReadProperty("OnlyValueFields", Variant(true)).ToBool();
@@ -412,13 +474,12 @@ void ProgressBar::UserControl_ReadProperties(const PropertyBag& bag)
     SetScrolling(EnumPut<zemScrolling>(bag.ReadProperty("Scrolling", Variant(0))));
     SetMouseIcon(bag.ReadProperty("MouseIcon", Variant(platform::com::Picture())).ToPicture());
     m_props.MousePointer = bag.ReadProperty("MousePointer", Variant(0)).ToInt16();
-    if (m_site)
-        m_site->SetMousePointer(m_props.MousePointer);
+    m_site->SetMousePointer(m_props.MousePointer);
 }
 
-void ProgressBar::UserControl_WriteProperties(PropertyBag& bag) const
+void ProgressBar::UserControl_WriteProperties(PropertyBag& bag)
 {
-    const StdFont ambient = m_site ? m_site->AmbientFont() : StdFont();
+    const StdFont ambient = m_site->AmbientFont();
     const auto& p = m_props;
     bag.WriteProperty("Font", Variant(m_font), Variant(ambient));
     bag.WriteProperty("SpecialEffects", EnumGet(p.SpecialEffects), Variant(0));
@@ -499,10 +560,13 @@ void ProgressBar::UserControl_Show()
     DrawProgress();
 }
 
+void ProgressBar::UserControl_Terminate()
+{
+    m_timer1->SetInterval(0);
+}
+
 void ProgressBar::Timer1_Timer()
 {
-    if (!m_site)
-        return;
     const QImage& image = m_site->Image();
     AdvanceAnimation(m_anim, m_props, float(image.width()), float(image.height()));
     DrawProgress();

@@ -9,43 +9,57 @@
 #include "controls/progress_bar/paint_surface.h"
 #include "controls/progress_bar/progress_bar_properties.h"
 #include "platform/com/com.h"
+#include "platform/gdi/dc.h"
+#include "platform/hosting/control_site.h"
 
 namespace kolvetra {
-
-// The dual interface `_ProgressBar`: all its members are answered late-bound.
-struct _ProgressBar : platform::com::IDispatch {
-    static constexpr platform::com::Guid iid = kIID_ProgressBar;
-    using Base = platform::com::IDispatch;
-};
 
 // The published progress control. Every property setter stores, reports the change under
 // the property's name to the site and repaints the whole control; in the animated colour
 // mode most setters leave the repaint to the 10 ms tick. Until InitProperties or
 // ReadProperties runs, every field is zero (Max too), which the second read of "Value"
 // relies on.
-class ProgressBar : public platform::com::EventDispatchObject<ProgressBar, _ProgressBar> {
+//
+// A host places it as any control object of the component model (platform/hosting):
+//
+//     ControlSite& pgbFP = AddControlObject(form, row, "Kolvetra.ProgressBar", {&storedBag});
+//     PutProperty(pgbFP.Object(), 0x68030006, Variant(double(count)));  // Max first
+//     PutProperty(pgbFP.Object(), 0x68030003, Variant(double(done)));   // then Value
+//
+// The control draws on its own user-control surface; tests may put it on another site.
+class ProgressBar : public platform::hosting::ControlObject<ProgressBar> {
 public:
     static const platform::com::DispatchTable<ProgressBar>& Members();
 
     ProgressBar();
     ~ProgressBar() override;
 
-    // Puts the control on a surface (null takes it off). The site outlives the control's
-    // use of it; the timer interval the control holds is handed to the new site.
+    // Also answers the identifier of `_ProgressBar`, its default (dual) interface.
+    platform::com::HRESULT QueryInterface(const platform::com::Guid& iid, void** out) override;
+    // PgbAllgemein, then the standard font, colour and picture pages.
+    std::vector<platform::com::Guid> PropertyPages() const override;
+
+    // Puts the control on another surface (null: its own user-control surface again). The
+    // site outlives the control's use of it; the control's timer interval, mouse pointer and
+    // icon are handed to it.
     void SetSite(ControlSite* site);
     ControlSite* Site() const { return m_site; }
 
     // The surface's events, as the host's user-control hosting delivers them.
-    void UserControl_InitProperties();
-    void UserControl_ReadProperties(const platform::com::PropertyBag& bag);
-    void UserControl_WriteProperties(platform::com::PropertyBag& bag) const;
-    void UserControl_Click();
-    void UserControl_DblClick();
-    void UserControl_MouseDown(std::int16_t& button, std::int16_t& shift, float& x, float& y);
-    void UserControl_MouseMove(std::int16_t& button, std::int16_t& shift, float& x, float& y);
-    void UserControl_MouseUp(std::int16_t& button, std::int16_t& shift, float& x, float& y);
-    void UserControl_Resize();
-    void UserControl_Show();
+    void UserControl_InitProperties() override;
+    void UserControl_ReadProperties(const platform::com::PropertyBag& bag) override;
+    void UserControl_WriteProperties(platform::com::PropertyBag& bag) override;
+    void UserControl_Click() override;
+    void UserControl_DblClick() override;
+    void UserControl_MouseDown(std::int16_t& button, std::int16_t& shift, float& x,
+                               float& y) override;
+    void UserControl_MouseMove(std::int16_t& button, std::int16_t& shift, float& x,
+                               float& y) override;
+    void UserControl_MouseUp(std::int16_t& button, std::int16_t& shift, float& x,
+                             float& y) override;
+    void UserControl_Resize() override;
+    void UserControl_Show() override;
+    void UserControl_Terminate() override;
     void Timer1_Timer();
 
     // What the painter reads, and the animation position.
@@ -54,8 +68,8 @@ public:
     std::int32_t TimerInterval() const { return m_timerInterval; }
 
     // The typed faces of the dispatch members (the table calls these).
-    void SetFont(const platform::com::StdFont& font);
-    const platform::com::StdFont& Font() const { return m_font; }
+    void SetFontProperty(const platform::com::StdFont& font);
+    const platform::com::StdFont& FontProperty() const { return m_font; }
     void SetCaption(const std::string& value);
     void SetSpecialEffects(zemSpecialEffects value);
     void SetFieldEffects(zemFieldEffects value);
@@ -91,6 +105,7 @@ public:
     void DrawProgress();
 
 private:
+    class OwnSurface;
     enum class Repaint { UnlessAnimated, Always };
     // Stores, reports under `name` and repaints by the rule.
     template <class T> void Store(T& field, const T& value, const char* name, Repaint repaint);
@@ -105,6 +120,8 @@ private:
     platform::com::Picture m_picture;
     platform::com::Picture m_mouseIcon;
     std::int32_t m_timerInterval = 0;
+    platform::forms::TimerControl* m_timer1;
+    std::unique_ptr<OwnSurface> m_own;
     ControlSite* m_site = nullptr;
     std::unique_ptr<PaintSurface> m_surface;
 };

@@ -1,5 +1,6 @@
 #include "controls/progress_bar/identity.h"
 
+#include "controls/progress_bar/PgbAllgemein.h"
 #include "controls/progress_bar/ProgressBar.h"
 
 namespace kolvetra {
@@ -13,6 +14,7 @@ const ServerDescription& DescribeServer()
         {
             {kCLSID_ProgressBar, kProgIdProgressBar, "ProgressBar", &CreateObjectOf<ProgressBar>,
              kToolboxPicture},
+            {kCLSID_PgbAllgemein, "", "PgbAllgemein", &CreateObjectOf<PgbAllgemein>},
         }};
     return server;
 }

@@ -25,6 +25,13 @@ inline constexpr Guid kDIID_ProgressBarEvents =
 inline constexpr Guid kCLSID_PgbAllgemein = MakeGuid("{AC358272-F241-4A42-87A8-5778928CD6C0}");
 inline constexpr Guid kIID_PgbAllgemein = MakeGuid("{CAEBC62F-97AA-44C9-9CF1-77C0B0C00145}");
 
+// The design environment's standard pages for fonts, colours and pictures, which the
+// control lists after its own page.
+inline constexpr Guid kCLSID_StandardFont = MakeGuid("{5F0C83A1-2E47-4B9D-8C61-0A7E3D9B4F10}");
+inline constexpr Guid kCLSID_StandardColor = MakeGuid("{5F0C83A1-2E47-4B9D-8C61-0A7E3D9B4F11}");
+inline constexpr Guid kCLSID_StandardPicture =
+    MakeGuid("{5F0C83A1-2E47-4B9D-8C61-0A7E3D9B4F12}");
+
 inline constexpr Guid kGUID_zemAlignment = MakeGuid("{747F9D82-3678-45E3-9B5B-3B076AF7715B}");
 inline constexpr Guid kGUID_zemTextAlignment =
     MakeGuid("{3C157094-7E9B-4441-B96A-9DDD818EFBB4}");
