@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <limits>
 
+#include "controls/progress_bar/PgbAllgemein.h"
 #include "platform/errors/run_time_error.h"
 #include "platform/forms/forms.h"
 #include "platform/forms/qt_text.h"
@@ -91,9 +92,15 @@ std::uint32_t ParseColourText(const std::string& text)
     }
 }
 
+const platform::com::DispatchTable<StandardPage>& StandardPage::Members()
+{
+    static const platform::com::DispatchTable<StandardPage> table{};
+    return table;
+}
+
 StandardPage::StandardPage(std::string name, std::string caption,
                            std::vector<std::string> properties)
-    : PropertyPage(std::move(name), std::move(caption), kPageWidth, kPageHeight)
+    : PropertyPageObject(std::move(name), std::move(caption), kPageWidth, kPageHeight)
     , m_properties(std::move(properties))
 {
     Create(kPropertyList);
@@ -271,6 +278,22 @@ void StandardPicturePage::cmdClear_Click()
 {
     ShowValue(Variant(platform::com::Picture()));
     SetHeld(Edited());
+}
+
+std::vector<platform::com::ComPtr<platform::com::IUnknown>> ProgressBarPages()
+{
+    using platform::com::IUnknown;
+    using platform::com::MakeObject;
+    return {
+        MakeObject<PgbAllgemein>().As<IUnknown>(),
+        MakeObject<StandardFontPage>(std::vector<std::string>{"Font"}).As<IUnknown>(),
+        MakeObject<StandardColorPage>(std::vector<std::string>{
+                                          "BackColor", "BorderColor", "EndFillColor", "ForeColor",
+                                          "StartFillColor"})
+            .As<IUnknown>(),
+        MakeObject<StandardPicturePage>(std::vector<std::string>{"MouseIcon", "Picture"})
+            .As<IUnknown>(),
+    };
 }
 
 } // namespace kolvetra

@@ -12,8 +12,10 @@ namespace kolvetra {
 // The design environment's standard pages for fonts, colours and pictures, in a simple form:
 // a list of the control's properties of that kind and an editor for the one picked. Edits
 // are kept per property until Apply writes every property of the list.
-class StandardPage : public platform::hosting::PropertyPage {
+class StandardPage : public platform::hosting::PropertyPageObject<StandardPage> {
 public:
+    static const platform::com::DispatchTable<StandardPage>& Members();
+
     StandardPage(std::string name, std::string caption, std::vector<std::string> properties);
 
     const std::vector<std::string>& Properties() const { return m_properties; }
@@ -75,6 +77,10 @@ private:
     void cmdClear_Click();
     platform::com::Picture m_picture;
 };
+
+// The four pages of ProgressBar's frame: PgbAllgemein, then the standard font, colour and
+// picture pages over the bar's properties of those kinds.
+std::vector<platform::com::ComPtr<platform::com::IUnknown>> ProgressBarPages();
 
 // "&H00BBGGRR&", as the colour page shows a colour; ParseColourText reads that form, a bare
 // hexadecimal number or a decimal one back (error 13 otherwise).
