@@ -15,8 +15,7 @@
 #include "platform/com/com.h"
 #include "platform/forms/forms.h"
 #include "platform/hosting/control_site.h"
-#include "tests/platform/com/temp_registry.h"
-#include "tests/platform/forms/app.h"
+#include "loaded_library.h"
 
 namespace {
 
@@ -32,27 +31,13 @@ constexpr DispId kMax = 0x68030006;
 constexpr DispId kValue = 0x68030003;
 
 // Registers the built library in a temporary registry, as `regsvr libKolvetra.so` would.
-class Host : public ::testing::Test {
+class Host : public LoadedLibrary {
 protected:
     void SetUp() override
     {
-        formstest::App();
-        char resolved[PATH_MAX];
-        ASSERT_NE(::realpath(QV_KOLVETRA, resolved), nullptr);
-        handle = ::dlopen(resolved, RTLD_NOW | RTLD_LOCAL);
-        ASSERT_NE(handle, nullptr) << ::dlerror();
-        auto reg = reinterpret_cast<DllRegisterServerFunction>(::dlsym(handle, "DllRegisterServer"));
-        ASSERT_NE(reg, nullptr);
-        ASSERT_EQ(reg(), S_OK) << LastRegistrationError();
+        LoadedLibrary::SetUp();
+        ASSERT_EQ(registerServer(), S_OK) << LastRegistrationError();
     }
-    void TearDown() override
-    {
-        if (handle)
-            ::dlclose(handle);
-    }
-
-    TempRegistry temp;
-    void* handle = nullptr;
 };
 
 QRgb At(const QImage& image, int x, int y)

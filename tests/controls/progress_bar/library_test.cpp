@@ -16,8 +16,7 @@
 #include "controls/progress_bar/identity.h"
 #include "platform/com/com.h"
 #include "platform/registry/registry.h"
-#include "tests/platform/com/temp_registry.h"
-#include "tests/platform/forms/app.h"
+#include "loaded_library.h"
 
 namespace {
 
@@ -29,41 +28,7 @@ using platform::registry::TypeLibEntry;
 const std::string kBarClsid = kolvetra::kCLSID_ProgressBar.ToString();
 const std::string kLibId = kolvetra::kLIBID_Kolvetra.ToString();
 
-class Library : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        formstest::App();
-        char resolved[PATH_MAX];
-        ASSERT_NE(::realpath(QV_KOLVETRA, resolved), nullptr);
-        path = resolved;
-        handle = ::dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
-        ASSERT_NE(handle, nullptr) << ::dlerror();
-        registerServer = Export<DllRegisterServerFunction>("DllRegisterServer");
-        unregisterServer = Export<DllUnregisterServerFunction>("DllUnregisterServer");
-        getClassObject = Export<DllGetClassObjectFunction>("DllGetClassObject");
-        canUnloadNow = Export<DllCanUnloadNowFunction>("DllCanUnloadNow");
-    }
-    void TearDown() override
-    {
-        if (handle)
-            ::dlclose(handle);
-    }
-    template <class F> F Export(const char* name)
-    {
-        auto f = reinterpret_cast<F>(::dlsym(handle, name));
-        EXPECT_NE(f, nullptr) << name;
-        return f;
-    }
-
-    TempRegistry temp;
-    std::string path;
-    void* handle = nullptr;
-    DllRegisterServerFunction registerServer = nullptr;
-    DllUnregisterServerFunction unregisterServer = nullptr;
-    DllGetClassObjectFunction getClassObject = nullptr;
-    DllCanUnloadNowFunction canUnloadNow = nullptr;
-};
+using Library = LoadedLibrary;
 
 std::string Output(const std::string& command)
 {
