@@ -161,8 +161,12 @@ public:
     void SetMousePointer(std::int16_t pointer) override { m_bar.Control::SetMousePointer(pointer); }
     void SetMouseIcon(const platform::com::Picture& icon) override
     {
-        if (!icon.IsNone())
-            m_bar.Control::SetMouseIcon(QCursor(QPixmap::fromImage(icon.Image())));
+        // The icon shows only while MousePointer is 99 (custom); the forms layer's setter
+        // would switch to it at once.
+        const int pointer = m_bar.Control::MousePointer();
+        m_bar.Control::SetMouseIcon(icon.IsNone() ? QCursor()
+                                                  : QCursor(QPixmap::fromImage(icon.Image())));
+        m_bar.Control::SetMousePointer(pointer);
     }
     void DoEvents() override { DoEventsWithoutInput(); }
     QWidget* Window() const override { return m_bar.Widget(); }

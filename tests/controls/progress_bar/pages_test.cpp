@@ -137,3 +137,24 @@ TEST(AboutDialog, RendersWithItsTexts)
 }
 
 } // namespace
+
+namespace {
+
+TEST(OwnSurface, MouseIconShowsOnlyWithTheCustomPointer)
+{
+    formstest::App();
+    auto bar = MakeObject<ProgressBar>();
+    bar->UserControl_InitProperties();
+    QImage icon(16, 16, QImage::Format_ARGB32);
+    icon.fill(Qt::red);
+    PutProperty(bar.get(), "MouseIcon", Variant(Picture(icon)));
+    EXPECT_EQ(bar->Control::MousePointer(), 0);
+    EXPECT_NE(bar->Widget()->cursor().shape(), Qt::BitmapCursor);
+    PutProperty(bar.get(), "MousePointer", Variant(99));
+    EXPECT_EQ(bar->Widget()->cursor().shape(), Qt::BitmapCursor);
+    PutProperty(bar.get(), "MousePointer", Variant(11));
+    EXPECT_EQ(bar->Widget()->cursor().shape(), Qt::WaitCursor);
+    EXPECT_EQ(bar->ChangedProperties().back(), "MousePointer");
+}
+
+} // namespace
