@@ -9,7 +9,10 @@
 #include "controls/progress_bar/dlgAbout.h"
 #include "controls/progress_bar/do_events.h"
 
+#include <QThread>
 #include <QTimer>
+
+#include "platform/forms/forms.h"
 #include "fake_site.h"
 #include "platform/forms/label.h"
 #include "tests/platform/forms/app.h"
@@ -495,17 +498,31 @@ TEST_F(Bar, ShowAboutBoxShowsAFreshDialogOnEveryCall)
 
 namespace {
 
-TEST(RepaintYield, TimersRunInsideIt)
+TEST(RepaintYield, TimersRunInsideItAsHandlersOfTheirOwn)
 {
     formstest::App();
-    bool fired = false;
-    QTimer timer;
-    timer.setSingleShot(true);
-    QObject::connect(&timer, &QTimer::timeout, [&] { fired = true; });
-    timer.start(0);
-    for (int i = 0; i < 50 && !fired; ++i)
-        kolvetra::DoEventsWithoutInput();
-    EXPECT_TRUE(fired);
+    platform::forms::ScriptedDialogs dialogs;
+    int ticks = 0;
+    platform::forms::TimerControl timer("tmrOther", 1, true);
+    timer.Timer = [&] {
+        ++ticks;
+        timer.SetEnabled(false);
+        platform::Raise(5);
+    };
+    // A repaint inside a running handler (a compiler setting Value in its loop): the timer's
+    // error is shown at the timer's own boundary and the running handler goes on.
+    bool finished = false;
+    EXPECT_TRUE(platform::forms::RunHandler([&] {
+        for (int i = 0; i < 200 && ticks == 0; ++i) {
+            kolvetra::DoEventsWithoutInput();
+            QThread::msleep(1);
+        }
+        finished = true;
+    }));
+    EXPECT_EQ(ticks, 1);
+    EXPECT_TRUE(finished);
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_NE(dialogs.shown[0].prompt.find("Run-time error '5'"), std::string::npos);
 }
 
 } // namespace
