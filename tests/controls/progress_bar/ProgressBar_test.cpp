@@ -8,6 +8,7 @@
 
 #include "controls/progress_bar/dlgAbout.h"
 #include "controls/progress_bar/do_events.h"
+#include "controls/progress_bar/type_library.h"
 
 #include <QThread>
 #include <QTimer>
@@ -523,6 +524,37 @@ TEST(RepaintYield, TimersRunInsideItAsHandlersOfTheirOwn)
     EXPECT_TRUE(finished);
     ASSERT_EQ(dialogs.shown.size(), 1u);
     EXPECT_NE(dialogs.shown[0].prompt.find("Run-time error '5'"), std::string::npos);
+}
+
+} // namespace
+
+namespace {
+
+TEST(TypeLibrary, DescribesEveryDispatchMemberUnderItsIdentifier)
+{
+    const auto& members = kolvetra::ProgressBarMembers();
+    ASSERT_EQ(members.size(), 26u);
+    for (const kolvetra::MemberHelp& m : members) {
+        SCOPED_TRACE(m.name);
+        const auto* member = ProgressBar::Members().Find(m.id);
+        ASSERT_NE(member, nullptr);
+        EXPECT_STREQ(member->name, m.name);
+        EXPECT_EQ(*m.help == '\0', m.id == DISPID_ABOUTBOX);
+    }
+    // The identifiers count down from 0x68030018 in interface order, the about box between.
+    EXPECT_EQ(members.front().id, 0x68030018);
+    EXPECT_EQ(members[23].id, -552);
+    EXPECT_EQ(members.back().id, 0x68030000);
+
+    std::vector<std::int32_t> noneValues;
+    for (const auto& e : kolvetra::Enumerations()) {
+        for (const auto& m : e.members) {
+            if (std::string(m.name) == "zemNone")
+                noneValues.push_back(m.value);
+        }
+    }
+    EXPECT_EQ(noneValues, (std::vector<std::int32_t>{7, 0}));
+    EXPECT_EQ(kolvetra::Enumerations().size(), 8u);
 }
 
 } // namespace
