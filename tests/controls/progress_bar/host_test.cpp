@@ -228,3 +228,27 @@ TEST_F(Host, RendersTheSheetOfBarStyles)
 }
 
 } // namespace
+
+namespace {
+
+TEST(RegistrationTool, RegistersTheLibraryForCreationByNameAndRemovesIt)
+{
+    formstest::App();
+    TempRegistry temp;
+    const std::string library = QV_KOLVETRA;
+    ASSERT_EQ(std::system((std::string(QV_REGSVR) + " '" + library + "'").c_str()), 0);
+    {
+        ComPtr<IDispatch> bar = CreateObject("Kolvetra.ProgressBar");
+        ASSERT_TRUE(bar);
+        EXPECT_EQ(GetProperty(bar.get(), kMax).ToDouble(), 0.0) << "not placed yet";
+    }
+    ASSERT_EQ(std::system((std::string(QV_REGSVR) + " -u '" + library + "'").c_str()), 0);
+    try {
+        CreateObject("Kolvetra.ProgressBar");
+        ADD_FAILURE() << "created after unregistering";
+    } catch (const platform::RunTimeError& e) {
+        EXPECT_EQ(e.number(), 429);
+    }
+}
+
+} // namespace
