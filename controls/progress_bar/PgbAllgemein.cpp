@@ -91,8 +91,7 @@ const Row kRows[] = {
     {"AnimatedInterval", "txtAnimatedInterval", Row::WholeNumber},
 };
 
-bool IsNumber(const std::string& text)
-{
+bool IsNumber(const std::string& text) {
     try {
         platform::com::ParseNumber(text);
         return true;
@@ -101,14 +100,12 @@ bool IsNumber(const std::string& text)
     }
 }
 
-bool ReadsBack(const std::string& text, double value)
-{
+bool ReadsBack(const std::string& text, double value) {
     return IsNumber(text) && platform::com::ParseNumber(text) == value;
 }
 
 // Error 13 naming the field, before anything is written.
-void CheckNumber(const Row& row, const std::string& text)
-{
+void CheckNumber(const Row& row, const std::string& text) {
     bool ok = IsNumber(text);
     if (ok && row.form == Row::WholeNumber) {
         const double rounded = std::nearbyint(platform::com::ParseNumber(text));
@@ -116,17 +113,15 @@ void CheckNumber(const Row& row, const std::string& text)
              rounded <= std::numeric_limits<std::int32_t>::max();
     }
     if (!ok)
-        throw platform::RunTimeError(13, std::string("Type mismatch: ") + row.property + " \"" +
-                                             text + "\" is not " +
-                                             (row.form == Row::WholeNumber
-                                                  ? "a whole number from -2147483648 to 2147483647"
+        throw platform::RunTimeError(
+            13, std::string("Type mismatch: ") + row.property + " \"" + text + "\" is not " +
+                    (row.form == Row::WholeNumber ? "a whole number from -2147483648 to 2147483647"
                                                   : "a number"));
 }
 
 } // namespace
 
-std::string PageNumberText(double value)
-{
+std::string PageNumberText(double value) {
     std::string text = platform::com::FormatDouble(value);
     for (int digits = 16; digits <= 17 && std::isfinite(value) && !ReadsBack(text, value);
          ++digits) {
@@ -137,16 +132,14 @@ std::string PageNumberText(double value)
     return text;
 }
 
-const platform::com::DispatchTable<PgbAllgemein>& PgbAllgemein::Members()
-{
+const platform::com::DispatchTable<PgbAllgemein>& PgbAllgemein::Members() {
     // `_PgbAllgemein` has no members.
     static const platform::com::DispatchTable<PgbAllgemein> table{};
     return table;
 }
 
 PgbAllgemein::PgbAllgemein()
-    : PropertyPageObject("PgbAllgemein", "Allgemein", 5925, 3480)
-{
+    : PropertyPageObject("PgbAllgemein", "Allgemein", 5925, 3480) {
     Create(kControls);
     for (const ListDef& list : kLists) {
         for (const char* item : list.items)
@@ -155,15 +148,13 @@ PgbAllgemein::PgbAllgemein()
     connectHandlers();
 }
 
-platform::com::HRESULT PgbAllgemein::QueryInterface(const platform::com::Guid& iid, void** out)
-{
+platform::com::HRESULT PgbAllgemein::QueryInterface(const platform::com::Guid& iid, void** out) {
     if (iid == kIID_PgbAllgemein)
         return PropertyPageObject::QueryInterface(platform::com::IDispatch::iid, out);
     return PropertyPageObject::QueryInterface(iid, out);
 }
 
-void PgbAllgemein::connectHandlers()
-{
+void PgbAllgemein::connectHandlers() {
     List("cbAlignment").Click = [this] { cbAlignment_Click(); };
     List("cbSpecialEffects").Click = [this] { cbSpecialEffects_Click(); };
     List("cbBarColorType").Click = [this] { cbBarColorType_Click(); };
@@ -180,18 +171,15 @@ void PgbAllgemein::connectHandlers()
     Text("txtAnimatedInterval").Change = [this] { txtAnimatedInterval_Change(); };
 }
 
-TextBox& PgbAllgemein::Text(const char* name) const
-{
+TextBox& PgbAllgemein::Text(const char* name) const {
     return Ctl<TextBox>(name);
 }
 
-ComboBox& PgbAllgemein::List(const char* name) const
-{
+ComboBox& PgbAllgemein::List(const char* name) const {
     return Ctl<ComboBox>(name);
 }
 
-void PgbAllgemein::PropertyPage_SelectionChanged()
-{
+void PgbAllgemein::PropertyPage_SelectionChanged() {
     for (const Row& row : kRows) {
         const Variant value = GetSelectedProperty(row.property);
         switch (row.form) {
@@ -216,8 +204,7 @@ void PgbAllgemein::PropertyPage_SelectionChanged()
     }
 }
 
-void PgbAllgemein::PropertyPage_ApplyChanges()
-{
+void PgbAllgemein::PropertyPage_ApplyChanges() {
     // Every number is checked first, so a text that is not one changes nothing at all.
     for (const Row& row : kRows) {
         if (row.form == Row::Number || row.form == Row::WholeNumber)
@@ -237,73 +224,59 @@ void PgbAllgemein::PropertyPage_ApplyChanges()
     PutSelectedProperty("Value", Variant(Text("txtValue").Text()));
 }
 
-void PgbAllgemein::cbAlignment_Click()
-{
+void PgbAllgemein::cbAlignment_Click() {
     SetChanged(true);
 }
 
-void PgbAllgemein::cbSpecialEffects_Click()
-{
+void PgbAllgemein::cbSpecialEffects_Click() {
     SetChanged(true);
 }
 
-void PgbAllgemein::cbBarColorType_Click()
-{
+void PgbAllgemein::cbBarColorType_Click() {
     SetChanged(true);
 }
 
-void PgbAllgemein::cbScrolling_Click()
-{
+void PgbAllgemein::cbScrolling_Click() {
     SetChanged(true);
 }
 
-void PgbAllgemein::cbTextAlignment_Click()
-{
+void PgbAllgemein::cbTextAlignment_Click() {
     SetChanged(true);
 }
 
-void PgbAllgemein::cbValueType_Click()
-{
+void PgbAllgemein::cbValueType_Click() {
     SetChanged(true);
 }
 
-void PgbAllgemein::txtValue_Change()
-{
+void PgbAllgemein::txtValue_Change() {
     SetChanged(true);
 }
 
-void PgbAllgemein::txtTextBeforeValue_Change()
-{
+void PgbAllgemein::txtTextBeforeValue_Change() {
     SetChanged(true);
 }
 
-void PgbAllgemein::txtTextAfterValue_Change()
-{
+void PgbAllgemein::txtTextAfterValue_Change() {
     SetChanged(true);
 }
 
-void PgbAllgemein::txtMax_Change()
-{
+void PgbAllgemein::txtMax_Change() {
     SetChanged(true);
 }
 
-void PgbAllgemein::txtMin_Change()
-{
+void PgbAllgemein::txtMin_Change() {
     SetChanged(true);
 }
 
-void PgbAllgemein::txtAspectRatio_Change()
-{
+void PgbAllgemein::txtAspectRatio_Change() {
     SetChanged(true);
 }
 
-void PgbAllgemein::txtCaption_Change()
-{
+void PgbAllgemein::txtCaption_Change() {
     SetChanged(true);
 }
 
-void PgbAllgemein::txtAnimatedInterval_Change()
-{
+void PgbAllgemein::txtAnimatedInterval_Change() {
     // Only a number is guarded: empty or other text stays for Apply to refuse.
     TextBox& box = Text("txtAnimatedInterval");
     if (IsNumber(box.Text()) && std::nearbyint(platform::com::ParseNumber(box.Text())) < 1)

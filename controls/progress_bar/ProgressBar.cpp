@@ -24,8 +24,7 @@ constexpr std::int32_t kAnimatedTick = 10; // ms
 constexpr OLE_COLOR kSurfaceBackColor = 0x8000000F;
 constexpr OLE_COLOR kSurfaceForeColor = 0x80000012;
 
-StdFontValues ToPainterFont(const StdFont& font)
-{
+StdFontValues ToPainterFont(const StdFont& font) {
     StdFontValues v;
     v.Name = font.name;
     v.Size = font.size;
@@ -36,30 +35,25 @@ StdFontValues ToPainterFont(const StdFont& font)
     return v;
 }
 
-PicturePtr ToPainterPicture(const Picture& picture)
-{
+PicturePtr ToPainterPicture(const Picture& picture) {
     if (picture.IsNone())
         return nullptr;
     return platform::gdi::Picture::FromImage(picture.Image());
 }
 
-template <class E> Variant EnumGet(E value)
-{
+template <class E> Variant EnumGet(E value) {
     return Variant(static_cast<std::int32_t>(value));
 }
 
-template <class E> E EnumPut(const Variant& v)
-{
+template <class E> E EnumPut(const Variant& v) {
     return static_cast<E>(v.ToInt32());
 }
 
-Variant ColorGet(OLE_COLOR value)
-{
+Variant ColorGet(OLE_COLOR value) {
     return Variant(OleColor{value});
 }
 
-OLE_COLOR ColorPut(const Variant& v)
-{
+OLE_COLOR ColorPut(const Variant& v) {
     return v.ToColor().value;
 }
 
@@ -132,35 +126,28 @@ const DispatchTable<ProgressBar>& ProgressBar::Members()
 class ProgressBar::OwnSurface : public ControlSite {
 public:
     explicit OwnSurface(ProgressBar& bar)
-        : m_bar(bar)
-    {
-    }
+        : m_bar(bar) {}
 
-    QImage& Image() override
-    {
+    QImage& Image() override {
         const QSize size(m_bar.PixelWidth(), m_bar.PixelHeight());
         if (m_canvas.size() != size)
             m_canvas = size.isEmpty() ? QImage() : QImage(size, QImage::Format_RGB32);
         return m_canvas;
     }
-    void Refresh() override
-    {
+    void Refresh() override {
         platform::gdi::ImageDC source(m_canvas);
-        platform::gdi::BitBlt(m_bar.hDC(), 0, 0, m_canvas.width(), m_canvas.height(),
-                              source.hdc(), 0, 0, platform::gdi::SRCCOPY);
+        platform::gdi::BitBlt(m_bar.hDC(), 0, 0, m_canvas.width(), m_canvas.height(), source.hdc(),
+                              0, 0, platform::gdi::SRCCOPY);
     }
-    void PropertyChanged(std::string_view name) override
-    {
+    void PropertyChanged(std::string_view name) override {
         m_bar.PropertyChanged(std::string(name));
     }
     StdFont AmbientFont() const override { return m_bar.Ambient().font; }
-    void SetTimerInterval(std::int32_t milliseconds) override
-    {
+    void SetTimerInterval(std::int32_t milliseconds) override {
         m_bar.m_timer1->SetInterval(milliseconds);
     }
     void SetMousePointer(std::int16_t pointer) override { m_bar.Control::SetMousePointer(pointer); }
-    void SetMouseIcon(const platform::com::Picture& icon) override
-    {
+    void SetMouseIcon(const platform::com::Picture& icon) override {
         // The icon shows only while MousePointer is 99 (custom); the forms layer's setter
         // would switch to it at once.
         const int pointer = m_bar.Control::MousePointer();
@@ -178,8 +165,7 @@ private:
 
 ProgressBar::ProgressBar()
     : m_timer1(&AddTimer("Timer1", 0, true))
-    , m_own(std::make_unique<OwnSurface>(*this))
-{
+    , m_own(std::make_unique<OwnSurface>(*this)) {
     SetScaleMode(platform::hosting::vbPixels);
     m_timer1->Timer = [this] { Timer1_Timer(); };
     // Every field starts at zero; only what the surface holds has the surface's defaults.
@@ -206,26 +192,21 @@ ProgressBar::ProgressBar()
     SetSite(nullptr);
 }
 
-ProgressBar::~ProgressBar()
-{
+ProgressBar::~ProgressBar() {
     Terminate();
 }
 
-HRESULT ProgressBar::QueryInterface(const Guid& iid, void** out)
-{
+HRESULT ProgressBar::QueryInterface(const Guid& iid, void** out) {
     if (iid == kIID_ProgressBar)
         return ControlObject::QueryInterface(IDispatch::iid, out);
     return ControlObject::QueryInterface(iid, out);
 }
 
-std::vector<Guid> ProgressBar::PropertyPages() const
-{
-    return {kCLSID_PgbAllgemein, kCLSID_StandardFont, kCLSID_StandardColor,
-            kCLSID_StandardPicture};
+std::vector<Guid> ProgressBar::PropertyPages() const {
+    return {kCLSID_PgbAllgemein, kCLSID_StandardFont, kCLSID_StandardColor, kCLSID_StandardPicture};
 }
 
-void ProgressBar::SetSite(ControlSite* site)
-{
+void ProgressBar::SetSite(ControlSite* site) {
     m_surface.reset();
     m_site = site ? site : m_own.get();
     m_surface = std::make_unique<PaintSurface>(m_site->Image());
@@ -239,62 +220,52 @@ void ProgressBar::SetSite(ControlSite* site)
 }
 
 template <class T>
-void ProgressBar::Store(T& field, const T& value, const char* name, Repaint repaint)
-{
+void ProgressBar::Store(T& field, const T& value, const char* name, Repaint repaint) {
     field = value;
     Changed(name, repaint);
 }
 
-void ProgressBar::Changed(const char* name, Repaint repaint)
-{
+void ProgressBar::Changed(const char* name, Repaint repaint) {
     m_site->PropertyChanged(name);
     if (repaint == Repaint::Always || m_props.BarColorType != zemBarColorType::zemAnimated)
         DrawProgress();
 }
 
-void ProgressBar::SetTimer(std::int32_t interval)
-{
+void ProgressBar::SetTimer(std::int32_t interval) {
     m_timerInterval = interval;
     m_site->SetTimerInterval(interval);
 }
 
-void ProgressBar::DrawProgress()
-{
+void ProgressBar::DrawProgress() {
     // A surface of no size has nothing to paint on.
     if (!m_surface || m_site->Image().isNull())
         return;
     kolvetra::DrawProgress(m_props, m_anim, *m_surface);
 }
 
-void ProgressBar::SetFontProperty(const StdFont& font)
-{
+void ProgressBar::SetFontProperty(const StdFont& font) {
     m_font = font;
     m_props.Font = ToPainterFont(font);
     Changed("Font", Repaint::UnlessAnimated);
 }
 
-void ProgressBar::SetCaption(const std::string& value)
-{
+void ProgressBar::SetCaption(const std::string& value) {
     Store(m_props.Caption, value, "Caption", Repaint::UnlessAnimated);
 }
 
-void ProgressBar::SetSpecialEffects(zemSpecialEffects value)
-{
+void ProgressBar::SetSpecialEffects(zemSpecialEffects value) {
     Store(m_props.SpecialEffects, value, "SpecialEffects", Repaint::UnlessAnimated);
 }
 
-void ProgressBar::SetFieldEffects(zemFieldEffects value)
-{
+void ProgressBar::SetFieldEffects(zemFieldEffects value) {
     Store(m_props.FieldEffects, value, "FieldEffects", Repaint::UnlessAnimated);
 }
 
-void ProgressBar::SetOnlyValueFields(bool value)
-{
+void ProgressBar::SetOnlyValueFields(bool value) {
     Store(m_props.OnlyValueFields, value, "OnlyValueFields", Repaint::Always);
 }
 
-void ProgressBar::SetBarColorType(zemBarColorType value)
-{
+void ProgressBar::SetBarColorType(zemBarColorType value) {
     // The animation position is kept, so a return to the animated mode resumes from there.
     m_props.BarColorType = value;
     m_site->PropertyChanged("BarColorType");
@@ -302,70 +273,57 @@ void ProgressBar::SetBarColorType(zemBarColorType value)
     DrawProgress();
 }
 
-void ProgressBar::SetValueType(zemValueType value)
-{
+void ProgressBar::SetValueType(zemValueType value) {
     Store(m_props.ValueType, value, "ValueType", Repaint::UnlessAnimated);
 }
 
-void ProgressBar::SetScrolling(zemScrolling value)
-{
+void ProgressBar::SetScrolling(zemScrolling value) {
     Store(m_props.Scrolling, value, "Scrolling", Repaint::UnlessAnimated);
 }
 
-void ProgressBar::SetAspectRatio(double value)
-{
+void ProgressBar::SetAspectRatio(double value) {
     Store(m_props.AspectRatio, value, "AspectRatio", Repaint::UnlessAnimated);
 }
 
-void ProgressBar::SetPicture(const platform::com::Picture& picture)
-{
+void ProgressBar::SetPicture(const platform::com::Picture& picture) {
     m_picture = picture;
     m_props.Picture = ToPainterPicture(picture);
     Changed("Picture", Repaint::UnlessAnimated);
 }
 
-void ProgressBar::SetAlignment(zemAlignment value)
-{
+void ProgressBar::SetAlignment(zemAlignment value) {
     Store(m_props.Alignment, value, "Alignment", Repaint::UnlessAnimated);
 }
 
-void ProgressBar::SetAnimatedInterval(std::int32_t value)
-{
+void ProgressBar::SetAnimatedInterval(std::int32_t value) {
     Store(m_props.AnimatedInterval, value, "AnimatedInterval", Repaint::UnlessAnimated);
 }
 
-void ProgressBar::SetTextAlignment(zemTextAlignment value)
-{
+void ProgressBar::SetTextAlignment(zemTextAlignment value) {
     Store(m_props.TextAlignment, value, "TextAlignment", Repaint::UnlessAnimated);
 }
 
-void ProgressBar::SetBorderColor(OLE_COLOR value)
-{
+void ProgressBar::SetBorderColor(OLE_COLOR value) {
     Store(m_props.BorderColor, value, "BorderColor", Repaint::UnlessAnimated);
 }
 
-void ProgressBar::SetStartFillColor(OLE_COLOR value)
-{
+void ProgressBar::SetStartFillColor(OLE_COLOR value) {
     Store(m_props.StartFillColor, value, "StartFillColor", Repaint::UnlessAnimated);
 }
 
-void ProgressBar::SetEndFillColor(OLE_COLOR value)
-{
+void ProgressBar::SetEndFillColor(OLE_COLOR value) {
     Store(m_props.EndFillColor, value, "EndFillColor", Repaint::UnlessAnimated);
 }
 
-void ProgressBar::SetBackColor(OLE_COLOR value)
-{
+void ProgressBar::SetBackColor(OLE_COLOR value) {
     Store(m_props.BackColor, value, "BackColor", Repaint::UnlessAnimated);
 }
 
-void ProgressBar::SetMin(double value)
-{
+void ProgressBar::SetMin(double value) {
     Store(m_props.Min, value, "Min", Repaint::UnlessAnimated);
 }
 
-void ProgressBar::SetMax(double value)
-{
+void ProgressBar::SetMax(double value) {
     m_props.Max = value;
     // Pulled down, Value stays down when Max rises again.
     if (value < m_props.Value)
@@ -373,18 +331,15 @@ void ProgressBar::SetMax(double value)
     Changed("Max", Repaint::UnlessAnimated);
 }
 
-void ProgressBar::SetTextAfterValue(const std::string& value)
-{
+void ProgressBar::SetTextAfterValue(const std::string& value) {
     Store(m_props.TextAfterValue, value, "TextAfterValue", Repaint::UnlessAnimated);
 }
 
-void ProgressBar::SetTextBeforeValue(const std::string& value)
-{
+void ProgressBar::SetTextBeforeValue(const std::string& value) {
     Store(m_props.TextBeforeValue, value, "TextBeforeValue", Repaint::Always);
 }
 
-void ProgressBar::SetValue(double value)
-{
+void ProgressBar::SetValue(double value) {
     // A value above Max is dropped without a word, yet reported and repainted; the first
     // read of "Value" while loading relies on that.
     if (!(value > m_props.Max))
@@ -392,21 +347,18 @@ void ProgressBar::SetValue(double value)
     Changed("Value", Repaint::UnlessAnimated);
 }
 
-void ProgressBar::SetForeColor(OLE_COLOR value)
-{
+void ProgressBar::SetForeColor(OLE_COLOR value) {
     Store(m_props.ForeColor, value, "ForeColor", Repaint::UnlessAnimated);
 }
 
-void ProgressBar::SetMouseIcon(const platform::com::Picture& icon)
-{
+void ProgressBar::SetMouseIcon(const platform::com::Picture& icon) {
     m_site->SetMouseIcon(icon);
     m_mouseIcon = icon;
     m_props.MouseIcon = ToPainterPicture(icon);
     m_site->PropertyChanged("MouseIcon");
 }
 
-void ProgressBar::SetMousePointer(std::int32_t value)
-{
+void ProgressBar::SetMousePointer(std::int32_t value) {
     if (value < std::numeric_limits<std::int16_t>::min() ||
         value > std::numeric_limits<std::int16_t>::max())
         platform::Raise(6);
@@ -415,8 +367,7 @@ void ProgressBar::SetMousePointer(std::int32_t value)
     m_site->PropertyChanged("MousePointer");
 }
 
-void ProgressBar::ShowAboutBox()
-{
+void ProgressBar::ShowAboutBox() {
     try {
         ShowAbout(m_site->Window());
     } catch (...) {
@@ -424,8 +375,7 @@ void ProgressBar::ShowAboutBox()
     }
 }
 
-void ProgressBar::UserControl_InitProperties()
-{
+void ProgressBar::UserControl_InitProperties() {
     m_font = m_site->AmbientFont();
     m_props.Font = ToPainterFont(m_font);
     SetValue(0);
@@ -447,8 +397,7 @@ void ProgressBar::UserControl_InitProperties()
     m_props.FieldEffects = zemFieldEffects::zemRaisedField;
 }
 
-void ProgressBar::UserControl_ReadProperties(const PropertyBag& bag)
-{
+void ProgressBar::UserControl_ReadProperties(const PropertyBag& bag) {
     const StdFont ambient = m_site->AmbientFont();
     SetFontProperty(bag.ReadProperty("Font", Variant(ambient)).ToFont());
     SetSpecialEffects(EnumPut<zemSpecialEffects>(bag.ReadProperty("SpecialEffects", Variant(0))));
@@ -481,8 +430,7 @@ void ProgressBar::UserControl_ReadProperties(const PropertyBag& bag)
     m_site->SetMousePointer(m_props.MousePointer);
 }
 
-void ProgressBar::UserControl_WriteProperties(PropertyBag& bag)
-{
+void ProgressBar::UserControl_WriteProperties(PropertyBag& bag) {
     const StdFont ambient = m_site->AmbientFont();
     const auto& p = m_props;
     bag.WriteProperty("Font", Variant(m_font), Variant(ambient));
@@ -512,19 +460,16 @@ void ProgressBar::UserControl_WriteProperties(PropertyBag& bag)
     bag.WriteProperty("MousePointer", Variant(p.MousePointer), Variant(0));
 }
 
-void ProgressBar::UserControl_Click()
-{
+void ProgressBar::UserControl_Click() {
     RaiseEvent(1, "Click");
 }
 
-void ProgressBar::UserControl_DblClick()
-{
+void ProgressBar::UserControl_DblClick() {
     RaiseEvent(2, "DblClick");
 }
 
-void ProgressBar::RaiseMouse(DispId id, const char* name, std::int16_t& button,
-                             std::int16_t& shift, float& x, float& y)
-{
+void ProgressBar::RaiseMouse(DispId id, const char* name, std::int16_t& button, std::int16_t& shift,
+                             float& x, float& y) {
     std::vector<Variant> args{Variant(button), Variant(shift), Variant(double(x)),
                               Variant(double(y))};
     RaiseEvent(id, name, args);
@@ -536,41 +481,34 @@ void ProgressBar::RaiseMouse(DispId id, const char* name, std::int16_t& button,
 }
 
 void ProgressBar::UserControl_MouseDown(std::int16_t& button, std::int16_t& shift, float& x,
-                                        float& y)
-{
+                                        float& y) {
     RaiseMouse(3, "MouseDown", button, shift, x, y);
 }
 
 void ProgressBar::UserControl_MouseMove(std::int16_t& button, std::int16_t& shift, float& x,
-                                        float& y)
-{
+                                        float& y) {
     RaiseMouse(4, "MouseMove", button, shift, x, y);
 }
 
 void ProgressBar::UserControl_MouseUp(std::int16_t& button, std::int16_t& shift, float& x,
-                                      float& y)
-{
+                                      float& y) {
     RaiseMouse(5, "MouseUp", button, shift, x, y);
 }
 
-void ProgressBar::UserControl_Resize()
-{
+void ProgressBar::UserControl_Resize() {
     DrawProgress();
     RaiseEvent(6, "Resize");
 }
 
-void ProgressBar::UserControl_Show()
-{
+void ProgressBar::UserControl_Show() {
     DrawProgress();
 }
 
-void ProgressBar::UserControl_Terminate()
-{
+void ProgressBar::UserControl_Terminate() {
     m_timer1->SetInterval(0);
 }
 
-void ProgressBar::Timer1_Timer()
-{
+void ProgressBar::Timer1_Timer() {
     const QImage& image = m_site->Image();
     AdvanceAnimation(m_anim, m_props, float(image.width()), float(image.height()));
     DrawProgress();

@@ -13,8 +13,7 @@ void ResumeHandlerDepth(int saved);
 
 namespace kolvetra {
 
-void DoEventsWithoutInput()
-{
+void DoEventsWithoutInput() {
     if (!QCoreApplication::instance())
         return;
     const int depth = platform::forms::detail::SuspendHandlerDepth();

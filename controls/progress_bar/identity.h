@@ -20,8 +20,7 @@ inline constexpr std::uint32_t kTypeLibLocale = 0x409;
 
 inline constexpr Guid kCLSID_ProgressBar = MakeGuid("{2C124F7E-DBA8-11D8-BA1B-000000000000}");
 inline constexpr Guid kIID_ProgressBar = MakeGuid("{867170B3-7921-464F-A2E1-68193A7308E3}");
-inline constexpr Guid kDIID_ProgressBarEvents =
-    MakeGuid("{17535DE9-4CC7-4611-9C93-2E65B6DC064A}");
+inline constexpr Guid kDIID_ProgressBarEvents = MakeGuid("{17535DE9-4CC7-4611-9C93-2E65B6DC064A}");
 inline constexpr Guid kCLSID_PgbAllgemein = MakeGuid("{AC358272-F241-4A42-87A8-5778928CD6C0}");
 inline constexpr Guid kIID_PgbAllgemein = MakeGuid("{CAEBC62F-97AA-44C9-9CF1-77C0B0C00145}");
 
@@ -29,20 +28,16 @@ inline constexpr Guid kIID_PgbAllgemein = MakeGuid("{CAEBC62F-97AA-44C9-9CF1-77C
 // control lists after its own page.
 inline constexpr Guid kCLSID_StandardFont = MakeGuid("{5F0C83A1-2E47-4B9D-8C61-0A7E3D9B4F10}");
 inline constexpr Guid kCLSID_StandardColor = MakeGuid("{5F0C83A1-2E47-4B9D-8C61-0A7E3D9B4F11}");
-inline constexpr Guid kCLSID_StandardPicture =
-    MakeGuid("{5F0C83A1-2E47-4B9D-8C61-0A7E3D9B4F12}");
+inline constexpr Guid kCLSID_StandardPicture = MakeGuid("{5F0C83A1-2E47-4B9D-8C61-0A7E3D9B4F12}");
 
 inline constexpr Guid kGUID_zemAlignment = MakeGuid("{747F9D82-3678-45E3-9B5B-3B076AF7715B}");
-inline constexpr Guid kGUID_zemTextAlignment =
-    MakeGuid("{3C157094-7E9B-4441-B96A-9DDD818EFBB4}");
+inline constexpr Guid kGUID_zemTextAlignment = MakeGuid("{3C157094-7E9B-4441-B96A-9DDD818EFBB4}");
 inline constexpr Guid kGUID_zemScrolling = MakeGuid("{3A892E55-EAFD-4DB5-A972-6720E0784E1E}");
-inline constexpr Guid kGUID_zemSpecialEffects =
-    MakeGuid("{FF203212-FE32-4115-BF9D-CFDD66E14A94}");
+inline constexpr Guid kGUID_zemSpecialEffects = MakeGuid("{FF203212-FE32-4115-BF9D-CFDD66E14A94}");
 inline constexpr Guid kGUID_zemValueType = MakeGuid("{859CCC39-B7CC-4F20-89DA-076EB9C9021E}");
 inline constexpr Guid kGUID_zemBarColorType = MakeGuid("{1087CAB6-720F-4791-979A-447813699E55}");
 inline constexpr Guid kGUID_zemBackStyle = MakeGuid("{00573948-DD7E-47A9-87C3-C3B6C389A005}");
-inline constexpr Guid kGUID_zemFieldEffects =
-    MakeGuid("{97DD2AA6-75D4-4A0E-B1D0-1A40DD7299E0}");
+inline constexpr Guid kGUID_zemFieldEffects = MakeGuid("{97DD2AA6-75D4-4A0E-B1D0-1A40DD7299E0}");
 
 inline constexpr const char* kProgIdProgressBar = "Kolvetra.ProgressBar";
 

@@ -12,21 +12,21 @@
 namespace {
 
 using namespace platform::com;
+using kolvetra::PgbAllgemein;
+using kolvetra::ProgressBar;
 using platform::forms::ComboBox;
 using platform::forms::ScriptedDialogs;
 using platform::forms::TextBox;
-using kolvetra::PgbAllgemein;
-using kolvetra::ProgressBar;
 
 const char* const kPageProperties[] = {
-    "Value",     "TextBeforeValue", "TextAfterValue", "Max",           "Min",
-    "AspectRatio", "Caption",       "ValueType",      "Alignment",     "SpecialEffects",
-    "TextAlignment", "Scrolling",   "BarColorType",   "AnimatedInterval"};
+    "Value",        "TextBeforeValue", "TextAfterValue", "Max",
+    "Min",          "AspectRatio",     "Caption",        "ValueType",
+    "Alignment",    "SpecialEffects",  "TextAlignment",  "Scrolling",
+    "BarColorType", "AnimatedInterval"};
 
 class Page : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         formstest::App();
         bar = MakeObject<ProgressBar>();
         bar->UserControl_InitProperties();
@@ -39,8 +39,7 @@ protected:
     bool Load() { return page->SetSelectedControls({bar.As<IDispatch>()}); }
     TextBox& Text(const char* name) { return page->Ctl<TextBox>(name); }
     ComboBox& List(const char* name) { return page->Ctl<ComboBox>(name); }
-    std::vector<Variant> Snapshot()
-    {
+    std::vector<Variant> Snapshot() {
         std::vector<Variant> values;
         for (const char* name : kPageProperties)
             values.push_back(Get(name));
@@ -51,8 +50,7 @@ protected:
     ComPtr<PgbAllgemein> page;
 };
 
-TEST_F(Page, LoadsTheFirstSelectedControlAndIsChangedAfterwards)
-{
+TEST_F(Page, LoadsTheFirstSelectedControlAndIsChangedAfterwards) {
     Put("Max", Variant(250.0));
     Put("Value", Variant(37.5));
     Put("Min", Variant(-10.0));
@@ -85,8 +83,7 @@ TEST_F(Page, LoadsTheFirstSelectedControlAndIsChangedAfterwards)
     EXPECT_TRUE(page->Changed());
 }
 
-TEST_F(Page, ApplyingAnUnchangedPageLeavesEveryValueExactlyAsItWas)
-{
+TEST_F(Page, ApplyingAnUnchangedPageLeavesEveryValueExactlyAsItWas) {
     // Values whose 15-digit text would not read back as the same number.
     Put("Max", Variant(0.1 + 0.2 + 100));
     Put("Value", Variant(0.1 + 0.2));
@@ -100,8 +97,7 @@ TEST_F(Page, ApplyingAnUnchangedPageLeavesEveryValueExactlyAsItWas)
     EXPECT_FALSE(page->Changed());
 }
 
-TEST_F(Page, NumberTextsReadBackExactly)
-{
+TEST_F(Page, NumberTextsReadBackExactly) {
     for (double v : {0.0, 1.5, 100.0, -2.25, 0.1 + 0.2, 1.0 / 3, 1e20, 1.7976931348623157e308,
                      5e-324, 123456789012345678.0}) {
         SCOPED_TRACE(v);
@@ -111,8 +107,7 @@ TEST_F(Page, NumberTextsReadBackExactly)
     EXPECT_EQ(kolvetra::PageNumberText(1e20), "1E+20");
 }
 
-TEST_F(Page, AHigherValueTypedWithAHigherMaxIsKept)
-{
+TEST_F(Page, AHigherValueTypedWithAHigherMaxIsKept) {
     ASSERT_TRUE(Load());
     Text("txtValue").SetText("150");
     Text("txtMax").SetText("200");
@@ -126,8 +121,7 @@ TEST_F(Page, AHigherValueTypedWithAHigherMaxIsKept)
     EXPECT_EQ(Get("Value").ToDouble(), 120.0);
 }
 
-TEST_F(Page, AStoredValueOutsideAListLeavesItUnselectedAndApplySkipsIt)
-{
+TEST_F(Page, AStoredValueOutsideAListLeavesItUnselectedAndApplySkipsIt) {
     Put("SpecialEffects", Variant(9));
     Put("BarColorType", Variant(-1));
     ASSERT_TRUE(Load()) << "the page opens";
@@ -144,15 +138,14 @@ TEST_F(Page, AStoredValueOutsideAListLeavesItUnselectedAndApplySkipsIt)
     EXPECT_EQ(Get("SpecialEffects").ToInt32(), 2);
 }
 
-TEST_F(Page, TheIntervalGuardActsOnlyOnNumbers)
-{
+TEST_F(Page, TheIntervalGuardActsOnlyOnNumbers) {
     ASSERT_TRUE(Load());
     struct Case {
         const char* typed;
         const char* shown;
     };
     const Case cases[] = {
-        {"0", "10"},  {"-5", "10"},   {"0.4", "10"}, {"0.5", "10"}, {"3", "3"},
+        {"0", "10"},    {"-5", "10"}, {"0.4", "10"},  {"0.5", "10"},    {"3", "3"},
         {"1.5", "1.5"}, {"", ""},     {"abc", "abc"}, {"1e20", "1e20"}, {"-", "-"},
     };
     for (const Case& c : cases) {
@@ -164,8 +157,7 @@ TEST_F(Page, TheIntervalGuardActsOnlyOnNumbers)
     }
 }
 
-TEST_F(Page, AZeroIntervalShowsAndAppliesTen)
-{
+TEST_F(Page, AZeroIntervalShowsAndAppliesTen) {
     Put("AnimatedInterval", Variant(0));
     ASSERT_TRUE(Load());
     EXPECT_EQ(Text("txtAnimatedInterval").Text(), "10");
@@ -173,8 +165,7 @@ TEST_F(Page, AZeroIntervalShowsAndAppliesTen)
     EXPECT_EQ(Get("AnimatedInterval").ToInt32(), 10);
 }
 
-TEST_F(Page, TextThatIsNoNumberFailsApplyAndChangesNothing)
-{
+TEST_F(Page, TextThatIsNoNumberFailsApplyAndChangesNothing) {
     struct Case {
         const char* control;
         const char* typed;
@@ -205,8 +196,7 @@ TEST_F(Page, TextThatIsNoNumberFailsApplyAndChangesNothing)
     }
 }
 
-TEST_F(Page, ChoosingTheAnimatedModeStartsTheControlsTimer)
-{
+TEST_F(Page, ChoosingTheAnimatedModeStartsTheControlsTimer) {
     ASSERT_TRUE(Load());
     List("cbBarColorType").SetListIndex(3);
     ASSERT_TRUE(page->Apply());
@@ -214,8 +204,7 @@ TEST_F(Page, ChoosingTheAnimatedModeStartsTheControlsTimer)
     EXPECT_EQ(bar->TimerInterval(), 10);
 }
 
-TEST_F(Page, EveryEditMarksThePageChanged)
-{
+TEST_F(Page, EveryEditMarksThePageChanged) {
     ASSERT_TRUE(Load());
     for (const char* box : {"txtValue", "txtTextBeforeValue", "txtTextAfterValue", "txtMax",
                             "txtMin", "txtAspectRatio", "txtCaption", "txtAnimatedInterval"}) {
@@ -233,8 +222,7 @@ TEST_F(Page, EveryEditMarksThePageChanged)
     }
 }
 
-TEST_F(Page, AnswersItsInterfacesAndReadsOnlyTheFirstSelected)
-{
+TEST_F(Page, AnswersItsInterfacesAndReadsOnlyTheFirstSelected) {
     void* out = nullptr;
     ASSERT_EQ(page->QueryInterface(kolvetra::kIID_PgbAllgemein, &out), S_OK);
     static_cast<IUnknown*>(out)->Release();

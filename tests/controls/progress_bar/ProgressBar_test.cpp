@@ -13,8 +13,8 @@
 #include <QThread>
 #include <QTimer>
 
-#include "platform/forms/forms.h"
 #include "fake_site.h"
+#include "platform/forms/forms.h"
 #include "platform/forms/label.h"
 #include "tests/platform/forms/app.h"
 
@@ -36,8 +36,7 @@ constexpr DispId kMousePointer = 0x68030000;
 // A newly placed bar on a 200 x 20 surface, its log cleared.
 class Bar : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         formstest::App();
         bar = MakeObject<ProgressBar>();
         bar->SetSite(&site);
@@ -49,8 +48,7 @@ protected:
     IDispatch* disp() { return bar.get(); }
     void Put(DispId id, const Variant& v) { PutProperty(disp(), id, v); }
     Variant Get(DispId id) { return GetProperty(disp(), id); }
-    void Animate()
-    {
+    void Animate() {
         Put(kBarColorType, Variant(3));
         site.Take();
     }
@@ -59,21 +57,19 @@ protected:
     ComPtr<ProgressBar> bar;
 };
 
-Picture SomePicture()
-{
+Picture SomePicture() {
     QImage image(4, 4, QImage::Format_RGB32);
     image.fill(Qt::green);
     return Picture(image);
 }
 
-TEST_F(Bar, EverySetterReportsItsNameAndRepaintsByTheAnimationRule)
-{
+TEST_F(Bar, EverySetterReportsItsNameAndRepaintsByTheAnimationRule) {
     struct Case {
         const char* name;
         DispId id;
         Variant value;
-        bool repaints;          // outside the animated mode
-        bool repaintsAnimated;  // while BarColorType is zemAnimated
+        bool repaints;         // outside the animated mode
+        bool repaintsAnimated; // while BarColorType is zemAnimated
     };
     const StdFont font{"Courier New", 12};
     const Case cases[] = {
@@ -123,8 +119,7 @@ TEST_F(Bar, EverySetterReportsItsNameAndRepaintsByTheAnimationRule)
     }
 }
 
-TEST_F(Bar, BarColorTypeRunsTheTimerOnlyWhenAnimatedAndAlwaysRepaints)
-{
+TEST_F(Bar, BarColorTypeRunsTheTimerOnlyWhenAnimatedAndAlwaysRepaints) {
     Put(kBarColorType, Variant(3));
     EXPECT_EQ(site.Take(), (Log{"BarColorType", "Paint"}));
     EXPECT_EQ(site.interval, 10);
@@ -135,8 +130,7 @@ TEST_F(Bar, BarColorTypeRunsTheTimerOnlyWhenAnimatedAndAlwaysRepaints)
     EXPECT_EQ(site.interval, 0);
 }
 
-TEST_F(Bar, ValueAboveMaxIsDroppedYetReportedAndRepainted)
-{
+TEST_F(Bar, ValueAboveMaxIsDroppedYetReportedAndRepainted) {
     Put(kValue, Variant(40.0));
     site.Take();
     Put(kValue, Variant(150.0));
@@ -148,8 +142,7 @@ TEST_F(Bar, ValueAboveMaxIsDroppedYetReportedAndRepainted)
     EXPECT_EQ(Get(kValue).ToDouble(), -5.0);
 }
 
-TEST_F(Bar, MaxBelowValuePullsValueDownAndReportsValueFirst)
-{
+TEST_F(Bar, MaxBelowValuePullsValueDownAndReportsValueFirst) {
     Put(kValue, Variant(80.0));
     site.Take();
     Put(kMax, Variant(50.0));
@@ -171,15 +164,13 @@ TEST_F(Bar, MaxBelowValuePullsValueDownAndReportsValueFirst)
     EXPECT_EQ(site.Take(), (Log{"Value", "Max"}));
 }
 
-TEST_F(Bar, MinIsNotChecked)
-{
+TEST_F(Bar, MinIsNotChecked) {
     Put(kMin, Variant(500.0));
     EXPECT_EQ(Get(kMin).ToDouble(), 500.0);
     EXPECT_EQ(Get(kValue).ToDouble(), 0.0);
 }
 
-TEST_F(Bar, MousePointerOutside16BitsRaisesOverflowAndChangesNothing)
-{
+TEST_F(Bar, MousePointerOutside16BitsRaisesOverflowAndChangesNothing) {
     Put(kMousePointer, Variant(std::int32_t(11)));
     site.Take();
     for (std::int32_t bad : {32768, -32769, INT_MAX}) {
@@ -198,8 +189,7 @@ TEST_F(Bar, MousePointerOutside16BitsRaisesOverflowAndChangesNothing)
     EXPECT_EQ(site.pointer, -32768);
 }
 
-TEST_F(Bar, AnimationTicksTurnAtTheEndsAndAlwaysRepaint)
-{
+TEST_F(Bar, AnimationTicksTurnAtTheEndsAndAlwaysRepaint) {
     struct Case {
         const char* name;
         int width, height;
@@ -234,8 +224,7 @@ TEST_F(Bar, AnimationTicksTurnAtTheEndsAndAlwaysRepaint)
     }
 }
 
-TEST_F(Bar, LeavingTheAnimatedModeKeepsThePosition)
-{
+TEST_F(Bar, LeavingTheAnimatedModeKeepsThePosition) {
     Animate();
     bar->Timer1_Timer();
     bar->Timer1_Timer();
@@ -249,8 +238,7 @@ TEST_F(Bar, LeavingTheAnimatedModeKeepsThePosition)
     EXPECT_FALSE(bar->Animation().m_AnimForward);
 }
 
-TEST(ProgressBarNew, FieldsAreZeroUntilInitPropertiesSetsTheDefaults)
-{
+TEST(ProgressBarNew, FieldsAreZeroUntilInitPropertiesSetsTheDefaults) {
     formstest::App();
     FakeSite site;
     auto bar = MakeObject<ProgressBar>();
@@ -259,29 +247,41 @@ TEST(ProgressBarNew, FieldsAreZeroUntilInitPropertiesSetsTheDefaults)
     EXPECT_EQ(GetProperty(bar.get(), "AspectRatio").ToDouble(), 0.0);
 
     bar->UserControl_InitProperties();
-    EXPECT_EQ(site.Take(), (Log{"Value",          "Paint", "Min",          "Paint", "Max",
-                                "Paint",          "BorderColor", "Paint",  "BackColor",
-                                "Paint",          "StartFillColor", "Paint", "EndFillColor",
-                                "Paint",          "ForeColor", "Paint",    "AspectRatio",
-                                "Paint",          "TextAlignment", "Paint", "Value",
-                                "Paint"}));
+    EXPECT_EQ(site.Take(),
+              (Log{"Value",          "Paint",       "Min",          "Paint",         "Max",
+                   "Paint",          "BorderColor", "Paint",        "BackColor",     "Paint",
+                   "StartFillColor", "Paint",       "EndFillColor", "Paint",         "ForeColor",
+                   "Paint",          "AspectRatio", "Paint",        "TextAlignment", "Paint",
+                   "Value",          "Paint"}));
     struct Case {
         const char* name;
         Variant value;
     };
     const Case defaults[] = {
-        {"Font", Variant(site.ambient)},   {"Caption", Variant("")},
-        {"SpecialEffects", Variant(0)},     {"FieldEffects", Variant(4)},
-        {"OnlyValueFields", Variant(true)}, {"BarColorType", Variant(0)},
-        {"ValueType", Variant(1)},          {"Scrolling", Variant(0)},
-        {"AspectRatio", Variant(1.5)},      {"Picture", Variant(Picture())},
-        {"Alignment", Variant(0)},          {"AnimatedInterval", Variant(100)},
-        {"TextAlignment", Variant(0)},      {"BorderColor", Variant(OleColor{0x404040})},
-        {"StartFillColor", Variant(OleColor{0x80})}, {"EndFillColor", Variant(OleColor{0x80})},
-        {"BackColor", Variant(OleColor{0x8000000A})}, {"Min", Variant(0)},
-        {"Max", Variant(100)},              {"TextAfterValue", Variant("")},
-        {"TextBeforeValue", Variant("")},   {"Value", Variant(0)},
-        {"ForeColor", Variant(OleColor{0x80000008})}, {"MouseIcon", Variant(Picture())},
+        {"Font", Variant(site.ambient)},
+        {"Caption", Variant("")},
+        {"SpecialEffects", Variant(0)},
+        {"FieldEffects", Variant(4)},
+        {"OnlyValueFields", Variant(true)},
+        {"BarColorType", Variant(0)},
+        {"ValueType", Variant(1)},
+        {"Scrolling", Variant(0)},
+        {"AspectRatio", Variant(1.5)},
+        {"Picture", Variant(Picture())},
+        {"Alignment", Variant(0)},
+        {"AnimatedInterval", Variant(100)},
+        {"TextAlignment", Variant(0)},
+        {"BorderColor", Variant(OleColor{0x404040})},
+        {"StartFillColor", Variant(OleColor{0x80})},
+        {"EndFillColor", Variant(OleColor{0x80})},
+        {"BackColor", Variant(OleColor{0x8000000A})},
+        {"Min", Variant(0)},
+        {"Max", Variant(100)},
+        {"TextAfterValue", Variant("")},
+        {"TextBeforeValue", Variant("")},
+        {"Value", Variant(0)},
+        {"ForeColor", Variant(OleColor{0x80000008})},
+        {"MouseIcon", Variant(Picture())},
         {"MousePointer", Variant(0)},
     };
     for (const Case& c : defaults) {
@@ -296,8 +296,7 @@ TEST(ProgressBarNew, FieldsAreZeroUntilInitPropertiesSetsTheDefaults)
 struct Loaded {
     explicit Loaded(const PropertyBag& bag, int width = 200, int height = 20)
         : site(width, height)
-        , bar(MakeObject<ProgressBar>())
-    {
+        , bar(MakeObject<ProgressBar>()) {
         bar->SetSite(&site);
         bar->UserControl_ReadProperties(bag);
     }
@@ -308,8 +307,7 @@ struct Loaded {
     ComPtr<ProgressBar> bar;
 };
 
-TEST(ProgressBarBag, ReadingReportsInBagOrderWithTheSecondValue)
-{
+TEST(ProgressBarBag, ReadingReportsInBagOrderWithTheSecondValue) {
     formstest::App();
     Loaded loaded{PropertyBag()};
     Log reported;
@@ -317,11 +315,14 @@ TEST(ProgressBarBag, ReadingReportsInBagOrderWithTheSecondValue)
         if (e != "Paint")
             reported.push_back(e);
     }
-    EXPECT_EQ(reported, (Log{"Font", "SpecialEffects", "AnimatedInterval", "BarColorType",
-                             "Caption", "ValueType", "Alignment", "TextAlignment", "BorderColor",
-                             "BackColor", "StartFillColor", "EndFillColor", "ForeColor", "Value",
-                             "Min", "Max", "TextBeforeValue", "TextAfterValue", "Value",
-                             "AspectRatio", "Picture", "Scrolling", "MouseIcon"}));
+    EXPECT_EQ(reported, (Log{"Font",         "SpecialEffects",  "AnimatedInterval",
+                             "BarColorType", "Caption",         "ValueType",
+                             "Alignment",    "TextAlignment",   "BorderColor",
+                             "BackColor",    "StartFillColor",  "EndFillColor",
+                             "ForeColor",    "Value",           "Min",
+                             "Max",          "TextBeforeValue", "TextAfterValue",
+                             "Value",        "AspectRatio",     "Picture",
+                             "Scrolling",    "MouseIcon"}));
     // An empty bag gives the defaults of a new instance.
     EXPECT_EQ(loaded.Number("Max"), 100.0);
     EXPECT_EQ(loaded.Number("FieldEffects"), 4.0);
@@ -329,8 +330,7 @@ TEST(ProgressBarBag, ReadingReportsInBagOrderWithTheSecondValue)
     EXPECT_TRUE(ValuesEqual(GetProperty(loaded.bar.get(), "Font"), Variant(loaded.site.ambient)));
 }
 
-TEST(ProgressBarBag, TheSecondReadOfValueRestoresAValueUpToMax)
-{
+TEST(ProgressBarBag, TheSecondReadOfValueRestoresAValueUpToMax) {
     formstest::App();
     struct Case {
         const char* name;
@@ -356,8 +356,7 @@ TEST(ProgressBarBag, TheSecondReadOfValueRestoresAValueUpToMax)
     }
 }
 
-TEST(ProgressBarBag, AnimatedBagStartsTheTimerWhileLoading)
-{
+TEST(ProgressBarBag, AnimatedBagStartsTheTimerWhileLoading) {
     formstest::App();
     PropertyBag bag;
     bag.Set("BarColorType", Variant(3));
@@ -365,8 +364,7 @@ TEST(ProgressBarBag, AnimatedBagStartsTheTimerWhileLoading)
     EXPECT_EQ(loaded.site.interval, 10);
 }
 
-TEST(ProgressBarBag, DefaultsAreNotStoredAndEverythingElseRoundTrips)
-{
+TEST(ProgressBarBag, DefaultsAreNotStoredAndEverythingElseRoundTrips) {
     formstest::App();
     FakeSite site;
     auto bar = MakeObject<ProgressBar>();
@@ -429,8 +427,7 @@ TEST(ProgressBarBag, DefaultsAreNotStoredAndEverythingElseRoundTrips)
     bar->SetSite(nullptr);
 }
 
-TEST_F(Bar, SurfaceEventsAreRaisedAgainWithTheirArgumentsByReference)
-{
+TEST_F(Bar, SurfaceEventsAreRaisedAgainWithTheirArgumentsByReference) {
     std::vector<std::string> events;
     std::uint32_t cookie = 0;
     ASSERT_EQ(bar->Advise(
@@ -465,8 +462,7 @@ TEST_F(Bar, SurfaceEventsAreRaisedAgainWithTheirArgumentsByReference)
                            "6 Resize"}));
 }
 
-TEST_F(Bar, RepaintDrawsOnTheSiteImageAndYieldsLast)
-{
+TEST_F(Bar, RepaintDrawsOnTheSiteImageAndYieldsLast) {
     site.doEvents = 0;
     Put(kValue, Variant(50.0));
     EXPECT_EQ(site.doEvents, 1);
@@ -476,8 +472,7 @@ TEST_F(Bar, RepaintDrawsOnTheSiteImageAndYieldsLast)
     EXPECT_NE(site.image.pixel(180, 10), QColor(Qt::magenta).rgb());
 }
 
-TEST_F(Bar, ShowAboutBoxShowsAFreshDialogOnEveryCall)
-{
+TEST_F(Bar, ShowAboutBoxShowsAFreshDialogOnEveryCall) {
     std::vector<const kolvetra::dlgAbout*> seen;
     std::vector<std::string> texts;
     auto previous = kolvetra::SetAboutObserver([&](kolvetra::dlgAbout& dialog) {
@@ -499,8 +494,7 @@ TEST_F(Bar, ShowAboutBoxShowsAFreshDialogOnEveryCall)
 
 namespace {
 
-TEST(RepaintYield, TimersRunInsideItAsHandlersOfTheirOwn)
-{
+TEST(RepaintYield, TimersRunInsideItAsHandlersOfTheirOwn) {
     formstest::App();
     platform::forms::ScriptedDialogs dialogs;
     int ticks = 0;
@@ -530,8 +524,7 @@ TEST(RepaintYield, TimersRunInsideItAsHandlersOfTheirOwn)
 
 namespace {
 
-TEST(TypeLibrary, DescribesEveryDispatchMemberUnderItsIdentifier)
-{
+TEST(TypeLibrary, DescribesEveryDispatchMemberUnderItsIdentifier) {
     const auto& members = kolvetra::ProgressBarMembers();
     ASSERT_EQ(members.size(), 26u);
     for (const kolvetra::MemberHelp& m : members) {

@@ -12,10 +12,10 @@
 #include <vector>
 
 #include "app/main_window/bar_picture.h"
+#include "loaded_library.h"
 #include "platform/com/com.h"
 #include "platform/forms/forms.h"
 #include "platform/hosting/control_site.h"
-#include "loaded_library.h"
 
 namespace {
 
@@ -33,21 +33,18 @@ constexpr DispId kValue = 0x68030003;
 // Registers the built library in a temporary registry, as `regsvr libKolvetra.so` would.
 class Host : public LoadedLibrary {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         LoadedLibrary::SetUp();
         ASSERT_EQ(registerServer(), S_OK) << LastRegistrationError();
     }
 };
 
-QRgb At(const QImage& image, int x, int y)
-{
+QRgb At(const QImage& image, int x, int y) {
     return image.pixel(x, y) & 0xFFFFFF;
 }
 
 // The main window's bar style: smooth, sunken, the tiled bar picture and " %".
-PropertyBag MainWindowBar()
-{
+PropertyBag MainWindowBar() {
     PropertyBag bag;
     bag.Set("SpecialEffects", Variant(2));
     bag.Set("TextAfterValue", Variant(" %"));
@@ -56,8 +53,7 @@ PropertyBag MainWindowBar()
     return bag;
 }
 
-TEST_F(Host, PlacesBarsFromAStoredLayoutAndDrivesThemByDispatchIdentifier)
-{
+TEST_F(Host, PlacesBarsFromAStoredLayoutAndDrivesThemByDispatchIdentifier) {
     // The layout as the window stores it, read back from its text form.
     const StoredLayout stored = ParseStoredLayout(WriteStoredLayout(
         StoredLayout{{{"Kolvetra.ProgressBar", "pgbFP", MainWindowBar()},
@@ -66,9 +62,9 @@ TEST_F(Host, PlacesBarsFromAStoredLayoutAndDrivesThemByDispatchIdentifier)
     Form form("frmHost");
     form.SetClientSize(3360, 900);
     const StoredControl& fp = *stored.Find("pgbFP");
-    ControlSite& bar = AddControlObject(
-        form, ControlDef{Kind::PictureBox, fp.name.c_str(), "", 60, 60, 3000, 300},
-        fp.classId, Placement{&fp.properties});
+    ControlSite& bar =
+        AddControlObject(form, ControlDef{Kind::PictureBox, fp.name.c_str(), "", 60, 60, 3000, 300},
+                         fp.classId, Placement{&fp.properties});
     const StoredControl& empty = *stored.Find("pgbEmpty");
     ControlSite& plain = AddControlObject(
         form, ControlDef{Kind::PictureBox, empty.name.c_str(), "", 60, 480, 3000, 300},
@@ -106,66 +102,91 @@ struct SheetBar {
     int width = 200, height = 22;
 };
 
-std::vector<SheetBar> SheetBars()
-{
+std::vector<SheetBar> SheetBars() {
     const Variant picture(Picture(quorvel::MakeBarPicture()));
     const Variant red(OleColor{0x0000C0}), yellow(OleColor{0x00E0FF}), green(OleColor{0x20A020});
     std::vector<SheetBar> bars;
-    const char* effects[] = {"zemFlat", "zemRaised", "zemSunken", "zemRaisedDouble",
-                             "zemSunkenDouble", "zemEtched", "zemBump", "zemNone"};
+    const char* effects[] = {"zemFlat",         "zemRaised", "zemSunken", "zemRaisedDouble",
+                             "zemSunkenDouble", "zemEtched", "zemBump",   "zemNone"};
     for (int i = 0; i < 8; ++i)
         bars.push_back({std::string("frame ") + effects[i],
-                        {{"SpecialEffects", Variant(i)}, {"Scrolling", Variant(1)},
-                         {"StartFillColor", red}, {"EndFillColor", yellow},
+                        {{"SpecialEffects", Variant(i)},
+                         {"Scrolling", Variant(1)},
+                         {"StartFillColor", red},
+                         {"EndFillColor", yellow},
                          {"BorderColor", Variant(OleColor{0x0000FF})}}});
     const char* fills[] = {"zemGradient", "zemColorize", "zemButtonize", "zemAnimated"};
     for (int i = 0; i < 4; ++i) {
         bars.push_back({std::string("smooth ") + fills[i],
-                        {{"BarColorType", Variant(i)}, {"Scrolling", Variant(1)},
-                         {"SpecialEffects", Variant(4)}, {"StartFillColor", red},
+                        {{"BarColorType", Variant(i)},
+                         {"Scrolling", Variant(1)},
+                         {"SpecialEffects", Variant(4)},
+                         {"StartFillColor", red},
                          {"EndFillColor", yellow}}});
         bars.push_back({std::string("segmented ") + fills[i],
-                        {{"BarColorType", Variant(i)}, {"SpecialEffects", Variant(4)},
-                         {"StartFillColor", green}, {"EndFillColor", yellow}}});
+                        {{"BarColorType", Variant(i)},
+                         {"SpecialEffects", Variant(4)},
+                         {"StartFillColor", green},
+                         {"EndFillColor", yellow}}});
     }
     const char* aligns[] = {"zemCenter", "zemLeftBottom", "zemRightTop", "zemByValue"};
     for (int i = 0; i < 4; ++i)
         bars.push_back({std::string("text ") + aligns[i],
-                        {{"TextAlignment", Variant(i)}, {"Scrolling", Variant(1)},
-                         {"SpecialEffects", Variant(2)}, {"TextBeforeValue", Variant("[")},
-                         {"TextAfterValue", Variant(" %]")}, {"StartFillColor", red},
+                        {{"TextAlignment", Variant(i)},
+                         {"Scrolling", Variant(1)},
+                         {"SpecialEffects", Variant(2)},
+                         {"TextBeforeValue", Variant("[")},
+                         {"TextAfterValue", Variant(" %]")},
+                         {"StartFillColor", red},
                          {"EndFillColor", yellow}}});
     bars.push_back({"value text", {{"ValueType", Variant(2)}, {"Scrolling", Variant(1)}}});
-    bars.push_back({"custom text", {{"ValueType", Variant(3)}, {"Caption", Variant("Kompiliere...")},
-                                    {"Scrolling", Variant(1)}, {"SpecialEffects", Variant(5)}}});
+    bars.push_back({"custom text",
+                    {{"ValueType", Variant(3)},
+                     {"Caption", Variant("Kompiliere...")},
+                     {"Scrolling", Variant(1)},
+                     {"SpecialEffects", Variant(5)}}});
     bars.push_back({"segmented flat fields",
-                    {{"FieldEffects", Variant(1)}, {"BorderColor", Variant(OleColor{0xFF})},
+                    {{"FieldEffects", Variant(1)},
+                     {"BorderColor", Variant(OleColor{0xFF})},
                      {"OnlyValueFields", Variant(false)}}});
-    bars.push_back({"main window style", {{"SpecialEffects", Variant(2)},
-                                          {"TextAfterValue", Variant(" %")},
-                                          {"Picture", picture},
-                                          {"Scrolling", Variant(1)}}});
-    bars.push_back({"main window, no text", {{"SpecialEffects", Variant(2)},
-                                             {"ValueType", Variant(0)},
-                                             {"Picture", picture},
-                                             {"Scrolling", Variant(1)}}});
+    bars.push_back({"main window style",
+                    {{"SpecialEffects", Variant(2)},
+                     {"TextAfterValue", Variant(" %")},
+                     {"Picture", picture},
+                     {"Scrolling", Variant(1)}}});
+    bars.push_back({"main window, no text",
+                    {{"SpecialEffects", Variant(2)},
+                     {"ValueType", Variant(0)},
+                     {"Picture", picture},
+                     {"Scrolling", Variant(1)}}});
     for (int i = 0; i < 4; ++i)
         bars.push_back({std::string("vertical ") + aligns[i],
-                        {{"Alignment", Variant(1)}, {"TextAlignment", Variant(i)},
-                         {"Scrolling", Variant(1)}, {"SpecialEffects", Variant(4)},
-                         {"StartFillColor", red}, {"EndFillColor", yellow}},
-                        26, 150});
-    bars.push_back({"vertical segmented", {{"Alignment", Variant(1)}, {"SpecialEffects", Variant(2)},
-                                           {"StartFillColor", green}, {"EndFillColor", yellow}},
-                    26, 150});
-    bars.push_back({"vertical picture", {{"Alignment", Variant(1)}, {"Picture", picture},
-                                         {"SpecialEffects", Variant(2)}, {"Scrolling", Variant(1)}},
-                    26, 150});
+                        {{"Alignment", Variant(1)},
+                         {"TextAlignment", Variant(i)},
+                         {"Scrolling", Variant(1)},
+                         {"SpecialEffects", Variant(4)},
+                         {"StartFillColor", red},
+                         {"EndFillColor", yellow}},
+                        26,
+                        150});
+    bars.push_back({"vertical segmented",
+                    {{"Alignment", Variant(1)},
+                     {"SpecialEffects", Variant(2)},
+                     {"StartFillColor", green},
+                     {"EndFillColor", yellow}},
+                    26,
+                    150});
+    bars.push_back({"vertical picture",
+                    {{"Alignment", Variant(1)},
+                     {"Picture", picture},
+                     {"SpecialEffects", Variant(2)},
+                     {"Scrolling", Variant(1)}},
+                    26,
+                    150});
     return bars;
 }
 
-TEST_F(Host, RendersTheSheetOfBarStyles)
-{
+TEST_F(Host, RendersTheSheetOfBarStyles) {
     using platform::forms::Label;
     Form form("frmSheet");
     form.SetBackColor(0xFFFFFF);
@@ -190,17 +211,19 @@ TEST_F(Host, RendersTheSheetOfBarStyles)
             left = 60 + column * 4800;
             top = y;
         }
-        Label& caption = static_cast<Label&>(form.Create(
-            ControlDef{Kind::Label, label->c_str(), "", left, top - 270, b.height > b.width ? 2000 : 4500, 255, ""}));
+        Label& caption = static_cast<Label&>(
+            form.Create(ControlDef{Kind::Label, label->c_str(), "", left, top - 270,
+                                   b.height > b.width ? 2000 : 4500, 255, ""}));
         caption.SetCaption(b.caption);
         names.push_back(std::move(label));
         PropertyBag bag;
         for (const auto& [name, value] : b.properties)
             bag.Set(name, value);
-        ControlSite& site = AddControlObject(
-            form, ControlDef{Kind::PictureBox, names[names.size() - 2]->c_str(), "", left, top,
-                             b.width * 15, b.height * 15},
-            "Kolvetra.ProgressBar", Placement{&bag});
+        ControlSite& site =
+            AddControlObject(form,
+                             ControlDef{Kind::PictureBox, names[names.size() - 2]->c_str(), "",
+                                        left, top, b.width * 15, b.height * 15},
+                             "Kolvetra.ProgressBar", Placement{&bag});
         PutProperty(site.Object(), kMax, Variant(100.0));
         PutProperty(site.Object(), kValue, Variant(vertical ? 62.0 : 37.0 + 3 * double(i % 7)));
         sites.push_back(&site);
@@ -231,8 +254,7 @@ TEST_F(Host, RendersTheSheetOfBarStyles)
 
 namespace {
 
-TEST(RegistrationTool, RegistersTheLibraryForCreationByNameAndRemovesIt)
-{
+TEST(RegistrationTool, RegistersTheLibraryForCreationByNameAndRemovesIt) {
     formstest::App();
     TempRegistry temp;
     const std::string library = QV_KOLVETRA;

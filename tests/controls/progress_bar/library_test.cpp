@@ -14,9 +14,9 @@
 #include <string>
 
 #include "controls/progress_bar/identity.h"
+#include "loaded_library.h"
 #include "platform/com/com.h"
 #include "platform/registry/registry.h"
-#include "loaded_library.h"
 
 namespace {
 
@@ -30,8 +30,7 @@ const std::string kLibId = kolvetra::kLIBID_Kolvetra.ToString();
 
 using Library = LoadedLibrary;
 
-std::string Output(const std::string& command)
-{
+std::string Output(const std::string& command) {
     std::string out;
     FILE* pipe = ::popen(command.c_str(), "r");
     if (!pipe)
@@ -43,8 +42,7 @@ std::string Output(const std::string& command)
     return out;
 }
 
-TEST_F(Library, ExportsOnlyTheFourServerFunctions)
-{
+TEST_F(Library, ExportsOnlyTheFourServerFunctions) {
     const std::string listing = Output("nm -D --defined-only '" + path + "'");
     ASSERT_FALSE(listing.empty());
     std::set<std::string> names;
@@ -64,20 +62,19 @@ TEST_F(Library, ExportsOnlyTheFourServerFunctions)
         << listing;
 }
 
-TEST_F(Library, RegistersItsTwoPublishedClassesAndRemovesThemAgain)
-{
+TEST_F(Library, RegistersItsTwoPublishedClassesAndRemovesThemAgain) {
     Registry neighbours;
-    neighbours.SetClass({"{11111111-2222-3333-4444-555555555555}", "/opt/other/libOther.so",
-                         "Dial", "Other.Dial", "", ""});
+    neighbours.SetClass({"{11111111-2222-3333-4444-555555555555}", "/opt/other/libOther.so", "Dial",
+                         "Other.Dial", "", ""});
     neighbours.SetProgId({"Other.Dial", "{11111111-2222-3333-4444-555555555555}"});
     neighbours.Save();
 
     ASSERT_EQ(registerServer(), S_OK) << LastRegistrationError();
     const Registry reg = Registry::Load();
     ASSERT_NE(reg.FindClass(kBarClsid), nullptr);
-    EXPECT_EQ(*reg.FindClass(kBarClsid), (ClassEntry{kBarClsid, path, "ProgressBar",
-                                                     "Kolvetra.ProgressBar", kLibId,
-                                                     "resource:30000"}));
+    EXPECT_EQ(*reg.FindClass(kBarClsid),
+              (ClassEntry{kBarClsid, path, "ProgressBar", "Kolvetra.ProgressBar", kLibId,
+                          "resource:30000"}));
     EXPECT_EQ(reg.ClassOfProgId("Kolvetra.ProgressBar"), kBarClsid);
     ASSERT_NE(reg.FindTypeLib(kLibId), nullptr);
     EXPECT_EQ(*reg.FindTypeLib(kLibId), (TypeLibEntry{kLibId, "Kolvetra", 12, 0, 0x409, path}));
@@ -97,8 +94,7 @@ TEST_F(Library, RegistersItsTwoPublishedClassesAndRemovesThemAgain)
     EXPECT_EQ(Registry::Load(), neighbours);
 }
 
-TEST_F(Library, CreatesTheBarByProgrammaticIdentifier)
-{
+TEST_F(Library, CreatesTheBarByProgrammaticIdentifier) {
     ASSERT_EQ(registerServer(), S_OK);
     Guid clsid;
     ASSERT_EQ(ClsidFromProgId("Kolvetra.ProgressBar", &clsid), S_OK);
@@ -116,8 +112,7 @@ TEST_F(Library, CreatesTheBarByProgrammaticIdentifier)
     static_cast<IUnknown*>(defaultInterface)->Release();
 }
 
-TEST_F(Library, CanUnloadOnlyWithNoObjectNoFactoryAndNoLock)
-{
+TEST_F(Library, CanUnloadOnlyWithNoObjectNoFactoryAndNoLock) {
     EXPECT_EQ(canUnloadNow(), S_OK);
     void* raw = nullptr;
     ASSERT_EQ(getClassObject(&kolvetra::kCLSID_ProgressBar, &IClassFactory::iid, &raw), S_OK);
@@ -141,13 +136,11 @@ TEST_F(Library, CanUnloadOnlyWithNoObjectNoFactoryAndNoLock)
 
     constexpr Guid kUnknownClass = MakeGuid("{2C124F7D-DBA8-11D8-BA1B-000000000000}");
     raw = reinterpret_cast<void*>(1);
-    EXPECT_EQ(getClassObject(&kUnknownClass, &IClassFactory::iid, &raw),
-              CLASS_E_CLASSNOTAVAILABLE);
+    EXPECT_EQ(getClassObject(&kUnknownClass, &IClassFactory::iid, &raw), CLASS_E_CLASSNOTAVAILABLE);
     EXPECT_EQ(raw, nullptr);
 }
 
-TEST_F(Library, CarriesItsVersionBlockAndToolboxBitmap)
-{
+TEST_F(Library, CarriesItsVersionBlockAndToolboxBitmap) {
     std::ifstream in(path, std::ios::binary);
     const std::string bytes{std::istreambuf_iterator<char>(in), {}};
     EXPECT_NE(bytes.find(std::string("FileVersion=1.0.0.11\0", 21)), std::string::npos);

@@ -24,8 +24,7 @@ using platform::hosting::TestHost;
 
 class Frame : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         formstest::App();
         host = std::make_unique<TestHost>();
         site = &host->Place(MakeObject<ProgressBar>().As<IUnknown>(), "ProgressBar1", 3000, 300);
@@ -39,29 +38,27 @@ protected:
     PropertyPageFrame* frame = nullptr;
 };
 
-TEST_F(Frame, ShowsTheFourPagesInOrderAndRenders)
-{
+TEST_F(Frame, ShowsTheFourPagesInOrderAndRenders) {
     ASSERT_EQ(frame->PageCount(), 4);
     EXPECT_EQ(Page(0).Caption(), "Allgemein");
     EXPECT_EQ(Page(1).Caption(), "Schriftart");
     EXPECT_EQ(Page(2).Caption(), "Farbe");
     EXPECT_EQ(Page(3).Caption(), "Bild");
-    EXPECT_EQ(ProgressBar().PropertyPages(),
-              (std::vector<Guid>{kolvetra::kCLSID_PgbAllgemein, kolvetra::kCLSID_StandardFont,
-                                 kolvetra::kCLSID_StandardColor,
-                                 kolvetra::kCLSID_StandardPicture}));
+    EXPECT_EQ(
+        ProgressBar().PropertyPages(),
+        (std::vector<Guid>{kolvetra::kCLSID_PgbAllgemein, kolvetra::kCLSID_StandardFont,
+                           kolvetra::kCLSID_StandardColor, kolvetra::kCLSID_StandardPicture}));
     frame->Show();
     DoEvents();
     for (int i = 0; i < 4; ++i) {
         frame->SetCurrentPage(i);
         DoEvents();
-        ASSERT_TRUE(frame->Window()->grab().toImage().save(
-            QString("/tmp/kolvetra_page%1.png").arg(i)));
+        ASSERT_TRUE(
+            frame->Window()->grab().toImage().save(QString("/tmp/kolvetra_page%1.png").arg(i)));
     }
 }
 
-TEST_F(Frame, FontPageAppliesTheEditedFont)
-{
+TEST_F(Frame, FontPageAppliesTheEditedFont) {
     PropertyPage& page = Page(1);
     EXPECT_EQ(page.Ctl<TextBox>("txtName").Text(), GetProperty(bar(), "Font").ToFont().name);
     page.Ctl<TextBox>("txtName").SetText("Courier New");
@@ -80,8 +77,7 @@ TEST_F(Frame, FontPageAppliesTheEditedFont)
     EXPECT_EQ(GetProperty(bar(), "Font").ToFont().size, 12.0);
 }
 
-TEST_F(Frame, ColourPageKeepsEditsPerPropertyUntilApply)
-{
+TEST_F(Frame, ColourPageKeepsEditsPerPropertyUntilApply) {
     PropertyPage& page = Page(2);
     ComboBox& property = page.Ctl<ComboBox>("cboProperty");
     TextBox& colour = page.Ctl<TextBox>("txtColour");
@@ -103,8 +99,7 @@ TEST_F(Frame, ColourPageKeepsEditsPerPropertyUntilApply)
     EXPECT_EQ(kolvetra::ParseColourText("&h80000012"), 0x80000012u);
 }
 
-TEST_F(Frame, PicturePageClearsAndLoads)
-{
+TEST_F(Frame, PicturePageClearsAndLoads) {
     QImage image(8, 8, QImage::Format_RGB32);
     image.fill(Qt::red);
     ASSERT_TRUE(image.save("/tmp/kolvetra_page_picture.png"));
@@ -120,8 +115,7 @@ TEST_F(Frame, PicturePageClearsAndLoads)
     EXPECT_TRUE(GetProperty(bar(), "Picture").ToPicture().IsNone());
 }
 
-TEST(AboutDialog, RendersWithItsTexts)
-{
+TEST(AboutDialog, RendersWithItsTexts) {
     formstest::App();
     bool seen = false;
     auto previous = kolvetra::SetAboutObserver([&](kolvetra::dlgAbout& dialog) {
@@ -140,8 +134,7 @@ TEST(AboutDialog, RendersWithItsTexts)
 
 namespace {
 
-TEST(OwnSurface, MouseIconShowsOnlyWithTheCustomPointer)
-{
+TEST(OwnSurface, MouseIconShowsOnlyWithTheCustomPointer) {
     formstest::App();
     auto bar = MakeObject<ProgressBar>();
     bar->UserControl_InitProperties();
