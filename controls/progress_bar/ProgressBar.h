@@ -20,13 +20,25 @@ namespace kolvetra {
 // ReadProperties runs, every field is zero (Max too), which the second read of "Value"
 // relies on.
 //
-// A host places it as any control object of the component model (platform/hosting):
+// A host places it as any control object of the component model (platform/hosting), once
+// `regsvr libKolvetra.so` has registered the library. From the window's stored layout:
 //
-//     ControlSite& pgbFP = AddControlObject(form, row, "Kolvetra.ProgressBar", {&storedBag});
+//     Begin Kolvetra.ProgressBar pgbFP          (or the braced class identifier)
+//         SpecialEffects = 2&
+//         TextAfterValue = " %"
+//         Picture = Picture("iVBORw0KGgo...")
+//         Scrolling = 1&
+//     End
+//
+//     const StoredControl& c = *layout.Find("pgbFP");
+//     ControlSite& pgbFP = AddControlObject(form, {Kind::PictureBox, "pgbFP", "", left, top,
+//                                                  width, height}, c.classId,
+//                                           Placement{&c.properties});   // ReadProperties
 //     PutProperty(pgbFP.Object(), 0x68030006, Variant(double(count)));  // Max first
 //     PutProperty(pgbFP.Object(), 0x68030003, Variant(double(done)));   // then Value
 //
-// The control draws on its own user-control surface; tests may put it on another site.
+// The site owns the instance; it is released when the window's controls go. The control
+// draws on its own user-control surface; tests may put it on another site.
 class ProgressBar : public platform::hosting::ControlObject<ProgressBar> {
 public:
     static const platform::com::DispatchTable<ProgressBar>& Members();
