@@ -13,7 +13,8 @@ void German(platform::forms::Form& form);
 void English(platform::forms::Form& form);
 
 // The language button BreloButton2 was clicked: English when its caption reads
-// "Englische Version" (case counts), German otherwise.
+// "Englische Version" (case counts), German otherwise. The window wires the button to it:
+//   Find("BreloButton2")->Click = [this] { quorvel::language::BreloButton2_Click(*this); };
 void BreloButton2_Click(platform::forms::Form& form);
 
 } // namespace quorvel::language

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <string>
 
+#include <QApplication>
 #include <QImage>
 #include <QPixmap>
 #include <QTest>
@@ -48,6 +49,15 @@ protected:
 
     // What the generate button does when clicked; in the window it stays disabled.
     void Generate() { RaiseEvent("btnCreateXML_Click", form.Find("btnCreateXML")->Click); }
+
+    // Whether the "please wait" notice is on the screen.
+    static bool NoticeShown()
+    {
+        for (const QWidget* w : QApplication::topLevelWidgets())
+            if (w->isVisible() && w->windowTitle() == "please wait")
+                return true;
+        return false;
+    }
 
     void Open()
     {
@@ -251,8 +261,17 @@ TEST_F(XmlScriptPageTest, GeneratedScriptText)
         SCOPED_TRACE(c.name);
         Check1().SetValue(c.check);
         rtfXML().SetText("typed by the user");
+        int changes = 0, changesWithNotice = 0;
+        rtfXML().Change = [&] {
+            ++changes;
+            changesWithNotice += NoticeShown();
+        };
         Generate();
+        rtfXML().Change = nullptr;
         EXPECT_EQ(rtfXML().Text(), c.expected);
+        EXPECT_GE(changes, 3);
+        EXPECT_EQ(changesWithNotice, changes);
+        EXPECT_FALSE(NoticeShown());
         Generate(); // the old text is cleared first
         EXPECT_EQ(rtfXML().Text(), c.expected);
     }
