@@ -2,48 +2,49 @@
 
 #include <stdexcept>
 
-#include "platform/forms/buttons.h"
+#include "app/image_button/brelo_button.h"
+#include "platform/com/late_bound.h"
+#include "platform/com/variant.h"
 #include "platform/forms/colour.h"
 
 namespace quorvel {
 
-using platform::forms::CommandButton;
 using platform::forms::Control;
 using platform::forms::ControlDef;
 using platform::forms::Form;
 
 namespace {
 
-CommandButton& AsButton(const Control& control)
+// The button's Caption, as the windows reach it late bound.
+constexpr platform::com::DispId kDispCaption = 0x68030008;
+
+BreloButton& AsButton(const Control& control)
 {
-    auto* button = dynamic_cast<const CommandButton*>(&control);
+    auto* button = dynamic_cast<const BreloButton*>(&control);
     if (!button)
         throw std::logic_error("control " + control.Name() + " is no button");
-    return const_cast<CommandButton&>(*button);
+    return const_cast<BreloButton&>(*button);
 }
 
 } // namespace
 
 Control& AddMainButton(Form& form, const ControlDef& def)
 {
-    ControlDef row = def;
-    row.kind = platform::forms::Kind::CommandButton;
-    if (!row.font.name)
-        row.font.name = "MS Sans Serif";
-    // The push button draws its caption in the button-text colour already; naming that colour
-    // explicitly would also paint a disabled caption in it, and "Generiere XML" would look
-    // clickable.
-    return form.Create(row);
+    StoredButton stored;
+    stored.fontName = "MS Sans Serif";
+    stored.foreColor = platform::forms::kSysButtonText;
+    stored.bold = def.font.bold;
+    return AddBreloButton(form, def, stored);
 }
 
 std::string ButtonCaption(const Control& button)
 {
-    return AsButton(button).Caption();
+    return platform::com::GetProperty(AsButton(button).Object(), kDispCaption).ToString();
 }
 
 void SetButtonCaption(Control& button, const std::string& caption)
 {
-    AsButton(button).SetCaption(caption);
+    SetButtonCaption(AsButton(button), caption);
 }
 
 } // namespace quorvel

@@ -8,15 +8,16 @@
 
 namespace quorvel {
 
-// The main window's buttons, reached through these few calls only, so that the face of every
-// button can change in one place. Every button of the main window stores "MS Sans Serif" and
-// the button-text system colour beside its caption.
+// The main window's buttons are image buttons found by name; these calls reach them as the
+// window does, late bound. Every button of the main window stores "MS Sans Serif" and the
+// button-text system colour beside its caption.
 //
-// Places a button of the main window from its table row (caption, kDisabled, font).
+// Places a button of the main window from its table row (caption, kDisabled, bold).
 platform::forms::Control& AddMainButton(platform::forms::Form& form,
                                         const platform::forms::ControlDef& def);
 
-// The caption of a button of the main window; std::logic_error for a control that is no button.
+// The button's Caption by its dispatch identifier; std::logic_error for a control that is no
+// image button.
 std::string ButtonCaption(const platform::forms::Control& button);
 void SetButtonCaption(platform::forms::Control& button, const std::string& caption);
 
