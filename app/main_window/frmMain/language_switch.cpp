@@ -111,7 +111,7 @@ void Apply(Form& form, const char* Entry::*column)
         case P::TabCaption:
             form.Ctl<TabDialog>(entry.control).SetTabCaption(entry.page, text);
             break;
-        case P::ButtonCaption: SetButtonCaption(*control, text); break;
+        case P::ButtonCaption: page_buttons::SetCaption(*control, text); break;
         case P::Caption: SetCaption(*control, text); break;
         case P::Text: form.Ctl<TextBox>(entry.control).SetText(text); break;
         case P::ToolTip: control->SetToolTipText(text); break;
@@ -134,7 +134,7 @@ void English(Form& form)
 void BreloButton2_Click(Form& form)
 {
     Control* button = form.Find("BreloButton2");
-    if (button && ButtonCaption(*button) == "Englische Version")
+    if (button && page_buttons::Caption(*button) == "Englische Version")
         English(form);
     else
         German(form);

@@ -5,10 +5,12 @@
 #include "app/image_button/brelo_button.h"
 #include "platform/com/late_bound.h"
 #include "platform/com/variant.h"
+#include "platform/forms/buttons.h"
 #include "platform/forms/colour.h"
 
-namespace quorvel {
+namespace quorvel::page_buttons {
 
+using platform::forms::CommandButton;
 using platform::forms::Control;
 using platform::forms::ControlDef;
 using platform::forms::Form;
@@ -18,17 +20,14 @@ namespace {
 // The button's Caption, as the windows reach it late bound.
 constexpr platform::com::DispId kDispCaption = 0x68030008;
 
-BreloButton& AsButton(const Control& control)
+[[noreturn]] void NoButton(const Control& control)
 {
-    auto* button = dynamic_cast<const BreloButton*>(&control);
-    if (!button)
-        throw std::logic_error("control " + control.Name() + " is no button");
-    return const_cast<BreloButton&>(*button);
+    throw std::logic_error("control " + control.Name() + " is no button");
 }
 
 } // namespace
 
-Control& AddMainButton(Form& form, const ControlDef& def)
+Control& Add(Form& form, const ControlDef& def)
 {
     StoredButton stored;
     stored.fontName = "MS Sans Serif";
@@ -37,14 +36,23 @@ Control& AddMainButton(Form& form, const ControlDef& def)
     return AddBreloButton(form, def, stored);
 }
 
-std::string ButtonCaption(const Control& button)
+std::string Caption(const Control& button)
 {
-    return platform::com::GetProperty(AsButton(button).Object(), kDispCaption).ToString();
+    if (auto* image = dynamic_cast<const BreloButton*>(&button))
+        return platform::com::GetProperty(image->Object(), kDispCaption).ToString();
+    if (auto* push = dynamic_cast<const CommandButton*>(&button))
+        return push->Caption();
+    NoButton(button);
 }
 
-void SetButtonCaption(Control& button, const std::string& caption)
+void SetCaption(Control& button, const std::string& caption)
 {
-    SetButtonCaption(AsButton(button), caption);
+    if (auto* image = dynamic_cast<BreloButton*>(&button))
+        SetButtonCaption(*image, caption);
+    else if (auto* push = dynamic_cast<CommandButton*>(&button))
+        push->SetCaption(caption);
+    else
+        NoButton(button);
 }
 
-} // namespace quorvel
+} // namespace quorvel::page_buttons

@@ -64,7 +64,7 @@ Form& Created(Form& form)
     form.Create(kControls);
     for (const auto& tip : kToolTips)
         form.Find(tip.control)->SetToolTipText(tip.toolTip);
-    AddMainButton(form, kCreateButton);
+    page_buttons::Add(form, kCreateButton);
     return form;
 }
 

@@ -123,7 +123,7 @@ TEST_F(XmlScriptPageTest, DesignStateOfThePage)
     EXPECT_FALSE(Frame3().Visible());
     EXPECT_EQ(rtfXML().Text(), "");
     const auto& button = form.Ctl<quorvel::BreloButton>("btnCreateXML");
-    EXPECT_EQ(quorvel::ButtonCaption(button), "Generiere XML");
+    EXPECT_EQ(quorvel::page_buttons::Caption(button), "Generiere XML");
     EXPECT_FALSE(button.Enabled());
     EXPECT_EQ(button.FontName(), "MS Sans Serif");
     EXPECT_EQ(button.ForeColor(), static_cast<std::int32_t>(kSysButtonText));
