@@ -3,7 +3,7 @@
 #include <stdexcept>
 #include <string>
 
-#include "app/main_window/frmMain/main_buttons.h"
+#include "app/main_window/frmMain/window_controls.h"
 #include "platform/forms/forms.h"
 
 namespace quorvel::language {
@@ -111,7 +111,7 @@ void Apply(Form& form, const char* Entry::*column)
         case P::TabCaption:
             form.Ctl<TabDialog>(entry.control).SetTabCaption(entry.page, text);
             break;
-        case P::ButtonCaption: page_buttons::SetCaption(*control, text); break;
+        case P::ButtonCaption: SetButtonCaption(*control, text); break;
         case P::Caption: SetCaption(*control, text); break;
         case P::Text: form.Ctl<TextBox>(entry.control).SetText(text); break;
         case P::ToolTip: control->SetToolTipText(text); break;
@@ -134,7 +134,7 @@ void English(Form& form)
 void BreloButton2_Click(Form& form)
 {
     Control* button = form.Find("BreloButton2");
-    if (button && page_buttons::Caption(*button) == "Englische Version")
+    if (button && ButtonCaption(*button) == "Englische Version")
         English(form);
     else
         German(form);

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "app/main_window/frmMain/main_buttons.h"
+#include "app/main_window/frmMain/window_controls.h"
 
 namespace quorvel {
 
@@ -32,7 +32,8 @@ constexpr ControlDef kControls[] = {
 };
 
 constexpr ControlDef kCreateButton = {
-    Kind::CommandButton, "btnCreateXML", "SSTab1", 8280, 360, 1455, 375, "Generiere XML", kPage, kDisabled};
+    Kind::CommandButton, "btnCreateXML", "SSTab1", 8280, 360, 1455, 375, "Generiere XML", kPage, kDisabled,
+    kButtonFont, kSysButtonText};
 
 constexpr struct {
     const char* control;
@@ -64,7 +65,7 @@ Form& Created(Form& form)
     form.Create(kControls);
     for (const auto& tip : kToolTips)
         form.Find(tip.control)->SetToolTipText(tip.toolTip);
-    page_buttons::Add(form, kCreateButton);
+    AddButton(form, kCreateButton);
     return form;
 }
 

@@ -10,7 +10,7 @@
 #include <QPixmap>
 #include <QString>
 
-#include "app/main_window/frmMain/main_buttons.h"
+#include "app/main_window/frmMain/window_controls.h"
 #include "app/main_window/frmMain/xml_script_page.h"
 #include "platform/forms/forms.h"
 #include "platform/text/cp1252.h"
@@ -173,7 +173,7 @@ std::string Read(const Form& form, const Row& row)
     const Control& control = *form.Find(row.control);
     switch (row.prop) {
     case Prop::Tab: return form.Ctl<TabDialog>(row.control).TabCaption(row.page);
-    case Prop::Button: return quorvel::page_buttons::Caption(control);
+    case Prop::Button: return quorvel::ButtonCaption(control);
     case Prop::Text: return form.Ctl<TextBox>(row.control).Text();
     case Prop::Tip: return control.ToolTipText();
     case Prop::Caption:
@@ -196,7 +196,7 @@ protected:
         mainwindowtest::CreateWindowFrame(form);
         form.Create(kControls);
         for (const ControlDef& def : kButtons)
-            quorvel::page_buttons::Add(form, def);
+            quorvel::AddButton(form, def);
         xmlPage = std::make_unique<quorvel::XmlScriptPage>(form);
     }
 
@@ -208,7 +208,7 @@ protected:
         }
     }
 
-    std::string Button2() { return quorvel::page_buttons::Caption(*form.Find("BreloButton2")); }
+    std::string Button2() { return quorvel::ButtonCaption(*form.Find("BreloButton2")); }
 
     Form form;
     std::unique_ptr<quorvel::XmlScriptPage> xmlPage;
@@ -241,7 +241,7 @@ TEST_F(LanguageSwitchTest, OnlyTheProjectNameBoxChangesItsText)
         SCOPED_TRACE(round == 0 ? "English" : "German");
         EXPECT_EQ(form.Ctl<TextBox>("txtHeadModName").Text(), "Typed name");
         EXPECT_EQ(form.Ctl<RichTextBox>("rtfXML").Text(), "<script>");
-        EXPECT_EQ(quorvel::page_buttons::Caption(*form.Find("BreloButton3")), "?");
+        EXPECT_EQ(quorvel::ButtonCaption(*form.Find("BreloButton3")), "?");
         EXPECT_EQ(form.Find("txtHeadModVersion")->ToolTipText(), "Scriptversion");
         EXPECT_EQ(form.Find("txtHeadModURL")->ToolTipText(), "Homepage");
         EXPECT_EQ(form.Ctl<Label>("Label4").Caption(), "-->");
@@ -271,7 +271,7 @@ TEST_F(LanguageSwitchTest, TheButtonCaptionPicksTheLanguage)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        quorvel::page_buttons::SetCaption(*form.Find("BreloButton2"), c.caption);
+        quorvel::SetButtonCaption(*form.Find("BreloButton2"), c.caption);
         language::BreloButton2_Click(form);
         EXPECT_EQ(form.Ctl<Label>("Label1").Caption(), c.english ? "Scroll-speed" : "Scroll-Tempo");
         EXPECT_EQ(Button2(), c.english ? "German Version" : "Englische Version");
@@ -294,14 +294,13 @@ TEST_F(LanguageSwitchTest, ControlsTheWindowLacksAreSkipped)
     EXPECT_NO_THROW(language::English(bare));
     EXPECT_NO_THROW(language::BreloButton2_Click(bare));
 
-    // A window that holds a few of the controls, its buttons still plain push buttons.
     Form some("frmMain");
     some.Create(ControlDef{Kind::Label, "Label29", "", 0, 0, 1000, 255, "Fracht scannen?"});
-    some.Create(ControlDef{Kind::CommandButton, "BreloButton2", "", 0, 300, 1455, 375,
-                           "Englische Version"});
+    quorvel::AddButton(some, ControlDef{Kind::CommandButton, "BreloButton2", "", 0, 300, 1455,
+                                        375, "Englische Version"});
     language::BreloButton2_Click(some);
     EXPECT_EQ(some.Ctl<Label>("Label29").Caption(), "Scan cargo?");
-    EXPECT_EQ(some.Ctl<CommandButton>("BreloButton2").Caption(), "German Version");
+    EXPECT_EQ(quorvel::ButtonCaption(*some.Find("BreloButton2")), "German Version");
     language::BreloButton2_Click(some);
     EXPECT_EQ(some.Ctl<Label>("Label29").Caption(), "Fracht scannen?");
 }

@@ -12,7 +12,7 @@
 #include <QTest>
 
 #include "app/image_button/brelo_button.h"
-#include "app/main_window/frmMain/main_buttons.h"
+#include "app/main_window/frmMain/window_controls.h"
 #include "platform/forms/forms.h"
 #include "tests/app/main_window/frmMain/main_window_fixture.h"
 #include "tests/platform/forms/app.h"
@@ -123,7 +123,7 @@ TEST_F(XmlScriptPageTest, DesignStateOfThePage)
     EXPECT_FALSE(Frame3().Visible());
     EXPECT_EQ(rtfXML().Text(), "");
     const auto& button = form.Ctl<quorvel::BreloButton>("btnCreateXML");
-    EXPECT_EQ(quorvel::page_buttons::Caption(button), "Generiere XML");
+    EXPECT_EQ(quorvel::ButtonCaption(button), "Generiere XML");
     EXPECT_FALSE(button.Enabled());
     EXPECT_EQ(button.FontName(), "MS Sans Serif");
     EXPECT_EQ(button.ForeColor(), static_cast<std::int32_t>(kSysButtonText));
