@@ -100,6 +100,16 @@ void SetCaption(Control& control, const std::string& text)
         throw std::logic_error("control " + control.Name() + " has no caption");
 }
 
+// Image buttons take their caption late bound, through the window's button helpers; a page
+// that still places a plain push button gets its caption set directly.
+void SetAnyButtonCaption(Control& button, const std::string& text)
+{
+    if (auto* push = dynamic_cast<CommandButton*>(&button))
+        push->SetCaption(text);
+    else
+        SetButtonCaption(button, text);
+}
+
 void Apply(Form& form, const char* Entry::*column)
 {
     for (const Entry& entry : kTexts) {
@@ -111,7 +121,7 @@ void Apply(Form& form, const char* Entry::*column)
         case P::TabCaption:
             form.Ctl<TabDialog>(entry.control).SetTabCaption(entry.page, text);
             break;
-        case P::ButtonCaption: SetButtonCaption(*control, text); break;
+        case P::ButtonCaption: SetAnyButtonCaption(*control, text); break;
         case P::Caption: SetCaption(*control, text); break;
         case P::Text: form.Ctl<TextBox>(entry.control).SetText(text); break;
         case P::ToolTip: control->SetToolTipText(text); break;

@@ -298,9 +298,13 @@ TEST_F(LanguageSwitchTest, ControlsTheWindowLacksAreSkipped)
     some.Create(ControlDef{Kind::Label, "Label29", "", 0, 0, 1000, 255, "Fracht scannen?"});
     quorvel::AddButton(some, ControlDef{Kind::CommandButton, "BreloButton2", "", 0, 300, 1455,
                                         375, "Englische Version"});
+    // A page may still place a plain push button.
+    some.Create(ControlDef{Kind::CommandButton, "btnEmphatySave", "", 0, 700, 1455, 375,
+                           "INI erstellen"});
     language::BreloButton2_Click(some);
     EXPECT_EQ(some.Ctl<Label>("Label29").Caption(), "Scan cargo?");
     EXPECT_EQ(quorvel::ButtonCaption(*some.Find("BreloButton2")), "German Version");
+    EXPECT_EQ(some.Ctl<CommandButton>("btnEmphatySave").Caption(), "Create INI");
     language::BreloButton2_Click(some);
     EXPECT_EQ(some.Ctl<Label>("Label29").Caption(), "Fracht scannen?");
 }
