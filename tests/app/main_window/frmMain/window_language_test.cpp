@@ -25,6 +25,10 @@ TEST_F(WindowLanguage, TheLanguageButtonSwitchesTheWholeWindow)
     EXPECT_EQ(quorvel::ButtonCaption(Ctl("btnCreateXML")), "Generate XML");
     EXPECT_EQ(Ctl<TextBox>("txtdateiname").Text(), "Projectname");
     EXPECT_EQ(Ctl<Label>("lblGesamtEmp").Caption(), "Total");
+    m_main->Show();
+    Ctl<TabDialog>("SSTab1").SetTab(4);
+    DoEvents();
+    EXPECT_TRUE(m_main->Window()->grab().toImage().save("/tmp/window_english_page4.png"));
     EXPECT_TRUE(m_dialogs->shown.empty());
     Click("BreloButton2");
     EXPECT_EQ(quorvel::ButtonCaption(Ctl("BreloButton2")), "Englische Version");
