@@ -3,9 +3,8 @@
 #include <algorithm>
 #include <optional>
 
-#include <QProgressBar>
-
 #include "app/main_window/frmMain/empathy_compiler.h"
+#include "app/main_window/frmMain/window_controls.h"
 #include "app/project_store/modINI.h"
 #include "app/project_store/project_paths.h"
 #include "platform/errors/run_time_error.h"
@@ -48,7 +47,7 @@ constexpr ControlDef kControls[] = {
     {Kind::Label,        "lblGesamtEmp",                   "SSTab1", 2400, 5040,  855,  255, "Gesamt", kPage, forms::kAlignRight},
 };
 constexpr ControlDef kSaveButton =
-    {Kind::CommandButton, "btnEmphatySave",                "SSTab1", 7680, 4800, 1695,  495, "INI erstellen", kPage};
+    {Kind::CommandButton, "btnEmphatySave",                "SSTab1", 7680, 4800, 1695,  495, "INI erstellen", kPage, 0, kButtonFont, forms::kSysButtonText};
 constexpr ControlDef kCurrentBar =
     {Kind::PictureBox,   "pgEmphaty1",                     "SSTab1", 3360, 4800, 4095,  255, "", kPage};
 constexpr ControlDef kOverallBar =
@@ -63,55 +62,6 @@ constexpr const char* kFactorKeys[] = {"o_d", "r_m_s", "r_m_f", "r_m_a"};
 constexpr const char* kFactorChoices[] = {"-0.9", "-0.8", "-0.7", "-0.6", "-0.5", "-0.4", "-0.3",
                                           "-0.2", "-0.1", "0.0",  "0.1",  "0.2",  "0.3",  "0.4",
                                           "0.5",  "0.6",  "0.7",  "0.8",  "0.9"};
-
-// --- The page's button and progress displays, made and driven only here. -------------------
-
-Control& AddButton(Form& form, const ControlDef& row) {
-    return form.Create(row);
-}
-
-// Stands in for the progress display until it is hosted: a smooth bar with the percentage
-// and " %", as the stored settings of pgEmphaty1 and pgEmphaty2 show it.
-class BarPlaceholder : public Control {
-public:
-    BarPlaceholder()
-        : Control(new QProgressBar) {
-        bar().setRange(0, 100);
-        bar().setValue(0);
-        bar().setFormat("%p %");
-        bar().setAlignment(Qt::AlignCenter);
-    }
-    double max = 100;
-    double value = 0;
-    void Show() {
-        const double percent = max > 0 ? 100 * value / max : 0;
-        bar().setValue(std::clamp(static_cast<int>(percent), 0, 100));
-    }
-
-private:
-    QProgressBar& bar() { return *static_cast<QProgressBar*>(Widget()); }
-};
-
-Control& AddProgressBar(Form& form, const ControlDef& row) {
-    return form.Add<BarPlaceholder>(row);
-}
-
-void SetBarMax(Control& bar, double max) {
-    auto& b = static_cast<BarPlaceholder&>(bar);
-    b.max = max;
-    if (b.value > max)
-        b.value = max;
-    b.Show();
-}
-
-void SetBarValue(Control& bar, double value) {
-    auto& b = static_cast<BarPlaceholder&>(bar);
-    if (value <= b.max)
-        b.value = value;
-    b.Show();
-}
-
-// -------------------------------------------------------------------------------------------
 
 Form& WithControls(Form& form) {
     form.Create(kControls);
@@ -132,11 +82,11 @@ std::optional<Path> ReputationsOf(const std::string& key) {
 } // namespace
 
 double EmpathyBarMax(const Control& bar) {
-    return static_cast<const BarPlaceholder&>(bar).max;
+    return BarMax(bar);
 }
 
 double EmpathyBarValue(const Control& bar) {
-    return static_cast<const BarPlaceholder&>(bar).value;
+    return BarValue(bar);
 }
 
 EmpathyPage::EmpathyPage(Form& form)
