@@ -19,9 +19,9 @@ public:
     // No check: 0 and negative values are stored.
     void SetMaxCount(std::int32_t value);
 
-    void UserControl_InitProperties();
-    void UserControl_ReadProperties(const platform::com::PropertyBag& bag);
-    void UserControl_WriteProperties(platform::com::PropertyBag& bag) const;
+    void UserControl_InitProperties() override;
+    void UserControl_ReadProperties(const platform::com::PropertyBag& bag) override;
+    void UserControl_WriteProperties(platform::com::PropertyBag& bag) const override;
     // Squares the control (the width follows the height), repaints, raises Resize.
     void UserControl_Resize() override;
 

@@ -21,9 +21,10 @@ public:
     OLE_COLOR FillColor() const { return m_fillColor; }
     void SetFillColor(OLE_COLOR colour);
 
-    void UserControl_InitProperties();
-    void UserControl_ReadProperties(const platform::com::PropertyBag& bag);
-    void UserControl_WriteProperties(platform::com::PropertyBag& bag) const;
+    void UserControl_InitProperties() override;
+    void UserControl_ReadProperties(const platform::com::PropertyBag& bag) override;
+    void UserControl_WriteProperties(platform::com::PropertyBag& bag) const override;
+    bool MeasuresInPixels() const override { return true; }
 
 private:
     void Paint(PaintSurface& surface) override;

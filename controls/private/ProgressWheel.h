@@ -41,15 +41,15 @@ public:
     void StartTimer(std::int32_t timerLength);
     std::int32_t TimerInterval() const { return m_timerInterval; }
 
-    void UserControl_InitProperties();
-    void UserControl_ReadProperties(const platform::com::PropertyBag& bag);
-    void UserControl_WriteProperties(platform::com::PropertyBag& bag) const;
+    void UserControl_InitProperties() override;
+    void UserControl_ReadProperties(const platform::com::PropertyBag& bag) override;
+    void UserControl_WriteProperties(platform::com::PropertyBag& bag) const override;
     // Squares the control (the width follows the height), repaints, raises Resize.
     void UserControl_Resize() override;
     // One step of the count: Value + 1 through the setter. The timer runs on while Value has
     // not reached Max, and stops when the step was refused: a count that cannot advance ends
     // instead of repainting every tick for ever.
-    void Timer1_Timer();
+    void Timer1_Timer() override;
 
     // The cells of the last repaint.
     const WheelGeometry& Cells() const { return m_cells; }

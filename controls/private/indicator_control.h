@@ -57,6 +57,15 @@ public:
     // Shows the library's about dialog; errors are ignored.
     void ShowAboutBox();
 
+    // The host's lifecycle calls.
+    virtual void UserControl_InitProperties() = 0;
+    virtual void UserControl_ReadProperties(const platform::com::PropertyBag& bag) = 0;
+    virtual void UserControl_WriteProperties(platform::com::PropertyBag& bag) const = 0;
+    // A tick of the child timer `Timer1` (only the wheel starts it).
+    virtual void Timer1_Timer() {}
+    // The slider measures in pixels; the dials in twips.
+    virtual bool MeasuresInPixels() const { return false; }
+
     // The surface's events, as the host delivers them: raised again as events 1 to 5.
     void UserControl_Click();
     void UserControl_DblClick();
