@@ -50,11 +50,19 @@ public:
     {
         if (m_host.AboutBox)
             m_host.AboutBox();
+        else if (LibraryAboutBox())
+            LibraryAboutBox()();
     }
 
 private:
     IndicatorHost& m_host;
 };
+
+std::function<void()>& LibraryAboutBox()
+{
+    static std::function<void()> about;
+    return about;
+}
 
 IndicatorHost::IndicatorHost(std::unique_ptr<IndicatorControl> indicator)
     : m_indicator(std::move(indicator))

@@ -25,7 +25,7 @@ public:
 
     // The indicator's events (1 Click ... 5 MouseUp, 6 Resize) as its host receives them.
     std::function<void(int index, std::string_view name, MouseEventArgs* mouse)> ControlEvent;
-    // Shows the library's about dialog modally without an owner; the library installs it.
+    // Shows the library's about dialog; when unset, the library's own (LibraryAboutBox).
     std::function<void()> AboutBox;
 
 protected:
@@ -50,6 +50,10 @@ private:
     std::unique_ptr<Bridge> m_bridge;
     platform::forms::TimerControl& m_timer;
 };
+
+// The library's about dialog, shown modally without an owner; the library installs it when it
+// is loaded (the dialog lives beside the published control, which links these indicators).
+std::function<void()>& LibraryAboutBox();
 
 // A hosted indicator of one kind: Hosted<ProgressWheel>.
 template <class Kind>

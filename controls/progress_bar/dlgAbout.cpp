@@ -8,6 +8,7 @@
 
 #include <string>
 
+#include "controls/private/indicator_host.h"
 #include "controls/progress_bar/identity.h"
 #include "platform/forms/forms.h"
 
@@ -73,6 +74,14 @@ void dlgAbout::Command1_Click() {
     // Hiding ends the modal display; the caller unloads.
     Hide();
 }
+
+namespace {
+
+// The private indicators show the same dialog as the published control.
+[[maybe_unused]] const bool kIndicatorsShowThisDialog =
+    (LibraryAboutBox() = [] { ShowAbout(nullptr); }, true);
+
+} // namespace
 
 void ShowAbout(QWidget* owner) {
     dlgAbout dialog;
