@@ -64,15 +64,31 @@ bool RaiseEvent(const std::string& event, const std::function<void()>& handler)
     return RunHandler(handler);
 }
 
-int DoEvents()
+namespace {
+
+int ProcessPending(QEventLoop::ProcessEventsFlags flags)
 {
+    if (!QCoreApplication::instance())
+        return 0;
     // Events handled here come from the loop, so each is an outermost handler again.
     int saved = g_depth;
     g_depth = 0;
-    QCoreApplication::processEvents(QEventLoop::AllEvents);
+    QCoreApplication::processEvents(flags);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     g_depth = saved;
     return 0;
+}
+
+} // namespace
+
+int DoEvents()
+{
+    return ProcessPending(QEventLoop::AllEvents);
+}
+
+int DoEventsWithoutInput()
+{
+    return ProcessPending(QEventLoop::ExcludeUserInputEvents);
 }
 
 EventLog::EventLog()

@@ -24,6 +24,10 @@ bool RaiseEvent(const std::string& event, const std::function<void()>& handler);
 // Handlers that run meanwhile are boundaries of their own. Returns 0.
 int DoEvents();
 
+// DoEvents for a control that yields inside a running handler: paints and timers run, user
+// input waits, so a second click cannot start a handler inside the one that is running.
+int DoEventsWithoutInput();
+
 // While one lives, every raised event is recorded in order; tests compare the sequence.
 // Logs nest: the newest one records.
 class EventLog {
