@@ -1,12 +1,57 @@
 #include "frame.h"
 
 #include <QFrame>
-#include <QGroupBox>
 #include <QPainter>
 
 #include "platform/forms/qt_text.h"
 
 namespace platform::forms {
+
+namespace detail {
+
+// A frame as the original drew it: an etched line half a caption height below the top, with
+// the caption standing on the line; the toolkit's group box puts its title above the line.
+class CaptionFrame : public QWidget {
+public:
+    void SetTitle(const QString& title)
+    {
+        m_title = title;
+        update();
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter p(this);
+        const QFontMetrics metrics(font());
+        const int top = m_title.isEmpty() ? 0 : metrics.height() / 2;
+        const int w = width();
+        const int h = height();
+        if (w < 2 || h - top < 2)
+            return;
+        p.setPen(QColor(128, 128, 128));
+        p.drawRect(0, top, w - 2, h - top - 2);
+        p.setPen(Qt::white);
+        p.drawLine(1, top + 1, w - 3, top + 1);
+        p.drawLine(1, top + 1, 1, h - 3);
+        p.drawLine(0, h - 1, w - 1, h - 1);
+        p.drawLine(w - 1, top, w - 1, h - 1);
+        if (m_title.isEmpty())
+            return;
+        const int textWidth = metrics.horizontalAdvance(m_title);
+        const QRect caption(6, 0, std::min(textWidth + 4, std::max(0, w - 8)), metrics.height());
+        p.fillRect(caption, palette().color(backgroundRole()));
+        p.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled,
+                                 QPalette::WindowText));
+        p.drawText(caption.adjusted(2, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
+                   m_title);
+    }
+
+private:
+    QString m_title;
+};
+
+} // namespace detail
 
 namespace {
 
@@ -28,7 +73,7 @@ protected:
 QWidget* MakeFrameWidget(bool border)
 {
     if (border)
-        return new QGroupBox;
+        return new detail::CaptionFrame;
     auto* plain = new QWidget;
     return plain;
 }
@@ -37,7 +82,7 @@ QWidget* MakeFrameWidget(bool border)
 
 Frame::Frame(bool border)
     : Control(MakeFrameWidget(border))
-    , m_box(border ? static_cast<QGroupBox*>(Widget()) : nullptr)
+    , m_box(border ? static_cast<detail::CaptionFrame*>(Widget()) : nullptr)
 {
     RaiseClicksFromMouse(true, true);
 }
@@ -46,7 +91,7 @@ void Frame::SetCaption(const std::string& caption)
 {
     m_caption = caption;
     if (m_box)
-        m_box->setTitle(ToQt(caption));
+        m_box->SetTitle(ToQt(caption));
 }
 
 void Frame::ApplyDesign(const ControlDef& def)

@@ -6,7 +6,9 @@
 
 #include "platform/forms/control.h"
 
-class QGroupBox;
+namespace platform::forms::detail {
+class CaptionFrame;
+}
 
 namespace platform::forms {
 
@@ -24,7 +26,7 @@ public:
     void ApplyDesign(const ControlDef& def) override;
 
 private:
-    QGroupBox* m_box = nullptr;
+    detail::CaptionFrame* m_box = nullptr;
     std::string m_caption;
 };
 
