@@ -2,7 +2,7 @@
 # Installs the Debian packages the build, the tests and the program need, only those missing.
 set -euo pipefail
 PACKAGES=(cmake ninja-build g++ qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev
-          fonts-liberation2 fonts-dejavu-core)
+          fonts-liberation2 fonts-dejavu-core fonts-dejavu-extra)
 missing=()
 for p in "${PACKAGES[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

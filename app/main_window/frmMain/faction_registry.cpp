@@ -1,0 +1,153 @@
+#include "faction_registry.h"
+
+#include "app/project_store/modINI.h"
+#include "app/project_store/project_paths.h"
+#include "app/project_store/txtReadWrite.h"
+#include "platform/errors/run_time_error.h"
+#include "platform/files/files.h"
+
+#include <string_view>
+#include <vector>
+
+namespace quorvel {
+
+namespace {
+
+bool IsBlank(const std::string& text)
+{
+    return text.find_first_not_of(' ') == std::string::npos;
+}
+
+// One line of a text: where its characters start and how many there are, its line end
+// excluded.
+struct LineSpan {
+    std::size_t start;
+    std::size_t length;
+};
+
+std::vector<LineSpan> LinesOf(const std::string& text)
+{
+    std::vector<LineSpan> lines;
+    std::size_t start = 0;
+    while (start < text.size()) {
+        std::size_t end = text.find_first_of("\r\n", start);
+        if (end == std::string::npos)
+            end = text.size();
+        lines.push_back({start, end - start});
+        if (end < text.size() && text[end] == '\r' && end + 1 < text.size() &&
+            text[end + 1] == '\n')
+            ++end;
+        start = end + 1;
+    }
+    return lines;
+}
+
+// The line the INI writer made for the value: its line breaks are stored escaped.
+std::string StoredGroupLine(const std::string& groupName)
+{
+    std::string stored;
+    for (std::size_t i = 0; i < groupName.size(); ++i) {
+        if (groupName.compare(i, 2, "\r\n") == 0) {
+            stored += "/20&\\";
+            ++i;
+        } else {
+            stored += groupName[i];
+        }
+    }
+    return "grp=" + stored;
+}
+
+std::string WithoutFactionLines(const std::string& text, const std::string& key,
+                                const std::string& groupName)
+{
+    const std::string sectionLine = "[" + key + "]";
+    const std::string groupLine = StoredGroupLine(groupName);
+    std::vector<LineSpan> cut;
+    bool inSection = false;
+    bool groupFound = false;
+    for (const LineSpan& line : LinesOf(text)) {
+        const std::string_view chars(text.data() + line.start, line.length);
+        if (!inSection) {
+            if (chars == sectionLine && cut.empty()) {
+                cut.push_back(line);
+                inSection = true;
+            }
+            continue;
+        }
+        if (!chars.empty() && chars.front() == '[')
+            break;
+        if (!groupFound && chars == groupLine) {
+            cut.push_back(line);
+            groupFound = true;
+        }
+    }
+    std::string result = text;
+    for (auto it = cut.rbegin(); it != cut.rend(); ++it)
+        result.erase(it->start, it->length);
+    return result;
+}
+
+} // namespace
+
+std::string FactionKeyProblem(const std::string& key)
+{
+    const std::string usage =
+        " A faction key names the faction's section in the project files and is part of its "
+        "file names.";
+    if (key.empty())
+        return "The faction key is empty." + usage;
+    if (key == "." || key == "..")
+        return "The faction key \"" + key + "\" cannot be used." + usage;
+    if (key.front() == ';')
+        return "The faction key \"" + key + "\" must not start with \";\"." + usage;
+    static const std::string forbidden("/\\\r\n[]=\0", 8);
+    const std::size_t bad = key.find_first_of(forbidden);
+    if (bad != std::string::npos) {
+        const char c = key[bad];
+        std::string shown;
+        if (c == '\r' || c == '\n')
+            shown = "a line break";
+        else if (c == '\0')
+            shown = "a NUL character";
+        else
+            shown = std::string("\"") + c + "\"";
+        return "The faction key \"" + key + "\" must not contain " + shown +
+               ": / \\ [ ] = and line breaks are not allowed." + usage;
+    }
+    return {};
+}
+
+SaveResult SaveFaction(const std::string& key, std::string& description)
+{
+    if (ActiveProject().empty())
+        return SaveResult::NoProject;
+    if (IsBlank(key))
+        return SaveResult::BlankKey;
+    if (!FactionKeyProblem(key).empty())
+        return SaveResult::RefusedKey;
+    if (IsBlank(description))
+        description = key;
+    WriteIni(key, "grp", description, FactionRegistryFile());
+    return SaveResult::Saved;
+}
+
+void DeleteFaction(const std::string& key, const std::string& groupName)
+{
+    const Path registry = FactionRegistryFile();
+    WriteTextFile(registry, WithoutFactionLines(ReadTextFile(registry), key, groupName));
+
+    // The files are named by the key; a hand-edited key that cannot name a file has none.
+    const auto deleteQuietly = [](const auto& pathOf) {
+        try {
+            platform::files::DeleteFile(pathOf());
+        } catch (const platform::RunTimeError&) {
+        }
+    };
+    deleteQuietly([&] { return ReputationFile(key); });
+    deleteQuietly([&] { return EmpathyScratchFile(key); });
+    for (FactionList list : {FactionList::Ship, FactionList::Voice, FactionList::Scan,
+                             FactionList::Body, FactionList::Formation})
+        deleteQuietly([&] { return FactionListFile(list, key); });
+}
+
+} // namespace quorvel

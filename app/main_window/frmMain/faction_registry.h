@@ -1,0 +1,39 @@
+#pragma once
+
+#include <string>
+
+// The faction registry "misc\factions.ini" of the active project as the registry pane edits
+// it. The pane reloads its lists after each call.
+namespace quorvel {
+
+// "" when `key` can be a faction key, else a sentence for the user saying why not. A key
+// is a section name of every project INI file and part of the faction's file names, so it
+// must not be empty, "." or "..", hold "/", "\", NUL, CR, LF, "[", "]" or "=", or start
+// with ";".
+std::string FactionKeyProblem(const std::string& key);
+
+// What SaveFaction did.
+enum class SaveResult {
+    NoProject,  // no project loaded: nothing written
+    BlankKey,   // the key is blank after trimming: nothing written
+    RefusedKey, // FactionKeyProblem refused it: nothing written
+    Saved,
+};
+
+// New/save: stores `description` (or the key itself when the description is blank after
+// trimming blanks; `description` then receives the key) as key "grp" of section `key` of the
+// registry. Both texts are stored as they stand, untrimmed. A registered key keeps its place.
+// Raises 5 when the INI write is refused.
+SaveResult SaveFaction(const std::string& key, std::string& description);
+
+// Deletes faction `key` whose group name the loader read as `groupName`: removes the
+// characters of its section line (exactly "[key]") and of its own line "grp=<group>" within
+// that section, keeping their line ends, and writes the registry whole again with one more
+// CR LF at its end; then deletes its reputation file, its scratch file and its five list
+// files, each silently skipped when missing or not deletable.
+// The registry is replaced by a temporary file and a rename, and only then are the other files
+// deleted, so a failed write (76 with no project loaded or a vanished project folder) loses
+// nothing; the original deleted the registry first.
+void DeleteFaction(const std::string& key, const std::string& groupName);
+
+} // namespace quorvel

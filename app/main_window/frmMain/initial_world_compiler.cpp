@@ -1,0 +1,89 @@
+#include "initial_world_compiler.h"
+
+#include "app/project_store/modFunctions.h"
+#include "app/project_store/modINI.h"
+#include "app/project_store/project_paths.h"
+#include "app/project_store/txtReadWrite.h"
+#include "platform/errors/run_time_error.h"
+
+#include <string_view>
+
+namespace quorvel {
+
+using platform::RunTimeError;
+
+const char* const kInitialWorldCreated = "Initialworld.ini created...";
+
+namespace {
+
+constexpr std::string_view kCrLf = "\r\n";
+
+// The comment header the game file opens with (CP1252), followed by the four empty lines
+// that separate it from the first block.
+constexpr std::string_view kHeader =
+    "//Warning: The Quorvel 2.0 can't know your (modded) system properties.\r\n"
+    "//Add these above the reputationlist before you use this file\r\n"
+    "\r\n"
+    "//Achtung: Der Quorvel 2.0 kann deine (gemoddeten) Systemeigenschaften nicht wissen.\r\n"
+    "//F\xFCge diese \xFC"
+    "ber die Reputation-Liste ein, bevor du diese Datei benutzt.\r\n"
+    "\r\n\r\n\r\n\r\n";
+
+void Call(const std::function<void(double)>& f, double value) {
+    if (f)
+        f(value);
+}
+
+void AppendLine(std::string& out, std::string_view left, std::string_view right = {}) {
+    out.append(left).append(right).append(kCrLf);
+}
+
+} // namespace
+
+void CompileInitialWorld(const std::vector<std::string>& factions,
+                         const std::vector<std::string>& rows,
+                         const InitialWorldProgress& progress) {
+    if (ActiveProject().empty())
+        return;
+    const Path source = InitialWorldFile();
+    const double rowCount = static_cast<double>(rows.size());
+    Call(progress.setOverallMax, static_cast<double>(factions.size()));
+
+    std::string out(kHeader);
+    std::size_t perRow = 16;
+    for (const std::string& t : rows)
+        perRow += t.size();
+    out.reserve(kHeader.size() + factions.size() * (128 + rows.size() * 16 + perRow));
+
+    for (std::size_t i = 0; i < factions.size(); ++i) {
+        const std::string& g = factions[i];
+        AppendLine(out, "[Group]");
+        AppendLine(out, "nickname = ", g);
+        // The game expects this order: name, info, short name.
+        AppendLine(out, "ids_name = ", ReadIni(g, "ids_name", "", source));
+        AppendLine(out, "ids_info = ", ReadIni(g, "ids_info", "", source));
+        AppendLine(out, "ids_short_name = ", ReadIni(g, "ids_short_name", "", source));
+        Call(progress.setCurrentMax, rowCount);
+        Call(progress.setCurrentValue, 0);
+        for (std::size_t r = 0; r < rows.size(); ++r) {
+            const std::string& t = rows[r];
+            Call(progress.setCurrentValue, static_cast<double>(r + 1));
+            out.append("rep = ").append(ReadIni(g, t, "0.0", source)).append(", ").append(t);
+            out.append(kCrLf);
+        }
+        out.append(kCrLf);
+        Call(progress.setOverallValue, static_cast<double>(i + 1));
+    }
+
+    try {
+        WriteTextFile(CompiledInitialWorldFile(), out);
+    } catch (const RunTimeError& e) {
+        throw RunTimeError(e.number(),
+                           e.description() + " (compiled\\initialworld.ini)" + std::string(kCrLf) +
+                               "compiled\\initialworld.ini was not created; the previous "
+                               "file, if any, is unchanged.");
+    }
+    WriteProtocol(kInitialWorldCreated);
+}
+
+} // namespace quorvel

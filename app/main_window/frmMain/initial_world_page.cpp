@@ -1,0 +1,264 @@
+#include "initial_world_page.h"
+
+#include "app/main_window/bar_picture.h"
+#include "app/main_window/frmMain/initial_world_compiler.h"
+#include "app/project_store/modINI.h"
+#include "app/project_store/project_paths.h"
+
+#include <QPainter>
+#include <QWidget>
+
+#include <algorithm>
+#include <cmath>
+
+namespace quorvel {
+
+namespace forms = platform::forms;
+using forms::ControlDef;
+using forms::Kind;
+
+namespace {
+
+constexpr const char* kTab = "SSTab1";
+constexpr int kP = InitialWorldPage::kPage;
+
+// clang-format off
+constexpr ControlDef kControls[] = {
+    {Kind::Label,        "Label35",          kTab,  240,  540, 1335,  255, "Nickname",        kP},
+    {Kind::DropDownList, "cboInit_group",    kTab, 1680,  495, 2655,  315, "",                kP},
+    {Kind::Label,        "Label32",          kTab,  240, 1020, 1335,  255, "IDS Name",        kP},
+    {Kind::TextBox,      "txtInitName",      kTab, 1680,  975, 2655,  285, "",                kP},
+    {Kind::Label,        "Label33",          kTab,  240, 1440, 1335,  255, "IDS short name",  kP},
+    {Kind::TextBox,      "txtInitShortName", kTab, 1680, 1395, 2655,  285, "",                kP},
+    {Kind::Label,        "Label34",          kTab,  240, 1860, 1335,  255, "IDS Info",        kP},
+    {Kind::TextBox,      "txtInitInfo",      kTab, 1680, 1815, 2655,  285, "",                kP},
+    {Kind::ListView,     "lv_Init",          kTab, 4560,  495, 5295, 4095,
+     "Faction|Description|REP", kP},
+    {Kind::CheckBox,     "chkForceRep2",     kTab, 1680, 2280, 2655,  255, "Force-reputation",
+     kP, forms::kChecked},
+    {Kind::Label,        "Label31",          kTab, 2520, 4815,  735,  225, "Aktuell",         kP},
+    {Kind::Label,        "Label25",          kTab, 2520, 5055,  735,  225, "Gesamt",          kP},
+};
+constexpr ControlDef kButton =
+    {Kind::CommandButton, "BreloButton13",   kTab, 7680, 4800, 2175,  495, "INI erstellen",   kP};
+// The two bars overlap by one pixel, as the window was designed.
+constexpr ControlDef kBars[] = {
+    {Kind::PictureBox,   "pgInit1",          kTab, 3360, 4800, 4095,  255, "Aktuell",         kP},
+    {Kind::PictureBox,   "pgInit2",          kTab, 3360, 5040, 4095,  255, "Gesamt",          kP},
+};
+// clang-format on
+
+// Column widths of lv_Init, twips.
+constexpr int kColumnWidths[] = {1500, 2535, 960};
+
+// --- The button and the two bars. Every button and bar of the page is made, and its
+// Caption, Max and Value are touched, only here, so that the controls behind them can be
+// swapped in this one place.
+
+forms::Control& AddButton(forms::Form& form, const ControlDef& row) {
+    return form.Create(row);
+}
+
+// Stands in for the component library's bar with the stored settings of the page's two
+// bars: sunken border, a smooth fill tiled with the bar picture, the whole percentage
+// followed by " %".
+class BarPlaceholder : public QWidget {
+public:
+    double max = 100;
+    double value = 0;
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        static const QImage picture = MakeBarPicture();
+        QPainter p(this);
+        const QRect all = rect();
+        p.fillRect(all, palette().color(QPalette::Button));
+        const QRect inner = all.adjusted(2, 2, -2, -2);
+        const double ratio = max > 0 ? std::clamp(value / max, 0.0, 1.0) : 0.0;
+        const int filled = static_cast<int>(std::lround(inner.width() * ratio));
+        if (filled > 0)
+            p.drawImage(QRect(inner.left(), inner.top(), filled, inner.height()),
+                        picture.scaled(picture.width(), inner.height()),
+                        QRect(0, 0, filled, inner.height()));
+        p.setPen(QColor(128, 128, 128));
+        p.drawLine(all.topLeft(), all.topRight());
+        p.drawLine(all.topLeft(), all.bottomLeft());
+        p.setPen(Qt::white);
+        p.drawLine(all.bottomLeft(), all.bottomRight());
+        p.drawLine(all.topRight(), all.bottomRight());
+        if (max > 0) {
+            p.setPen(Qt::black);
+            p.drawText(all, Qt::AlignCenter,
+                       QString::number(static_cast<int>(100 * value / max)) + " %");
+        }
+    }
+};
+
+class BarControl : public forms::Control {
+public:
+    BarControl()
+        : Control(new BarPlaceholder) {}
+    BarPlaceholder& Bar() const { return *static_cast<BarPlaceholder*>(Widget()); }
+};
+
+const BarPlaceholder& BarOf(const forms::Control& bar) {
+    return dynamic_cast<const BarControl&>(bar).Bar();
+}
+
+forms::Control& AddProgressBar(forms::Form& form, const ControlDef& row) {
+    auto& bar = form.Add<BarControl>(row);
+    bar.SetFont({"MS Sans Serif", 8.25});
+    return bar;
+}
+
+// A Max below Value pulls Value down; a Value above Max is not taken.
+void SetBarMax(forms::Control& bar, double max) {
+    BarPlaceholder& b = dynamic_cast<BarControl&>(bar).Bar();
+    b.max = max;
+    if (max < b.value)
+        b.value = max;
+    b.repaint();
+}
+
+void SetBarValue(forms::Control& bar, double value) {
+    BarPlaceholder& b = dynamic_cast<BarControl&>(bar).Bar();
+    if (value <= b.max)
+        b.value = value;
+    b.repaint();
+}
+
+forms::Form& Build(forms::Form& form) {
+    form.Create(kControls);
+    auto& columns = form.Ctl<forms::ListView>("lv_Init").ColumnHeaders();
+    for (int c = 0; c < columns.Count(); ++c)
+        columns.SetWidth(c + 1, kColumnWidths[c]);
+    AddButton(form, kButton);
+    for (const ControlDef& row : kBars)
+        AddProgressBar(form, row);
+    return form;
+}
+
+} // namespace
+
+InitialWorldPage::InitialWorldPage(forms::Form& form)
+    : m_form(Build(form))
+    , cboInit_group(form.Ctl<forms::ComboBox>("cboInit_group"))
+    , txtInitName(form.Ctl<forms::TextBox>("txtInitName"))
+    , txtInitShortName(form.Ctl<forms::TextBox>("txtInitShortName"))
+    , txtInitInfo(form.Ctl<forms::TextBox>("txtInitInfo"))
+    , lv_Init(form.Ctl<forms::ListView>("lv_Init"))
+    , chkForceRep2(form.Ctl<forms::CheckBox>("chkForceRep2"))
+    , BreloButton13(*form.Find("BreloButton13"))
+    , pgInit1(*form.Find("pgInit1"))
+    , pgInit2(*form.Find("pgInit2")) {
+    connectHandlers();
+}
+
+double InitialWorldPage::BarMax(const char* bar) const {
+    return BarOf(*m_form.Find(bar)).max;
+}
+
+double InitialWorldPage::BarValue(const char* bar) const {
+    return BarOf(*m_form.Find(bar)).value;
+}
+
+void InitialWorldPage::connectHandlers() {
+    cboInit_group.Click = [this] { cboInit_group_Click(); };
+    txtInitName.Change = [this] { txtInitName_Change(); };
+    txtInitShortName.Change = [this] { txtInitShortName_Change(); };
+    txtInitInfo.Change = [this] { txtInitInfo_Change(); };
+    lv_Init.DblClick = [this] { lv_Init_DblClick(); };
+    BreloButton13.Click = [this] { BreloButton13_Click(); };
+}
+
+void InitialWorldPage::cboInit_group_Click() {
+    if (ActiveProject().empty())
+        return;
+    const std::string g = cboInit_group.Text();
+    ShowId(txtInitName, "ids_name", g);
+    ShowId(txtInitShortName, "ids_short_name", g);
+    ShowId(txtInitInfo, "ids_info", g);
+    const Path file = InitialWorldFile();
+    auto& rows = lv_Init.ListItems();
+    for (int j = 1; j <= rows.Count(); ++j) {
+        forms::ListItem& row = rows(j);
+        row.SetSubItem(2, ReadIni(g, row.Text(), "", file));
+    }
+}
+
+void InitialWorldPage::txtInitName_Change() {
+    WriteId(txtInitName, "ids_name");
+}
+
+void InitialWorldPage::txtInitShortName_Change() {
+    WriteId(txtInitShortName, "ids_short_name");
+}
+
+void InitialWorldPage::txtInitInfo_Change() {
+    WriteId(txtInitInfo, "ids_info");
+}
+
+void InitialWorldPage::lv_Init_DblClick() {
+    if (ActiveProject().empty() || cboInit_group.Text().empty())
+        return;
+    // Without a selected row there is nothing the answer could be stored for.
+    if (!lv_Init.SelectedItem())
+        return;
+    const std::string v = forms::InputBox("Reputation", "Initialworld", "0.0");
+    if (v.empty())
+        return;
+    forms::ListItem* row = lv_Init.SelectedItem();
+    if (!row)
+        return;
+    const std::string g = cboInit_group.Text();
+    const std::string t = row->Text();
+    const Path file = InitialWorldFile();
+    WriteIni(g, t, v, file);
+    if (chkForceRep2.Value() == forms::vbChecked)
+        WriteIni(t, g, v, file);
+    row->SetSubItem(2, v);
+}
+
+void InitialWorldPage::BreloButton13_Click() {
+    std::vector<std::string> factions;
+    factions.reserve(cboInit_group.ListCount());
+    for (int i = 0; i < cboInit_group.ListCount(); ++i)
+        factions.push_back(cboInit_group.List(i));
+    std::vector<std::string> rows;
+    const auto& items = lv_Init.ListItems();
+    rows.reserve(items.Count());
+    for (int r = 1; r <= items.Count(); ++r)
+        rows.push_back(items(r).Text());
+
+    InitialWorldProgress progress;
+    progress.setOverallMax = [this](double v) { SetBarMax(pgInit2, v); };
+    progress.setOverallValue = [this](double v) { SetBarValue(pgInit2, v); };
+    progress.setCurrentMax = [this](double v) { SetBarMax(pgInit1, v); };
+    progress.setCurrentValue = [this](double v) { SetBarValue(pgInit1, v); };
+    CompileInitialWorld(factions, rows, progress);
+}
+
+// Shows the stored value; the box's Change then writes it back (a missing key is thereby
+// stored as "error"), unless the read cut it short.
+void InitialWorldPage::ShowId(forms::TextBox& box, const char* key, const std::string& g) {
+    const IniValue value = ReadIniValue(g, key, "error", InitialWorldFile());
+    m_showingCut = value.cut ? &box : nullptr;
+    try {
+        box.SetText(value.text);
+    } catch (...) {
+        m_showingCut = nullptr;
+        throw;
+    }
+    m_showingCut = nullptr;
+}
+
+void InitialWorldPage::WriteId(const forms::TextBox& box, const char* key) {
+    if (&box == m_showingCut || ActiveProject().empty())
+        return;
+    const std::string g = cboInit_group.Text();
+    if (g.empty())
+        return;
+    WriteIni(g, key, box.Text(), InitialWorldFile());
+}
+
+} // namespace quorvel

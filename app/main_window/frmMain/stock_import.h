@@ -1,0 +1,40 @@
+#pragma once
+
+#include "platform/files/path.h"
+
+#include <string>
+#include <vector>
+
+// The import of the game's stock factions into the active project: one faction's three stock
+// files split into the project's registry entry, properties, list files, empathy factors,
+// reputation file and initial-world values. The import of one (frmImport) and the import of
+// all (frmMain) both run ImportStockFaction; neither reloads the window's lists itself.
+namespace quorvel {
+
+using platform::files::Path;
+
+// program folder\data\emphaty\original_factions, ...\faction_prop\..., ...\initialworld\...
+Path StockEmpathyFolder();
+Path StockPropertiesFolder();
+Path StockInitialWorldFolder();
+
+// The names of the files without an extension in `folder`, in the file list's order (by name,
+// letter case ignored): the stock faction keys. Raises 76 when the folder is missing.
+std::vector<std::string> ListStockFactions(const Path& folder);
+
+// Imports stock faction `key` into the active project. Its empathy file is looked up in the
+// stock empathy folder, its properties and initial-world files by the same name (letter case
+// ignored) in theirs.
+//
+// Before anything is written: 76 while no project is loaded; 52 (with the reason) for a key
+// that cannot be a faction key (see FactionKeyProblem); 53 when the properties or the
+// initial-world file is missing, so that a half-present faction never has its stored values
+// wiped by empty reads. A missing empathy file is no error: the group name is "[Error]" and
+// the reputation file holds one CR LF alone.
+//
+// A malformed line (shorter than its key part, or without the ", " split) raises 5 at that
+// line; what was written before it stays. Unlike the original, the empathy file is read to
+// its end, not only its first 60 lines.
+void ImportStockFaction(const std::string& key);
+
+} // namespace quorvel

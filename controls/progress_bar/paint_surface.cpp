@@ -1,0 +1,98 @@
+#include "controls/progress_bar/paint_surface.h"
+
+#include <QColor>
+#include <QLocale>
+
+#include "controls/progress_bar/colour_helpers.h"
+#include "platform/arith/conversion.h"
+#include "platform/gdi/objects.h"
+
+namespace kolvetra {
+
+namespace gdi = platform::gdi;
+
+namespace {
+
+QRgb ToQRgb(OLE_COLOR colour)
+{
+    const OLE_COLOR rgb = TranslateColor(colour);
+    return qRgb(rgb & 0xFF, (rgb >> 8) & 0xFF, (rgb >> 16) & 0xFF);
+}
+
+char SystemDecimalSeparator()
+{
+    const QString point = QLocale::system().decimalPoint();
+    return point.size() == 1 && point[0].unicode() < 0x80 ? char(point[0].unicode()) : '.';
+}
+
+} // namespace
+
+PaintSurface::PaintSurface(QImage& image)
+    : m_image(image)
+    , m_dc(image)
+    , m_decimalSeparator(SystemDecimalSeparator())
+{
+    MakeFont();
+    SetForeColor(m_foreColor);
+}
+
+PaintSurface::~PaintSurface()
+{
+    gdi::SelectObject(hDC(), m_stockFont);
+    gdi::DeleteObject(m_hfont);
+}
+
+void PaintSurface::Cls()
+{
+    m_image.fill(QColor(ToQRgb(m_backColor)));
+}
+
+void PaintSurface::SetForeColor(OLE_COLOR colour)
+{
+    m_foreColor = colour;
+    const OLE_COLOR rgb = TranslateColor(colour) & 0xFFFFFF;
+    gdi::SetDCPenColor(hDC(), rgb);
+    gdi::SetTextColor(hDC(), rgb);
+}
+
+void PaintSurface::SetDrawWidth(int width)
+{
+    gdi::SetDCPenWidth(hDC(), width);
+}
+
+void PaintSurface::SetFont(const StdFontValues& font)
+{
+    if (font == m_font && m_hfont)
+        return;
+    m_font = font;
+    MakeFont();
+}
+
+void PaintSurface::MakeFont()
+{
+    gdi::LogFont lf;
+    // The surface shows its font at its true size, 8.25 points as 11 pixels.
+    platform::arith::Assign(lf.height, [&] { return -platform::arith::CLng(m_font.Size * 96 / 72); });
+    lf.weight = m_font.Bold ? 700 : 400;
+    lf.italic = m_font.Italic;
+    lf.underline = m_font.Underline;
+    lf.strikeOut = m_font.Strikethrough;
+    lf.faceName = m_font.Name;
+    m_logFont = lf;
+    const gdi::HFONT made = gdi::CreateFontA(lf.height, 0, 0, 0, lf.weight, lf.italic,
+                                             lf.underline, lf.strikeOut, 0, 0, 0, 0, 0,
+                                             lf.faceName);
+    const gdi::HGDIOBJ previous = gdi::SelectObject(hDC(), made);
+    if (!m_hfont)
+        m_stockFont = previous;
+    else
+        gdi::DeleteObject(m_hfont);
+    m_hfont = made;
+}
+
+float PaintSurface::TextWidth(std::string_view text) const
+{
+    return float(gdi::MeasureText(m_logFont, text).width);
+}
+
+} // namespace kolvetra

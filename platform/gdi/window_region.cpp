@@ -1,0 +1,51 @@
+#include "platform/gdi/window_region.h"
+
+#include "platform/gdi/detail/object_table.h"
+
+namespace platform::gdi {
+
+using namespace detail;
+
+bool WindowRegion::Shows(QPoint pixel, QSize size) const
+{
+    if (!QRect(QPoint(0, 0), size).contains(pixel))
+        return false;
+    return !m_shaped || m_shape.contains(pixel);
+}
+
+int SetWindowRgn(WindowRegion& window, HRGN region, bool redraw)
+{
+    if (!region) {
+        window.m_shaped = false;
+        window.m_shape = QRegion();
+    } else {
+        auto* data = Objects().Find<RegionData>(region.value);
+        if (!data)
+            return 0;
+        window.m_shaped = true;
+        window.m_shape = data->pixels;
+        Objects().Erase(region.value);
+    }
+    ++window.m_revision;
+    window.m_redraw = redraw;
+    return 1;
+}
+
+QImage WindowMask(const WindowRegion& window, QSize size)
+{
+    QImage mask(size, QImage::Format_Mono);
+    mask.setColor(0, qRgb(255, 255, 255));
+    mask.setColor(1, qRgb(0, 0, 0));
+    mask.fill(window.IsShaped() ? 0 : 1);
+    if (window.IsShaped()) {
+        for (const QRect& r : window.Shape().intersected(mask.rect())) {
+            for (int y = r.top(); y <= r.bottom(); ++y) {
+                for (int x = r.left(); x <= r.right(); ++x)
+                    mask.setPixel(x, y, 1);
+            }
+        }
+    }
+    return mask;
+}
+
+} // namespace platform::gdi

@@ -1,0 +1,180 @@
+#include "window_fixture.h"
+
+#include "app/main_window/frmImport/frmImport.h"
+#include "app/main_window/frmMain/faction_registry.h"
+#include "app/main_window/frmMain/window_controls.h"
+#include "app/project_store/project_paths.h"
+
+namespace {
+
+using namespace platform::forms;
+using Strings = std::vector<std::string>;
+
+// Stock files in the game's line forms, small enough to read at a glance.
+std::string Empathy(const std::string& group)
+{
+    return "[RepChangeEffects]\r\ngroup = " + group + "\r\nevent = object_destruction, -0.2\r\n";
+}
+const char* const kProperties = "[FactionProps]\r\nlegality = lawful\r\nnpc_ship = zx_ship\r\n";
+const char* const kInitialWorld = "[Group]\r\nids_name = 1\r\nrep = 0.5, zx_other\r\n";
+
+class RegistryPane : public mainwin_test::WindowTest {
+protected:
+    void SetUp() override
+    {
+        WindowTest::SetUp();
+        ASSERT_TRUE(m_main->Load());
+        SelectProject("Mod");
+        Click("BreloButton6");
+        Tick("Timer3", 500);
+    }
+    void Save(const std::string& key, const std::string& description)
+    {
+        Ctl<TextBox>("txtNewNick").SetText(key);
+        Ctl<TextBox>("txtNewDescr").SetText(description);
+        Click("btnnewfactionnew");
+    }
+    void SelectRow(int index)
+    {
+        auto& view = Ctl<ListView>("lv_newfactions");
+        view.SetSelectedItem(&view.ListItems()(index));
+    }
+};
+
+TEST_F(RegistryPane, NewSaveWritesTheRegistryAndReloadsEveryList)
+{
+    Save("zx_a", "Alpha");
+    Save("zx_b", " ");
+    EXPECT_EQ(Ctl<TextBox>("txtNewDescr").Text(), "zx_b");
+    Save("zx_a", "Alpha Two");
+    EXPECT_EQ(Mod("misc/factions.ini"), "[zx_a]\r\ngrp=Alpha Two\r\n[zx_b]\r\ngrp=zx_b\r\n");
+    EXPECT_EQ(Column("lv_newfactions"), (Strings{"zx_a", "zx_b"}));
+    EXPECT_EQ(Column("lv_newfactions", 1), (Strings{"Alpha Two", "zx_b"}));
+    EXPECT_EQ(Entries("cboemphaty_group"), (Strings{"zx_a", "zx_b"}));
+    EXPECT_EQ(Ctl<Label>("lblFactionsGesamt").Caption(), "2");
+    EXPECT_TRUE(m_dialogs->shown.empty());
+
+    SelectRow(2);
+    Click("lv_newfactions");
+    EXPECT_EQ(Ctl<TextBox>("txtNewNick").Text(), "zx_b");
+    EXPECT_EQ(Ctl<TextBox>("txtNewDescr").Text(), "zx_b");
+}
+
+TEST_F(RegistryPane, RefusedKeyIsExplainedAndNothingWritten)
+{
+    Save("zx]a", "Alpha");
+    ASSERT_EQ(m_dialogs->shown.size(), 1u);
+    EXPECT_EQ(m_dialogs->shown[0].prompt, quorvel::FactionKeyProblem("zx]a"));
+    EXPECT_EQ(m_dialogs->shown[0].buttons, vbExclamation);
+    EXPECT_FALSE(ModHas("misc/factions.ini"));
+
+    // Blank keys and no project stop silently.
+    Save("  ", "x");
+    m_main->SetActiveProject("");
+    Save("zx_a", "Alpha");
+    EXPECT_EQ(m_dialogs->shown.size(), 1u);
+    EXPECT_EQ(ModFileCount(), 0);
+}
+
+TEST_F(RegistryPane, DeleteLeavesTheExactBytesAndReloads)
+{
+    Save("zx_a", "Same");
+    Save("zx_b", "Same");
+    Save("zx_c", "Other");
+    m_tmp.Put("projects/Mod/faction_prop/Voicelist_zx_b.lst", "v\r\n\r\n");
+    Click("btnnewfactiondel");
+    EXPECT_EQ(Column("lv_newfactions").size(), 3u) << "no row selected: nothing happens";
+
+    SelectRow(2);
+    Click("btnnewfactiondel");
+    EXPECT_EQ(Mod("misc/factions.ini"),
+              "[zx_a]\r\ngrp=Same\r\n\r\n\r\n[zx_c]\r\ngrp=Other\r\n\r\n");
+    EXPECT_FALSE(ModHas("faction_prop/Voicelist_zx_b.lst"));
+    EXPECT_EQ(Column("lv_newfactions"), (Strings{"zx_a", "zx_c"}));
+    EXPECT_EQ(Column("lv_newfactions", 1), (Strings{"Same", "Other"}));
+    EXPECT_TRUE(m_dialogs->shown.empty());
+}
+
+TEST_F(RegistryPane, ImportOfAllFindsEachFactionsFilesByName)
+{
+    // The folders list in different orders: a stray file sorts first in one of them.
+    for (const char* key : {"zx_b", "zx_a"})
+        PutStock(key, Empathy(std::string("Group ") + key).c_str(), kProperties, kInitialWorld);
+    m_tmp.Put("data/faction_prop/original_factions/aaa_unrelated", "[FactionProps]\r\n");
+    ::rename((m_tmp / "data/initialworld/original_factions/zx_a").c_str(),
+             (m_tmp / "data/initialworld/original_factions/ZX_A").c_str());
+
+    Click("btnImportAll");
+    EXPECT_TRUE(m_dialogs->shown.empty());
+    EXPECT_EQ(Mod("misc/factions.ini"), "[zx_a]\r\ngrp=Group zx_a\r\n[zx_b]\r\ngrp=Group zx_b\r\n");
+    EXPECT_EQ(Mod("faction_prop/grp.ini").substr(0, 25), "[zx_a]\r\nLegality=lawful\r\n");
+    EXPECT_EQ(Mod("faction_prop/Shiplist_zx_b.lst"), "zx_ship\r\n\r\n");
+    EXPECT_FALSE(ModHas("faction_prop/Shiplist_aaa_unrelated.lst"));
+    EXPECT_EQ(Mod("initialworld/grp.ini"),
+              "[zx_a]\r\nids_name=1\r\nids_info=\r\nids_short_name=\r\nzx_other=0.5\r\n"
+              "[zx_b]\r\nids_name=1\r\nids_info=\r\nids_short_name=\r\nzx_other=0.5\r\n");
+    EXPECT_EQ(Column("lv_newfactions"), (Strings{"zx_a", "zx_b"}));
+    EXPECT_EQ(quorvel::BarMax(Ctl("pgImportAll")), 1);
+    EXPECT_EQ(quorvel::BarValue(Ctl("pgImportAll")), 0);
+    EXPECT_FALSE(ModHas("Protocol/protocol.txt")) << "the import of all writes no protocol";
+}
+
+TEST_F(RegistryPane, ImportOfAllStopsAtAFactionWithoutItsFiles)
+{
+    PutStock("zx_a", Empathy("A").c_str(), kProperties, kInitialWorld);
+    PutStock("zx_b", Empathy("B").c_str(), nullptr, kInitialWorld);
+    PutStock("zx_c", Empathy("C").c_str(), kProperties, kInitialWorld);
+    Click("btnImportAll");
+    ASSERT_EQ(m_dialogs->shown.size(), 1u);
+    EXPECT_EQ(m_dialogs->shown[0].prompt.substr(0, 20), "Run-time error '53':");
+    EXPECT_EQ(Mod("misc/factions.ini"), "[zx_a]\r\ngrp=A\r\n");
+    EXPECT_EQ(quorvel::BarValue(Ctl("pgImportAll")), 0);
+    EXPECT_EQ(Column("lv_newfactions"), Strings{}) << "the lists are not reloaded";
+
+    // An empty stock folder: Max -1, nothing imported, lists reloaded.
+    ::system(("rm -f '" + m_tmp.path() + "'/data/emphaty/original_factions/*").c_str());
+    Click("btnImportAll");
+    EXPECT_EQ(quorvel::BarMax(Ctl("pgImportAll")), -1);
+    EXPECT_EQ(Column("lv_newfactions"), Strings{"zx_a"});
+}
+
+TEST_F(RegistryPane, ImportOfOneImportsThePickAndLogsIt)
+{
+    PutStock("zx_a", Empathy("Alpha").c_str(), kProperties, kInitialWorld);
+    PutStock("zx_b", Empathy("Beta").c_str(), kProperties, kInitialWorld);
+    Click("btnImport");
+    quorvel::frmImport& dialog = m_main->ImportDialog();
+    ASSERT_TRUE(dialog.Visible());
+    EXPECT_EQ(dialog.Caption(), "Import...");
+    auto& files = dialog.Ctl<FileListBox>("File1");
+    ASSERT_EQ(files.ListCount(), 2);
+
+    Click(dialog.Ctl<Control>("btnImport"));
+    EXPECT_EQ(ModFileCount(), 0) << "nothing picked: nothing imported";
+    EXPECT_FALSE(ModHas("Protocol/protocol.txt"));
+
+    files.SetListIndex(1);
+    Click(dialog.Ctl<Control>("btnImport"));
+    EXPECT_TRUE(m_dialogs->shown.empty());
+    EXPECT_EQ(Mod("misc/factions.ini"), "[zx_b]\r\ngrp=Beta\r\n");
+    EXPECT_EQ(Column("lv_newfactions"), Strings{"zx_b"});
+    const std::string log = Mod("Protocol/protocol.txt");
+    EXPECT_EQ(log.substr(log.size() - 26), ": Original imported...\r\n\r\n");
+    EXPECT_TRUE(dialog.Visible()) << "the dialog stays open for the next pick";
+
+    Click(dialog.Ctl<Control>("BreloButton1"));
+    EXPECT_FALSE(dialog.Visible());
+}
+
+TEST_F(RegistryPane, ImportDialogWithoutStockFolderShowsWhyAndStaysClosed)
+{
+    ::system(("rm -rf '" + (m_tmp / "data/emphaty") + "'").c_str());
+    Click("btnImport");
+    ASSERT_EQ(m_dialogs->shown.size(), 1u);
+    EXPECT_EQ(m_dialogs->shown[0].prompt, "76: " + platform::ErrorDescription(76));
+    EXPECT_EQ(m_dialogs->shown[0].title, "Quorvel 2.0");
+    EXPECT_EQ(m_dialogs->shown[0].buttons, vbCritical);
+    EXPECT_FALSE(m_main->ImportDialog().Visible());
+}
+
+} // namespace

@@ -1,0 +1,243 @@
+#include "window_fixture.h"
+
+#include "app/main_window/frmAbout/frmAbout.h"
+#include "app/main_window/frmMain/window_controls.h"
+#include "app/project_store/project_paths.h"
+
+namespace {
+
+using namespace platform::forms;
+using Strings = std::vector<std::string>;
+
+class MainWindow : public mainwin_test::WindowTest {};
+
+TEST_F(MainWindow, StartsOnPageZeroWithItsStoredState)
+{
+    MakeProject("beta");
+    MakeProject("Alpha");
+    ASSERT_TRUE(m_main->Load());
+    EXPECT_EQ(m_main->Caption(), "Quorvel 2.0 beta 2 || Ternhallow");
+    EXPECT_EQ(m_main->ScaleWidth(), 10125);
+    EXPECT_EQ(m_main->ScaleHeight(), 5985);
+    EXPECT_EQ(Ctl<TabDialog>("SSTab1").Tab(), 0);
+    EXPECT_EQ(Ctl<TabDialog>("SSTab1").TabCaption(2), "Faction_Prop.ini");
+    auto& list = Ctl<ListBox>("lstProjects");
+    EXPECT_EQ((Strings{list.List(0), list.List(1), list.List(2)}), (Strings{"Alpha", "beta", "Mod"}));
+    EXPECT_TRUE(Ctl<Frame>("Frame1").Visible());
+    EXPECT_FALSE(Ctl<Frame>("Frame2").Visible());
+    EXPECT_FALSE(Ctl<TextBox>("txtdateiname").Visible());
+    EXPECT_EQ(Ctl<TextBox>("txtZeit").Text(), "80");
+    EXPECT_EQ(Ctl<Slider>("Slider1").Value(), 80);
+    EXPECT_EQ(quorvel::ButtonCaption(Ctl("BreloButton2")), "Englische Version");
+    EXPECT_EQ(Ctl<Label>("Label6").Caption(), "\"");
+    for (const char* timer : {"Timer1", "Timer2", "Timer3", "Timer4", "Timer7"})
+        EXPECT_FALSE(Running(timer)) << timer;
+    EXPECT_TRUE(m_dialogs->shown.empty());
+}
+
+TEST_F(MainWindow, MissingFolderAtStartShowsTheErrorAndFailsTheLoad)
+{
+    for (const char* folder : {"projects", "data/emphaty/original_factions"}) {
+        SCOPED_TRACE(folder);
+        m_tmp.MakeFolder("projects");
+        ::system(("rm -rf '" + (m_tmp / folder) + "'").c_str());
+        m_dialogs->shown.clear();
+        m_main = std::make_unique<quorvel::frmMain>();
+        EXPECT_FALSE(m_main->Load());
+        ASSERT_EQ(m_dialogs->shown.size(), 1u);
+        EXPECT_EQ(m_dialogs->shown[0].prompt.substr(0, 20), "Run-time error '76':");
+    }
+}
+
+TEST_F(MainWindow, QuitButtonAndClosingEndTheProgram)
+{
+    ASSERT_TRUE(m_main->Load());
+    Click("BreloButton1");
+    EXPECT_EQ(m_ended, 1);
+    m_main->Unload();
+    EXPECT_EQ(m_ended, 2);
+}
+
+TEST_F(MainWindow, NoticeShowsForOneTimerPeriodWhenNothingIsSelected)
+{
+    ASSERT_TRUE(m_main->Load());
+    for (const char* button : {"BreloButton5", "BreloButton6"}) {
+        SCOPED_TRACE(button);
+        Click(button);
+        EXPECT_TRUE(Ctl<Label>("lblNoProject").Visible());
+        EXPECT_EQ(m_main->FindTimer("Timer7")->Interval(), 2000);
+        EXPECT_EQ(Tick("Timer7", 5), 1);
+        EXPECT_FALSE(Ctl<Label>("lblNoProject").Visible());
+        EXPECT_TRUE(quorvel::ActiveProject().empty());
+        EXPECT_TRUE(m_tmp.Exists("projects/Mod"));
+    }
+}
+
+TEST_F(MainWindow, NameBoxOpensCreatesOnEnterAndCloses)
+{
+    ASSERT_TRUE(m_main->Load());
+    auto& box = Ctl<TextBox>("txtdateiname");
+    Click("BreloButton7");
+    EXPECT_EQ(Tick("Timer1", 100), 44);
+    EXPECT_EQ(box.Width(), 1470);
+    EXPECT_TRUE(box.Visible());
+
+    box.SetText("Neu Eins");
+    int key = 'x';
+    box.KeyPress(key);
+    EXPECT_EQ(key, 'x') << "other keys are typed";
+    key = 13;
+    box.KeyPress(key);
+    EXPECT_EQ(key, 0);
+    EXPECT_TRUE(m_tmp.Exists("projects/Neu Eins/Protocol/protocol.txt"));
+    EXPECT_EQ(Ctl<ListBox>("lstProjects").List(1), "Neu Eins");
+    EXPECT_TRUE(Running("Timer2"));
+    EXPECT_EQ(Tick("Timer2", 100), 44);
+    EXPECT_EQ(box.Width(), 150);
+    EXPECT_FALSE(box.Visible());
+    EXPECT_EQ(box.Text(), "Neu Eins");
+
+    // A name that exists shows the creation error and still closes the box.
+    Click("BreloButton7");
+    Tick("Timer1", 100);
+    key = 13;
+    box.KeyPress(key);
+    ASSERT_EQ(m_dialogs->shown.size(), 1u);
+    EXPECT_EQ(m_dialogs->shown[0].prompt.substr(0, 44), "An error occured during create your project.");
+    EXPECT_EQ(m_dialogs->shown[0].buttons, vbCritical);
+    EXPECT_TRUE(Running("Timer2"));
+}
+
+TEST_F(MainWindow, ClickingAProjectShowsItsProtocolOnly)
+{
+    MakeProject("Other");
+    m_tmp.Put("projects/Other/Protocol/protocol.txt", "01/02/24    10:00:00: Project created.\r\n\r\n");
+    ASSERT_TRUE(m_main->Load());
+    SelectProject("Other");
+    EXPECT_EQ(Ctl<RichTextBox>("rtfLog").Text(), "01/02/24    10:00:00: Project created.\r\n\r\n");
+    SelectProject("Mod");
+    EXPECT_EQ(Ctl<RichTextBox>("rtfLog").Text(), "");
+    EXPECT_EQ(quorvel::ActiveProject(), "");
+}
+
+TEST_F(MainWindow, LoadFillsTheSixListsAndSlidesToTheRegistry)
+{
+    m_tmp.Put("projects/Mod/misc/factions.ini",
+              "[zx_a]\r\ngrp=Alpha\r\nRep=0.5\r\n[zx_b]\r\n\r\n[zx_a]\r\ngrp=again\r\n");
+    ASSERT_TRUE(m_main->Load());
+    SelectProject("Mod");
+    Click("BreloButton6");
+
+    EXPECT_EQ(quorvel::ActiveProject(), "Mod");
+    EXPECT_EQ(Ctl<Label>("lblActiveProject").Caption(), "Mod");
+    const Strings keys = {"zx_a", "zx_b", "zx_a"};
+    EXPECT_EQ(Column("lv_newfactions"), keys);
+    EXPECT_EQ(Column("lv_newfactions", 1), (Strings{"Alpha", "[ERROR]", "Alpha"}));
+    EXPECT_EQ(Column("lv_emphaty"), keys);
+    EXPECT_EQ(Column("lv_emphaty", 2), (Strings{"0.5", "0.0", "0.5"}));
+    EXPECT_EQ(Column("lv_Init", 1), (Strings{"Alpha", "[ERROR]", "Alpha"}));
+    EXPECT_EQ(Column("lv_Init", 2), (Strings{"0.0", "0.0", "0.0"}));
+    EXPECT_EQ(Entries("cboemphaty_group"), keys);
+    EXPECT_EQ(Entries("cboInit_group"), keys);
+    EXPECT_EQ(Ctl<ComboBox>("cboemphaty_group").ListIndex(), -1);
+    EXPECT_EQ(quorvel::BarMax(Ctl("pgLoadProject")), 3);
+    EXPECT_EQ(quorvel::BarValue(Ctl("pgLoadProject")), 3);
+    EXPECT_EQ(Ctl<Label>("lblFactionsGesamt").Caption(), "3");
+    EXPECT_EQ(Ctl<Label>("Label4").Caption(), "<--");
+    EXPECT_TRUE(Running("Timer3"));
+
+    // A second Load of a project without registry empties the lists, keeps bar and count.
+    MakeProject("Empty");
+    quorvel::RefreshProjectList();
+    SelectProject("Empty");
+    Click("BreloButton6");
+    EXPECT_EQ(Column("lv_newfactions"), Strings{});
+    EXPECT_EQ(Entries("cboInit_group"), Strings{});
+    EXPECT_EQ(quorvel::BarMax(Ctl("pgLoadProject")), 3);
+    EXPECT_EQ(Ctl<Label>("lblFactionsGesamt").Caption(), "0");
+}
+
+TEST_F(MainWindow, PanesSlideBothWaysInStepsOfTheSpeedBox)
+{
+    ASSERT_TRUE(m_main->Load());
+    auto& frame1 = Ctl<Frame>("Frame1");
+    auto& frame2 = Ctl<Frame>("Frame2");
+    Click("Label4");
+    EXPECT_FALSE(Running("Timer3")) << "no slide before a project is loaded";
+
+    SelectProject("Mod");
+    Click("BreloButton6");
+    EXPECT_EQ(Tick("Timer3", 500), 122);
+    EXPECT_EQ(frame1.Width(), 80);
+    EXPECT_FALSE(frame1.Visible());
+    EXPECT_EQ(frame2.Width(), 9775);
+    EXPECT_EQ(frame2.Left(), 200);
+    EXPECT_TRUE(frame2.Visible());
+
+    Click("Label4");
+    EXPECT_EQ(Ctl<Label>("Label4").Caption(), "-->");
+    EXPECT_FALSE(Running("Timer3"));
+    EXPECT_EQ(Tick("Timer4", 500), 122);
+    EXPECT_EQ(frame1.Width(), 9840);
+    EXPECT_EQ(frame2.Width(), 15);
+    EXPECT_EQ(frame2.Left(), 9960);
+    EXPECT_TRUE(frame1.Visible());
+    EXPECT_FALSE(frame2.Visible());
+
+    // The slider sets the step; at 0 a slide moves nothing and keeps ticking.
+    auto& slider = Ctl<Slider>("Slider1");
+    slider.SetValue(0);
+    slider.Raise("Scroll", slider.Scroll);
+    EXPECT_EQ(Ctl<TextBox>("txtZeit").Text(), "0");
+    Click("Label4");
+    EXPECT_EQ(Tick("Timer3", 50), 50);
+    EXPECT_EQ(frame1.Width(), 9840);
+    EXPECT_TRUE(Running("Timer3"));
+
+    // A step no frame can take is skipped statement by statement, without a message.
+    Ctl<TextBox>("txtZeit").SetText("20000");
+    EXPECT_EQ(Tick("Timer3", 5), 1);
+    EXPECT_EQ(frame1.Width(), 9840);
+    EXPECT_FALSE(frame1.Visible());
+    EXPECT_TRUE(m_dialogs->shown.empty());
+}
+
+TEST_F(MainWindow, DeletingProjectsKeepsOrClearsTheLoadedOne)
+{
+    MakeProject("Other");
+    m_tmp.Put("projects/Other/misc/factions.ini", "[zx]\r\ngrp=Z\r\n");
+    ASSERT_TRUE(m_main->Load());
+    SelectProject("Mod");
+    Click("BreloButton6");
+    Tick("Timer3", 500);
+
+    SelectProject("Other");
+    Click("BreloButton5");
+    EXPECT_FALSE(m_tmp.Exists("projects/Other"));
+    EXPECT_EQ(quorvel::ActiveProject(), "Mod");
+    EXPECT_EQ(Ctl<ListBox>("lstProjects").ListCount(), 1);
+
+    SelectProject("Mod");
+    Click("BreloButton5");
+    EXPECT_FALSE(m_tmp.Exists("projects/Mod"));
+    EXPECT_EQ(quorvel::ActiveProject(), "");
+    EXPECT_EQ(Ctl<Label>("lblActiveProject").Caption(), "");
+    EXPECT_EQ(Ctl<ListBox>("lstProjects").ListCount(), 0);
+    Click("Label4");
+    EXPECT_FALSE(Running("Timer4")) << "the arrow no longer slides";
+    EXPECT_TRUE(m_dialogs->shown.empty());
+}
+
+TEST_F(MainWindow, AboutBoxOpensAndClosesOnItsX)
+{
+    ASSERT_TRUE(m_main->Load());
+    Click("BreloButton3");
+    quorvel::frmAbout& about = m_main->AboutBox();
+    EXPECT_TRUE(about.Visible());
+    EXPECT_EQ(about.ScaleWidth(), 6105);
+    EXPECT_EQ(about.ScaleHeight(), 3255);
+    Click(about.Ctl<Label>("Label1"));
+    EXPECT_FALSE(about.Visible());
+}
+
+} // namespace

@@ -1,0 +1,132 @@
+#include "platform/forms/file_lists.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "platform/errors/run_time_error.h"
+#include "platform/forms/events.h"
+#include "platform/forms/form.h"
+#include "tests/platform/forms/app.h"
+
+namespace {
+
+using namespace platform::forms;
+namespace fs = std::filesystem;
+using formstest::ErrorOf;
+using formstest::Events;
+
+class FileListsTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() { formstest::App(); }
+
+    void SetUp() override
+    {
+        root = fs::temp_directory_path() /
+               ("forms_lists_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+                "_" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(root);
+        fs::create_directories(root);
+    }
+    void TearDown() override { fs::remove_all(root); }
+
+    void Touch(const std::string& name) { std::ofstream(root / name) << "x"; }
+
+    std::vector<std::string> Names(const FileListBox& box)
+    {
+        std::vector<std::string> out;
+        for (int i = 0; i < box.ListCount(); ++i)
+            out.push_back(box.ListBox::List(i));
+        return out;
+    }
+
+
+    fs::path root;
+    Form form{"frmImport"};
+};
+
+TEST_F(FileListsTest, PatternAndOrder)
+{
+    for (const char* name : {"lima_grp", "Bravo_grp", "kilo_grp", "foxtrot_grp.bak", "README.txt",
+                             "a1", "A_b", ".hidden", "Zeta", "readme.TXT"})
+        Touch(name);
+    fs::create_directory(root / "folder");
+    auto& files = static_cast<FileListBox&>(
+        form.Create({Kind::FileListBox, "File1", "", 0, 0, 2000, 2000, "*."}));
+    files.SetPath(root.string());
+    EXPECT_EQ(Names(files),
+              (std::vector<std::string>{"A_b", "a1", "Bravo_grp", "kilo_grp", "lima_grp", "Zeta"}));
+
+    struct Case {
+        const char* pattern;
+        std::vector<std::string> names;
+    };
+    const Case cases[] = {
+        {"*.txt", {"README.txt", "readme.TXT"}},
+        {"*.bak;*.TXT", {"foxtrot_grp.bak", "README.txt", "readme.TXT"}},
+        {"?1", {"a1"}},
+        {"l*.", {"lima_grp"}},
+        {"*.*",
+         {"A_b", "a1", "Bravo_grp", "foxtrot_grp.bak", "kilo_grp", "lima_grp", "README.txt",
+          "readme.TXT", "Zeta"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.pattern);
+        files.SetPattern(c.pattern);
+        EXPECT_EQ(Names(files), c.names);
+    }
+}
+
+TEST_F(FileListsTest, RefreshSeesNewFilesAndFileNameIsTheSelectedOne)
+{
+    Touch("b");
+    auto& files = static_cast<FileListBox&>(
+        form.Create({Kind::FileListBox, "File1", "", 0, 0, 2000, 2000, "*."}));
+    files.SetPath(root.string() + "/");
+    EXPECT_EQ(files.Path(), root.string());
+    Touch("a");
+    EXPECT_EQ(files.ListCount(), 1);
+    files.Refresh();
+    ASSERT_EQ(files.ListCount(), 2);
+    EXPECT_EQ(files.FileName(), "");
+    EventLog log;
+    files.SetListIndex(0);
+    EXPECT_EQ(files.FileName(), "a");
+    EXPECT_EQ(log.Take(), Events{"File1_Click"});
+}
+
+TEST_F(FileListsTest, MissingFolderIs76AndKeepsTheList)
+{
+    Touch("a");
+    auto& files = static_cast<FileListBox&>(
+        form.Create({Kind::FileListBox, "File1", "", 0, 0, 2000, 2000, "*."}));
+    files.SetPath(root.string());
+    EXPECT_EQ(ErrorOf([&] { files.SetPath((root / "missing").string()); }), 76);
+    EXPECT_EQ(ErrorOf([&] { files.SetPath((root / "a").string()); }), 76);
+    EXPECT_EQ(files.Path(), root.string());
+    EXPECT_EQ(files.ListCount(), 1);
+    auto& dirs = static_cast<DirListBox&>(
+        form.Create({Kind::DirListBox, "Dir1", "", 0, 0, 2000, 2000}));
+    EXPECT_EQ(ErrorOf([&] { dirs.SetPath((root / "missing").string()); }), 76);
+}
+
+TEST_F(FileListsTest, FolderListGivesFullPathsOfSubFolders)
+{
+    for (const char* name : {"zulu", "Alpha", "beta", ".git"})
+        fs::create_directory(root / name);
+    Touch("file");
+    auto& dirs = static_cast<DirListBox&>(
+        form.Create({Kind::DirListBox, "Dir1", "", 0, 0, 2000, 2000}));
+    EventLog log;
+    dirs.SetPath(root.string());
+    EXPECT_EQ(log.Take(), Events{"Dir1_Change"});
+    ASSERT_EQ(dirs.ListCount(), 3);
+    EXPECT_EQ(dirs.List(0), (root / "Alpha").string());
+    EXPECT_EQ(dirs.List(1), (root / "beta").string());
+    EXPECT_EQ(dirs.List(2), (root / "zulu").string());
+    EXPECT_EQ(dirs.List(-1), root.string());
+    EXPECT_EQ(dirs.List(3), "");
+}
+
+} // namespace
