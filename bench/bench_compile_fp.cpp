@@ -29,21 +29,18 @@ const char* const kPropertyKeys[] = {
 const char* const kListPrefixes[] = {"Shiplist_", "Voicelist_", "Bodylist_", "Scanlist_",
                                      "Formationlist_"};
 
-std::string Key(int i)
-{
+std::string Key(int i) {
     return "fc_bench_faction_" + std::to_string(i);
 }
 
 // Written natively by their known names: the generation is not what is measured, and the
 // case-insensitive lookup of every new name would scan the growing folder.
-void Put(const std::string& native, const std::string& bytes)
-{
+void Put(const std::string& native, const std::string& bytes) {
     std::ofstream(native, std::ios::binary) << bytes;
 }
 
 // A fresh project "BenchN" of n factions; returns the faction keys in registry order.
-std::vector<std::string> MakeProject(const std::string& root, int n)
-{
+std::vector<std::string> MakeProject(const std::string& root, int n) {
     const std::string name = "Bench" + std::to_string(n);
     const std::string project = root + "/projects/" + name;
     for (const char* rel : {"", "/faction_prop", "/compiled", "/Protocol"})
@@ -68,8 +65,7 @@ std::vector<std::string> MakeProject(const std::string& root, int n)
     return keys;
 }
 
-double TimeCompile(const std::vector<std::string>& factions)
-{
+double TimeCompile(const std::vector<std::string>& factions) {
     const auto start = Clock::now();
     quorvel::CompileFactionProperties(factions);
     return std::chrono::duration<double>(Clock::now() - start).count();
@@ -77,16 +73,15 @@ double TimeCompile(const std::vector<std::string>& factions)
 
 struct Row {
     int n;
-    double cold;        // first compile: the index parses grp.ini once
-    double warm;        // best of three further compiles
-    double baseline;    // index off, for all n factions (measured or scaled)
-    int baselineOf;     // factions the baseline really compiled
+    double cold;     // first compile: the index parses grp.ini once
+    double warm;     // best of three further compiles
+    double baseline; // index off, for all n factions (measured or scaled)
+    int baselineOf;  // factions the baseline really compiled
 };
 
 } // namespace
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     const double budget = argc > 1 ? std::atof(argv[1]) : 20.0;
     char pattern[] = "/tmp/qv_bench_fp_XXXXXX";
     if (!mkdtemp(pattern)) {
@@ -114,16 +109,17 @@ int main(int argc, char** argv)
             TimeCompile(std::vector<std::string>(keys.begin(), keys.begin() + sample)) / sample;
         row.baselineOf = std::max(sample, std::min(n, static_cast<int>(budget / perFaction)));
         row.baseline =
-            TimeCompile(std::vector<std::string>(keys.begin(), keys.begin() + row.baselineOf)) *
-            n / row.baselineOf;
+            TimeCompile(std::vector<std::string>(keys.begin(), keys.begin() + row.baselineOf)) * n /
+            row.baselineOf;
         platform::profile::SetIndexEnabled(true);
         rows.push_back(row);
     }
 
     std::printf("Faction-property compile: N factions, 14 keys each, five lists of 10 entries\n\n");
-    std::printf("%8s | %12s | %12s | %16s | %s\n", "N", "index, cold", "index, warm",
-                "index off", "index off measured on");
-    std::printf("---------+--------------+--------------+------------------+----------------------\n");
+    std::printf("%8s | %12s | %12s | %16s | %s\n", "N", "index, cold", "index, warm", "index off",
+                "index off measured on");
+    std::printf(
+        "---------+--------------+--------------+------------------+----------------------\n");
     for (const Row& r : rows)
         std::printf("%8d | %10.3f s | %10.3f s | %14.2f s | %d of %d factions%s\n", r.n, r.cold,
                     r.warm, r.baseline, r.baselineOf, r.n,

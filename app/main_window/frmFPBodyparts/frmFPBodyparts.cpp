@@ -26,16 +26,14 @@ constexpr ControlDef kButtons[] = {
 };
 // clang-format on
 
-void Fill(ComboBox& box, pick_lists::PickList entries)
-{
+void Fill(ComboBox& box, pick_lists::PickList entries) {
     for (const char* entry : entries)
         box.AddItem(entry);
 }
 
 } // namespace
 
-void WriteListFile(const Path& file, const ListBox& list)
-{
+void WriteListFile(const Path& file, const ListBox& list) {
     std::string text;
     for (int i = 0; i < list.ListCount(); ++i)
         text += list.List(i) + "\r\n";
@@ -45,8 +43,7 @@ void WriteListFile(const Path& file, const ListBox& list)
 frmFPBodyparts::frmFPBodyparts(ListBox& list, ComboBox& group)
     : Form("frmFPBodyparts")
     , m_list(list)
-    , m_group(group)
-{
+    , m_group(group) {
     SetCaption("Bodyparts");
     SetBorderStyle(BorderStyle::FixedDialog);
     SetClientSize(8085, 1335);
@@ -59,8 +56,7 @@ frmFPBodyparts::frmFPBodyparts(ListBox& list, ComboBox& group)
     connectHandlers();
 }
 
-void frmFPBodyparts::connectHandlers()
-{
+void frmFPBodyparts::connectHandlers() {
     Ctl<ComboBox>("Combo1").Change = [this] { Combo1_Change(); };
     Ctl<ComboBox>("Combo1").Click = [this] { Combo1_Click(); };
     Ctl<ComboBox>("Combo2").Change = [this] { Combo2_Change(); };
@@ -72,8 +68,7 @@ void frmFPBodyparts::connectHandlers()
 }
 
 // A dialog opened anew starts empty, with OK disabled.
-void frmFPBodyparts::Form_Load()
-{
+void frmFPBodyparts::Form_Load() {
     for (const char* name : {"Combo1", "Combo2", "Combo3"}) {
         ComboBox& box = Ctl<ComboBox>(name);
         box.SetListIndex(-1);
@@ -82,47 +77,39 @@ void frmFPBodyparts::Form_Load()
     SetButtonEnabled(Ctl<Control>("BreloButton1"), false);
 }
 
-void frmFPBodyparts::Combo1_Change()
-{
+void frmFPBodyparts::Combo1_Change() {
     ApplyOkRule();
 }
 
-void frmFPBodyparts::Combo1_Click()
-{
+void frmFPBodyparts::Combo1_Click() {
     Combo1_Change();
 }
 
-void frmFPBodyparts::Combo2_Change()
-{
+void frmFPBodyparts::Combo2_Change() {
     ApplyOkRule();
 }
 
-void frmFPBodyparts::Combo2_Click()
-{
+void frmFPBodyparts::Combo2_Click() {
     Combo2_Change();
 }
 
-void frmFPBodyparts::Combo3_Change()
-{
+void frmFPBodyparts::Combo3_Change() {
     ApplyOkRule();
 }
 
-void frmFPBodyparts::Combo3_Click()
-{
+void frmFPBodyparts::Combo3_Click() {
     Combo3_Change();
 }
 
 // A text of blanks counts as filled.
-void frmFPBodyparts::ApplyOkRule()
-{
+void frmFPBodyparts::ApplyOkRule() {
     bool filled = true;
     for (const char* name : {"Combo1", "Combo2", "Combo3"})
         filled = filled && !Ctl<ComboBox>(name).Text().empty();
     SetButtonEnabled(Ctl<Control>("BreloButton1"), filled);
 }
 
-void frmFPBodyparts::BreloButton1_Click()
-{
+void frmFPBodyparts::BreloButton1_Click() {
     // With no faction picked there is no list the entry could belong to: nothing is added
     // or written and the dialog stays open for a faction to be picked.
     const std::string g = m_group.Text();
@@ -130,14 +117,13 @@ void frmFPBodyparts::BreloButton1_Click()
         return;
     // The file first, so that a faction key that cannot name a file leaves the list alone.
     const Path file = FactionListFile(FactionList::Body, g);
-    m_list.AddItem(Ctl<ComboBox>("Combo1").Text() + ", " + Ctl<ComboBox>("Combo2").Text() +
-                   ", " + Ctl<ComboBox>("Combo3").Text());
+    m_list.AddItem(Ctl<ComboBox>("Combo1").Text() + ", " + Ctl<ComboBox>("Combo2").Text() + ", " +
+                   Ctl<ComboBox>("Combo3").Text());
     WriteListFile(file, m_list);
     Unload();
 }
 
-void frmFPBodyparts::BreloButton2_Click()
-{
+void frmFPBodyparts::BreloButton2_Click() {
     Unload();
 }
 

@@ -33,71 +33,71 @@ constexpr const char* kRemoveHint = "Doppelklicken um den selektierten Eintrag z
 // clang-format off
 constexpr ControlDef kControls[] = {
     {Kind::Label,     "Label10",         kTab,   120,  465, 1935,  255, "Affiliation",          kP},
-    {Kind::ComboBox,  "cboFP_group",     kTab,  2115,  420, 2880,  315, "",                     kP},
+    {Kind::ComboBox,  "cboFP_group",     kTab,  2115,  420, 3045,  315, "",                     kP},
     {Kind::Label,     "Label11",         kTab,   120,  795, 1935,  255, "Legality",             kP},
-    {Kind::Frame,     "Frame4",          kTab,  2115,  765, 2880,  285, "", kP, forms::kNoBorder},
-    {Kind::OptionButton, "Option1",      "Frame4",  0,    0,  960,  285, "Lawful",   -1, kOn},
-    {Kind::OptionButton, "Option2",      "Frame4", 960,   0, 1200,  285, "Unlawful"},
+    {Kind::Frame,     "Frame4",          kTab,  2115,  765, 3045,  285, "", kP, forms::kNoBorder},
+    {Kind::OptionButton, "Option1",      "Frame4",  0,    0, 1110,  285, "Lawful",   -1, kOn},
+    {Kind::OptionButton, "Option2",      "Frame4", 1110,  0, 1200,  285, "Unlawful"},
     {Kind::Label,     "Label12",         kTab,   120, 1095, 1935,  255, "nickname_plurality",   kP},
-    {Kind::Frame,     "Frame5",          kTab,  2115, 1065, 2880,  285, "", kP, forms::kNoBorder},
-    {Kind::OptionButton, "Option3",      "Frame5",  0,    0,  960,  285, "Singular", -1, kOn},
-    {Kind::OptionButton, "Option4",      "Frame5", 960,   0, 1200,  285, "Plural"},
+    {Kind::Frame,     "Frame5",          kTab,  2115, 1065, 3045,  285, "", kP, forms::kNoBorder},
+    {Kind::OptionButton, "Option3",      "Frame5",  0,    0, 1110,  285, "Singular", -1, kOn},
+    {Kind::OptionButton, "Option4",      "Frame5", 1110,  0, 1200,  285, "Plural"},
     {Kind::Label,     "Label14",         kTab,   120, 1395, 1935,  255, "jump_preference",      kP},
-    {Kind::Frame,     "Frame6",          kTab,  2115, 1365, 2880,  285, "", kP, forms::kNoBorder},
-    {Kind::OptionButton, "Option5",      "Frame6",  0,    0,  960,  285, "Jumpgate", -1, kOn},
-    {Kind::OptionButton, "Option6",      "Frame6", 960,   0, 1080,  285, "Jumphole"},
-    {Kind::OptionButton, "Option7",      "Frame6", 2040,  0,  840,  285, "Both"},
+    {Kind::Frame,     "Frame6",          kTab,  2115, 1365, 3045,  285, "", kP, forms::kNoBorder},
+    {Kind::OptionButton, "Option5",      "Frame6",  0,    0, 1110,  285, "Jumpgate", -1, kOn},
+    {Kind::OptionButton, "Option6",      "Frame6", 1110,  0, 1110,  285, "Jumphole"},
+    {Kind::OptionButton, "Option7",      "Frame6", 2220,  0,  825,  285, "Both"},
     {Kind::Label,     "Label13",         kTab,   120, 1725, 1935,  255, "msg_id_prefix",        kP},
-    {Kind::ComboBox,  "cboFPprefix",     kTab,  2115, 1680, 2880,  315, "",                     kP},
+    {Kind::ComboBox,  "cboFPprefix",     kTab,  2115, 1680, 3045,  315, "",                     kP},
     {Kind::Label,     "Label18",         kTab,   120, 2055, 1935,  255, "mc_costume",           kP},
-    {Kind::ComboBox,  "cboFPmc",         kTab,  2115, 2010, 2880,  315, "",                     kP},
+    {Kind::ComboBox,  "cboFPmc",         kTab,  2115, 2010, 3045,  315, "",                     kP},
     {Kind::Label,     "Label20",         kTab,   120, 2385, 1935,  255, "Vorname m\xE4nnlich (IDS)", kP},
-    {Kind::TextBox,   "txtFPNameMale",   kTab,  2115, 2340, 2880,  285, "",                     kP},
+    {Kind::TextBox,   "txtFPNameMale",   kTab,  2115, 2340, 3045,  285, "",                     kP},
     {Kind::Label,     "Label21",         kTab,   120, 2685, 1935,  255, "Vorname weiblich (IDS)", kP},
-    {Kind::TextBox,   "txtFPFemale",     kTab,  2115, 2640, 2880,  285, "",                     kP},
+    {Kind::TextBox,   "txtFPFemale",     kTab,  2115, 2640, 3045,  285, "",                     kP},
     {Kind::Label,     "Label22",         kTab,   120, 2985, 1935,  255, "Nachname (IDS)",       kP},
-    {Kind::TextBox,   "txtFPLastname",   kTab,  2115, 2940, 2880,  285, "",                     kP},
+    {Kind::TextBox,   "txtFPLastname",   kTab,  2115, 2940, 3045,  285, "",                     kP},
     {Kind::Label,     "Label23",         kTab,   120, 3285, 1935,  255, "Rank_desig (IDS)",     kP},
-    {Kind::TextBox,   "txtFPrank",       kTab,  2115, 3240, 2880,  285, "",                     kP},
+    {Kind::TextBox,   "txtFPrank",       kTab,  2115, 3240, 3045,  285, "",                     kP},
     {Kind::Label,     "Label24",         kTab,   120, 3585, 1935,  255, "Formation_desig (IDS)", kP},
-    {Kind::TextBox,   "txtFPformation",  kTab,  2115, 3540, 2880,  285, "",                     kP},
+    {Kind::TextBox,   "txtFPformation",  kTab,  2115, 3540, 3045,  285, "",                     kP},
     {Kind::Label,     "Label27",         kTab,   120, 3885, 1935,  255, "large_ship_desig (IDS)", kP},
-    {Kind::TextBox,   "txtFPlsd",        kTab,  2115, 3840, 2880,  285, "",                     kP},
+    {Kind::TextBox,   "txtFPlsd",        kTab,  2115, 3840, 3045,  285, "",                     kP},
     {Kind::Label,     "Label28",         kTab,   120, 4185, 1935,  255, "large_ship_names (IDS)", kP},
-    {Kind::TextBox,   "txtFPlsn",        kTab,  2115, 4140, 2880,  285, "",                     kP},
+    {Kind::TextBox,   "txtFPlsn",        kTab,  2115, 4140, 3045,  285, "",                     kP},
     {Kind::Label,     "Label29",         kTab,   120, 4485, 1935,  255, "Fracht scannen?",      kP},
-    {Kind::ComboBox,  "cboFPScanFracht", kTab,  2115, 4440, 1335,  315, "False",                kP},
-    {Kind::Label,     "Label30",         kTab,  3540, 4485,  900,  255, "Scan chance",          kP},
-    {Kind::TextBox,   "txtFPScan",       kTab,  4440, 4440,  555,  285, "0.0",                  kP},
+    {Kind::ComboBox,  "cboFPScanFracht", kTab,  2115, 4440, 1125,  315, "False",                kP},
+    {Kind::Label,     "Label30",         kTab,  3330, 4485, 1110,  255, "Scan chance",          kP},
+    {Kind::TextBox,   "txtFPScan",       kTab,  4500, 4440,  660,  285, "0.0",                  kP},
     {Kind::Label,     "Label26",         kTab,  2280, 5055,  735,  225, "Gesamt",               kP},
 
-    {Kind::TabDialog, "SSTab2",          kTab,  5160,  420, 4800, 4455,
+    {Kind::TabDialog, "SSTab2",          kTab,  5280,  420, 4680, 4455,
      "Schiffe|Stimmen|K\xF6rper|Scan|Formation", kP},
-    {Kind::ListBox,   "lstFPShips",      kLists, 120,  480, 4560, 2880, "",  0},
-    {Kind::Label,     "Label15",         kLists, 120, 3435, 4560,  255, kRemoveHint, 0},
-    {Kind::ComboBox,  "cboFPShips",      kLists, 120, 3840, 3255,  315, "",  0},
-    {Kind::ListBox,   "lstFPVoice",      kLists, 120,  480, 4560, 2880, "",  1},
-    {Kind::Label,     "Label16",         kLists, 120, 3435, 4560,  255, kRemoveHint, 1},
-    {Kind::ComboBox,  "cboFPVoice",      kLists, 120, 3840, 3255,  315, "",  1},
-    {Kind::ListBox,   "lstFPBodyparts",  kLists, 120,  480, 4560, 2880, "",  2},
-    {Kind::Label,     "Label17",         kLists, 120, 3435, 4560,  255, kRemoveHint, 2},
-    {Kind::ListBox,   "lstFPscan",       kLists, 120,  480, 4560, 2880, "",  3},
-    {Kind::Label,     "Label19",         kLists, 120, 3435, 4560,  255, kRemoveHint, 3},
-    {Kind::ComboBox,  "cboFPScan",       kLists, 120, 3840, 3255,  315, "",  3},
-    {Kind::ListBox,   "lstFPformation",  kLists, 120,  480, 4560, 2880, "",  4},
-    {Kind::ComboBox,  "cboFPFormation",  kLists, 120, 3450, 3255,  315, "",  4},
-    {Kind::ComboBox,  "cboFPformation2", kLists, 120, 3840, 3255,  315, "",  4},
+    {Kind::ListBox,   "lstFPShips",      kLists, 120,  480, 4440, 2880, "",  0},
+    {Kind::Label,     "Label15",         kLists, 120, 3435, 4440,  255, kRemoveHint, 0},
+    {Kind::ComboBox,  "cboFPShips",      kLists, 120, 3840, 3135,  315, "",  0},
+    {Kind::ListBox,   "lstFPVoice",      kLists, 120,  480, 4440, 2880, "",  1},
+    {Kind::Label,     "Label16",         kLists, 120, 3435, 4440,  255, kRemoveHint, 1},
+    {Kind::ComboBox,  "cboFPVoice",      kLists, 120, 3840, 3135,  315, "",  1},
+    {Kind::ListBox,   "lstFPBodyparts",  kLists, 120,  480, 4440, 2880, "",  2},
+    {Kind::Label,     "Label17",         kLists, 120, 3435, 4440,  255, kRemoveHint, 2},
+    {Kind::ListBox,   "lstFPscan",       kLists, 120,  480, 4440, 2880, "",  3},
+    {Kind::Label,     "Label19",         kLists, 120, 3435, 4440,  255, kRemoveHint, 3},
+    {Kind::ComboBox,  "cboFPScan",       kLists, 120, 3840, 3135,  315, "",  3},
+    {Kind::ListBox,   "lstFPformation",  kLists, 120,  480, 4440, 2880, "",  4},
+    {Kind::ComboBox,  "cboFPFormation",  kLists, 120, 3450, 3135,  315, "",  4},
+    {Kind::ComboBox,  "cboFPformation2", kLists, 120, 3840, 3135,  315, "",  4},
 };
 constexpr ControlDef kButtons[] = {
-    {Kind::CommandButton, "BreloButton9",  kLists, 3495, 3840, 1185, 315, "Neu",    0, 0,
+    {Kind::CommandButton, "BreloButton9",  kLists, 3375, 3840, 1185, 315, "Neu",    0, 0,
      kButtonFont, kSysButtonText},
-    {Kind::CommandButton, "BreloButton10", kLists, 3495, 3840, 1185, 315, "Neu",    1, 0,
+    {Kind::CommandButton, "BreloButton10", kLists, 3375, 3840, 1185, 315, "Neu",    1, 0,
      kButtonFont, kSysButtonText},
-    {Kind::CommandButton, "BreloButton8",  kLists, 3495, 3840, 1185, 315, "Neu...", 2, 0,
+    {Kind::CommandButton, "BreloButton8",  kLists, 3375, 3840, 1185, 315, "Neu...", 2, 0,
      kButtonFont, kSysButtonText},
-    {Kind::CommandButton, "BreloButton11", kLists, 3495, 3840, 1185, 315, "Neu",    3, 0,
+    {Kind::CommandButton, "BreloButton11", kLists, 3375, 3840, 1185, 315, "Neu",    3, 0,
      kButtonFont, kSysButtonText},
-    {Kind::CommandButton, "BreloButton12", kLists, 3495, 3840, 1185, 315, "Neu",    4, 0,
+    {Kind::CommandButton, "BreloButton12", kLists, 3375, 3840, 1185, 315, "Neu",    4, 0,
      kButtonFont, kSysButtonText},
     {Kind::CommandButton, "btnCompileFP",  kTab,    120, 4980, 1935, 375, "INI erstellen", kP, 0,
      kButtonFont, kSysButtonText},
@@ -112,15 +112,14 @@ struct OptionValue {
     const char* value;
 };
 constexpr OptionValue kOptions[] = {
-    {"Legality", "lawful"},    {"Legality", "unlawful"}, {"plurality", "singular"},
-    {"plurality", "plural"},   {"jump", "jumpgate"},     {"jump", "jumphole"},
+    {"Legality", "lawful"},  {"Legality", "unlawful"}, {"plurality", "singular"},
+    {"plurality", "plural"}, {"jump", "jumpgate"},     {"jump", "jumphole"},
     {"jump", "both"},
 };
 
 // Stored option values are matched without regard to case: a file that says "Lawful" or
 // "Jumpgate" (the stock files' own spelling) keeps its meaning when it is viewed.
-bool SameIgnoringCase(const std::string& a, const char* b)
-{
+bool SameIgnoringCase(const std::string& a, const char* b) {
     return std::equal(a.begin(), a.end(), b, b + std::char_traits<char>::length(b),
                       [](char x, char y) {
                           return std::tolower(static_cast<unsigned char>(x)) ==
@@ -128,14 +127,12 @@ bool SameIgnoringCase(const std::string& a, const char* b)
                       });
 }
 
-void Fill(forms::ComboBox& box, pick_lists::PickList entries)
-{
+void Fill(forms::ComboBox& box, pick_lists::PickList entries) {
     for (const char* entry : entries)
         box.AddItem(entry);
 }
 
-forms::Form& Build(forms::Form& form)
-{
+forms::Form& Build(forms::Form& form) {
     form.Create(kControls);
     for (const ControlDef& row : kButtons)
         AddButton(form, row);
@@ -155,8 +152,7 @@ forms::Form& Build(forms::Form& form)
 class ShowingCut {
 public:
     ShowingCut(const forms::Control*& marker, const forms::Control* box)
-        : m_marker(marker)
-    {
+        : m_marker(marker) {
         m_marker = box;
     }
     ~ShowingCut() { m_marker = nullptr; }
@@ -170,16 +166,14 @@ private:
 // Appends the entry to the list of faction g and rewrites its file. The file's name is made
 // first, so that a key that cannot name a file leaves the list as it was.
 void AddEntry(forms::ListBox& list, FactionList kind, const std::string& g,
-              const std::string& entry)
-{
+              const std::string& entry) {
     const Path file = FactionListFile(kind, g);
     list.AddItem(entry);
     WriteListFile(file, list);
 }
 
 // Removes the selected entry (none selected: nothing) and rewrites the file from the list.
-void RemoveSelected(forms::ListBox& list, FactionList kind, const std::string& g)
-{
+void RemoveSelected(forms::ListBox& list, FactionList kind, const std::string& g) {
     // With no faction picked the list belongs to no file: nothing is removed or written.
     if (g.empty())
         return;
@@ -216,15 +210,13 @@ FactionPropPage::FactionPropPage(forms::Form& form)
     , cboFPFormation(form.Ctl<forms::ComboBox>("cboFPFormation"))
     , cboFPformation2(form.Ctl<forms::ComboBox>("cboFPformation2"))
     , pgFP2(*form.Find("pgFP2"))
-    , m_bodyparts(std::make_unique<frmFPBodyparts>(lstFPBodyparts, cboFP_group))
-{
+    , m_bodyparts(std::make_unique<frmFPBodyparts>(lstFPBodyparts, cboFP_group)) {
     connectHandlers();
 }
 
 FactionPropPage::~FactionPropPage() = default;
 
-void FactionPropPage::connectHandlers()
-{
+void FactionPropPage::connectHandlers() {
     cboFP_group.Click = [this] { cboFP_group_Click(); };
     cboFPprefix.Change = [this] { cboFPprefix_Change(); };
     cboFPprefix.Click = [this] { cboFPprefix_Click(); };
@@ -259,8 +251,7 @@ void FactionPropPage::connectHandlers()
 
 // Every selection and text set below goes through the control as a user edit does, so each
 // control's own handler writes the shown value back at once (defaults included).
-void FactionPropPage::cboFP_group_Click()
-{
+void FactionPropPage::cboFP_group_Click() {
     const std::string g = cboFP_group.Text();
     if (g.empty())
         return;
@@ -276,9 +267,7 @@ void FactionPropPage::cboFP_group_Click()
     m_form.Ctl<forms::OptionButton>(SameIgnoringCase(legality, "lawful") ? "Option1" : "Option2")
         .SetValue(true);
     const std::string plurality = ReadIni(g, "plurality", "singular", file);
-    m_form
-        .Ctl<forms::OptionButton>(SameIgnoringCase(plurality, "singular") ? "Option3"
-                                                                           : "Option4")
+    m_form.Ctl<forms::OptionButton>(SameIgnoringCase(plurality, "singular") ? "Option3" : "Option4")
         .SetValue(true);
     const std::string jump = ReadIni(g, "jump", "jumpgate", file);
     const char* jumpOption = SameIgnoringCase(jump, "jumpgate")   ? "Option5"
@@ -302,8 +291,8 @@ void FactionPropPage::cboFP_group_Click()
         forms::ListBox& box;
         FactionList kind;
     } lists[] = {
-        {lstFPShips, FactionList::Ship}, {lstFPVoice, FactionList::Voice},
-        {lstFPBodyparts, FactionList::Body}, {lstFPscan, FactionList::Scan},
+        {lstFPShips, FactionList::Ship},          {lstFPVoice, FactionList::Voice},
+        {lstFPBodyparts, FactionList::Body},      {lstFPscan, FactionList::Scan},
         {lstFPformation, FactionList::Formation},
     };
     for (const auto& list : lists)
@@ -316,16 +305,14 @@ void FactionPropPage::cboFP_group_Click()
 
 template <class Box>
 void FactionPropPage::ShowValue(Box& box, const char* key, const char* fallback,
-                                const std::string& g)
-{
+                                const std::string& g) {
     const IniValue value = ReadIniValue(g, key, fallback, FactionPropertiesFile());
     ShowingCut showing(m_showingCut, value.cut ? &box : nullptr);
     box.SetText(value.text);
 }
 
 void FactionPropPage::WriteValue(const forms::Control& box, const char* key,
-                                 const std::string& text)
-{
+                                 const std::string& text) {
     if (&box == m_showingCut)
         return;
     const std::string g = cboFP_group.Text();
@@ -334,70 +321,57 @@ void FactionPropPage::WriteValue(const forms::Control& box, const char* key,
     WriteIni(g, key, text, FactionPropertiesFile());
 }
 
-void FactionPropPage::cboFPprefix_Change()
-{
+void FactionPropPage::cboFPprefix_Change() {
     WriteValue(cboFPprefix, "msg_id_prefix", cboFPprefix.Text());
 }
 
-void FactionPropPage::cboFPprefix_Click()
-{
+void FactionPropPage::cboFPprefix_Click() {
     cboFPprefix_Change();
 }
 
-void FactionPropPage::cboFPmc_Change()
-{
+void FactionPropPage::cboFPmc_Change() {
     WriteValue(cboFPmc, "mc_costume", cboFPmc.Text());
 }
 
-void FactionPropPage::cboFPmc_Click()
-{
+void FactionPropPage::cboFPmc_Click() {
     cboFPmc_Change();
 }
 
-void FactionPropPage::txtFPNameMale_Change()
-{
+void FactionPropPage::txtFPNameMale_Change() {
     WriteValue(txtFPNameMale, "firstname_male", txtFPNameMale.Text());
 }
 
-void FactionPropPage::txtFPFemale_Change()
-{
+void FactionPropPage::txtFPFemale_Change() {
     WriteValue(txtFPFemale, "firstname_female", txtFPFemale.Text());
 }
 
-void FactionPropPage::txtFPLastname_Change()
-{
+void FactionPropPage::txtFPLastname_Change() {
     WriteValue(txtFPLastname, "lastname", txtFPLastname.Text());
 }
 
-void FactionPropPage::txtFPrank_Change()
-{
+void FactionPropPage::txtFPrank_Change() {
     WriteValue(txtFPrank, "rank_desig", txtFPrank.Text());
 }
 
-void FactionPropPage::txtFPformation_Change()
-{
+void FactionPropPage::txtFPformation_Change() {
     WriteValue(txtFPformation, "formation_desig", txtFPformation.Text());
 }
 
-void FactionPropPage::txtFPlsd_Change()
-{
+void FactionPropPage::txtFPlsd_Change() {
     WriteValue(txtFPlsd, "large_ship_desig", txtFPlsd.Text());
 }
 
-void FactionPropPage::txtFPlsn_Change()
-{
+void FactionPropPage::txtFPlsn_Change() {
     WriteValue(txtFPlsn, "large_ship_names", txtFPlsn.Text());
 }
 
-void FactionPropPage::txtFPScan_Change()
-{
+void FactionPropPage::txtFPScan_Change() {
     WriteValue(txtFPScan, "scan_chance", txtFPScan.Text());
 }
 
 // With "False" (exactly) no cargo is scanned, so the chance becomes "0.0"; nothing locks
 // txtFPScan, and a chance typed afterwards is stored as typed.
-void FactionPropPage::cboFPScanFracht_Click()
-{
+void FactionPropPage::cboFPScanFracht_Click() {
     if (cboFP_group.Text().empty())
         return;
     WriteValue(cboFPScanFracht, "scan_announce", cboFPScanFracht.Text());
@@ -405,79 +379,66 @@ void FactionPropPage::cboFPScanFracht_Click()
         txtFPScan.SetText("0.0");
 }
 
-void FactionPropPage::cboFPScanFracht_Change()
-{
+void FactionPropPage::cboFPScanFracht_Change() {
     cboFPScanFracht_Click();
 }
 
-void FactionPropPage::Option_Click(int option)
-{
+void FactionPropPage::Option_Click(int option) {
     const OptionValue& o = kOptions[option - 1];
     const std::string g = cboFP_group.Text();
     if (!g.empty())
         WriteIni(g, o.key, o.value, FactionPropertiesFile());
 }
 
-void FactionPropPage::BreloButton9_Click()
-{
+void FactionPropPage::BreloButton9_Click() {
     if (!ActiveProject().empty() && !cboFP_group.Text().empty() && !cboFPShips.Text().empty())
         AddEntry(lstFPShips, FactionList::Ship, cboFP_group.Text(), cboFPShips.Text());
 }
 
-void FactionPropPage::BreloButton10_Click()
-{
+void FactionPropPage::BreloButton10_Click() {
     if (!ActiveProject().empty() && !cboFP_group.Text().empty() && !cboFPVoice.Text().empty())
         AddEntry(lstFPVoice, FactionList::Voice, cboFP_group.Text(), cboFPVoice.Text());
 }
 
-void FactionPropPage::BreloButton11_Click()
-{
+void FactionPropPage::BreloButton11_Click() {
     if (!ActiveProject().empty() && !cboFP_group.Text().empty() && !cboFPScan.Text().empty())
         AddEntry(lstFPscan, FactionList::Scan, cboFP_group.Text(), cboFPScan.Text());
 }
 
-void FactionPropPage::BreloButton12_Click()
-{
-    if (!ActiveProject().empty() && !cboFP_group.Text().empty() &&
-        !cboFPFormation.Text().empty() && !cboFPformation2.Text().empty())
+void FactionPropPage::BreloButton12_Click() {
+    if (!ActiveProject().empty() && !cboFP_group.Text().empty() && !cboFPFormation.Text().empty() &&
+        !cboFPformation2.Text().empty())
         AddEntry(lstFPformation, FactionList::Formation, cboFP_group.Text(),
                  cboFPFormation.Text() + ", " + cboFPformation2.Text());
 }
 
-void FactionPropPage::lstFPShips_DblClick()
-{
+void FactionPropPage::lstFPShips_DblClick() {
     RemoveSelected(lstFPShips, FactionList::Ship, cboFP_group.Text());
 }
 
-void FactionPropPage::lstFPVoice_DblClick()
-{
+void FactionPropPage::lstFPVoice_DblClick() {
     RemoveSelected(lstFPVoice, FactionList::Voice, cboFP_group.Text());
 }
 
-void FactionPropPage::lstFPBodyparts_DblClick()
-{
+void FactionPropPage::lstFPBodyparts_DblClick() {
     RemoveSelected(lstFPBodyparts, FactionList::Body, cboFP_group.Text());
 }
 
-void FactionPropPage::lstFPscan_DblClick()
-{
+void FactionPropPage::lstFPscan_DblClick() {
     RemoveSelected(lstFPscan, FactionList::Scan, cboFP_group.Text());
 }
 
-void FactionPropPage::lstFPformation_DblClick()
-{
+void FactionPropPage::lstFPformation_DblClick() {
     RemoveSelected(lstFPformation, FactionList::Formation, cboFP_group.Text());
 }
 
 // One dialog: shown again while open, it comes forward with its texts as they are.
-void FactionPropPage::BreloButton8_Click()
-{
+void FactionPropPage::BreloButton8_Click() {
     if (!ActiveProject().empty())
         m_bodyparts->Show(forms::vbModeless, &m_form);
 }
 
-void FactionPropPage::btnCompileFP_Click()
-{
+void FactionPropPage::btnCompileFP_Click() {
     std::vector<std::string> factions;
     factions.reserve(static_cast<std::size_t>(cboFP_group.ListCount()));
     for (int i = 0; i < cboFP_group.ListCount(); ++i)

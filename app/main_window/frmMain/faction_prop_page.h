@@ -64,8 +64,7 @@ private:
     // unless the read cut it short.
     template <class Box>
     void ShowValue(Box& box, const char* key, const char* fallback, const std::string& g);
-    void WriteValue(const platform::forms::Control& box, const char* key,
-                    const std::string& text);
+    void WriteValue(const platform::forms::Control& box, const char* key, const std::string& text);
 
     platform::forms::Form& m_form;
     platform::forms::ComboBox& cboFP_group;

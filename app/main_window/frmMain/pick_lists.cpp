@@ -4,6 +4,7 @@ namespace quorvel::pick_lists {
 
 namespace {
 
+// clang-format off
 constexpr const char* kMissionCostumes[] = {
     "mc_br", "mc_co", "mc_fc", "mc_gd", "mc_ku", "mc_li", "mc_rh",
 };
@@ -256,56 +257,47 @@ constexpr const char* kThirdParts[] = {
 };
 
 constexpr const char* kScanAnnounceValues[] = {"False", "True"};
+// clang-format on
 
 } // namespace
 
-PickList MissionCostumes()
-{
+PickList MissionCostumes() {
     return kMissionCostumes;
 }
 
-PickList ShipLoadouts()
-{
+PickList ShipLoadouts() {
     return kShipLoadouts;
 }
 
-PickList Voices()
-{
+PickList Voices() {
     return kVoices;
 }
 
-PickList CargoNames()
-{
+PickList CargoNames() {
     return kCargoNames;
 }
 
-PickList FirstFormationValues()
-{
+PickList FirstFormationValues() {
     return kFirstFormationValues;
 }
 
-PickList SecondFormationValues()
-{
+PickList SecondFormationValues() {
     return kSecondFormationValues;
 }
 
-PickList Heads()
-{
+PickList Heads() {
     return kHeads;
 }
 
-PickList Bodies()
-{
+PickList Bodies() {
     return kBodies;
 }
 
-PickList ThirdParts()
-{
+PickList ThirdParts() {
     return kThirdParts;
 }
 
-PickList ScanAnnounceValues()
-{
+PickList ScanAnnounceValues() {
     return kScanAnnounceValues;
 }
 

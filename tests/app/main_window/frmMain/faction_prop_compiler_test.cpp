@@ -10,8 +10,7 @@ using fp_test::ProtocolEntry;
 
 struct ProgressLog {
     std::vector<std::string> calls;
-    quorvel::CompileProgress Sink()
-    {
+    quorvel::CompileProgress Sink() {
         return {[this](double v) { calls.push_back("Max " + std::to_string(int(v))); },
                 [this](double v) { calls.push_back("Value " + std::to_string(int(v))); }};
     }
@@ -20,8 +19,7 @@ struct ProgressLog {
 // Faction "fc_a" uses every row: list files with empty lines, lines of blanks and entries
 // with a leading blank; a value with a stored line break; a blank-only value. Faction
 // "bare" has no section and no list files.
-void PutTwoFactions(const Compile& t)
-{
+void PutTwoFactions(const Compile& t) {
     t.PutFile("faction_prop/grp.ini",
               "[fc_a]\r\nLegality=unlawful\r\nplurality=plural\r\njump=jumphole\r\n"
               "msg_id_prefix=gcs_refer_faction_fc_a\r\nmc_costume=mc_co\r\n"
@@ -36,41 +34,39 @@ void PutTwoFactions(const Compile& t)
     t.PutFile("faction_prop/Formationlist_fc_a.lst", "fighters, fighter_basic\r\nx, y");
 }
 
-const std::string kTwoFactions =
-    "[FactionProps]\r\n"
-    "affiliation = fc_a\r\n"
-    "legality = unlawful\r\n"
-    "nickname_plurality = plural\r\n"
-    "msg_id_prefix = gcs_refer_faction_fc_a\r\n"
-    "jump_preference = jumphole\r\n"
-    "npc_ship = ship_one\r\n"
-    "npc_ship =  ship_two\r\n"
-    "voice = pilot_f_leg_f01\r\n"
-    "mc_costume = mc_co\r\n"
-    "space_costume = h, b, c\r\n"
-    "firstname_male = 197808\r\n"
-    "lastname = 226908\r\n"
-    "formation_desig = line one\r\nline two\r\n"
-    "large_ship_desig = 261166\r\n"
-    "large_ship_names = 261167\r\n"
-    "scan_announce = False\r\n"
-    "formation = fighters, fighter_basic\r\n"
-    "formation = x, y\r\n"
-    "\r\n"
-    "[FactionProps]\r\n"
-    "affiliation = bare\r\n"
-    "legality = Lawful\r\n"
-    "nickname_plurality = Singular\r\n"
-    "msg_id_prefix = \r\n"
-    "jump_preference = jumpgate\r\n"
-    "mc_costume = \r\n"
-    "scan_announce = false\r\n"
-    "scan_chance = 0.0\r\n"
-    "\r\n"
-    "\r\n";
+const std::string kTwoFactions = "[FactionProps]\r\n"
+                                 "affiliation = fc_a\r\n"
+                                 "legality = unlawful\r\n"
+                                 "nickname_plurality = plural\r\n"
+                                 "msg_id_prefix = gcs_refer_faction_fc_a\r\n"
+                                 "jump_preference = jumphole\r\n"
+                                 "npc_ship = ship_one\r\n"
+                                 "npc_ship =  ship_two\r\n"
+                                 "voice = pilot_f_leg_f01\r\n"
+                                 "mc_costume = mc_co\r\n"
+                                 "space_costume = h, b, c\r\n"
+                                 "firstname_male = 197808\r\n"
+                                 "lastname = 226908\r\n"
+                                 "formation_desig = line one\r\nline two\r\n"
+                                 "large_ship_desig = 261166\r\n"
+                                 "large_ship_names = 261167\r\n"
+                                 "scan_announce = False\r\n"
+                                 "formation = fighters, fighter_basic\r\n"
+                                 "formation = x, y\r\n"
+                                 "\r\n"
+                                 "[FactionProps]\r\n"
+                                 "affiliation = bare\r\n"
+                                 "legality = Lawful\r\n"
+                                 "nickname_plurality = Singular\r\n"
+                                 "msg_id_prefix = \r\n"
+                                 "jump_preference = jumpgate\r\n"
+                                 "mc_costume = \r\n"
+                                 "scan_announce = false\r\n"
+                                 "scan_chance = 0.0\r\n"
+                                 "\r\n"
+                                 "\r\n";
 
-TEST_F(Compile, TwoFactionsByteForByte)
-{
+TEST_F(Compile, TwoFactionsByteForByte) {
     PutTwoFactions(*this);
     ProgressLog progress;
     quorvel::CompileFactionProperties({"fc_a", "bare"}, progress.Sink());
@@ -86,8 +82,7 @@ TEST_F(Compile, TwoFactionsByteForByte)
                               ProtocolEntry("Faction_Prop.ini created..."));
 }
 
-TEST_F(Compile, FactionsComeInTheGivenOrderRepeatsIncluded)
-{
+TEST_F(Compile, FactionsComeInTheGivenOrderRepeatsIncluded) {
     PutFile("faction_prop/grp.ini", "[b]\r\nlegality=x\r\n");
     quorvel::CompileFactionProperties({"b", "a", "b"});
     const std::string out = GetFile("compiled/faction_prop.ini");
@@ -101,8 +96,7 @@ TEST_F(Compile, FactionsComeInTheGivenOrderRepeatsIncluded)
     EXPECT_NE(out.find("affiliation = b\r\nlegality = x\r\n"), std::string::npos);
 }
 
-TEST_F(Compile, EmptyRegistryWritesOneLineEndAndLogs)
-{
+TEST_F(Compile, EmptyRegistryWritesOneLineEndAndLogs) {
     PutFile("compiled/faction_prop.ini", "old");
     ProgressLog progress;
     quorvel::CompileFactionProperties({}, progress.Sink());
@@ -111,8 +105,7 @@ TEST_F(Compile, EmptyRegistryWritesOneLineEndAndLogs)
     EXPECT_EQ(Protocol(), ProtocolEntry("Faction_Prop.ini created..."));
 }
 
-TEST_F(Compile, NoProjectDoesNothing)
-{
+TEST_F(Compile, NoProjectDoesNothing) {
     PutFile("compiled/faction_prop.ini", "old");
     for (const char* project : {"", "   "}) {
         SCOPED_TRACE(std::string("project \"") + project + "\"");
@@ -126,8 +119,7 @@ TEST_F(Compile, NoProjectDoesNothing)
     EXPECT_EQ(m_tmp.CountEntries("projects"), 1);
 }
 
-TEST_F(Compile, UnreadableListFileStopsAndKeepsTheOldFile)
-{
+TEST_F(Compile, UnreadableListFileStopsAndKeepsTheOldFile) {
     PutTwoFactions(*this);
     PutFile("compiled/faction_prop.ini", "previous compile\r\n");
     m_tmp.MakeFolder("projects/P/faction_prop/Voicelist_bare.lst");
@@ -148,8 +140,7 @@ TEST_F(Compile, UnreadableListFileStopsAndKeepsTheOldFile)
     EXPECT_EQ(m_tmp.CountEntries("projects/P/compiled"), 1); // no temporary file left
 }
 
-TEST_F(Compile, UnwritableOutputLogsNothing)
-{
+TEST_F(Compile, UnwritableOutputLogsNothing) {
     ::rmdir((m_tmp / "projects/P/compiled").c_str());
     int number = 0;
     try {
@@ -161,8 +152,7 @@ TEST_F(Compile, UnwritableOutputLogsNothing)
     EXPECT_FALSE(HasFile("Protocol/protocol.txt"));
 }
 
-TEST_F(Compile, KeyThatCannotNameAFileStillGetsItsBlock)
-{
+TEST_F(Compile, KeyThatCannotNameAFileStillGetsItsBlock) {
     PutFile("faction_prop/grp.ini", "[a/b]\r\nmc_costume=mc_li\r\n");
     quorvel::CompileFactionProperties({"a/b"});
     EXPECT_NE(GetFile("compiled/faction_prop.ini").find("affiliation = a/b\r\n"),

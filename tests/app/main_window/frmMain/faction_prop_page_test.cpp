@@ -8,6 +8,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QImage>
+#include <QWidget>
+
 #include <memory>
 
 namespace {
@@ -26,8 +29,7 @@ const char* const kFactions[] = {"qv_alpha", "qv_bravo_grp", "qv_cyan"};
 // loader fills it.
 class FactionPropPageTest : public fp_test::FpProjectTest {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         FpProjectTest::SetUp();
         formstest::App();
         m_dialogs = std::make_unique<ScriptedDialogs>();
@@ -38,17 +40,14 @@ protected:
         for (const char* key : kFactions)
             Group().AddItem(key);
     }
-    void TearDown() override
-    {
+    void TearDown() override {
         m_page.reset();
         m_form.reset();
         m_dialogs.reset();
         FpProjectTest::TearDown();
     }
 
-    template <class T = Control>
-    T& Ctl(const std::string& name) const
-    {
+    template <class T = Control> T& Ctl(const std::string& name) const {
         return m_form->Ctl<T>(name);
     }
     ComboBox& Group() const { return Ctl<ComboBox>("cboFP_group"); }
@@ -59,23 +58,19 @@ protected:
     void Pick(int index) const { Group().SetListIndex(index); }
     static void Click(Control& c) { c.Raise("Click", c.Click); }
     void Click(const char* name) const { Click(Ctl(name)); }
-    void DoubleClick(const char* list) const
-    {
+    void DoubleClick(const char* list) const {
         ListBox& box = List(list);
         box.Raise("DblClick", box.DblClick);
     }
     // The entries of a list or combo box.
-    template <class Box>
-    static std::vector<std::string> Entries(const Box& box)
-    {
+    template <class Box> static std::vector<std::string> Entries(const Box& box) {
         std::vector<std::string> out;
         for (int i = 0; i < box.ListCount(); ++i)
             out.push_back(box.List(i));
         return out;
     }
     std::string Properties() const { return GetFile("faction_prop/grp.ini"); }
-    std::string Stored(const std::string& g, const char* key) const
-    {
+    std::string Stored(const std::string& g, const char* key) const {
         return quorvel::ReadIni(g, key, "<missing>", quorvel::FactionPropertiesFile());
     }
     quorvel::frmFPBodyparts& Dialog() const { return m_page->BodypartsDialog(); }
@@ -87,8 +82,7 @@ protected:
 
 // ---- Loading a faction ----
 
-TEST_F(FactionPropPageTest, PickWithoutSectionStoresTheFourteenDefaultsInOrder)
-{
+TEST_F(FactionPropPageTest, PickWithoutSectionStoresTheFourteenDefaultsInOrder) {
     EventLog log;
     Pick(0);
     EXPECT_EQ(log.Events(),
@@ -121,8 +115,7 @@ TEST_F(FactionPropPageTest, PickWithoutSectionStoresTheFourteenDefaultsInOrder)
     EXPECT_EQ(Box("txtFPScan").Text(), "0.0");
 }
 
-TEST_F(FactionPropPageTest, PickShowsStoredValuesAndListsAndKeepsTheFile)
-{
+TEST_F(FactionPropPageTest, PickShowsStoredValuesAndListsAndKeepsTheFile) {
     const std::string source = "[qv_cyan]\r\n"
                                "Legality=unlawful\r\n"
                                "plurality=plural\r\n"
@@ -153,12 +146,10 @@ TEST_F(FactionPropPageTest, PickShowsStoredValuesAndListsAndKeepsTheFile)
     EXPECT_EQ(Box("txtFPScan").Text(), "0.25");
     EXPECT_EQ(Entries(List("lstFPShips")), (std::vector<std::string>{"ship_a", " ", "ship_b"}));
     EXPECT_EQ(Entries(List("lstFPVoice")), std::vector<std::string>{});
-    EXPECT_EQ(Entries(List("lstFPformation")),
-              std::vector<std::string>{"fighters, fighter_basic"});
+    EXPECT_EQ(Entries(List("lstFPformation")), std::vector<std::string>{"fighters, fighter_basic"});
 }
 
-TEST_F(FactionPropPageTest, StoredPrefixSurvivesTheRebuildOfItsPickList)
-{
+TEST_F(FactionPropPageTest, StoredPrefixSurvivesTheRebuildOfItsPickList) {
     struct Case {
         const char* name;
         int faction;
@@ -187,8 +178,7 @@ TEST_F(FactionPropPageTest, StoredPrefixSurvivesTheRebuildOfItsPickList)
     EXPECT_EQ(Entries(Combo("cboFPprefix")), std::vector<std::string>{"ignore"});
 }
 
-TEST_F(FactionPropPageTest, OptionGroupsMatchStoredValuesWithoutRegardToCase)
-{
+TEST_F(FactionPropPageTest, OptionGroupsMatchStoredValuesWithoutRegardToCase) {
     struct Case {
         const char* name;
         const char* key;
@@ -210,21 +200,20 @@ TEST_F(FactionPropPageTest, OptionGroupsMatchStoredValuesWithoutRegardToCase)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        PutFile("faction_prop/grp.ini", std::string("[qv_alpha]\r\n") + c.key + "=" + c.stored +
-                                            "\r\n");
+        PutFile("faction_prop/grp.ini",
+                std::string("[qv_alpha]\r\n") + c.key + "=" + c.stored + "\r\n");
         Pick(0);
         EXPECT_TRUE(Selected(c.option));
         EXPECT_EQ(Stored("qv_alpha", c.key), c.written);
     }
 }
 
-TEST_F(FactionPropPageTest, ValueCutByTheReadIsNeverWrittenBack)
-{
+TEST_F(FactionPropPageTest, ValueCutByTheReadIsNeverWrittenBack) {
     const std::string longName(300, 'n');
     const std::string longPrefix(260, 'p');
     const std::string source = "[qv_alpha]\r\nLegality=lawful\r\nplurality=singular\r\n"
-                               "jump=jumpgate\r\nmsg_id_prefix=" + longPrefix +
-                               "\r\nfirstname_male=" + longName + "\r\n";
+                               "jump=jumpgate\r\nmsg_id_prefix=" +
+                               longPrefix + "\r\nfirstname_male=" + longName + "\r\n";
     PutFile("faction_prop/grp.ini", source);
     Pick(0);
     EXPECT_EQ(Box("txtFPNameMale").Text(), std::string(254, 'n'));
@@ -237,8 +226,7 @@ TEST_F(FactionPropPageTest, ValueCutByTheReadIsNeverWrittenBack)
     EXPECT_EQ(Stored("qv_alpha", "firstname_male"), "197808");
 }
 
-TEST_F(FactionPropPageTest, ScanRule)
-{
+TEST_F(FactionPropPageTest, ScanRule) {
     struct Case {
         const char* name;
         const char* announce;
@@ -280,8 +268,7 @@ TEST_F(FactionPropPageTest, ScanRule)
 
 // ---- Edits ----
 
-TEST_F(FactionPropPageTest, EditsWriteTheirKeyToTheFactionInTheBox)
-{
+TEST_F(FactionPropPageTest, EditsWriteTheirKeyToTheFactionInTheBox) {
     struct Case {
         const char* control;
         const char* key;
@@ -318,8 +305,7 @@ TEST_F(FactionPropPageTest, EditsWriteTheirKeyToTheFactionInTheBox)
 
 // ---- The five lists ----
 
-TEST_F(FactionPropPageTest, AddAndRemoveRewriteTheListFile)
-{
+TEST_F(FactionPropPageTest, AddAndRemoveRewriteTheListFile) {
     Pick(0);
     Combo("cboFPShips").SetListIndex(0);
     Click("BreloButton9");
@@ -348,8 +334,7 @@ TEST_F(FactionPropPageTest, AddAndRemoveRewriteTheListFile)
     EXPECT_EQ(GetFile("faction_prop/Shiplist_qv_alpha.lst"), "\r\n");
 }
 
-TEST_F(FactionPropPageTest, EachListWritesItsOwnFile)
-{
+TEST_F(FactionPropPageTest, EachListWritesItsOwnFile) {
     Pick(1);
     Combo("cboFPVoice").SetText("juni");
     Click("BreloButton10");
@@ -380,8 +365,7 @@ TEST_F(FactionPropPageTest, EachListWritesItsOwnFile)
             << prefix;
 }
 
-TEST_F(FactionPropPageTest, ListEditsWithoutAFactionOrProjectWriteNothing)
-{
+TEST_F(FactionPropPageTest, ListEditsWithoutAFactionOrProjectWriteNothing) {
     Pick(0);
     Combo("cboFPShips").SetText("ship");
     Click("BreloButton9");
@@ -403,8 +387,7 @@ TEST_F(FactionPropPageTest, ListEditsWithoutAFactionOrProjectWriteNothing)
 
 // ---- The body-parts dialog ----
 
-TEST_F(FactionPropPageTest, BodypartsOkRule)
-{
+TEST_F(FactionPropPageTest, BodypartsOkRule) {
     Pick(0);
     Click("BreloButton8");
     ASSERT_TRUE(Dialog().Visible());
@@ -441,8 +424,7 @@ TEST_F(FactionPropPageTest, BodypartsOkRule)
     EXPECT_FALSE(ok.Enabled());
 }
 
-TEST_F(FactionPropPageTest, BodypartsOkAppendsTheEntryAndWritesTheList)
-{
+TEST_F(FactionPropPageTest, BodypartsOkAppendsTheEntryAndWritesTheList) {
     PutFile("faction_prop/Bodylist_qv_alpha.lst", "h0, b0, c0\r\n\r\n");
     Pick(0);
     Click("BreloButton8");
@@ -457,8 +439,7 @@ TEST_F(FactionPropPageTest, BodypartsOkAppendsTheEntryAndWritesTheList)
               "h0, b0, c0\r\nh,  b, comm_rh_wilham_female\r\n\r\n");
 }
 
-TEST_F(FactionPropPageTest, BodypartsWithoutFactionOrProject)
-{
+TEST_F(FactionPropPageTest, BodypartsWithoutFactionOrProject) {
     Pick(0);
     Click("BreloButton8");
     for (const char* combo : {"Combo1", "Combo2", "Combo3"})
@@ -477,8 +458,7 @@ TEST_F(FactionPropPageTest, BodypartsWithoutFactionOrProject)
 
 // ---- Compile ----
 
-TEST_F(FactionPropPageTest, CompileTakesThePickersListAndShowsTheCount)
-{
+TEST_F(FactionPropPageTest, CompileTakesThePickersListAndShowsTheCount) {
     Group().SetText("typed_only");
     Click("btnCompileFP");
     const std::string out = GetFile("compiled/faction_prop.ini");
@@ -496,6 +476,54 @@ TEST_F(FactionPropPageTest, CompileTakesThePickersListAndShowsTheCount)
     EXPECT_NE(m_dialogs->shown[0].prompt.find("Scanlist_qv_cyan.lst"), std::string::npos);
     EXPECT_EQ(GetFile("compiled/faction_prop.ini"), out);
     EXPECT_EQ(Protocol(), fp_test::ProtocolEntry("Faction_Prop.ini created..."));
+}
+
+} // namespace
+
+namespace {
+
+// The page as a user sees it with a faction loaded, each inner page in turn, and the
+// body-parts dialog, saved to /tmp for a look.
+TEST_F(FactionPropPageTest, Rendering) {
+    PutFile("faction_prop/grp.ini", "[qv_bravo_grp]\r\nLegality=unlawful\r\nplurality=plural\r\n"
+                                    "jump=jumphole\r\nmsg_id_prefix=gcs_refer_faction_qv_bravo\r\n"
+                                    "mc_costume=mc_br\r\nfirstname_male=197808\r\n"
+                                    "firstname_female=197809\r\nlastname=197810\r\n"
+                                    "rank_desig=197811\r\nformation_desig=197812\r\n"
+                                    "large_ship_desig=197813\r\nlarge_ship_names=197814\r\n"
+                                    "scan_chance=0.25\r\nscan_announce=True\r\n");
+    PutFile("faction_prop/Shiplist_qv_bravo_grp.lst",
+            "br_n_br_elite_d10\r\nbr_n_br_gunboat_d8-19\r\nco_alg_ge_large_transport_d5\r\n");
+    PutFile("faction_prop/Voicelist_qv_bravo_grp.lst", "pilot_f_leg_f01\r\npilot_c_ill_m02b\r\n");
+    PutFile("faction_prop/Bodylist_qv_bravo_grp.lst",
+            "br_brighton_head, br_brighton_body, comm_br_brighton\r\n");
+    PutFile("faction_prop/Scanlist_qv_bravo_grp.lst", "commodity_luxury_consumer_goods\r\n");
+    PutFile("faction_prop/Formationlist_qv_bravo_grp.lst", "fighters, fighter_br_p\r\n");
+    Pick(1);
+    Combo("cboFPShips").SetListIndex(3);
+    Combo("cboFPFormation").SetText("fighters");
+    Combo("cboFPformation2").SetText("fighter_br_p");
+    quorvel::SetBarMax(Ctl("pgFP2"), 3);
+    quorvel::SetBarValue(Ctl("pgFP2"), 2);
+    Ctl<TabDialog>("SSTab1").SetTab(FactionPropPage::kPage);
+    m_form->Show();
+    const char* pages[] = {"ships", "voices", "body", "scan", "formation"};
+    for (int page = 0; page < 5; ++page) {
+        Ctl<TabDialog>("SSTab2").SetTab(page);
+        DoEvents();
+        const QImage image = m_form->Window()->grab().toImage();
+        image.save(QString("/tmp/quorvel_fp_%1.png").arg(pages[page]));
+        EXPECT_EQ(image.size(), QSize(675, 399));
+    }
+
+    Click("BreloButton8");
+    Dialog().Ctl<ComboBox>("Combo1").SetListIndex(7);
+    Dialog().Ctl<ComboBox>("Combo2").SetListIndex(11);
+    Dialog().Ctl<ComboBox>("Combo3").SetListIndex(0);
+    DoEvents();
+    const QImage dialog = Dialog().Window()->grab().toImage();
+    dialog.save("/tmp/quorvel_fp_bodyparts.png");
+    EXPECT_EQ(dialog.size(), QSize(539, 89));
 }
 
 } // namespace
