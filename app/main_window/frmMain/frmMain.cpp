@@ -27,6 +27,9 @@
 #define QV_HAS_INITIAL_WORLD_PAGE 1
 #endif
 
+#include "app/main_window/frmMain/language_switch.h"
+#include "app/main_window/frmMain/xml_script_page.h"
+
 #include <QCoreApplication>
 #include <QWidget>
 
@@ -102,6 +105,7 @@ frmMain::frmMain()
 #else
     Create(kInitialWorldStandIns);
 #endif
+    m_pages.push_back(std::make_shared<XmlScriptPage>(*this));      // page 4
     // ---- end of the pages ----
 
     m_about = std::make_unique<frmAbout>();
@@ -122,6 +126,7 @@ void frmMain::connectHandlers()
 {
     Ctl<Control>("BreloButton1").Click = [this] { BreloButton1_Click(); };
     Ctl<Control>("BreloButton3").Click = [this] { BreloButton3_Click(); };
+    Ctl<Control>("BreloButton2").Click = [this] { language::BreloButton2_Click(*this); };
 }
 
 void frmMain::SetActiveProject(const std::string& name)

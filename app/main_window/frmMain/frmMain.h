@@ -50,7 +50,7 @@ private:
 
     std::unique_ptr<ProjectManagerPage> m_projectManager;
     std::unique_ptr<FactionRegistryPane> m_registry;
-    std::vector<std::shared_ptr<void>> m_pages; // the page classes of pages 1 to 3
+    std::vector<std::shared_ptr<void>> m_pages; // the page classes of pages 1 to 4
     std::unique_ptr<frmAbout> m_about;
     std::unique_ptr<frmImport> m_import;
 };

@@ -1,12 +1,10 @@
 #include "initial_world_page.h"
 
-#include "app/main_window/bar_picture.h"
 #include "app/main_window/frmMain/initial_world_compiler.h"
+#include "app/main_window/frmMain/window_controls.h"
 #include "app/project_store/modINI.h"
 #include "app/project_store/project_paths.h"
 
-#include <QPainter>
-#include <QWidget>
 
 #include <algorithm>
 #include <cmath>
@@ -40,7 +38,7 @@ constexpr ControlDef kControls[] = {
     {Kind::Label,        "Label25",          kTab, 2520, 5055,  735,  225, "Gesamt",          kP},
 };
 constexpr ControlDef kButton =
-    {Kind::CommandButton, "BreloButton13",   kTab, 7680, 4800, 2175,  495, "INI erstellen",   kP};
+    {Kind::CommandButton, "BreloButton13",   kTab, 7680, 4800, 2175,  495, "INI erstellen",   kP, 0, kButtonFont, forms::kSysButtonText};
 // The two bars overlap by one pixel, as the window was designed.
 constexpr ControlDef kBars[] = {
     {Kind::PictureBox,   "pgInit1",          kTab, 3360, 4800, 4095,  255, "Aktuell",         kP},
@@ -50,82 +48,6 @@ constexpr ControlDef kBars[] = {
 
 // Column widths of lv_Init, twips.
 constexpr int kColumnWidths[] = {1500, 2535, 960};
-
-// --- The button and the two bars. Every button and bar of the page is made, and its
-// Caption, Max and Value are touched, only here, so that the controls behind them can be
-// swapped in this one place.
-
-forms::Control& AddButton(forms::Form& form, const ControlDef& row) {
-    return form.Create(row);
-}
-
-// Stands in for the component library's bar with the stored settings of the page's two
-// bars: sunken border, a smooth fill tiled with the bar picture, the whole percentage
-// followed by " %".
-class BarPlaceholder : public QWidget {
-public:
-    double max = 100;
-    double value = 0;
-
-protected:
-    void paintEvent(QPaintEvent*) override {
-        static const QImage picture = MakeBarPicture();
-        QPainter p(this);
-        const QRect all = rect();
-        p.fillRect(all, palette().color(QPalette::Button));
-        const QRect inner = all.adjusted(2, 2, -2, -2);
-        const double ratio = max > 0 ? std::clamp(value / max, 0.0, 1.0) : 0.0;
-        const int filled = static_cast<int>(std::lround(inner.width() * ratio));
-        if (filled > 0)
-            p.drawImage(QRect(inner.left(), inner.top(), filled, inner.height()),
-                        picture.scaled(picture.width(), inner.height()),
-                        QRect(0, 0, filled, inner.height()));
-        p.setPen(QColor(128, 128, 128));
-        p.drawLine(all.topLeft(), all.topRight());
-        p.drawLine(all.topLeft(), all.bottomLeft());
-        p.setPen(Qt::white);
-        p.drawLine(all.bottomLeft(), all.bottomRight());
-        p.drawLine(all.topRight(), all.bottomRight());
-        if (max > 0) {
-            p.setPen(Qt::black);
-            p.drawText(all, Qt::AlignCenter,
-                       QString::number(static_cast<int>(100 * value / max)) + " %");
-        }
-    }
-};
-
-class BarControl : public forms::Control {
-public:
-    BarControl()
-        : Control(new BarPlaceholder) {}
-    BarPlaceholder& Bar() const { return *static_cast<BarPlaceholder*>(Widget()); }
-};
-
-const BarPlaceholder& BarOf(const forms::Control& bar) {
-    return dynamic_cast<const BarControl&>(bar).Bar();
-}
-
-forms::Control& AddProgressBar(forms::Form& form, const ControlDef& row) {
-    auto& bar = form.Add<BarControl>(row);
-    bar.SetFont({"MS Sans Serif", 8.25});
-    return bar;
-}
-
-// A Max below Value pulls Value down; a Value above Max is not taken.
-void SetBarMax(forms::Control& bar, double max) {
-    BarPlaceholder& b = dynamic_cast<BarControl&>(bar).Bar();
-    b.max = max;
-    if (max < b.value)
-        b.value = max;
-    b.repaint();
-}
-
-void SetBarValue(forms::Control& bar, double value) {
-    BarPlaceholder& b = dynamic_cast<BarControl&>(bar).Bar();
-    if (value <= b.max)
-        b.value = value;
-    b.repaint();
-}
 
 forms::Form& Build(forms::Form& form) {
     form.Create(kControls);
@@ -155,11 +77,11 @@ InitialWorldPage::InitialWorldPage(forms::Form& form)
 }
 
 double InitialWorldPage::BarMax(const char* bar) const {
-    return BarOf(*m_form.Find(bar)).max;
+    return quorvel::BarMax(*m_form.Find(bar));
 }
 
 double InitialWorldPage::BarValue(const char* bar) const {
-    return BarOf(*m_form.Find(bar)).value;
+    return quorvel::BarValue(*m_form.Find(bar));
 }
 
 void InitialWorldPage::connectHandlers() {

@@ -1,95 +1,57 @@
 #include "window_controls.h"
 
+#include "app/image_button/brelo_button.h"
 #include "platform/errors/run_time_error.h"
 #include "platform/forms/buttons.h"
 #include "platform/forms/colour.h"
 #include "platform/forms/font.h"
 
-#include <QFile>
-#include <QPainter>
-#include <QWidget>
+#include "platform/com/late_bound.h"
+#include "platform/hosting/control_site.h"
 
-#include <cmath>
+#include <QFile>
 
 namespace quorvel {
 
 namespace com = platform::com;
 namespace forms = platform::forms;
+namespace hosting = platform::hosting;
+
+constexpr const char* kProgressBarProgId = "Kolvetra.ProgressBar";
+// The two members of the bar the windows use, late-bound as the component library publishes
+// them.
+constexpr com::DispId kDispIdMax = 0x68030006;
+constexpr com::DispId kDispIdValue = 0x68030003;
 
 namespace {
 
-// Stands in for the component library's bar until it is hosted: draws the stored settings
-// the windows rely on (sunken border, smooth fill tiled with the bar picture, the whole
-// percentage followed by TextAfterValue unless ValueType is 0).
-class BarWidget : public QWidget {
-public:
-    QImage picture;
-    QColor back;
-    QFont font;
-    bool showText = true;
-    std::string textAfter;
-    double max = 100;
-    double value = 0;
-
-protected:
-    void paintEvent(QPaintEvent*) override
-    {
-        QPainter p(this);
-        const QRect all = rect();
-        p.fillRect(all, back);
-        const double ratio = max != 0 ? std::clamp(value / max, 0.0, 1.0) : 0.0;
-        const QRect inner = all.adjusted(2, 2, -2, -2);
-        const int filled = static_cast<int>(std::lround(inner.width() * ratio));
-        if (filled > 0) {
-            const QRect bar(inner.left(), inner.top(), filled, inner.height());
-            if (picture.isNull())
-                p.fillRect(bar, QColor(0, 64, 160));
-            else
-                p.drawImage(bar, picture.scaled(picture.width(), inner.height()),
-                            QRect(0, 0, filled, inner.height()));
-        }
-        p.setPen(QColor(128, 128, 128));
-        p.drawLine(all.topLeft(), all.topRight());
-        p.drawLine(all.topLeft(), all.bottomLeft());
-        p.setPen(Qt::white);
-        p.drawLine(all.bottomLeft(), all.bottomRight());
-        p.drawLine(all.topRight(), all.bottomRight());
-        if (showText) {
-            const int percent = max != 0 ? static_cast<int>(100 * value / max) : 0;
-            p.setFont(font);
-            p.setPen(Qt::black);
-            p.drawText(all, Qt::AlignCenter,
-                       QString::number(percent) + QString::fromLatin1(textAfter.c_str()));
-        }
-    }
-};
-
-class ProgressPlaceholder : public Control {
-public:
-    ProgressPlaceholder()
-        : Control(new BarWidget)
-    {
-    }
-    BarWidget& Bar() const { return *static_cast<BarWidget*>(Widget()); }
-};
-
-ProgressPlaceholder& AsBar(const Control& bar)
+com::IDispatch* BarObject(const Control& bar)
 {
-    return const_cast<ProgressPlaceholder&>(dynamic_cast<const ProgressPlaceholder&>(bar));
+    return dynamic_cast<const hosting::ControlSite&>(bar).Object();
 }
 
-forms::CommandButton& AsButton(const Control& button)
+BreloButton& AsButton(const Control& button)
 {
-    return const_cast<forms::CommandButton&>(dynamic_cast<const forms::CommandButton&>(button));
+    return const_cast<BreloButton&>(dynamic_cast<const BreloButton&>(button));
 }
 
 } // namespace
 
 Control& AddButton(Form& form, const ControlDef& row)
 {
-    ControlDef def = row;
-    def.kind = forms::Kind::CommandButton;
-    return form.Create(def);
+    // The row carries what the window stores beside the caption: its font (the main window's
+    // "MS Sans Serif" with the button-text colour, or the button's own Tahoma default) and
+    // whether it starts disabled.
+    StoredButton stored;
+    if (row.font.name) {
+        stored.fontName = row.font.name;
+        stored.fontSize = row.font.size > 0 ? row.font.size : 8;
+        stored.bold = row.font.bold;
+    }
+    if (row.fore != forms::kDefaultColor)
+        stored.foreColor = row.fore;
+    stored.enabled = (row.flags & forms::kDisabled) == 0;
+    return AddBreloButton(form, row, stored);
 }
 
 std::string ButtonCaption(const Control& button)
@@ -99,12 +61,12 @@ std::string ButtonCaption(const Control& button)
 
 void SetButtonCaption(Control& button, const std::string& caption)
 {
-    AsButton(button).SetCaption(caption);
+    quorvel::SetButtonCaption(AsButton(button), caption);
 }
 
 void SetButtonEnabled(Control& button, bool enabled)
 {
-    button.SetEnabled(enabled);
+    quorvel::SetButtonEnabled(AsButton(button), enabled);
 }
 
 const com::StoredLayout& MainWindowLayout()
@@ -121,44 +83,32 @@ const com::StoredLayout& MainWindowLayout()
 
 Control& AddProgressBar(Form& form, const ControlDef& row)
 {
-    auto& control = form.Add<ProgressPlaceholder>(row);
-    BarWidget& bar = control.Bar();
+    // The bar is the component library's, created by the class its stored layout names and
+    // loaded from that layout through its own ReadProperties.
     const com::StoredControl* stored = MainWindowLayout().Find(row.name);
-    const com::PropertyBag bag = stored ? stored->properties : com::PropertyBag();
-    bar.picture = bag.ReadProperty("Picture", com::Variant(com::Picture())).ToPicture().Image();
-    bar.back = forms::ToQColor(bag.ReadProperty("BackColor", com::OleColor{0x8000000A}).ToColor().value);
-    bar.showText = bag.ReadProperty("ValueType", std::int32_t(1)).ToInt32() != 0;
-    bar.textAfter = bag.ReadProperty("TextAfterValue", "").ToString();
-    const com::StdFont font = bag.ReadProperty("Font", com::StdFont{}).ToFont();
-    bar.font = forms::ToQFont({font.name, font.size, font.bold});
-    return control;
+    const std::string classId = stored ? stored->classId : std::string(kProgressBarProgId);
+    return hosting::AddControlObject(form, row, classId,
+                                     hosting::Placement{stored ? &stored->properties : nullptr});
 }
 
 double BarMax(const Control& bar)
 {
-    return AsBar(bar).Bar().max;
+    return com::GetProperty(BarObject(bar), kDispIdMax).ToDouble();
 }
 
 double BarValue(const Control& bar)
 {
-    return AsBar(bar).Bar().value;
+    return com::GetProperty(BarObject(bar), kDispIdValue).ToDouble();
 }
 
 void SetBarMax(Control& bar, double max)
 {
-    BarWidget& w = AsBar(bar).Bar();
-    w.max = max;
-    if (w.value > max)
-        w.value = max;
-    w.update();
+    com::PutProperty(BarObject(bar), kDispIdMax, com::Variant(max));
 }
 
 void SetBarValue(Control& bar, double value)
 {
-    BarWidget& w = AsBar(bar).Bar();
-    if (value <= w.max)
-        w.value = value;
-    w.repaint();
+    com::PutProperty(BarObject(bar), kDispIdValue, com::Variant(value));
 }
 
 } // namespace quorvel

@@ -1,3 +1,4 @@
+#include "app/image_button/brelo_button.h"
 #include "app/main_window/frmFPBodyparts/frmFPBodyparts.h"
 #include "app/main_window/frmMain/faction_prop_page.h"
 #include "app/main_window/frmMain/window_controls.h"
@@ -391,7 +392,8 @@ TEST_F(FactionPropPageTest, BodypartsOkRule) {
     Pick(0);
     Click("BreloButton8");
     ASSERT_TRUE(Dialog().Visible());
-    Control& ok = Dialog().Ctl<Control>("BreloButton1");
+    // The button's own Enabled, which the dialog sets late-bound.
+    const auto& ok = Dialog().Ctl<quorvel::BreloButton>("BreloButton1");
     ComboBox& head = Dialog().Ctl<ComboBox>("Combo1");
     ComboBox& body = Dialog().Ctl<ComboBox>("Combo2");
     ComboBox& third = Dialog().Ctl<ComboBox>("Combo3");

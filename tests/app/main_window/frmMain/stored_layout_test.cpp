@@ -38,7 +38,7 @@ TEST(StoredLayout, HoldsTheSevenBarsWithTheirSettings)
         SCOPED_TRACE(c.name);
         const com::StoredControl* bar = layout.Find(c.name);
         ASSERT_NE(bar, nullptr);
-        EXPECT_EQ(bar->classId, "Kolvetra.ProgressBar");
+        EXPECT_EQ(bar->classId, "{2C124F7E-DBA8-11D8-BA1B-000000000000}");
         const com::PropertyBag& bag = bar->properties;
         EXPECT_EQ(bag.ReadProperty("SpecialEffects", std::int32_t(0)).ToInt32(), 2);
         EXPECT_EQ(bag.ReadProperty("Scrolling", std::int32_t(0)).ToInt32(), 1);

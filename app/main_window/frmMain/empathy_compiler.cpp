@@ -1,0 +1,112 @@
+#include "empathy_compiler.h"
+
+#include "app/project_store/modFunctions.h"
+#include "app/project_store/modINI.h"
+#include "app/project_store/project_paths.h"
+#include "platform/errors/run_time_error.h"
+#include "platform/files/files.h"
+
+#include <optional>
+#include <string_view>
+
+namespace quorvel {
+
+namespace files = platform::files;
+using platform::RunTimeError;
+
+const char* const kEmpathyCompiled = "Emphaty.ini compiled...";
+
+namespace {
+
+constexpr std::string_view kCrLf = "\r\n";
+constexpr std::string_view kUnchanged =
+    "compiled\\emphaty.ini was not written; the previous file, if any, is unchanged.";
+
+void Report(const std::function<void(double)>& to, double value) {
+    if (to)
+        to(value);
+}
+
+// The faction's reputation file; none for a key that cannot be part of a file name.
+std::optional<Path> ReputationFileOf(const std::string& key) {
+    try {
+        return ReputationFile(key);
+    } catch (const RunTimeError& e) {
+        if (e.number() == 52)
+            return std::nullopt;
+        throw;
+    }
+}
+
+// The original built each block in "emphaty\new\<key>.tmp"; one left behind by an
+// interrupted run goes now. Failing to remove it harms nothing.
+void RemoveScratchFile(const std::string& key) {
+    try {
+        const Path scratch = EmpathyScratchFile(key);
+        if (files::FileExists(scratch))
+            files::DeleteFile(scratch);
+    } catch (const RunTimeError&) {
+    }
+}
+
+void Line(std::string& out, std::string_view left, std::string_view right) {
+    out.append(left).append(right).append(kCrLf);
+}
+
+void AppendBlock(std::string& out, const std::string& g, const std::vector<std::string>& rows,
+                 const Path& factors, const EmpathyProgress& progress) {
+    out.append(kCrLf).append(kCrLf);
+    Line(out, "[RepChangeEffects]", "");
+    Line(out, "group = ", g);
+    Line(out, "event = object_destruction, ", ReadIni(g, "o_d", "0.0", factors));
+    Line(out, "event = random_mission_success, ", ReadIni(g, "r_m_s", "0.0", factors));
+    Line(out, "event = random_mission_failure, ", ReadIni(g, "r_m_f", "0.0", factors));
+    Line(out, "event = random_mission_abortion, ", ReadIni(g, "r_m_a", "0.0", factors));
+
+    const std::optional<Path> reps = ReputationFileOf(g);
+    Report(progress.setCurrentMax, static_cast<double>(rows.size()));
+    for (std::size_t j = 0; j < rows.size(); ++j) {
+        const std::string& t = rows[j];
+        if (t != g) {
+            Line(out, "emphaty_rate = ",
+                 t + ", " + (reps ? ReadIni(t, "rep", "0.0", *reps) : std::string("0.0")));
+        }
+        Report(progress.setCurrentValue, static_cast<double>(j + 1));
+    }
+    // The one CR LF more that every append of the original added.
+    out.append(kCrLf);
+}
+
+void WriteOutput(const Path& file, const std::string& text) {
+    try {
+        if (!text.empty())
+            files::WriteFile(file, text);
+        else if (files::FileExists(file))
+            files::DeleteFile(file);
+    } catch (const RunTimeError& e) {
+        throw RunTimeError(e.number(), e.description() + " (compiled\\emphaty.ini)" +
+                                           std::string(kCrLf) + std::string(kUnchanged));
+    }
+}
+
+} // namespace
+
+void CompileEmpathy(const std::vector<std::string>& factions, const std::vector<std::string>& rows,
+                    const EmpathyProgress& progress) {
+    if (ActiveProject().empty())
+        return;
+    const Path factors = EmpathyFile();
+    const Path output = CompiledEmpathyFile();
+
+    Report(progress.setOverallMax, static_cast<double>(factions.size()) - 1);
+    std::string out;
+    for (std::size_t i = 0; i < factions.size(); ++i) {
+        RemoveScratchFile(factions[i]);
+        AppendBlock(out, factions[i], rows, factors, progress);
+        Report(progress.setOverallValue, static_cast<double>(i));
+    }
+    WriteOutput(output, out);
+    WriteProtocol(kEmpathyCompiled);
+}
+
+} // namespace quorvel

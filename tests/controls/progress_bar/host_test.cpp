@@ -1,0 +1,276 @@
+// A host as the main window is one: it loads libKolvetra.so through the registry, places bars
+// from a stored layout and drives them by dispatch identifier. Also renders a sheet of bars in
+// every style to /tmp/kolvetra_sheet.png.
+
+#include <QImage>
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <dlfcn.h>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/main_window/bar_picture.h"
+#include "loaded_library.h"
+#include "platform/com/com.h"
+#include "platform/forms/forms.h"
+#include "platform/hosting/control_site.h"
+
+namespace {
+
+using namespace platform::com;
+using platform::forms::ControlDef;
+using platform::forms::Form;
+using platform::forms::Kind;
+using platform::hosting::AddControlObject;
+using platform::hosting::ControlSite;
+using platform::hosting::Placement;
+
+constexpr DispId kMax = 0x68030006;
+constexpr DispId kValue = 0x68030003;
+
+// Registers the built library in a temporary registry, as `regsvr libKolvetra.so` would.
+class Host : public LoadedLibrary {
+protected:
+    void SetUp() override {
+        LoadedLibrary::SetUp();
+        ASSERT_EQ(registerServer(), S_OK) << LastRegistrationError();
+    }
+};
+
+QRgb At(const QImage& image, int x, int y) {
+    return image.pixel(x, y) & 0xFFFFFF;
+}
+
+// The main window's bar style: smooth, sunken, the tiled bar picture and " %".
+PropertyBag MainWindowBar() {
+    PropertyBag bag;
+    bag.Set("SpecialEffects", Variant(2));
+    bag.Set("TextAfterValue", Variant(" %"));
+    bag.Set("Picture", Variant(Picture(quorvel::MakeBarPicture())));
+    bag.Set("Scrolling", Variant(1));
+    return bag;
+}
+
+TEST_F(Host, PlacesBarsFromAStoredLayoutAndDrivesThemByDispatchIdentifier) {
+    // The layout as the window stores it, read back from its text form.
+    const StoredLayout stored = ParseStoredLayout(WriteStoredLayout(
+        StoredLayout{{{"Kolvetra.ProgressBar", "pgbFP", MainWindowBar()},
+                      {"{2C124F7E-DBA8-11D8-BA1B-000000000000}", "pgbEmpty", PropertyBag()}}}));
+
+    Form form("frmHost");
+    form.SetClientSize(3360, 900);
+    const StoredControl& fp = *stored.Find("pgbFP");
+    ControlSite& bar =
+        AddControlObject(form, ControlDef{Kind::PictureBox, fp.name.c_str(), "", 60, 60, 3000, 300},
+                         fp.classId, Placement{&fp.properties});
+    const StoredControl& empty = *stored.Find("pgbEmpty");
+    ControlSite& plain = AddControlObject(
+        form, ControlDef{Kind::PictureBox, empty.name.c_str(), "", 60, 480, 3000, 300},
+        empty.classId, Placement{&empty.properties});
+    form.Show();
+
+    PutProperty(bar.Object(), kMax, Variant(200.0));
+    PutProperty(bar.Object(), kValue, Variant(50.0));
+    PutProperty(plain.Object(), kMax, Variant(10.0));
+    PutProperty(plain.Object(), kValue, Variant(10.0));
+    EXPECT_EQ(GetProperty(bar.Object(), kValue).ToDouble(), 50.0);
+
+    const QImage shot = bar.Widget()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    ASSERT_EQ(shot.size(), QSize(200, 20));
+    form.Window()->grab().save("/tmp/kolvetra_host.png");
+    // 25 %: the tiled picture up to column 49, its middle row dark blue; the rest background.
+    EXPECT_EQ(At(shot, 30, 10), qRgb(0, 64, 160) & 0xFFFFFF);
+    EXPECT_EQ(At(shot, 30, 3), quorvel::BarPictureRowColour(3).rgb() & 0xFFFFFF);
+    EXPECT_EQ(At(shot, 60, 10), At(shot, 190, 10));
+    EXPECT_NE(At(shot, 60, 10), At(shot, 30, 10));
+
+    // What the host stores again is what it read, plus nothing it did not change.
+    PropertyBag saved;
+    bar.Surface().Save(saved);
+    EXPECT_TRUE(saved.Contains("Picture"));
+    EXPECT_EQ(saved.ReadProperty("Max").ToDouble(), 200.0);
+    EXPECT_EQ(saved.ReadProperty("Value").ToDouble(), 50.0);
+    EXPECT_EQ(saved.ReadProperty("TextAfterValue").ToString(), " %");
+}
+
+// One bar of the sheet: its caption and what differs from a new bar.
+struct SheetBar {
+    std::string caption;
+    std::vector<std::pair<const char*, Variant>> properties;
+    int width = 200, height = 22;
+};
+
+std::vector<SheetBar> SheetBars() {
+    const Variant picture(Picture(quorvel::MakeBarPicture()));
+    const Variant red(OleColor{0x0000C0}), yellow(OleColor{0x00E0FF}), green(OleColor{0x20A020});
+    std::vector<SheetBar> bars;
+    const char* effects[] = {"zemFlat",         "zemRaised", "zemSunken", "zemRaisedDouble",
+                             "zemSunkenDouble", "zemEtched", "zemBump",   "zemNone"};
+    for (int i = 0; i < 8; ++i)
+        bars.push_back({std::string("frame ") + effects[i],
+                        {{"SpecialEffects", Variant(i)},
+                         {"Scrolling", Variant(1)},
+                         {"StartFillColor", red},
+                         {"EndFillColor", yellow},
+                         {"BorderColor", Variant(OleColor{0x0000FF})}}});
+    const char* fills[] = {"zemGradient", "zemColorize", "zemButtonize", "zemAnimated"};
+    for (int i = 0; i < 4; ++i) {
+        bars.push_back({std::string("smooth ") + fills[i],
+                        {{"BarColorType", Variant(i)},
+                         {"Scrolling", Variant(1)},
+                         {"SpecialEffects", Variant(4)},
+                         {"StartFillColor", red},
+                         {"EndFillColor", yellow}}});
+        bars.push_back({std::string("segmented ") + fills[i],
+                        {{"BarColorType", Variant(i)},
+                         {"SpecialEffects", Variant(4)},
+                         {"StartFillColor", green},
+                         {"EndFillColor", yellow}}});
+    }
+    const char* aligns[] = {"zemCenter", "zemLeftBottom", "zemRightTop", "zemByValue"};
+    for (int i = 0; i < 4; ++i)
+        bars.push_back({std::string("text ") + aligns[i],
+                        {{"TextAlignment", Variant(i)},
+                         {"Scrolling", Variant(1)},
+                         {"SpecialEffects", Variant(2)},
+                         {"TextBeforeValue", Variant("[")},
+                         {"TextAfterValue", Variant(" %]")},
+                         {"StartFillColor", red},
+                         {"EndFillColor", yellow}}});
+    bars.push_back({"value text", {{"ValueType", Variant(2)}, {"Scrolling", Variant(1)}}});
+    bars.push_back({"custom text",
+                    {{"ValueType", Variant(3)},
+                     {"Caption", Variant("Kompiliere...")},
+                     {"Scrolling", Variant(1)},
+                     {"SpecialEffects", Variant(5)}}});
+    bars.push_back({"segmented flat fields",
+                    {{"FieldEffects", Variant(1)},
+                     {"BorderColor", Variant(OleColor{0xFF})},
+                     {"OnlyValueFields", Variant(false)}}});
+    bars.push_back({"main window style",
+                    {{"SpecialEffects", Variant(2)},
+                     {"TextAfterValue", Variant(" %")},
+                     {"Picture", picture},
+                     {"Scrolling", Variant(1)}}});
+    bars.push_back({"main window, no text",
+                    {{"SpecialEffects", Variant(2)},
+                     {"ValueType", Variant(0)},
+                     {"Picture", picture},
+                     {"Scrolling", Variant(1)}}});
+    for (int i = 0; i < 4; ++i)
+        bars.push_back({std::string("vertical ") + aligns[i],
+                        {{"Alignment", Variant(1)},
+                         {"TextAlignment", Variant(i)},
+                         {"Scrolling", Variant(1)},
+                         {"SpecialEffects", Variant(4)},
+                         {"StartFillColor", red},
+                         {"EndFillColor", yellow}},
+                        26,
+                        150});
+    bars.push_back({"vertical segmented",
+                    {{"Alignment", Variant(1)},
+                     {"SpecialEffects", Variant(2)},
+                     {"StartFillColor", green},
+                     {"EndFillColor", yellow}},
+                    26,
+                    150});
+    bars.push_back({"vertical picture",
+                    {{"Alignment", Variant(1)},
+                     {"Picture", picture},
+                     {"SpecialEffects", Variant(2)},
+                     {"Scrolling", Variant(1)}},
+                    26,
+                    150});
+    return bars;
+}
+
+TEST_F(Host, RendersTheSheetOfBarStyles) {
+    using platform::forms::Label;
+    Form form("frmSheet");
+    form.SetBackColor(0xFFFFFF);
+    std::vector<ControlSite*> sites;
+    std::vector<std::unique_ptr<std::string>> names;
+    int y = 360, column = 0, vx = 60;
+    const std::vector<SheetBar> bars = SheetBars();
+    int vy = 60;
+    for (std::size_t i = 0; i < bars.size(); ++i) {
+        const SheetBar& b = bars[i];
+        names.push_back(std::make_unique<std::string>("pgb" + std::to_string(i)));
+        auto label = std::make_unique<std::string>("lbl" + std::to_string(i));
+        int left, top;
+        const bool vertical = b.height > b.width;
+        if (vertical) {
+            if (vx == 60)
+                vy = y + 420;
+            left = vx;
+            top = vy + 300;
+            vx += 2100;
+        } else {
+            left = 60 + column * 4800;
+            top = y;
+        }
+        Label& caption = static_cast<Label&>(
+            form.Create(ControlDef{Kind::Label, label->c_str(), "", left, top - 270,
+                                   b.height > b.width ? 2000 : 4500, 255, ""}));
+        caption.SetCaption(b.caption);
+        names.push_back(std::move(label));
+        PropertyBag bag;
+        for (const auto& [name, value] : b.properties)
+            bag.Set(name, value);
+        ControlSite& site =
+            AddControlObject(form,
+                             ControlDef{Kind::PictureBox, names[names.size() - 2]->c_str(), "",
+                                        left, top, b.width * 15, b.height * 15},
+                             "Kolvetra.ProgressBar", Placement{&bag});
+        PutProperty(site.Object(), kMax, Variant(100.0));
+        PutProperty(site.Object(), kValue, Variant(vertical ? 62.0 : 37.0 + 3 * double(i % 7)));
+        sites.push_back(&site);
+        if (!vertical && ++column == 3) {
+            column = 0;
+            y += 720;
+        }
+    }
+    form.SetClientSize(3 * 4800 + 60, vy + 300 + 150 * 15 + 120);
+    form.Show();
+    platform::forms::DoEvents();
+    const QImage sheet = form.Window()->grab().toImage();
+    ASSERT_TRUE(sheet.save("/tmp/kolvetra_sheet.png"));
+
+    // Every bar painted more than one colour.
+    for (std::size_t i = 0; i < sites.size(); ++i) {
+        SCOPED_TRACE(bars[i].caption);
+        const QImage shot = sites[i]->Widget()->grab().toImage();
+        bool varied = false;
+        for (int yy = 0; yy < shot.height() && !varied; ++yy)
+            for (int xx = 0; xx < shot.width() && !varied; ++xx)
+                varied = shot.pixel(xx, yy) != shot.pixel(0, 0);
+        EXPECT_TRUE(varied);
+    }
+}
+
+} // namespace
+
+namespace {
+
+TEST(RegistrationTool, RegistersTheLibraryForCreationByNameAndRemovesIt) {
+    formstest::App();
+    TempRegistry temp;
+    const std::string library = QV_KOLVETRA;
+    ASSERT_EQ(std::system((std::string(QV_REGSVR) + " '" + library + "'").c_str()), 0);
+    {
+        ComPtr<IDispatch> bar = CreateObject("Kolvetra.ProgressBar");
+        ASSERT_TRUE(bar);
+        EXPECT_EQ(GetProperty(bar.get(), kMax).ToDouble(), 0.0) << "not placed yet";
+    }
+    ASSERT_EQ(std::system((std::string(QV_REGSVR) + " -u '" + library + "'").c_str()), 0);
+    try {
+        CreateObject("Kolvetra.ProgressBar");
+        ADD_FAILURE() << "created after unregistering";
+    } catch (const platform::RunTimeError& e) {
+        EXPECT_EQ(e.number(), 429);
+    }
+}
+
+} // namespace
