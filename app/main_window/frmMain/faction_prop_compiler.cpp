@@ -1,0 +1,137 @@
+#include "faction_prop_compiler.h"
+
+#include "app/project_store/modFunctions.h"
+#include "app/project_store/modINI.h"
+#include "app/project_store/project_paths.h"
+#include "app/project_store/txtReadWrite.h"
+#include "platform/errors/run_time_error.h"
+#include "platform/files/files.h"
+
+#include <string_view>
+
+namespace quorvel {
+
+namespace files = platform::files;
+using platform::RunTimeError;
+
+const char* const kFactionPropCreated = "Faction_Prop.ini created...";
+
+namespace {
+
+constexpr std::string_view kCrLf = "\r\n";
+constexpr std::string_view kUnchanged =
+    "compiled\\faction_prop.ini was not created; the previous file, if any, is unchanged.";
+
+// The runtime's Trim: blanks only, not tabs.
+bool Filled(std::string_view text) {
+    return text.find_first_not_of(' ') != std::string_view::npos;
+}
+
+[[noreturn]] void RaiseNotCompiled(const RunTimeError& cause, const std::string& what) {
+    throw RunTimeError(cause.number(), cause.description() + " (" + what + ")" +
+                                           std::string(kCrLf) + std::string(kUnchanged));
+}
+
+class BlockWriter {
+public:
+    BlockWriter(std::string& out, const std::string& faction, const Path& properties)
+        : m_out(out)
+        , m_faction(faction)
+        , m_properties(properties) {}
+
+    void Line(std::string_view left, std::string_view right = {}) {
+        m_out.append(left).append(right).append(kCrLf);
+    }
+
+    // "key = value", the value read with the compiler's default, as read (not trimmed).
+    void Value(std::string_view gameKey, const char* iniKey, const char* fallback,
+               bool onlyWhenFilled = false) {
+        const std::string v = ReadIni(m_faction, iniKey, fallback, m_properties);
+        if (onlyWhenFilled && !Filled(v))
+            return;
+        m_out.append(gameKey).append(" = ").append(v).append(kCrLf);
+    }
+
+    // One "key = entry" line per entry of the faction's list file, in file order; lines
+    // that are empty or blanks only are skipped, entries are written untrimmed. A missing
+    // file gives no lines; one that is there but cannot be read stops the compile.
+    void List(std::string_view gameKey, FactionList list) {
+        Path file;
+        try {
+            file = FactionListFile(list, m_faction);
+        } catch (const RunTimeError& e) {
+            if (e.number() == 52)
+                return; // a key that cannot name a file has no list files
+            throw;
+        }
+        std::string native;
+        if (!files::Resolve(file, native))
+            return;
+        std::string text;
+        try {
+            text = files::ReadFile(file);
+        } catch (const RunTimeError& e) {
+            RaiseNotCompiled(e, "faction_prop\\" + file.Name());
+        }
+        for (const std::string& entry : files::SplitLines(text)) {
+            if (Filled(entry))
+                m_out.append(gameKey).append(" = ").append(entry).append(kCrLf);
+        }
+    }
+
+private:
+    std::string& m_out;
+    const std::string& m_faction;
+    const Path& m_properties;
+};
+
+void AppendBlock(std::string& out, const std::string& g, const Path& properties) {
+    BlockWriter block(out, g, properties);
+    block.Line("[FactionProps]");
+    block.Line("affiliation = ", g);
+    block.Value("legality", "Legality", "Lawful");
+    block.Value("nickname_plurality", "plurality", "Singular");
+    block.Value("msg_id_prefix", "msg_id_prefix", "");
+    block.Value("jump_preference", "jump", "jumpgate");
+    block.List("npc_ship", FactionList::Ship);
+    block.List("voice", FactionList::Voice);
+    block.Value("mc_costume", "mc_costume", "");
+    block.List("space_costume", FactionList::Body);
+    for (const char* key : {"firstname_male", "firstname_female", "lastname", "rank_desig",
+                            "formation_desig", "large_ship_desig", "large_ship_names"})
+        block.Value(key, key, "", true);
+    block.List("scan_for_cargo", FactionList::Scan);
+    block.Value("scan_announce", "scan_announce", "false", true);
+    block.Value("scan_chance", "scan_chance", "0.0", true);
+    block.List("formation", FactionList::Formation);
+    block.Line("");
+}
+
+} // namespace
+
+void CompileFactionProperties(const std::vector<std::string>& factions,
+                              const CompileProgress& progress) {
+    if (!Filled(ActiveProject()))
+        return;
+    const double n = static_cast<double>(factions.size());
+    if (progress.setMax)
+        progress.setMax(n);
+
+    const Path properties = FactionPropertiesFile();
+    std::string out;
+    out.reserve(factions.size() * 1024);
+    for (std::size_t i = 0; i < factions.size(); ++i) {
+        AppendBlock(out, factions[i], properties);
+        if (progress.setValue)
+            progress.setValue(static_cast<double>(i + 1));
+    }
+
+    try {
+        WriteTextFile(CompiledFactionPropFile(), out);
+    } catch (const RunTimeError& e) {
+        RaiseNotCompiled(e, "compiled\\faction_prop.ini");
+    }
+    WriteProtocol(kFactionPropCreated);
+}
+
+} // namespace quorvel
