@@ -41,12 +41,14 @@ void ShowMessage(const std::string& prompt, int buttons)
         std::cerr << kProgramTitle << ": " << prompt << '\n';
 }
 
-// Refuses what would leave "projects" or what Windows would not accept as a folder name.
+// Refuses what would leave "projects" or what Windows would not accept as a folder name,
+// and a name starting with a point: this system hides such folders, so the project list
+// would never show the project.
 void CheckProjectName(const std::string& name)
 {
     if (name.empty())
         platform::Raise(75);
-    if (name == "." || name == ".." || name.back() == ' ' || name.back() == '.')
+    if (name.front() == '.' || name.back() == ' ' || name.back() == '.')
         platform::Raise(52);
     for (char c : name) {
         const auto b = static_cast<unsigned char>(c);

@@ -53,7 +53,8 @@ struct FactionRow {
 // protocol. The name is used exactly as typed, but a name that would leave the projects
 // folder or that Windows would refuse is refused before anything is made: empty, "." or
 // "..", holding "/", "\", NUL, a control character or one of < > : " | ? *, ending in a
-// blank or a point, or naming an existing project in any letter case.
+// blank or a point, starting with a point (the project list leaves such hidden folders
+// out), or naming an existing project in any letter case.
 // Any failure ends the steps at once (folders made so far stay) and shows the critical
 // message "An error occured during create your project." CR LF "Error <n>: <description>"
 // through the message sink, with kProgramTitle as caption; nothing is raised.

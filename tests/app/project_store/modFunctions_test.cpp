@@ -72,6 +72,7 @@ TEST_F(Projects, RefusedNamesShowTheCriticalMessageAndMakeNothing)
         {"star", "*", 52},
         {"ends in a blank", "name ", 52},
         {"ends in a point", "name.", 52},
+        {"starts with a point, so never listed", ".mod", 52},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
