@@ -91,7 +91,20 @@ void FactionRegistryPane::btnnewfactionnew_Click()
     const std::string key = m_form.Ctl<TextBox>("txtNewNick").Text();
     auto& descriptionBox = m_form.Ctl<TextBox>("txtNewDescr");
     std::string description = descriptionBox.Text();
-    switch (SaveFaction(key, description)) {
+    // The box shows the key in place of a blank description before the write, so it does
+    // so also when the write is refused.
+    const auto showDescription = [&] {
+        if (description != descriptionBox.Text())
+            descriptionBox.SetText(description);
+    };
+    SaveResult result;
+    try {
+        result = SaveFaction(key, description);
+    } catch (...) {
+        showDescription();
+        throw;
+    }
+    switch (result) {
     case SaveResult::NoProject:
     case SaveResult::BlankKey:
         return;
@@ -101,8 +114,7 @@ void FactionRegistryPane::btnnewfactionnew_Click()
     case SaveResult::Saved:
         break;
     }
-    if (description != descriptionBox.Text())
-        descriptionBox.SetText(description);
+    showDescription();
     m_form.LoadFactionList();
 }
 

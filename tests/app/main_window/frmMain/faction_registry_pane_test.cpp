@@ -76,6 +76,17 @@ TEST_F(RegistryPane, RefusedKeyIsExplainedAndNothingWritten)
     EXPECT_EQ(ModFileCount(), 0);
 }
 
+TEST_F(RegistryPane, RefusedWriteIsShownAfterTheKeyFilledTheDescription)
+{
+    Save("zx_a", "Alpha");
+    ::system(("rm -rf '" + (m_tmp / "projects/Mod/misc") + "'").c_str());
+    Save("zx_b", "");
+    ASSERT_EQ(m_dialogs->shown.size(), 1u);
+    EXPECT_EQ(m_dialogs->shown[0].prompt.substr(0, 19), "Run-time error '5':");
+    EXPECT_EQ(Ctl<TextBox>("txtNewDescr").Text(), "zx_b");
+    EXPECT_EQ(Column("lv_newfactions"), Strings{"zx_a"}) << "the lists are not reloaded";
+}
+
 TEST_F(RegistryPane, DeleteLeavesTheExactBytesAndReloads)
 {
     Save("zx_a", "Same");
