@@ -55,7 +55,7 @@ TEST_F(ProjectPaths, NamesEveryFileAsItsWritersMakeIt)
 
 TEST_F(ProjectPaths, RefusesKeysThatWouldBecomePathsAndPathsOfNoProject)
 {
-    for (const std::string key : {std::string("."), std::string(".."), std::string("a/b"),
+    for (const std::string& key : {std::string("."), std::string(".."), std::string("a/b"),
                                   std::string("..\\..\\x"), std::string("a\rb"),
                                   std::string("a\nb"), std::string("a\0b", 3)}) {
         SCOPED_TRACE(key);
