@@ -1,5 +1,7 @@
 #include "controls/progress_bar/progress_painter.h"
 
+#include <algorithm>
+#include <cmath>
 #include <string>
 
 #include "controls/progress_bar/colour_helpers.h"
@@ -291,33 +293,78 @@ void DrawFields(const ProgressBarProperties& p, const AnimationState& animation,
     if (p.OnlyValueFields)
         N = F;
 
+    auto isLit = [&](std::int64_t i) { return horizontal ? i <= F : i > std::int64_t{N} - F; };
+    // Field i's rectangle before rounding.
+    auto bounds = [&](std::int64_t i, double& left, double& top, double& right, double& bottom) {
+        if (horizontal) {
+            left = double(i - 1) * P + 2;
+            top = 4;
+            right = double(i) * P + 3;
+            bottom = H - 3;
+        } else {
+            left = 4;
+            top = double(i - 1) * P + 2;
+            right = W - 4;
+            bottom = double(i) * P + 4;
+        }
+    };
+    // The rounded rectangle, or false when a coordinate does not fit 32 bits.
+    auto rounded = [&](std::int64_t i, gdi::Rect& r) {
+        double l, t, rt, b;
+        bounds(i, l, t, rt, b);
+        return Skip([&] { r = {CLng(l), CLng(t), CLng(rt), CLng(b)}; });
+    };
+    // A huge AspectRatio makes millions of fields less than a pixel apart. A field painted on
+    // exactly the pixels of the next one, lit alike, is covered by it completely, so only the
+    // last field of such a run needs painting; the search costs a few steps per run, and there
+    // are at most a few runs per pixel of the bar.
+    auto lastOfRun = [&](std::int64_t i) {
+        gdi::Rect first;
+        if (!rounded(i, first))
+            return i;
+        const bool lit = isLit(i);
+        auto same = [&](std::int64_t k) {
+            gdi::Rect r;
+            return isLit(k) == lit && rounded(k, r) && r.left == first.left &&
+                   r.top == first.top && r.right == first.right && r.bottom == first.bottom;
+        };
+        std::int64_t lo = i, hi = N;
+        while (lo < hi) {
+            const std::int64_t mid = lo + (hi - lo + 1) / 2;
+            if (same(mid))
+                lo = mid;
+            else
+                hi = mid - 1;
+        }
+        return lo;
+    };
+
     double left = 0, top = 0, right = 0, bottom = 0;
     gdi::Rect field;
     Point corners[4] = {}, piece[4] = {};
     Channels buttonStep;
-    for (std::int32_t i = 1; i <= N; ++i) {
-        if (horizontal) {
-            left = (i - 1) * P + 2;
-            top = 4;
-            right = i * P + 3;
-            bottom = H - 3;
-        } else {
-            left = 4;
-            top = (i - 1) * P + 2;
-            right = W - 4;
-            bottom = i * P + 4;
-        }
+    for (std::int64_t i = 1; i <= N; ++i) {
+        if (std::abs(P) < 1)
+            i = lastOfRun(i);
+        bounds(i, left, top, right, bottom);
         Assign(field.left, [&] { return CLng(left); });
         Assign(field.top, [&] { return CLng(top); });
         Assign(field.right, [&] { return CLng(right); });
         Assign(field.bottom, [&] { return CLng(bottom); });
+        // Past the far end of the bar (or, on a bar too short for its fields, before its
+        // start) a field shows nothing, and neither does any after it: fields that a Value
+        // beyond the range asks for end here instead of running on by the million.
+        const std::int32_t lead = horizontal ? field.left : field.top;
+        const std::int32_t trail = horizontal ? field.right : field.bottom;
+        if (P > 0 ? lead >= length : std::max(lead, trail) < 0)
+            break;
         SetRectangle(corners, field.left, field.top, field.right, field.bottom);
 
-        const bool lit = horizontal ? i <= F : i > N - F;
+        const bool lit = isLit(i);
         if (!HasPicture(p) && lit) {
             switch (p.BarColorType) {
             case zemBarColorType::zemGradient:
-                FillPolygon(s, corners, ramp.At(horizontal ? i : N - i, d));
+                FillPolygon(s, corners, ramp.At(double(horizontal ? i : N - i), d));
                 break;
             case zemBarColorType::zemColorize:
                 FillPolygon(s, corners, ramp.At(F, d));

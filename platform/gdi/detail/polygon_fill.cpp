@@ -10,6 +10,9 @@ namespace platform::gdi::detail {
 
 namespace {
 
+// Rows and columns far outside any image cannot be painted; keeping them out bounds the work.
+constexpr std::int64_t kLimit = 1 << 20;
+
 // Unites in halves, so that many one-row spans cost n log n rather than n squared.
 QRegion UniteAll(const std::vector<QRect>& rects, std::size_t from, std::size_t to)
 {
@@ -21,17 +24,36 @@ QRegion UniteAll(const std::vector<QRect>& rects, std::size_t from, std::size_t 
     return UniteAll(rects, from, middle).united(UniteAll(rects, middle, to));
 }
 
+// An axis-parallel rectangle in any vertex order: every region the progress painters make. Its
+// pixels are columns min..max-1 and rows min..max-1 whichever the fill mode, so it needs no
+// walk over its rows, which for a bar reaching far off the surface are a million.
+bool IsAxisRectangle(const Point* p, int count)
+{
+    if (count != 4)
+        return false;
+    return (p[0].y == p[1].y && p[1].x == p[2].x && p[2].y == p[3].y && p[3].x == p[0].x) ||
+           (p[0].x == p[1].x && p[1].y == p[2].y && p[2].x == p[3].x && p[3].y == p[0].y);
+}
+
 } // namespace
 
 QRegion PolygonPixels(const Point* points, int count, bool winding)
 {
+    if (IsAxisRectangle(points, count)) {
+        auto clamp = [](std::int64_t v) { return std::clamp(v, -kLimit, kLimit); };
+        const std::int64_t x0 = clamp(std::min(points[0].x, points[2].x));
+        const std::int64_t x1 = clamp(std::max(points[0].x, points[2].x));
+        const std::int64_t y0 = clamp(std::min(points[0].y, points[2].y));
+        const std::int64_t y1 = clamp(std::max(points[0].y, points[2].y));
+        if (x0 >= x1 || y0 >= y1)
+            return {};
+        return QRegion(int(x0), int(y0), int(x1 - x0), int(y1 - y0));
+    }
     std::int64_t minY = points[0].y, maxY = points[0].y;
     for (int i = 1; i < count; ++i) {
         minY = std::min<std::int64_t>(minY, points[i].y);
         maxY = std::max<std::int64_t>(maxY, points[i].y);
     }
-    // Rows far outside any image cannot be painted; keeping them out bounds the work.
-    constexpr std::int64_t kLimit = 1 << 20;
     minY = std::max(minY, -kLimit);
     maxY = std::min(maxY, kLimit);
 

@@ -1,7 +1,14 @@
 #include <gtest/gtest.h>
 
+#include "platform/arith/conversion.h"
+#include "platform/gdi/brush.h"
 #include "platform/gdi/colour.h"
+#include "platform/gdi/dc.h"
+#include "platform/gdi/draw.h"
+#include "platform/gdi/edge.h"
+#include "platform/gdi/objects.h"
 #include "platform/gdi/picture.h"
+#include "platform/gdi/region.h"
 #include "tests/controls/progress_bar/bar_fixture.h"
 
 namespace {
@@ -183,3 +190,127 @@ TEST_F(Fields, ForeColourComesBackAfterTheFields)
 }
 
 } // namespace
+
+// Fields less than a pixel apart, or asked for far beyond the bar's end, must paint exactly what
+// painting every field one after the other paints, without taking time for each of them.
+class CrowdedFields : public Fields {
+protected:
+    // Every field of the row painted in turn: gradient fill of the lit ones, then the edge.
+    QImage EveryField(int W, int H)
+    {
+        using namespace platform::arith;
+        namespace gdi = platform::gdi;
+        QImage out(W, H, QImage::Format_RGB32);
+        out.fill(QColor(1, 2, 3));
+        gdi::ImageDC dc(out);
+        const bool horizontal = props.Alignment == zemAlignment::zemHorizontal;
+        const double length = horizontal ? W : H;
+        const double T = (horizontal ? H : W) - 2.0;
+        const auto N0 = std::int32_t(Fix(length / (T / props.AspectRatio)));
+        const double P = (length - 6) / N0;
+        const double d = 160.0 / N0; // red only, from 0 to 160
+        const auto F = CLng(N0 * (props.Value - props.Min) / (props.Max - props.Min));
+        const std::int32_t N = props.OnlyValueFields ? F : N0;
+        gdi::SetDCPenColor(dc.hdc(), kBorder);
+        for (std::int32_t i = 1; i <= N; ++i) {
+            const gdi::Rect r = horizontal
+                                    ? gdi::Rect{CLng((i - 1) * P + 2), 4, CLng(i * P + 3), H - 3}
+                                    : gdi::Rect{4, CLng((i - 1) * P + 2), W - 4, CLng(i * P + 4)};
+            const gdi::Point c[4] = {{r.left, r.top}, {r.right, r.top}, {r.right, r.bottom},
+                                     {r.left, r.bottom}};
+            if (horizontal ? i <= F : i > N - F) {
+                const int red = CInt((horizontal ? i : N - i) * d);
+                const auto brush = gdi::CreateSolidBrush(Rgb(red, 0, 0));
+                const auto region = gdi::CreatePolygonRgn(c, 4, gdi::ALTERNATE);
+                gdi::FillRgn(dc.hdc(), region, brush);
+                gdi::DeleteObject(brush);
+                gdi::DeleteObject(region);
+            }
+            gdi::Rect edge = r;
+            if (props.FieldEffects == zemFieldEffects::zemFlatField)
+                gdi::Polygon(dc.hdc(), c, 4);
+            else
+                gdi::DrawEdge(dc.hdc(), edge, unsigned(props.FieldEffects), 0x200F);
+        }
+        return out;
+    }
+};
+
+TEST_F(CrowdedFields, SubPixelPitchPaintsWhatEveryFieldWould)
+{
+    struct Case {
+        const char* name;
+        bool vertical;
+        double aspect, value;
+        bool onlyValue;
+        zemFieldEffects effect;
+    };
+    const Case cases[] = {
+        {"horizontal, flat edges", false, 40, 50, false, zemFieldEffects::zemFlatField},
+        {"horizontal, raised edges", false, 40, 37, false, zemFieldEffects::zemRaisedField},
+        {"horizontal, value fields only", false, 90, 63, true, zemFieldEffects::zemSunkenField},
+        {"vertical, bump edges", true, 40, 50, false, zemFieldEffects::zemBumpField},
+        {"vertical, value fields only", true, 70, 81, true, zemFieldEffects::zemFlatField},
+        {"every field on the same pixels", false, 2.0e4, 50, false, zemFieldEffects::zemFlatField},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        props.Alignment = c.vertical ? zemAlignment::zemVertical : zemAlignment::zemHorizontal;
+        props.AspectRatio = c.aspect;
+        props.Value = c.value;
+        props.OnlyValueFields = c.onlyValue;
+        props.FieldEffects = c.effect;
+        const int W = c.vertical ? 12 : 60, H = c.vertical ? 60 : 12;
+        Paint(W, H);
+        const QImage expected = EveryField(W, H);
+        for (int y = 0; y < H; ++y) {
+            for (int x = 0; x < W; ++x) {
+                const QRgb e = expected.pixel(x, y);
+                ASSERT_EQ(At(x, y), Rgb(qRed(e), qGreen(e), qBlue(e))) << x << "," << y;
+            }
+        }
+    }
+}
+
+TEST_F(CrowdedFields, ExtremeCountsStillFinish)
+{
+    // Millions and then a billion fields along 194 pixels; before, the paint ran through every
+    // one of them. The row still starts at column 2 and ends at W - 3.
+    for (double aspect : {1.0e6, 1.0e8}) {
+        SCOPED_TRACE(aspect);
+        props.AspectRatio = aspect;
+        props.Value = 50;
+        Paint(200, 20);
+        EXPECT_EQ(At(2, 10), kBorder);
+        EXPECT_EQ(At(197, 10), kBorder);
+        EXPECT_EQ(At(198, 10), kBack);
+        EXPECT_EQ(At(100, 0), kBack);
+    }
+}
+
+TEST_F(CrowdedFields, FieldsBeyondTheEndAreNotWalked)
+{
+    // With Min above Max, a Value far below both asks for a hundred million value fields at
+    // the full row's pitch; past field 17 none of them reaches the bar, so the picture is that
+    // of 17 fields.
+    struct Case {
+        const char* name;
+        bool vertical;
+    };
+    for (const Case& c : {Case{"horizontal", false}, Case{"vertical", true}}) {
+        SCOPED_TRACE(c.name);
+        props.Alignment = c.vertical ? zemAlignment::zemVertical : zemAlignment::zemHorizontal;
+        props.OnlyValueFields = true;
+        props.BarColorType = zemBarColorType::zemColorize;
+        props.EndFillColor = props.StartFillColor; // one colour whatever F is
+        props.Min = 100;
+        props.Max = 0;
+        const int W = c.vertical ? 20 : 200, H = c.vertical ? 200 : 20;
+        props.Value = -6.25; // F = 17
+        Paint(W, H);
+        const QImage seventeen = image;
+        props.Value = -1.0e9; // F = 160 million
+        Paint(W, H);
+        EXPECT_TRUE(image == seventeen);
+    }
+}

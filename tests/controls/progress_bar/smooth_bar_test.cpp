@@ -206,4 +206,31 @@ TEST_F(SmoothBar, UnusableValuesPaintNoBarAndNoNumber)
     }
 }
 
+
+TEST_F(SmoothBar, BarFarLongerThanTheControlIsClipped)
+{
+    // Min above Max and a Value far below both: pct = 1e9, a vertical bar two billion pixels
+    // high. Each fill reaches through the top edge and is cut there.
+    struct Case {
+        const char* name;
+        zemBarColorType type;
+        QRect box;
+    };
+    const Case cases[] = {
+        {"gradient", zemBarColorType::zemGradient, QRect(QPoint(2, 0), QPoint(17, 197))},
+        {"colorize", zemBarColorType::zemColorize, QRect(QPoint(2, 0), QPoint(17, 197))},
+        {"buttonize", zemBarColorType::zemButtonize, QRect(QPoint(0, 0), QPoint(17, 199))},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        props.Alignment = zemAlignment::zemVertical;
+        props.BarColorType = c.type;
+        props.Min = 100;
+        props.Max = 0;
+        props.Value = -1e9;
+        Paint(20, 200);
+        EXPECT_EQ(PaintedBox(), c.box);
+    }
+}
+
 } // namespace
