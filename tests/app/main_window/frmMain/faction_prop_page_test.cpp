@@ -227,6 +227,28 @@ TEST_F(FactionPropPageTest, ValueCutByTheReadIsNeverWrittenBack) {
     EXPECT_EQ(Stored("qv_alpha", "firstname_male"), "197808");
 }
 
+// A registry key that cannot be part of a file name has no list files: viewing it shows
+// empty lists and reports nothing; adding to a list is refused before the list changes.
+TEST_F(FactionPropPageTest, KeyThatCannotNameAFileLoadsEmptyListsSilently) {
+    PutFile("faction_prop/Shiplist_qv_alpha.lst", "ship_a\r\n");
+    Pick(0);
+    ASSERT_EQ(Entries(List("lstFPShips")), std::vector<std::string>{"ship_a"});
+
+    Group().AddItem("qv/slash");
+    Pick(3);
+    EXPECT_TRUE(m_dialogs->shown.empty());
+    EXPECT_EQ(Entries(List("lstFPShips")), std::vector<std::string>{});
+    EXPECT_EQ(Stored("qv/slash", "jump"), "jumpgate");
+    EXPECT_EQ(Stored("qv/slash", "large_ship_names"), "");
+
+    Combo("cboFPShips").SetText("ship_b");
+    Click("BreloButton9");
+    ASSERT_EQ(m_dialogs->shown.size(), 1u);
+    EXPECT_NE(m_dialogs->shown[0].prompt.find("52"), std::string::npos);
+    EXPECT_EQ(Entries(List("lstFPShips")), std::vector<std::string>{});
+    EXPECT_EQ(Tmp().CountEntries("projects/P/faction_prop"), 2); // grp.ini, Shiplist_qv_alpha
+}
+
 TEST_F(FactionPropPageTest, ScanRule) {
     struct Case {
         const char* name;
