@@ -8,9 +8,11 @@
 #include "app/project_store/modFunctions.h"
 #include "app/project_store/modINI.h"
 #include "app/project_store/project_paths.h"
+#include "platform/errors/run_time_error.h"
 
 #include <algorithm>
 #include <cctype>
+#include <optional>
 #include <vector>
 
 namespace quorvel {
@@ -163,6 +165,18 @@ private:
     const forms::Control*& m_marker;
 };
 
+// The faction's list file; none for a key that cannot be part of a file name, whose lists
+// are then as empty as those of a missing file.
+std::optional<Path> ListFileOf(FactionList kind, const std::string& g) {
+    try {
+        return FactionListFile(kind, g);
+    } catch (const platform::RunTimeError& e) {
+        if (e.number() == 52)
+            return std::nullopt;
+        throw;
+    }
+}
+
 // Appends the entry to the list of faction g and rewrites its file. The file's name is made
 // first, so that a key that cannot name a file leaves the list as it was.
 void AddEntry(forms::ListBox& list, FactionList kind, const std::string& g,
@@ -298,7 +312,10 @@ void FactionPropPage::cboFP_group_Click() {
     for (const auto& list : lists)
         list.box.Clear();
     for (const auto& list : lists) {
-        for (const std::string& entry : LoadListFromFile(FactionListFile(list.kind, g)))
+        const std::optional<Path> file = ListFileOf(list.kind, g);
+        if (!file)
+            continue;
+        for (const std::string& entry : LoadListFromFile(*file))
             list.box.AddItem(entry);
     }
 }

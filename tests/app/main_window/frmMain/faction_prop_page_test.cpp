@@ -81,6 +81,44 @@ protected:
     std::unique_ptr<FactionPropPage> m_page;
 };
 
+// ---- The pick lists ----
+
+// Each box holds its own list in stored order and starts with its design text; nothing is
+// picked by the filling.
+TEST_F(FactionPropPageTest, EachPickListSitsInItsOwnBox) {
+    struct Case {
+        const char* name;
+        bool dialog;
+        int count;
+        const char* first;
+        const char* last;
+        const char* text;
+    };
+    const Case cases[] = {
+        {"cboFPmc", false, 7, "mc_br", "mc_rh", ""},
+        {"cboFPShips", false, 394, "br_m_ge_fighter2_d1-4", "rh_p_rh_fighter_d11-19", ""},
+        {"cboFPVoice", false, 48, "atc_leg_f01", "walker", ""},
+        {"cboFPScan", false, 42, "commodity_alien_artifacts", "ge_s_repair_01", ""},
+        {"cboFPFormation", false, 78, "ANY", "wanderers", ""},
+        {"cboFPformation2", false, 74, "armored_basic", "wide_dragon_formation", ""},
+        {"cboFPScanFracht", false, 2, "False", "True", "False"},
+        {"Combo1", true, 104, "benchmark_male_head", "pl_female4_head_helmet", ""},
+        {"Combo2", true, 88, "benchmark_male_body", "pl_female2_peasant_body_bust", ""},
+        {"Combo3", true, 28, "comm_br_brighton", "comm_rh_wilham_female", ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const ComboBox& box = c.dialog ? Dialog().Ctl<ComboBox>(c.name) : Combo(c.name);
+        ASSERT_EQ(box.ListCount(), c.count);
+        EXPECT_EQ(box.List(0), c.first);
+        EXPECT_EQ(box.List(c.count - 1), c.last);
+        EXPECT_EQ(box.Text(), c.text);
+        EXPECT_EQ(box.ListIndex(), -1);
+    }
+    EXPECT_EQ(Box("txtFPScan").Text(), "0.0");
+    EXPECT_FALSE(HasFile("faction_prop/grp.ini"));
+}
+
 // ---- Loading a faction ----
 
 TEST_F(FactionPropPageTest, PickWithoutSectionStoresTheFourteenDefaultsInOrder) {
@@ -225,6 +263,28 @@ TEST_F(FactionPropPageTest, ValueCutByTheReadIsNeverWrittenBack) {
     // What the user then types is the user's: it is stored.
     Box("txtFPNameMale").SetText("197808");
     EXPECT_EQ(Stored("qv_alpha", "firstname_male"), "197808");
+}
+
+// A registry key that cannot be part of a file name has no list files: viewing it shows
+// empty lists and reports nothing; adding to a list is refused before the list changes.
+TEST_F(FactionPropPageTest, KeyThatCannotNameAFileLoadsEmptyListsSilently) {
+    PutFile("faction_prop/Shiplist_qv_alpha.lst", "ship_a\r\n");
+    Pick(0);
+    ASSERT_EQ(Entries(List("lstFPShips")), std::vector<std::string>{"ship_a"});
+
+    Group().AddItem("qv/slash");
+    Pick(3);
+    EXPECT_TRUE(m_dialogs->shown.empty());
+    EXPECT_EQ(Entries(List("lstFPShips")), std::vector<std::string>{});
+    EXPECT_EQ(Stored("qv/slash", "jump"), "jumpgate");
+    EXPECT_EQ(Stored("qv/slash", "large_ship_names"), "");
+
+    Combo("cboFPShips").SetText("ship_b");
+    Click("BreloButton9");
+    ASSERT_EQ(m_dialogs->shown.size(), 1u);
+    EXPECT_NE(m_dialogs->shown[0].prompt.find("52"), std::string::npos);
+    EXPECT_EQ(Entries(List("lstFPShips")), std::vector<std::string>{});
+    EXPECT_EQ(Tmp().CountEntries("projects/P/faction_prop"), 2); // grp.ini, Shiplist_qv_alpha
 }
 
 TEST_F(FactionPropPageTest, ScanRule) {
