@@ -1,5 +1,7 @@
 #include "controls/private/ProgressSlider.h"
 
+#include <algorithm>
+
 #include "controls/private/paint_helpers.h"
 #include "platform/arith/conversion.h"
 #include "platform/gdi/draw.h"
@@ -152,11 +154,15 @@ void ProgressSlider::DrawBar(PaintSurface& s, double pct)
     const double W = s.ScaleWidth(), H = s.ScaleHeight();
     std::int32_t len = 0;
     std::vector<Point> bar;
+    // A bar longer than the surface shows just what one pixel past its end shows; cutting it
+    // there keeps a huge percentage from filling a million rows nobody sees.
     if (m_alignment == zemAlignment::zemHorizontal) {
         SetRounded(len, (W - 2) * pct / 100);
+        len = std::min<std::int32_t>(len, std::int32_t(W) + 1);
         bar = Corners(2, 2, len, H - 2);
     } else {
         SetRounded(len, (H - 2) * pct / 100);
+        len = std::min<std::int32_t>(len, std::int32_t(H) + 1);
         bar = Corners(2, H - 2, W - 2, H - len);
     }
     if (HasPicture())

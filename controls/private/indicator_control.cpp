@@ -140,7 +140,7 @@ void IndicatorControl::UserControl_Show()
 void IndicatorControl::SquareToHeight()
 {
     if (m_site)
-        m_site->SetWidth(float(m_site->Image().height()) * 15);
+        m_site->SetWidth(m_site->Height());
 }
 
 void IndicatorControl::DrawProgress()

@@ -32,6 +32,7 @@ public:
         if (m_host.ControlEvent)
             m_host.ControlEvent(index, name, mouse);
     }
+    float Height() const override { return float(m_host.Height()); }
     void SetWidth(float twips) override { m_host.SetWidth(int(std::lround(twips))); }
     void SetTimerInterval(std::int32_t milliseconds) override
     {

@@ -37,6 +37,8 @@ public:
     // Raises the control's event `index` (1 Click, 2 DblClick, 3 MouseDown, 4 MouseMove,
     // 5 MouseUp, 6 Resize) to the host; `mouse` is null for the events without arguments.
     virtual void RaiseEvent(int index, std::string_view name, MouseEventArgs* mouse) = 0;
+    // The control's outer height in twips, as the host keeps it (not rounded to pixels).
+    virtual float Height() const = 0;
     // Sets the control's outer width in twips; the host resizes the surface (and raises its
     // Resize again when the size changed).
     virtual void SetWidth(float twips) = 0;

@@ -1,5 +1,7 @@
 #include "controls/private/window_shaping.h"
 
+#include <dlfcn.h>
+
 #include <cstdint>
 #include <vector>
 
@@ -67,6 +69,22 @@ gdi::HRGN CreateRegionFromDC(gdi::HDC hdc, int W, int H, gdi::COLORREF colour)
         }
     }
     return region;
+}
+
+bool IsFunctionExported(const std::string& functionName, const std::string& moduleName)
+{
+    if (moduleName.empty())
+        return false;
+    // RTLD_NOLOAD finds a module already loaded; either way the handle taken is given back, so
+    // the module's load count ends where it began.
+    void* module = dlopen(moduleName.c_str(), RTLD_LAZY | RTLD_NOLOAD);
+    if (!module)
+        module = dlopen(moduleName.c_str(), RTLD_LAZY | RTLD_LOCAL);
+    if (!module)
+        return false;
+    const bool exported = dlsym(module, functionName.c_str()) != nullptr;
+    dlclose(module);
+    return exported;
 }
 
 } // namespace kolvetra

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 #include "platform/gdi/types.h"
 
 namespace kolvetra {
@@ -14,5 +16,10 @@ platform::gdi::HRGN CreateRegionFromDC(platform::gdi::HDC hdc, int width, int he
 // The RGB value a back colour is cleared in: a system colour resolved, any other value's
 // colour bytes.
 platform::gdi::COLORREF TransparentColour(platform::gdi::OLE_COLOR colour);
+
+// True when the module exports the function. A module that is not loaded yet is loaded for
+// the look-up and released again; one that is loaded stays as it was. A module that cannot be
+// loaded exports nothing.
+bool IsFunctionExported(const std::string& functionName, const std::string& moduleName);
 
 } // namespace kolvetra

@@ -57,6 +57,20 @@ TEST_F(HostedIndicator, AWheelOnAFormSquaresItselfPaintsAndCounts)
     EXPECT_EQ(bag.ReadProperty("Max").ToDouble(), 3);
 }
 
+// The width follows the height in twips, also where the height is no whole number of pixels.
+TEST_F(HostedIndicator, TheDialsTakeTheirHeightInTwipsAsTheirWidth)
+{
+    auto& wheel = AddUserControl<Hosted<ProgressWheel>>(
+        form, {Kind::PictureBox, "Wheel1", "", 0, 0, 2000, 1000}, Placement{});
+    EXPECT_EQ(wheel.Width(), 1000);
+    auto& counter = AddUserControl<Hosted<ProgressCounter>>(
+        form, {Kind::PictureBox, "Counter1", "", 0, 1200, 700, 1010}, Placement{});
+    EXPECT_EQ(counter.Width(), 1010);
+    counter.SetHeight(1444);
+    EXPECT_EQ(counter.Width(), 1444);
+    EXPECT_EQ(counter.Image().width(), counter.Image().height());
+}
+
 TEST_F(HostedIndicator, TheSliderMeasuresInPixelsAndTheCounterLoadsFromItsBag)
 {
     auto& slider = AddUserControl<Hosted<ProgressSlider>>(

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <dlfcn.h>
+
 #include <QImage>
 #include <QRegion>
 
@@ -86,6 +88,43 @@ TEST(TransparentColour, SystemColoursAreResolvedAndOtherValuesKeepTheirColourByt
 {
     EXPECT_EQ(kolvetra::TransparentColour(0x8000000F), Rgb(212, 208, 200));
     EXPECT_EQ(kolvetra::TransparentColour(0x00E0E0E0), 0xE0E0E0u);
+}
+
+} // namespace
+
+namespace {
+
+bool IsLoaded(const char* module)
+{
+    void* handle = dlopen(module, RTLD_LAZY | RTLD_NOLOAD);
+    if (handle)
+        dlclose(handle);
+    return handle != nullptr;
+}
+
+TEST(IsFunctionExported, LooksUpTheFunctionAndLeavesTheModuleAsItWas)
+{
+    struct Case {
+        const char* name;
+        const char* function;
+        const char* module;
+        bool exported;
+    };
+    const Case cases[] = {
+        {"loaded module, its function", "strlen", "libc.so.6", true},
+        {"loaded module, no such function", "NoSuchFunctionAnywhere", "libc.so.6", false},
+        {"module loaded for the look-up", "uuid_generate", "libuuid.so.1", true},
+        {"module loaded for the look-up, no such function", "strlen_x", "libuuid.so.1", false},
+        {"no such module", "strlen", "libnosuchmodule.so.7", false},
+        {"no module named", "strlen", "", false},
+    };
+    ASSERT_FALSE(IsLoaded("libuuid.so.1"));
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(kolvetra::IsFunctionExported(c.function, c.module), c.exported);
+        EXPECT_FALSE(IsLoaded("libuuid.so.1"));
+        EXPECT_TRUE(IsLoaded("libc.so.6"));
+    }
 }
 
 } // namespace

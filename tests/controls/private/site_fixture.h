@@ -57,6 +57,7 @@ public:
         if (mouse && onMouse)
             onMouse(*mouse);
     }
+    float Height() const override { return float(image.height()) * 15; }
     void SetWidth(float twips) override
     {
         log.push_back("SetWidth " + std::to_string(int(twips)));

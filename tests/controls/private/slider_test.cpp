@@ -115,6 +115,31 @@ TEST_F(Slider, AVerticalSliderGrowsFromTheBottomAndTurnsItsText)
     }
 }
 
+// Max lowered below Value leaves Value where it is: the percentage runs into the millions and
+// the bar covers the whole surface, with the thumb far beyond it.
+TEST_F(Slider, AHugePercentageFillsTheSurfaceToItsEndAndMovesTheThumbOut)
+{
+    struct Case {
+        const char* name;
+        QSize size;
+        zemAlignment alignment;
+        QRect bar;
+    };
+    const Case cases[] = {
+        {"horizontal", {200, 20}, zemAlignment::zemHorizontal, QRect(2, 2, 198, 16)},
+        {"vertical", {20, 200}, zemAlignment::zemVertical, QRect(2, 0, 16, 198)},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Place(c.size.width(), c.size.height(), c.alignment);
+        slider.SetValue(100);
+        slider.SetMax(0.0001); // 10^8 %
+        EXPECT_EQ(site->BoxOf(kFill), c.bar);
+        EXPECT_EQ(site->CountOf(kFill), c.bar.width() * c.bar.height());
+        EXPECT_EQ(site->CountOf(kBody), 0);
+    }
+}
+
 TEST_F(Slider, ThePercentageCountsFromMin)
 {
     Place(200, 20);
