@@ -271,7 +271,8 @@ void BreloButton::UserControl_MouseDown(std::int16_t& button, std::int16_t& shif
 {
     // A disabled label takes no mouse input: the press falls through to the control, which
     // does nothing with it.
-    if (!m_label.enabled || !OverLabel(x, y))
+    m_lastPressOnLabel = OverLabel(x, y);
+    if (!m_label.enabled || !m_lastPressOnLabel)
         return;
     // The label that took the press gets the release too, wherever it happens.
     m_labelHasMouse = true;
@@ -285,6 +286,14 @@ void BreloButton::UserControl_MouseMove(std::int16_t& button, std::int16_t& shif
         Widget()->setCursor(CaptionCursor());
     else
         Widget()->unsetCursor();
+}
+
+// The second press of a double click arrives as DblClick instead of MouseDown. The label
+// still took that press, so its release clicks again: two quick clicks are two Clicks.
+void BreloButton::UserControl_DblClick()
+{
+    if (m_label.enabled && m_lastPressOnLabel)
+        m_labelHasMouse = true;
 }
 
 void BreloButton::UserControl_MouseUp(std::int16_t& button, std::int16_t& shift, float& x,

@@ -100,6 +100,7 @@ protected:
                                float& y) override;
     void UserControl_MouseUp(std::int16_t& button, std::int16_t& shift, float& x,
                              float& y) override;
+    void UserControl_DblClick() override;
 
 private:
     void lblCaption_MouseDown(std::int16_t button, std::int16_t shift, float x, float y);
@@ -118,6 +119,7 @@ private:
     bool m_bMouseOver = false;
     platform::gdi::Point m_ptCursor;
     bool m_labelHasMouse = false;
+    bool m_lastPressOnLabel = false;
     int m_labelTopTwips = 0;
 };
 

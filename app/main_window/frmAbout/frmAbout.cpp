@@ -16,10 +16,12 @@ constexpr OleColor kEdge = RGB(64, 64, 64);
 
 // The window has no border of its own; a thin edge keeps it apart from what lies behind.
 constexpr ControlDef kControls[] = {
-    {Kind::Label,     "Label2", "",       0,    0,    6105, 330, "  Quorvel 2.0", -1, 0,
-     {"MS Sans Serif", 9.75, true}, kStripText, kStrip},
-    {Kind::Label,     "Label1", "",       5760, 0,    345,  330, "X", -1, kAlignCenter,
-     {"MS Sans Serif", 9.75, true}, kStripText, kStrip},
+    {Kind::PictureBox, "picTitle", "",    0,    0,    6105, 330, "", -1, kNoBorder, {},
+     kDefaultColor, kStrip},
+    {Kind::Label,     "Label2", "picTitle", 120, 0,   5520, 330, "Quorvel 2.0", -1, kTransparent,
+     {"MS Sans Serif", 9.75, true}, kStripText},
+    {Kind::Label,     "Label1", "picTitle", 5760, 0,  345,  330, "X", -1,
+     kAlignCenter | kTransparent, {"MS Sans Serif", 9.75, true}, kStripText},
     {Kind::TabDialog, "SSTab1", "",       120,  450,  5865, 2685, "Programm|Bedienung|Hinweise"},
     {Kind::Label,     "Label3", "SSTab1", 240,  480,  5415, 2055,
      "Quorvel 2.0 beta 2\r\n\r\n"

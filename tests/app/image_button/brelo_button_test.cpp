@@ -89,6 +89,42 @@ TEST_F(BreloButtonTest, PressLeaveAndReleaseAnywhereStillClicks)
               (Events{"btnQuit_ButtonDown", "btnQuit_ButtonUp", "btnQuit_ButtonUp", "btnQuit_Click"}));
 }
 
+TEST_F(BreloButtonTest, TwoQuickClicksAreTwoClicks)
+{
+    // The second press of a double click comes without a MouseDown; its release still
+    // raises ButtonUp and Click as every release of the label does.
+    BreloButton& b = Place();
+    const QPoint at = b.CaptionRect().center();
+    EventLog log;
+    Press(b);
+    Release(b, at);
+    QTest::mouseDClick(b.Widget(), Qt::LeftButton, {}, at);
+    Release(b, at);
+    EXPECT_EQ(ButtonEvents(log), (Events{"btnQuit_ButtonDown", "btnQuit_ButtonUp", "btnQuit_Click",
+                                         "btnQuit_ButtonUp", "btnQuit_Click"}));
+
+    // Not for a disabled button, nor for a double click above the label.
+    struct Case {
+        const char* name;
+        bool enabled;
+        QPoint at;
+    };
+    const Case cases[] = {
+        {"disabled", false, at},
+        {"above the label", true, QPoint(at.x(), b.CaptionRect().top() - 1)},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        SetButtonEnabled(b, c.enabled);
+        log.Clear();
+        QTest::mousePress(b.Widget(), Qt::LeftButton, {}, c.at);
+        Release(b, c.at);
+        QTest::mouseDClick(b.Widget(), Qt::LeftButton, {}, c.at);
+        Release(b, c.at);
+        EXPECT_EQ(ButtonEvents(log), Events{});
+    }
+}
+
 TEST_F(BreloButtonTest, EnteringRaisesMouseOverOnceAndLeavingButtonUpOnce)
 {
     BreloButton& b = Place();

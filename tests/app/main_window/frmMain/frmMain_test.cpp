@@ -236,6 +236,8 @@ TEST_F(MainWindow, AboutBoxOpensAndClosesOnItsX)
     EXPECT_TRUE(about.Visible());
     EXPECT_EQ(about.ScaleWidth(), 6105);
     EXPECT_EQ(about.ScaleHeight(), 3255);
+    EXPECT_EQ(about.Ctl<Label>("Label2").Caption(), "Quorvel 2.0");
+    EXPECT_TRUE(about.Ctl<Label>("Label2").GetFont().bold);
     Click(about.Ctl<Label>("Label1"));
     EXPECT_FALSE(about.Visible());
 }

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "app/main_window/frmMain/window_controls.h"
+#include "tests/app/main_window/frmMain/language_rows.h"
 
 namespace {
 
@@ -34,6 +35,30 @@ TEST_F(WindowLanguage, TheLanguageButtonSwitchesTheWholeWindow)
     EXPECT_EQ(quorvel::ButtonCaption(Ctl("BreloButton2")), "Englische Version");
     EXPECT_EQ(Ctl<CheckBox>("Check1").Caption(), "Header benutzen");
     EXPECT_EQ(Ctl<Label>("Label1").Caption(), "Scroll-Tempo");
+    EXPECT_TRUE(m_dialogs->shown.empty());
+}
+
+// Every one of the 58 texts lands on a control of the real window: a page that names a
+// control otherwise than the switch does would keep its German text silently.
+TEST_F(WindowLanguage, EveryTextReachesAControlOfTheRealWindow)
+{
+    auto expectColumn = [&](const char* languagetest::Row::*column, bool stored) {
+        for (const languagetest::Row& row : languagetest::kRows) {
+            SCOPED_TRACE(std::string(row.control) + " " + std::to_string(row.page));
+            ASSERT_NE(m_main->Find(row.control), nullptr);
+            std::string expected = languagetest::Cp(row.*column);
+            if (stored && std::string(row.control) == "Label3")
+                expected = "Gruppenname:";
+            if (stored && std::string(row.control) == "SSTab2" && row.page == 4)
+                expected = "Formation";
+            EXPECT_EQ(languagetest::Read(*m_main, row), expected);
+        }
+    };
+    expectColumn(&languagetest::Row::german, true);
+    Click("BreloButton2");
+    expectColumn(&languagetest::Row::english, false);
+    Click("BreloButton2");
+    expectColumn(&languagetest::Row::german, false);
     EXPECT_TRUE(m_dialogs->shown.empty());
 }
 
