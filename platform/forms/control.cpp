@@ -271,10 +271,14 @@ void Control::ApplyColours()
 {
     QPalette pal = m_widget->palette();
     if (m_foreColor != kDefaultColor) {
-        QColor fore = ToQColor(m_foreColor);
-        pal.setColor(QPalette::WindowText, fore);
-        pal.setColor(QPalette::Text, fore);
-        pal.setColor(QPalette::ButtonText, fore);
+        // A disabled control greys its text whatever its own colour, as the original did, so
+        // the disabled group keeps the toolkit's grey.
+        const QColor fore = ToQColor(m_foreColor);
+        for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+            pal.setColor(group, QPalette::WindowText, fore);
+            pal.setColor(group, QPalette::Text, fore);
+            pal.setColor(group, QPalette::ButtonText, fore);
+        }
     }
     if (m_backColor != kDefaultColor) {
         QColor back = ToQColor(m_backColor);

@@ -257,6 +257,21 @@ TEST_F(ControlsTest, CommandButtonAndLabelClicks)
     EXPECT_EQ(log.Take(), (Events{"Command1_Click", "Label4_Click"}));
 }
 
+TEST_F(ControlsTest, DisabledControlsGreyTheirOwnTextColour)
+{
+    auto& lbl = Make<Label>({Kind::Label, "Label4", "", 0, 0, 405, 195, "-->", -1, kDisabled, {},
+                             RGB(255, 128, 0)});
+    auto& txt = Make<TextBox>({Kind::TextBox, "txtHead", "", 0, 300, 1200, 285, "x", -1, kDisabled,
+                               {}, RGB(0, 255, 255), RGB(0, 0, 0)});
+    const QColor orange(255, 128, 0);
+    const QPalette& label = lbl.Widget()->palette();
+    EXPECT_EQ(label.color(QPalette::Active, QPalette::WindowText), orange);
+    EXPECT_NE(label.color(QPalette::Disabled, QPalette::WindowText), orange);
+    const QPalette& box = txt.Widget()->palette();
+    EXPECT_NE(box.color(QPalette::Disabled, QPalette::Text), QColor(0, 255, 255));
+    EXPECT_EQ(box.color(QPalette::Disabled, QPalette::Base), QColor(0, 0, 0));
+}
+
 TEST_F(ControlsTest, ClickOnAControlIsNotTheContainersClick)
 {
     auto& frame = Make<Frame>({Kind::Frame, "Frame1", "", 0, 0, 4000, 3000, "Projektmanager"});
