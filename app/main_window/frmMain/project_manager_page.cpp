@@ -7,12 +7,14 @@
 #include "app/project_store/modFunctions.h"
 #include "app/project_store/project_paths.h"
 #include "app/project_store/txtReadWrite.h"
+#include "platform/arith/conversion.h"
 #include "platform/errors/run_time_error.h"
 #include "platform/files/files.h"
 #include "platform/forms/forms.h"
 
 #include <cmath>
 #include <cstdlib>
+#include <cstring>
 
 namespace quorvel {
 
@@ -51,11 +53,41 @@ constexpr ControlDef kButtons[] = {
 constexpr ControlDef kLoadBar = {Kind::PictureBox, "pgLoadProject", "Frame1", 4440, 3840, 5295,
                                  255};
 
-// The slide step as the runtime's Val read the box: a leading number, anything after it
-// ignored, 0 when there is none.
-int StepOf(const std::string& text)
+// The slide step as the runtime's Val read the box: blanks, tabs and line feeds dropped, then a
+// leading decimal number (sign, digits, point, exponent with E or D), anything after it
+// ignored, 0 when there is none. "inf", "nan" and "0x10" are no numbers here.
+double StepOf(const std::string& text)
 {
-    return static_cast<int>(std::lround(std::strtod(text.c_str(), nullptr)));
+    std::string plain;
+    for (char c : text) {
+        if (c != ' ' && c != '\t' && c != '\n')
+            plain.push_back(c);
+    }
+    std::size_t i = 0;
+    auto digits = [&] {
+        const std::size_t from = i;
+        while (i < plain.size() && plain[i] >= '0' && plain[i] <= '9')
+            ++i;
+        return i > from;
+    };
+    if (i < plain.size() && (plain[i] == '+' || plain[i] == '-'))
+        ++i;
+    bool any = digits();
+    if (i < plain.size() && plain[i] == '.') {
+        ++i;
+        any = digits() || any;
+    }
+    if (!any)
+        return 0;
+    std::string number = plain.substr(0, i);
+    if (i < plain.size() && plain[i] != '\0' && std::strchr("eEdD", plain[i])) {
+        const std::size_t marker = i++;
+        if (i < plain.size() && (plain[i] == '+' || plain[i] == '-'))
+            ++i;
+        if (digits())
+            number += "e" + plain.substr(marker + 1, i - marker - 1);
+    }
+    return std::strtod(number.c_str(), nullptr);
 }
 
 // A statement of a tick that fails (a size the frame refuses) is skipped; the tick goes on.
@@ -243,12 +275,13 @@ void ProjectManagerPage::SlideTick(int direction)
 {
     auto& frame1 = m_form.Ctl<Frame>("Frame1");
     auto& frame2 = m_form.Ctl<Frame>("Frame2");
-    const int step = direction * StepOf(m_form.Ctl<TextBox>("txtZeit").Text());
+    const double step = direction * StepOf(m_form.Ctl<TextBox>("txtZeit").Text());
     frame2.SetVisible(true);
     frame1.SetVisible(true);
-    Try([&] { frame1.SetWidth(frame1.Width() + step); });
-    Try([&] { frame2.SetWidth(frame2.Width() - step); });
-    Try([&] { frame2.SetLeft(frame2.Left() + step); });
+    // A size out of range (error 6) or one the frame refuses (380) skips its statement.
+    Try([&] { frame1.SetWidth(platform::arith::CLng(frame1.Width() + step)); });
+    Try([&] { frame2.SetWidth(platform::arith::CLng(frame2.Width() - step)); });
+    Try([&] { frame2.SetLeft(platform::arith::CLng(frame2.Left() + step)); });
 }
 
 void ProjectManagerPage::Timer3_Timer()

@@ -202,6 +202,50 @@ TEST_F(MainWindow, PanesSlideBothWaysInStepsOfTheSpeedBox)
     EXPECT_TRUE(m_dialogs->shown.empty());
 }
 
+// The speed box is read as the runtime's Val read it; a step that no size can take skips its
+// statements, and a text that is no number is a step of 0.
+TEST_F(MainWindow, OneSlideTickReadsTheSpeedBoxAsANumber)
+{
+    struct Case {
+        const char* name;
+        const char* text;
+        int frame1Width; // after one tick towards the registry
+        int frame2Width;
+        int frame2Left;
+        bool frame1Shown;
+    };
+    const Case cases[] = {
+        {"plain", "80", 9760, 95, 9880, true},
+        {"trailing text", "80abc", 9760, 95, 9880, true},
+        {"blanks inside", " 8 0", 9760, 95, 9880, true},
+        {"exponent with D", "2.5d1", 9815, 40, 9935, true},
+        {"no number", "abc", 9840, 15, 9960, true},
+        {"infinity is no number", "inf", 9840, 15, 9960, true},
+        {"hexadecimal is no number", "0x10", 9840, 15, 9960, true},
+        {"negative, frame 2 cannot shrink", "-80", 9920, 15, 10040, true},
+        {"beyond any size", "1e30", 9840, 15, 9960, false},
+    };
+    ASSERT_TRUE(m_main->Load());
+    SelectProject("Mod");
+    Click("BreloButton6");
+    auto& frame1 = Ctl<Frame>("Frame1");
+    auto& frame2 = Ctl<Frame>("Frame2");
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        frame1.Move(frame1.Left(), frame1.Top(), 9840, frame1.Height());
+        frame2.Move(9960, frame2.Top(), 15, frame2.Height());
+        frame1.SetVisible(true);
+        m_main->FindTimer("Timer3")->SetEnabled(true);
+        Ctl<TextBox>("txtZeit").SetText(c.text);
+        EXPECT_EQ(Tick("Timer3", 1), 1);
+        EXPECT_EQ(frame1.Width(), c.frame1Width);
+        EXPECT_EQ(frame2.Width(), c.frame2Width);
+        EXPECT_EQ(frame2.Left(), c.frame2Left);
+        EXPECT_EQ(frame1.Visible(), c.frame1Shown);
+    }
+    EXPECT_TRUE(m_dialogs->shown.empty());
+}
+
 TEST_F(MainWindow, DeletingProjectsKeepsOrClearsTheLoadedOne)
 {
     MakeProject("Other");
