@@ -43,6 +43,50 @@ void ComboBox::ApplyDesign(const ControlDef& def)
     }
 }
 
+namespace {
+
+// Puts the edit's text back as it was, with its cursor and selection, after the toolkit has
+// replaced it while changing the selected entry; the user may be typing in the middle of it.
+class KeepEditText {
+public:
+    explicit KeepEditText(QLineEdit* edit)
+        : m_edit(edit)
+    {
+        if (!edit)
+            return;
+        m_text = edit->text();
+        m_cursor = edit->cursorPosition();
+        m_selStart = edit->selectionStart();
+        m_selLength = edit->selectionLength();
+    }
+    KeepEditText(const KeepEditText&) = delete;
+    KeepEditText& operator=(const KeepEditText&) = delete;
+    ~KeepEditText()
+    {
+        if (!m_edit || m_edit->text() == m_text)
+            return;
+        m_edit->setText(m_text);
+        if (m_selStart >= 0 && m_selLength > 0) {
+            // The cursor sits at the end the user moved last.
+            if (m_cursor == m_selStart)
+                m_edit->setSelection(m_selStart + m_selLength, -m_selLength);
+            else
+                m_edit->setSelection(m_selStart, m_selLength);
+        } else {
+            m_edit->setCursorPosition(m_cursor);
+        }
+    }
+
+private:
+    QLineEdit* m_edit;
+    QString m_text;
+    int m_cursor = 0;
+    int m_selStart = -1;
+    int m_selLength = 0;
+};
+
+} // namespace
+
 int ComboBox::FindExact(const std::string& text) const
 {
     for (int i = 0; i < m_combo->count(); ++i) {
@@ -56,10 +100,8 @@ void ComboBox::SelectKeepingText(int index)
 {
     QLineEdit* edit = m_combo->lineEdit();
     Quiet quiet(m_combo, edit);
-    QString keep = edit ? edit->text() : QString();
+    KeepEditText keep(edit);
     m_combo->setCurrentIndex(index);
-    if (edit && edit->text() != keep)
-        edit->setText(keep);
 }
 
 void ComboBox::AddItem(const std::string& item, int index)
@@ -72,18 +114,12 @@ void ComboBox::AddItem(const std::string& item, int index)
         pos = m_sorted ? SortedPosition(item, count, [this](int i) { return List(i); }) : count;
     int selected = m_combo->currentIndex();
     QLineEdit* edit = m_combo->lineEdit();
-    QString keep = edit ? edit->text() : QString();
-    {
-        Quiet quiet(m_combo, edit);
-        m_combo->insertItem(pos, ToQt(item));
-    }
+    Quiet quiet(m_combo, edit);
+    KeepEditText keep(edit);
+    m_combo->insertItem(pos, ToQt(item));
     // The toolkit selects the first entry put into an empty box; the original did not.
     if (selected < 0)
-        SelectKeepingText(-1);
-    if (edit && edit->text() != keep) {
-        Quiet quiet(m_combo, edit);
-        edit->setText(keep);
-    }
+        m_combo->setCurrentIndex(-1);
 }
 
 void ComboBox::RemoveItem(int index)
@@ -92,27 +128,19 @@ void ComboBox::RemoveItem(int index)
         platform::Raise(5);
     bool wasSelected = index == m_combo->currentIndex();
     QLineEdit* edit = m_combo->lineEdit();
-    QString keep = edit ? edit->text() : QString();
-    {
-        Quiet quiet(m_combo, edit);
-        m_combo->removeItem(index);
-    }
+    Quiet quiet(m_combo, edit);
+    KeepEditText keep(edit);
+    m_combo->removeItem(index);
     if (wasSelected)
-        SelectKeepingText(-1);
-    if (edit && edit->text() != keep) {
-        Quiet quiet(m_combo, edit);
-        edit->setText(keep);
-    }
+        m_combo->setCurrentIndex(-1);
 }
 
 void ComboBox::Clear()
 {
     QLineEdit* edit = m_combo->lineEdit();
     Quiet quiet(m_combo, edit);
-    QString keep = edit ? edit->text() : QString();
+    KeepEditText keep(edit);
     m_combo->clear();
-    if (edit)
-        edit->setText(keep);
 }
 
 int ComboBox::ListCount() const
@@ -133,10 +161,8 @@ void ComboBox::SetList(int index, const std::string& item)
         platform::Raise(381);
     QLineEdit* edit = m_combo->lineEdit();
     Quiet quiet(m_combo, edit);
-    QString keep = edit ? edit->text() : QString();
+    KeepEditText keep(edit);
     m_combo->setItemText(index, ToQt(item));
-    if (edit)
-        edit->setText(keep);
 }
 
 int ComboBox::ListIndex() const

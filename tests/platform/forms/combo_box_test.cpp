@@ -102,6 +102,36 @@ TEST_F(ComboBoxTest, TypingRaisesChangePerKeyAndNeverClick)
     EXPECT_EQ(cbo.ListIndex(), -1);
 }
 
+TEST_F(ComboBoxTest, TypingIntoAPickedEntryKeepsTheCursorWhereTheUserTypes)
+{
+    // The first keystroke unselects the entry; the keys after it must still land in place.
+    struct Case {
+        const char* name;
+        int selStart, selLength; // where the user put the cursor (length 0) or a selection
+        const char* typed;
+        const char* text;
+    };
+    const Case cases[] = {
+        {"cursor in the middle", 4, 0, "xy", "limaxy_grp"},
+        {"cursor at the start", 0, 0, "ab", "ablima_grp"},
+        {"selection replaced", 0, 4, "beta", "beta_grp"},
+    };
+    auto* edit = static_cast<QComboBox*>(cbo.Widget())->lineEdit();
+    cbo.AddItem("lima_grp");
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        cbo.SetListIndex(0);
+        edit->setFocus();
+        if (c.selLength > 0)
+            edit->setSelection(c.selStart, c.selLength);
+        else
+            edit->setCursorPosition(c.selStart);
+        QTest::keyClicks(cbo.Widget(), c.typed);
+        EXPECT_EQ(cbo.Text(), c.text);
+        EXPECT_EQ(cbo.ListIndex(), -1);
+    }
+}
+
 TEST_F(ComboBoxTest, EnterAndLeavingTheBoxPickAndInsertNothing)
 {
     cbo.AddItem("0.5");
