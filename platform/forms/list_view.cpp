@@ -102,9 +102,13 @@ ListItem* ListItemCollection::Find(const std::string& key) const
 void ListItemCollection::Remove(int index)
 {
     ListItem& item = (*this)(index);
+    const bool wasSelected = item.Selected();
     Control::Quiet quiet(m_view.m_tree);
     delete item.Item();
     m_items.erase(m_items.begin() + (index - 1));
+    // The toolkit hands the selection to a neighbour; the original left no row selected.
+    if (wasSelected)
+        m_view.m_tree->clearSelection();
 }
 
 void ListItemCollection::Clear()

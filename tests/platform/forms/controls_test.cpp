@@ -107,6 +107,12 @@ TEST_F(ControlsTest, ListViewRowsSubItemsAndSelection)
     lv.SetSelectedItem(&li);
     EXPECT_EQ(lv.SelectedItem(), &li);
     EXPECT_TRUE(li.Selected());
+    lv.ListItems().Remove(1); // another row: the selection stays
+    EXPECT_EQ(lv.SelectedItem(), &li);
+    lv.ListItems().Remove(li.Index()); // the selected row: no neighbour takes it over
+    EXPECT_EQ(lv.SelectedItem(), nullptr);
+    ASSERT_EQ(lv.ListItems().Count(), 1);
+    lv.SetSelectedItem(&lv.ListItems()(1));
     lv.ListItems().Clear();
     EXPECT_EQ(lv.SelectedItem(), nullptr);
     EXPECT_EQ(lv.ListItems().Count(), 0);
