@@ -4,6 +4,7 @@
 #include "platform/errors/run_time_error.h"
 
 #include <charconv>
+#include <cmath>
 #include <cstdio>
 #include <limits>
 
@@ -214,8 +215,8 @@ private:
         double value = ReadRawNumber(&spelled);
         char suffix = AtEnd() ? '\0' : m_text[m_pos];
         auto whole = [&](double low, double high) {
-            if (value != static_cast<double>(static_cast<std::int64_t>(value)) || value < low ||
-                value > high)
+            // The range first: converting a double beyond 64 bits to an integer is undefined.
+            if (!(value >= low && value <= high) || value != std::trunc(value))
                 Fail("\"" + spelled + suffix + "\" is out of range");
         };
         switch (suffix) {
@@ -242,8 +243,7 @@ private:
 
     std::int16_t ReadSmallInteger() {
         double value = ReadRawNumber();
-        if (value != static_cast<double>(static_cast<std::int64_t>(value)) || value < -32768 ||
-            value > 32767)
+        if (!(value >= -32768 && value <= 32767) || value != std::trunc(value))
             Fail("a whole number from -32768 to 32767 is expected");
         return static_cast<std::int16_t>(value);
     }
