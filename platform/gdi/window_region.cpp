@@ -2,6 +2,8 @@
 
 #include "platform/gdi/detail/object_table.h"
 
+#include <cstring>
+
 namespace platform::gdi {
 
 using namespace detail;
@@ -34,6 +36,10 @@ int SetWindowRgn(WindowRegion& window, HRGN region, bool redraw)
 QImage WindowMask(const WindowRegion& window, QSize size)
 {
     QImage mask(size, QImage::Format_Mono);
+    // fill() leaves the padding bits at the end of each line as they were allocated, and the
+    // toolkit's conversion to a bitmap reads them.
+    if (!mask.isNull())
+        std::memset(mask.bits(), 0, std::size_t(mask.sizeInBytes()));
     mask.setColor(0, qRgb(255, 255, 255));
     mask.setColor(1, qRgb(0, 0, 0));
     mask.fill(window.IsShaped() ? 0 : 1);
