@@ -1,5 +1,6 @@
 #pragma once
 
+#include "tests/support/error_of.h"
 #include "app/project_store/modFunctions.h"
 #include "app/project_store/project_paths.h"
 #include "platform/errors/run_time_error.h"
@@ -54,15 +55,7 @@ protected:
         return quorvel::Path::Native(m_tmp.path()) / rel;
     }
 
-    static int ErrorOf(const std::function<void()>& call)
-    {
-        try {
-            call();
-        } catch (const platform::RunTimeError& e) {
-            return e.number();
-        }
-        return 0;
-    }
+    static int ErrorOf(const std::function<void()>& call) { return testing_support::ErrorOf(call); }
 
     testing_support::TempFolder m_tmp;
     std::vector<Message> m_messages;

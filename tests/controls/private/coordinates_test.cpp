@@ -3,6 +3,7 @@
 #include <functional>
 #include <vector>
 
+#include "tests/support/error_of.h"
 #include "controls/private/Coordinate.h"
 #include "platform/errors/run_time_error.h"
 
@@ -11,15 +12,7 @@ namespace {
 using kolvetra::Coordinates;
 using platform::com::Variant;
 
-int ErrorOf(const std::function<void()>& call)
-{
-    try {
-        call();
-    } catch (const platform::RunTimeError& e) {
-        return e.number();
-    }
-    return 0;
-}
+using testing_support::ErrorOf;
 
 TEST(Coordinates, AddTakesYFirstAndSharesTheElement)
 {

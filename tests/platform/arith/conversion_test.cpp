@@ -1,3 +1,4 @@
+#include "tests/support/error_of.h"
 #include "platform/arith/conversion.h"
 
 #include <cmath>
@@ -8,17 +9,7 @@ namespace {
 
 using namespace platform::arith;
 
-// The error number a call raises, or 0 when it returns.
-template <class F>
-int ErrorOf(F&& f)
-{
-    try {
-        f();
-        return 0;
-    } catch (const platform::RunTimeError& e) {
-        return e.number();
-    }
-}
+using testing_support::ErrorOf;
 
 TEST(Conversion, RoundsHalvesToEven)
 {

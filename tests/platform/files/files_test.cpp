@@ -1,3 +1,4 @@
+#include "tests/support/error_of.h"
 #include "platform/errors/run_time_error.h"
 #include "platform/files/files.h"
 #include "platform/files/names.h"
@@ -13,15 +14,7 @@ using platform::files::Path;
 using testing_support::TempFolder;
 namespace files = platform::files;
 
-int ErrorOf(const std::function<void()>& call)
-{
-    try {
-        call();
-    } catch (const RunTimeError& e) {
-        return e.number();
-    }
-    return 0;
-}
+using testing_support::ErrorOf;
 
 class FilesTest : public ::testing::Test {
 protected:

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "tests/support/error_of.h"
+
 #include <functional>
 #include <string>
 #include <vector>
@@ -23,15 +25,6 @@ inline QApplication& App()
 
 using Events = std::vector<std::string>;
 
-// The number of the run-time error `action` raises, 0 when it raises none.
-inline int ErrorOf(const std::function<void()>& action)
-{
-    try {
-        action();
-    } catch (const platform::RunTimeError& e) {
-        return e.number();
-    }
-    return 0;
-}
+using testing_support::ErrorOf;
 
 } // namespace formstest

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "tests/support/error_of.h"
 #include "app/project_store/modFunctions.h"
 #include "app/project_store/project_paths.h"
 #include "platform/errors/run_time_error.h"
@@ -67,15 +68,7 @@ protected:
         return n + m_tmp.CountEntries("projects/Mod/emphaty") - 1;
     }
 
-    static int ErrorOf(const std::function<void()>& call)
-    {
-        try {
-            call();
-        } catch (const platform::RunTimeError& e) {
-            return e.number();
-        }
-        return 0;
-    }
+    static int ErrorOf(const std::function<void()>& call) { return testing_support::ErrorOf(call); }
 
     testing_support::TempFolder m_tmp;
 };
