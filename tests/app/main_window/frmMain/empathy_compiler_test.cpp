@@ -1,6 +1,6 @@
 #include "app/main_window/frmMain/empathy_compiler.h"
 
-#include "tests/app/main_window/frmMain/empathy_fixture.h"
+#include "tests/app/main_window/frmMain/loaded_project_fixture.h"
 
 #include <gtest/gtest.h>
 
@@ -10,10 +10,10 @@
 
 namespace {
 
-using empathy_test::ProtocolEntry;
+using loaded_project::ProtocolEntry;
 using Keys = std::vector<std::string>;
 
-class Compile : public empathy_test::EmpathyProjectTest {
+class Compile : public loaded_project::LoadedProjectTest {
 protected:
     // Every bar assignment in order, as "<bar> <property> <value>".
     std::vector<std::string> calls;

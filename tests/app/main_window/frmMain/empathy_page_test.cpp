@@ -1,7 +1,7 @@
 #include "app/main_window/frmMain/empathy_page.h"
 
 #include "platform/forms/forms.h"
-#include "tests/app/main_window/frmMain/empathy_fixture.h"
+#include "tests/app/main_window/frmMain/loaded_project_fixture.h"
 #include "tests/platform/forms/app.h"
 
 #include <gtest/gtest.h>
@@ -18,7 +18,7 @@
 namespace {
 
 using namespace platform::forms;
-using empathy_test::ProtocolEntry;
+using loaded_project::ProtocolEntry;
 
 struct Row {
     const char* key;
@@ -31,10 +31,10 @@ const std::vector<Row> kRows = {{"qv_alpha", "Alpha Wardens", "0.0"},
 
 // A main window as far as this page needs one: SSTab1 with its five pages, the page on
 // page 1, and the two lists filled as the faction-list loader fills them.
-class Page : public empathy_test::EmpathyProjectTest {
+class Page : public loaded_project::LoadedProjectTest {
 protected:
     void SetUp() override {
-        EmpathyProjectTest::SetUp();
+        LoadedProjectTest::SetUp();
         MakeWindow();
     }
 

@@ -1,12 +1,12 @@
 #include "app/main_window/frmMain/faction_prop_compiler.h"
-#include "fp_project_fixture.h"
+#include "loaded_project_fixture.h"
 
 #include <vector>
 
 namespace {
 
-using Compile = fp_test::FpProjectTest;
-using fp_test::ProtocolEntry;
+using Compile = loaded_project::LoadedProjectTest;
+using loaded_project::ProtocolEntry;
 
 struct ProgressLog {
     std::vector<std::string> calls;

@@ -4,7 +4,7 @@
 #include "app/main_window/frmMain/window_controls.h"
 #include "app/project_store/modINI.h"
 
-#include "fp_project_fixture.h"
+#include "loaded_project_fixture.h"
 #include "tests/platform/forms/app.h"
 
 #include <gtest/gtest.h>
@@ -28,10 +28,10 @@ const char* const kFactions[] = {"qv_alpha", "qv_bravo_grp", "qv_cyan"};
 
 // The main window's frame with the page on it, its faction picker filled as the faction-list
 // loader fills it.
-class FactionPropPageTest : public fp_test::FpProjectTest {
+class FactionPropPageTest : public loaded_project::LoadedProjectTest {
 protected:
     void SetUp() override {
-        FpProjectTest::SetUp();
+        LoadedProjectTest::SetUp();
         formstest::App();
         m_dialogs = std::make_unique<ScriptedDialogs>();
         m_form = std::make_unique<Form>("frmMain");
@@ -45,7 +45,7 @@ protected:
         m_page.reset();
         m_form.reset();
         m_dialogs.reset();
-        FpProjectTest::TearDown();
+        LoadedProjectTest::TearDown();
     }
 
     template <class T = Control> T& Ctl(const std::string& name) const {
@@ -529,7 +529,7 @@ TEST_F(FactionPropPageTest, CompileTakesThePickersListAndShowsTheCount) {
     EXPECT_EQ(out.find("typed_only"), std::string::npos);
     EXPECT_EQ(quorvel::BarMax(Ctl("pgFP2")), 3);
     EXPECT_EQ(quorvel::BarValue(Ctl("pgFP2")), 3);
-    EXPECT_EQ(Protocol(), fp_test::ProtocolEntry("Faction_Prop.ini created..."));
+    EXPECT_EQ(Protocol(), loaded_project::ProtocolEntry("Faction_Prop.ini created..."));
 
     // A failed compile is shown through the event boundary and keeps the old file.
     Tmp().MakeFolder("projects/P/faction_prop/Scanlist_qv_cyan.lst");
@@ -537,7 +537,7 @@ TEST_F(FactionPropPageTest, CompileTakesThePickersListAndShowsTheCount) {
     ASSERT_EQ(m_dialogs->shown.size(), 1u);
     EXPECT_NE(m_dialogs->shown[0].prompt.find("Scanlist_qv_cyan.lst"), std::string::npos);
     EXPECT_EQ(GetFile("compiled/faction_prop.ini"), out);
-    EXPECT_EQ(Protocol(), fp_test::ProtocolEntry("Faction_Prop.ini created..."));
+    EXPECT_EQ(Protocol(), loaded_project::ProtocolEntry("Faction_Prop.ini created..."));
 }
 
 } // namespace
