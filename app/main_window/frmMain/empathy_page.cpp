@@ -81,14 +81,6 @@ std::optional<Path> ReputationsOf(const std::string& key) {
 
 } // namespace
 
-double EmpathyBarMax(const Control& bar) {
-    return BarMax(bar);
-}
-
-double EmpathyBarValue(const Control& bar) {
-    return BarValue(bar);
-}
-
 EmpathyPage::EmpathyPage(Form& form)
     : m_form(WithControls(form))
     , m_group(form.Ctl<ComboBox>("cboemphaty_group"))

@@ -53,8 +53,4 @@ private:
     bool m_showingCutValue = false;
 };
 
-// What the page's progress displays show (Max and Value as last set).
-double EmpathyBarMax(const platform::forms::Control& bar);
-double EmpathyBarValue(const platform::forms::Control& bar);
-
 } // namespace quorvel

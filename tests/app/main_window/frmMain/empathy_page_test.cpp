@@ -1,6 +1,7 @@
 #include "app/main_window/frmMain/empathy_page.h"
 
 #include "platform/forms/forms.h"
+#include "app/main_window/frmMain/window_controls.h"
 #include "tests/app/main_window/frmMain/loaded_project_fixture.h"
 #include "tests/platform/forms/app.h"
 
@@ -300,10 +301,10 @@ TEST_F(Page, CompileButton) {
     EXPECT_EQ(Protocol(), ProtocolEntry("Emphaty.ini compiled..."));
     const Control& overall = form->Ctl<Control>("pgEmphaty2");
     const Control& current = form->Ctl<Control>("pgEmphaty1");
-    EXPECT_EQ(quorvel::EmpathyBarMax(overall), 1);
-    EXPECT_EQ(quorvel::EmpathyBarValue(overall), 1);
-    EXPECT_EQ(quorvel::EmpathyBarMax(current), 2);
-    EXPECT_EQ(quorvel::EmpathyBarValue(current), 2);
+    EXPECT_EQ(quorvel::BarMax(overall), 1);
+    EXPECT_EQ(quorvel::BarValue(overall), 1);
+    EXPECT_EQ(quorvel::BarMax(current), 2);
+    EXPECT_EQ(quorvel::BarValue(current), 2);
     EXPECT_EQ(dialogs.shown.size(), 1u); // the input box only
 }
 
