@@ -149,7 +149,6 @@ void ProjectManagerPage::connectHandlers()
 void ProjectManagerPage::Load()
 {
     m_form.Ctl<DirListBox>("Dir1").SetPath(platform::files::Resolve(ProjectsFolder()));
-    RefreshProjectList();
 }
 
 void ProjectManagerPage::FillProjectList(const std::vector<std::string>& names)

@@ -15,7 +15,8 @@ class ProjectManagerPage {
 public:
     explicit ProjectManagerPage(frmMain& form);
 
-    // Form_Load's part: points Dir1 at "projects" (76 when it is missing) and fills the list.
+    // Form_Load's part: points Dir1 at "projects" (76 when it is missing); the window fills the
+    // list afterwards.
     void Load();
 
     platform::forms::TimerControl& Timer1() { return *m_timer1; }
