@@ -5,6 +5,7 @@
 #include <QMouseEvent>
 
 #include "platform/errors/run_time_error.h"
+#include "platform/forms/mouse_codes.h"
 #include "platform/forms/qt_text.h"
 #include "platform/forms/twips.h"
 #include "platform/text/cp1252.h"
@@ -30,40 +31,6 @@ private:
 
 namespace {
 
-int ShiftState(Qt::KeyboardModifiers mods)
-{
-    int shift = 0;
-    if (mods & Qt::ShiftModifier)
-        shift |= vbShiftMask;
-    if (mods & Qt::ControlModifier)
-        shift |= vbCtrlMask;
-    if (mods & Qt::AltModifier)
-        shift |= vbAltMask;
-    return shift;
-}
-
-int ButtonOf(Qt::MouseButton button)
-{
-    switch (button) {
-    case Qt::LeftButton: return vbLeftButton;
-    case Qt::RightButton: return vbRightButton;
-    case Qt::MiddleButton: return vbMiddleButton;
-    default: return 0;
-    }
-}
-
-int ButtonsOf(Qt::MouseButtons buttons)
-{
-    int out = 0;
-    if (buttons & Qt::LeftButton)
-        out |= vbLeftButton;
-    if (buttons & Qt::RightButton)
-        out |= vbRightButton;
-    if (buttons & Qt::MiddleButton)
-        out |= vbMiddleButton;
-    return out;
-}
-
 // The character code KeyPress reports for a key, 0 for keys that type nothing.
 int KeyAscii(const QKeyEvent* e)
 {
@@ -83,6 +50,30 @@ int KeyAscii(const QKeyEvent* e)
 }
 
 } // namespace
+
+int ShiftState(Qt::KeyboardModifiers mods)
+{
+    int shift = 0;
+    if (mods & Qt::ShiftModifier)
+        shift |= vbShiftMask;
+    if (mods & Qt::ControlModifier)
+        shift |= vbCtrlMask;
+    if (mods & Qt::AltModifier)
+        shift |= vbAltMask;
+    return shift;
+}
+
+int ButtonsOf(Qt::MouseButtons buttons)
+{
+    int out = 0;
+    if (buttons & Qt::LeftButton)
+        out |= vbLeftButton;
+    if (buttons & Qt::RightButton)
+        out |= vbRightButton;
+    if (buttons & Qt::MiddleButton)
+        out |= vbMiddleButton;
+    return out;
+}
 
 int VbKeyCode(int key)
 {
@@ -401,10 +392,10 @@ bool Control::Filter(QObject* watched, QEvent* event)
         int shift = ShiftState(me->modifiers());
         if (event->type() == QEvent::MouseButtonPress) {
             if (MouseDown)
-                Raise("MouseDown", MouseDown, ButtonOf(me->button()), shift, x, y);
+                Raise("MouseDown", MouseDown, ButtonsOf(me->button()), shift, x, y);
         } else if (event->type() == QEvent::MouseButtonRelease) {
             if (MouseUp)
-                Raise("MouseUp", MouseUp, ButtonOf(me->button()), shift, x, y);
+                Raise("MouseUp", MouseUp, ButtonsOf(me->button()), shift, x, y);
             if (m_clickFromMouse && me->button() == Qt::LeftButton && m_widget &&
                 m_widget->rect().contains(p))
                 Raise("Click", Click);

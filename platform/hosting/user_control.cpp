@@ -10,6 +10,7 @@
 
 #include "platform/errors/run_time_error.h"
 #include "platform/forms/events.h"
+#include "platform/forms/mouse_codes.h"
 #include "platform/forms/twips.h"
 #include "platform/gdi/colour.h"
 #include "platform/gdi/font.h"
@@ -20,30 +21,6 @@ namespace platform::hosting {
 namespace {
 
 enum MouseKind { kPress, kRelease, kDoubleClick, kMove };
-
-int ShiftOf(Qt::KeyboardModifiers mods)
-{
-    int shift = 0;
-    if (mods & Qt::ShiftModifier)
-        shift |= forms::vbShiftMask;
-    if (mods & Qt::ControlModifier)
-        shift |= forms::vbCtrlMask;
-    if (mods & Qt::AltModifier)
-        shift |= forms::vbAltMask;
-    return shift;
-}
-
-int ButtonCode(Qt::MouseButtons buttons)
-{
-    int code = 0;
-    if (buttons & Qt::LeftButton)
-        code |= forms::vbLeftButton;
-    if (buttons & Qt::RightButton)
-        code |= forms::vbRightButton;
-    if (buttons & Qt::MiddleButton)
-        code |= forms::vbMiddleButton;
-    return code;
-}
 
 double TwipsPerUnit(int mode)
 {
@@ -96,8 +73,8 @@ private:
     void Mouse(int kind, QMouseEvent* e)
     {
         if (owner)
-            owner->MouseEvent(kind, ButtonCode(e->button()), ButtonCode(e->buttons()),
-                              ShiftOf(e->modifiers()), e->position());
+            owner->MouseEvent(kind, forms::ButtonsOf(e->button()), forms::ButtonsOf(e->buttons()),
+                              forms::ShiftState(e->modifiers()), e->position());
         e->accept();
     }
 };
