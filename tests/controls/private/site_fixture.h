@@ -1,5 +1,7 @@
 #pragma once
 
+#include "tests/support/pixels.h"
+
 #include <QGuiApplication>
 #include <QImage>
 #include <gtest/gtest.h>
@@ -97,32 +99,10 @@ public:
     }
     int Paints() const { return int(Entries("Refresh").size()); }
 
-    COLORREF At(int x, int y) const
-    {
-        const QRgb p = image.pixel(x, y);
-        return platform::gdi::Rgb(qRed(p), qGreen(p), qBlue(p));
-    }
-    int CountOf(COLORREF colour) const
-    {
-        int n = 0;
-        for (int y = 0; y < image.height(); ++y) {
-            for (int x = 0; x < image.width(); ++x)
-                n += At(x, y) == colour;
-        }
-        return n;
-    }
+    COLORREF At(int x, int y) const { return testing_support::PixelAt(image, x, y); }
+    int CountOf(COLORREF colour) const { return testing_support::CountOf(image, colour); }
     // The smallest rectangle holding every pixel of the colour.
-    QRect BoxOf(COLORREF colour) const
-    {
-        QRect box;
-        for (int y = 0; y < image.height(); ++y) {
-            for (int x = 0; x < image.width(); ++x) {
-                if (At(x, y) == colour)
-                    box |= QRect(x, y, 1, 1);
-            }
-        }
-        return box;
-    }
+    QRect BoxOf(COLORREF colour) const { return testing_support::BoxOf(image, colour); }
 
     QImage image;
     std::vector<std::string> log;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "tests/support/pixels.h"
+
 #include <QImage>
 #include <gtest/gtest.h>
 #include <string>
@@ -45,25 +47,11 @@ protected:
         kolvetra::DrawProgress(props, animation, *surface);
     }
 
-    COLORREF At(int x, int y) const
-    {
-        const QRgb p = image.pixel(x, y);
-        return platform::gdi::Rgb(qRed(p), qGreen(p), qBlue(p));
-    }
+    COLORREF At(int x, int y) const { return testing_support::PixelAt(image, x, y); }
 
     // The smallest rectangle holding every pixel of the colour, right and bottom exclusive;
     // (0, 0, 0, 0) when there is none.
-    QRect BoxOf(COLORREF colour) const
-    {
-        QRect box;
-        for (int y = 0; y < image.height(); ++y) {
-            for (int x = 0; x < image.width(); ++x) {
-                if (At(x, y) == colour)
-                    box |= QRect(x, y, 1, 1);
-            }
-        }
-        return box;
-    }
+    QRect BoxOf(COLORREF colour) const { return testing_support::BoxOf(image, colour); }
     // Every pixel that is not the background.
     QRect PaintedBox() const
     {
@@ -76,15 +64,7 @@ protected:
         }
         return box;
     }
-    int CountOf(COLORREF colour) const
-    {
-        int n = 0;
-        for (int y = 0; y < image.height(); ++y) {
-            for (int x = 0; x < image.width(); ++x)
-                n += At(x, y) == colour;
-        }
-        return n;
-    }
+    int CountOf(COLORREF colour) const { return testing_support::CountOf(image, colour); }
     // The texts that reached TextOutA (those measured in the device font of the value text, or
     // in the surface's font for an out-of-range alignment).
     std::vector<std::string> WrittenTexts() const

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "tests/support/pixels.h"
+
 #include <QImage>
 #include <algorithm>
 #include <map>
@@ -67,11 +69,7 @@ struct Canvas {
         return box;
     }
 
-    platform::gdi::COLORREF At(int x, int y) const
-    {
-        const QRgb p = image.pixel(x, y);
-        return platform::gdi::Rgb(qRed(p), qGreen(p), qBlue(p));
-    }
+    platform::gdi::COLORREF At(int x, int y) const { return testing_support::PixelAt(image, x, y); }
 
     QImage image;
     platform::gdi::ImageDC dc;
