@@ -226,6 +226,42 @@ void WriteFile(const Path& path, std::string_view content, struct stat* written)
     NotifyChanged(native);
 }
 
+FileVersion FileVersion::Of(const struct stat& st)
+{
+    FileVersion version;
+    version.exists = true;
+    version.device = st.st_dev;
+    version.inode = st.st_ino;
+    version.size = st.st_size;
+    version.modified = st.st_mtim;
+    return version;
+}
+
+bool FileVersion::operator==(const FileVersion& other) const
+{
+    if (exists != other.exists)
+        return false;
+    return !exists || (device == other.device && inode == other.inode && size == other.size &&
+                       modified.tv_sec == other.modified.tv_sec &&
+                       modified.tv_nsec == other.modified.tv_nsec);
+}
+
+FileVersion VersionOf(const Path& path)
+{
+    std::string native;
+    struct stat st;
+    return Resolve(path, native, &st) ? FileVersion::Of(st) : FileVersion{};
+}
+
+bool WriteFileIfUnchanged(const Path& path, std::string_view content,
+                          const FileVersion& expected, struct stat* written)
+{
+    if (!(VersionOf(path) == expected))
+        return false;
+    WriteFile(path, content, written);
+    return true;
+}
+
 void AppendFile(const Path& path, std::string_view content)
 {
     const std::string native = Resolve(path);

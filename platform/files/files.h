@@ -38,6 +38,30 @@ std::string ReadFile(const Path& path);
 // `written`, when given, receives the stat of the file as written.
 void WriteFile(const Path& path, std::string_view content, struct stat* written = nullptr);
 
+// What a reader saw of a file: whether something was there and, when it was, its identity
+// and stamp. Two versions are equal when both are absent, or both name the same inode with
+// the same size and modification time.
+struct FileVersion {
+    bool exists = false;
+    dev_t device = 0;
+    ino_t inode = 0;
+    off_t size = 0;
+    struct timespec modified = {};
+
+    static FileVersion Of(const struct stat& st);
+    bool operator==(const FileVersion& other) const;
+};
+
+// The version of the file at `path` now (absent when nothing is there).
+FileVersion VersionOf(const Path& path);
+
+// WriteFile, but only while the file is still the version `expected`: when `expected` is
+// absent and a file has appeared meanwhile, or the file was replaced or changed since it was
+// read, nothing is written and the call returns false, so the caller can read it again and
+// redo its edit. Errors as WriteFile.
+bool WriteFileIfUnchanged(const Path& path, std::string_view content,
+                          const FileVersion& expected, struct stat* written = nullptr);
+
 // Adds `content` at the end of the file (made when missing). 76 when the folder is missing.
 void AppendFile(const Path& path, std::string_view content);
 
