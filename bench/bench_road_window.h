@@ -1,0 +1,52 @@
+#pragma once
+
+#include "app/main_window/frmMain/frmMain.h"
+#include "platform/forms/forms.h"
+
+#include <memory>
+#include <string>
+
+namespace roadbench {
+
+// The real main window over a program folder, driven as the user drives it: every step is a
+// click, a pick or a double-click raised through the controls' events, so each handler runs
+// inside the one event boundary. Message and input boxes are answered by the bench.
+class RoadWindow {
+public:
+    // Registers the component library `kolvetra` into a registry file inside `programFolder`
+    // (the bars of the window come from it) and loads the window. Needs the application object.
+    RoadWindow(const std::string& programFolder, const std::string& kolvetra);
+    ~RoadWindow();
+
+    platform::forms::Control& Ctl(const std::string& name) const;
+
+    // Back on the project manager, makes a project in the name box, as the user does.
+    void CreateInNameBox(const std::string& name);
+    // Back on the project manager, lists the project folders again (a project written by the
+    // bench itself appears) and selects `name` in the project list.
+    void SelectProject(const std::string& name);
+    // The Load button's click alone; FinishSlide plays the slide to the editing pane after it.
+    void ClickLoad();
+    void FinishSlide();
+
+    void Click(const std::string& control);
+    // Picks the entry `entry` of the faction picker `picker`.
+    void Pick(const std::string& picker, int entry);
+    // Selects row `row` (from 1) of `view`; the next input box is answered with `answer`.
+    void SelectRow(const std::string& view, int row, const std::string& answer);
+    void DoubleClick(const std::string& view);
+    // Whether the input box was shown since SelectRow.
+    bool Answered() const;
+
+    // The message boxes shown since the last call, each on a line; "" when none was.
+    std::string TakeMessages();
+
+private:
+    void BackToManager();
+    void Tick(const std::string& timer, int most);
+
+    std::unique_ptr<platform::forms::ScriptedDialogs> m_dialogs;
+    std::unique_ptr<quorvel::frmMain> m_main;
+};
+
+} // namespace roadbench
