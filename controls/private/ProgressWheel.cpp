@@ -223,7 +223,7 @@ void ProgressWheel::Paint(PaintSurface& s)
     DrawHubBand(s);
 
     double percent = 0;
-    Assign(percent, [&] { return Mul(100, RangeFraction(m_value, m_min, m_max)); });
+    Assign(percent, [&] { return RangePercent(m_value, m_min, m_max); });
     DrawValueText(s, percent);
     DrawFields(s);
     if (m_backStyle == 1)

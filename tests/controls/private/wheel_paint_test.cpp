@@ -94,6 +94,27 @@ TEST_F(Wheel, ThePercentageCountsFromMin)
     EXPECT_EQ(OuterCell(1), kEmpty);
 }
 
+// Dividing first would show these one below: 29 / 100 * 100 is 28.999999999999996.
+TEST_F(Wheel, ThePercentageIsMultipliedBeforeItIsDivided)
+{
+    struct Case {
+        double value, min, max;
+        const char* text;
+    };
+    const Case cases[] = {
+        {29, 0, 100, "29%"},  {57, 0, 100, "57%"},  {58, 0, 100, "58%"},
+        {39, 10, 110, "29%"}, {85, 28, 128, "57%"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.value);
+        wheel.SetMax(c.max);
+        wheel.SetMin(c.min);
+        measured.clear();
+        wheel.SetValue(c.value);
+        EXPECT_EQ(Written(), (std::vector<std::string>{c.text}));
+    }
+}
+
 TEST_F(Wheel, TheRampRunsFromTheStartColourAtTheTopCellTowardsTheEndColour)
 {
     wheel.SetStartFillColor(Rgb(255, 0, 0));
