@@ -132,9 +132,11 @@ void ProgressWheel::StartTimer(std::int32_t timerLength)
 void ProgressWheel::Timer1_Timer()
 {
     SetTimer(0);
+    const double before = m_value;
     const double offered = Add(m_value, 1);
     SetValue(offered);
-    if (m_value == offered && m_value != m_max)
+    // From 2^53 on, Value + 1 is Value again: a step that lands where it started is refused too.
+    if (m_value == offered && offered != before && m_value != m_max)
         SetTimer(1);
 }
 
