@@ -230,6 +230,8 @@ void ProgressWheel::Paint(PaintSurface& s)
     DrawFields(s);
     if (m_backStyle == 1)
         MakeTransparent(s, BackColor());
+    else if (m_shaped)
+        Unshape();
 }
 
 void ProgressWheel::DrawRing(PaintSurface& s)
@@ -334,8 +336,18 @@ void ProgressWheel::MakeTransparent(PaintSurface& s, OLE_COLOR colour)
     const gdi::HRGN region =
         CreateRegionFromDC(s.hDC(), width, height, TransparentColour(colour));
     // The window owns a region it took; one it refused would otherwise be left behind.
-    if (!Site()->SetWindowRgn(region, true))
+    if (Site()->SetWindowRgn(region, true))
+        m_shaped = true;
+    else
         gdi::DeleteObject(region);
+}
+
+void ProgressWheel::Unshape()
+{
+    // The original kept the last cut after BackStyle went back to 0, so an opaque wheel grown
+    // later stayed clipped to its old outline and unclickable outside it.
+    if (Site()->SetWindowRgn(gdi::HRGN{}, true))
+        m_shaped = false;
 }
 
 } // namespace kolvetra
