@@ -128,7 +128,7 @@ void ProgressCounter::Paint(PaintSurface& s)
     s.SetDrawWidth(1);
 
     double percent = 0;
-    if (Assign(percent, [&] { return Mul(100, RangeFraction(m_value, m_min, m_max)); }))
+    if (Assign(percent, [&] { return RangePercent(m_value, m_min, m_max); }))
         DrawValueText(s, percent);
 }
 

@@ -113,7 +113,7 @@ void ProgressSlider::UserControl_WriteProperties(platform::com::PropertyBag& bag
 void ProgressSlider::Paint(PaintSurface& s)
 {
     double pct = 0;
-    const bool known = Assign(pct, [&] { return Mul(100, RangeFraction(m_value, m_min, m_max)); });
+    const bool known = Assign(pct, [&] { return RangePercent(m_value, m_min, m_max); });
     if (known)
         DrawBar(s, pct);
     const OLE_COLOR fore = s.ForeColor();

@@ -132,9 +132,11 @@ void ProgressWheel::StartTimer(std::int32_t timerLength)
 void ProgressWheel::Timer1_Timer()
 {
     SetTimer(0);
+    const double before = m_value;
     const double offered = Add(m_value, 1);
     SetValue(offered);
-    if (m_value == offered && m_value != m_max)
+    // From 2^53 on, Value + 1 is Value again: a step that lands where it started is refused too.
+    if (m_value == offered && offered != before && m_value != m_max)
         SetTimer(1);
 }
 
@@ -223,11 +225,13 @@ void ProgressWheel::Paint(PaintSurface& s)
     DrawHubBand(s);
 
     double percent = 0;
-    Assign(percent, [&] { return Mul(100, RangeFraction(m_value, m_min, m_max)); });
+    Assign(percent, [&] { return RangePercent(m_value, m_min, m_max); });
     DrawValueText(s, percent);
     DrawFields(s);
     if (m_backStyle == 1)
         MakeTransparent(s, BackColor());
+    else if (m_shaped)
+        Unshape();
 }
 
 void ProgressWheel::DrawRing(PaintSurface& s)
@@ -332,8 +336,18 @@ void ProgressWheel::MakeTransparent(PaintSurface& s, OLE_COLOR colour)
     const gdi::HRGN region =
         CreateRegionFromDC(s.hDC(), width, height, TransparentColour(colour));
     // The window owns a region it took; one it refused would otherwise be left behind.
-    if (!Site()->SetWindowRgn(region, true))
+    if (Site()->SetWindowRgn(region, true))
+        m_shaped = true;
+    else
         gdi::DeleteObject(region);
+}
+
+void ProgressWheel::Unshape()
+{
+    // The original kept the last cut after BackStyle went back to 0, so an opaque wheel grown
+    // later stayed clipped to its old outline and unclickable outside it.
+    if (Site()->SetWindowRgn(gdi::HRGN{}, true))
+        m_shaped = false;
 }
 
 } // namespace kolvetra

@@ -16,7 +16,8 @@ namespace kolvetra {
 class ProgressWheel : public IndicatorControl {
 public:
     std::int32_t BackStyle() const { return m_backStyle; }
-    // 1 transparent; any other value draws opaque.
+    // 1 transparent: the window is cut to the painted pixels. Any other value draws opaque on
+    // the whole rectangle, which the window gets back if a transparent paint had cut it.
     void SetBackStyle(std::int32_t value);
     OLE_COLOR StartFillColor() const { return m_startFillColor; }
     void SetStartFillColor(OLE_COLOR colour);
@@ -62,6 +63,8 @@ private:
     void DrawValueText(PaintSurface& s, const double& percent);
     void DrawFields(PaintSurface& s);
     void MakeTransparent(PaintSurface& s, OLE_COLOR colour);
+    // Gives the window its whole rectangle back once the wheel paints opaque again.
+    void Unshape();
 
     WheelGeometry m_cells;
     OLE_COLOR m_startFillColor = 0;
@@ -70,6 +73,8 @@ private:
     OLE_COLOR m_fontColor = 0;
     std::int32_t m_fields = 0;
     std::int32_t m_backStyle = 0;
+    // The window carries a cut of an earlier transparent paint.
+    bool m_shaped = false;
     platform::com::Picture m_mouseIcon;
     std::int32_t m_mousePointer = 0;
     std::int32_t m_timerInterval = 0;

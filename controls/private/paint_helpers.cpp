@@ -104,4 +104,10 @@ double RangeFraction(double value, double min, double max)
     return Div(Sub(value, min), Sub(max, min));
 }
 
+double RangePercent(double value, double min, double max)
+{
+    using namespace platform::arith;
+    return Div(Mul(100, Sub(value, min)), Sub(max, min));
+}
+
 } // namespace kolvetra

@@ -58,4 +58,9 @@ namespace kolvetra {
 // statement never sees a NaN.
 double RangeFraction(double value, double min, double max);
 
+// The percentage Value stands at in the range, counted from Min: 100 * (Value - Min) /
+// (Max - Min), multiplied before dividing as ProgressBar does, so that a whole percentage
+// (29 of 100) is not shown one below. Raises as RangeFraction does.
+double RangePercent(double value, double min, double max);
+
 } // namespace kolvetra

@@ -1,5 +1,8 @@
 #include "controls/progress_bar/PgbAllgemein.h"
 
+#include <QLocale>
+
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <limits>
@@ -91,24 +94,24 @@ const Row kRows[] = {
     {"AnimatedInterval", "txtAnimatedInterval", Row::WholeNumber},
 };
 
-bool IsNumber(const std::string& text) {
+bool IsNumber(const std::string& text, char separator) {
     try {
-        platform::com::ParseNumber(text);
+        PageNumber(text, separator);
         return true;
     } catch (const platform::RunTimeError&) {
         return false;
     }
 }
 
-bool ReadsBack(const std::string& text, double value) {
-    return IsNumber(text) && platform::com::ParseNumber(text) == value;
+bool ReadsBack(const std::string& text, double value, char separator) {
+    return IsNumber(text, separator) && PageNumber(text, separator) == value;
 }
 
 // Error 13 naming the field, before anything is written.
-void CheckNumber(const Row& row, const std::string& text) {
-    bool ok = IsNumber(text);
+void CheckNumber(const Row& row, const std::string& text, char separator) {
+    bool ok = IsNumber(text, separator);
     if (ok && row.form == Row::WholeNumber) {
-        const double rounded = std::nearbyint(platform::com::ParseNumber(text));
+        const double rounded = std::nearbyint(PageNumber(text, separator));
         ok = rounded >= std::numeric_limits<std::int32_t>::min() &&
              rounded <= std::numeric_limits<std::int32_t>::max();
     }
@@ -121,15 +124,33 @@ void CheckNumber(const Row& row, const std::string& text) {
 
 } // namespace
 
-std::string PageNumberText(double value) {
+std::string PageNumberText(double value, char decimalSeparator) {
     std::string text = platform::com::FormatDouble(value);
-    for (int digits = 16; digits <= 17 && std::isfinite(value) && !ReadsBack(text, value);
+    for (int digits = 16; digits <= 17 && std::isfinite(value) && !ReadsBack(text, value, '.');
          ++digits) {
         char buf[40];
         std::snprintf(buf, sizeof buf, "%.*G", digits, value);
         text = buf;
     }
+    std::replace(text.begin(), text.end(), '.', decimalSeparator);
     return text;
+}
+
+double PageNumber(const std::string& text, char decimalSeparator) {
+    std::string point = text;
+    if (decimalSeparator != '.') {
+        // A point is no decimal separator here; reading it as one would take "12.5" typed
+        // under a comma locale for a number it may not mean.
+        if (point.find('.') != std::string::npos)
+            throw platform::RunTimeError(13);
+        std::replace(point.begin(), point.end(), decimalSeparator, '.');
+    }
+    return platform::com::ParseNumber(point);
+}
+
+char LocaleDecimalSeparator() {
+    const QString point = QLocale::system().decimalPoint();
+    return point.size() == 1 && point[0].unicode() < 0x80 ? char(point[0].unicode()) : '.';
 }
 
 const platform::com::DispatchTable<PgbAllgemein>& PgbAllgemein::Members() {
@@ -139,7 +160,8 @@ const platform::com::DispatchTable<PgbAllgemein>& PgbAllgemein::Members() {
 }
 
 PgbAllgemein::PgbAllgemein()
-    : PropertyPageObject("PgbAllgemein", "Allgemein", 5925, 3480) {
+    : PropertyPageObject("PgbAllgemein", "Allgemein", 5925, 3480)
+    , m_decimalSeparator(LocaleDecimalSeparator()) {
     Create(kControls);
     for (const ListDef& list : kLists) {
         for (const char* item : list.items)
@@ -188,7 +210,7 @@ void PgbAllgemein::PropertyPage_SelectionChanged() {
             break;
         case Row::Number:
         case Row::WholeNumber:
-            Text(row.control).SetText(PageNumberText(value.ToDouble()));
+            Text(row.control).SetText(PageNumberText(value.ToDouble(), m_decimalSeparator));
             break;
         case Row::ListIndex: {
             // A value that no entry stands for leaves the list unselected; the original
@@ -208,20 +230,25 @@ void PgbAllgemein::PropertyPage_ApplyChanges() {
     // Every number is checked first, so a text that is not one changes nothing at all.
     for (const Row& row : kRows) {
         if (row.form == Row::Number || row.form == Row::WholeNumber)
-            CheckNumber(row, Text(row.control).Text());
+            CheckNumber(row, Text(row.control).Text(), m_decimalSeparator);
     }
     for (const Row& row : kRows) {
         if (row.form == Row::ListIndex) {
             const int index = List(row.control).ListIndex();
             if (index >= 0)
                 PutSelectedProperty(row.property, Variant(static_cast<std::int16_t>(index)));
-        } else {
+        } else if (row.form == Row::Text) {
             PutSelectedProperty(row.property, Variant(Text(row.control).Text()));
+        } else {
+            // Read here under the page's locale: the control's own conversion of a text
+            // knows only the point.
+            PutSelectedProperty(row.property,
+                                Variant(PageNumber(Text(row.control).Text(), m_decimalSeparator)));
         }
     }
     // Value went before Max and Min, so a higher Value typed with a higher Max was dropped
     // against the old Max: put it once more now that Max stands.
-    PutSelectedProperty("Value", Variant(Text("txtValue").Text()));
+    PutSelectedProperty("Value", Variant(PageNumber(Text("txtValue").Text(), m_decimalSeparator)));
 }
 
 void PgbAllgemein::cbAlignment_Click() {
@@ -279,7 +306,8 @@ void PgbAllgemein::txtCaption_Change() {
 void PgbAllgemein::txtAnimatedInterval_Change() {
     // Only a number is guarded: empty or other text stays for Apply to refuse.
     TextBox& box = Text("txtAnimatedInterval");
-    if (IsNumber(box.Text()) && std::nearbyint(platform::com::ParseNumber(box.Text())) < 1)
+    if (IsNumber(box.Text(), m_decimalSeparator) &&
+        std::nearbyint(PageNumber(box.Text(), m_decimalSeparator)) < 1)
         box.SetText("10");
     SetChanged(true);
 }

@@ -23,6 +23,12 @@ public:
 
     platform::com::HRESULT QueryInterface(const platform::com::Guid& iid, void** out) override;
 
+    // The decimal separator the page shows and reads numbers with: the user locale's, as in
+    // the bar's value text.
+    char DecimalSeparator() const { return m_decimalSeparator; }
+    // For a page under another locale; takes effect at the next load and edit.
+    void SetDecimalSeparator(char separator) { m_decimalSeparator = separator; }
+
 protected:
     void PropertyPage_SelectionChanged() override;
     void PropertyPage_ApplyChanges() override;
@@ -46,10 +52,21 @@ private:
 
     platform::forms::TextBox& Text(const char* name) const;
     platform::forms::ComboBox& List(const char* name) const;
+
+    char m_decimalSeparator;
 };
 
 // The text a number is shown in on the page: the runtime's general form when that reads
-// back as the same number, else as many more digits as it takes.
-std::string PageNumberText(double value);
+// back as the same number, else as many more digits as it takes, with the decimal separator
+// given.
+std::string PageNumberText(double value, char decimalSeparator = '.');
+
+// The number a text on the page stands for, read with the decimal separator given; error 13
+// when it is none. Under a separator other than the point, a text with a point is none.
+double PageNumber(const std::string& text, char decimalSeparator = '.');
+
+// The user locale's decimal separator, by the rule the bar's value text follows: the point
+// when the locale's is not one plain character.
+char LocaleDecimalSeparator();
 
 } // namespace kolvetra

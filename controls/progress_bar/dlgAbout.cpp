@@ -88,8 +88,9 @@ void ShowAbout(QWidget* owner) {
     if (!dialog.Load())
         return;
     QWidget* window = dialog.Window();
+    // The stated client area stands: the lower line runs two pixels past it and is cut there,
+    // as the original's was, instead of widening the dialog to hold it.
     window->ensurePolished();
-    window->adjustSize();
     if (owner) {
         const QRect area = owner->window()->frameGeometry();
         window->move(area.center() - QPoint(window->width() / 2, window->height() / 2));

@@ -76,6 +76,28 @@ TEST_F(Counter, UnitsAndThePercentageCountFromMin)
     EXPECT_EQ(Number(), (std::vector<std::string>{"9"}));
 }
 
+// Dividing first leaves 44.99999999999999 percent to run at 55 of 100, one unit of 20 short.
+TEST_F(Counter, ThePercentageIsMultipliedBeforeItIsDivided)
+{
+    struct Case {
+        double value, min, max;
+        const char* number;
+    };
+    const Case cases[] = {
+        {55, 0, 100, "9"},
+        {105, 50, 150, "9"},
+    };
+    counter.SetMaxCount(20);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.value);
+        counter.SetMax(c.max);
+        counter.SetMin(c.min);
+        measured.clear();
+        counter.SetValue(c.value);
+        EXPECT_EQ(Number(), (std::vector<std::string>{c.number}));
+    }
+}
+
 TEST_F(Counter, OutOfRangeAndDegenerateSettings)
 {
     struct Case {

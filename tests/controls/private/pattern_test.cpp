@@ -425,6 +425,14 @@ TEST(WheelTimer, ACountThatCannotGoOnStops)
         {"Max lowered below Value", 5, 2, [](ProgressWheel& w) { w.SetMax(1); }, 2},
         {"Max not a whole number of steps away", 5, 2, [](ProgressWheel& w) { w.SetMax(2.5); }, 2},
         {"Value set to Max from outside", 5, 2, [](ProgressWheel& w) { w.SetValue(5); }, 5},
+        // Value + 1 == Value there, so the setter takes the step although nothing moved.
+        {"Value at 2^53 below a higher Max", 5, 2,
+         [](ProgressWheel& w) {
+             w.SetMax(0x1p54);
+             w.SetValue(0x1p53);
+         },
+         0x1p53},
+        {"Value at -2^54", 5, 2, [](ProgressWheel& w) { w.SetValue(-0x1p54); }, -0x1p54},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

@@ -95,6 +95,30 @@ TEST_F(Slider, TheThumbTravelsTheLengthLessTheTextWidthAndCarriesTheRoundedPerce
     }
 }
 
+// Dividing first would round these halves the wrong way: 54.5 / 100 * 100 is a little above
+// 54.5, 57.5 / 100 * 100 a little below 57.5.
+TEST_F(Slider, ThePercentageIsMultipliedBeforeItIsDivided)
+{
+    struct Case {
+        double value, min, max;
+        const char* text;
+    };
+    const Case cases[] = {
+        {54.5, 0, 100, "54%"},
+        {57.5, 0, 100, "58%"},
+        {64.5, 10, 110, "54%"},
+    };
+    Place(102, 20);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.value);
+        slider.SetMax(c.max);
+        slider.SetMin(c.min);
+        measured.clear();
+        slider.SetValue(c.value);
+        EXPECT_EQ(TextsOnly(), (std::vector<std::string>{c.text}));
+    }
+}
+
 TEST_F(Slider, AVerticalSliderGrowsFromTheBottomAndTurnsItsText)
 {
     Place(20, 200, zemAlignment::zemVertical);

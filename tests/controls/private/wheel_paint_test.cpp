@@ -94,6 +94,27 @@ TEST_F(Wheel, ThePercentageCountsFromMin)
     EXPECT_EQ(OuterCell(1), kEmpty);
 }
 
+// Dividing first would show these one below: 29 / 100 * 100 is 28.999999999999996.
+TEST_F(Wheel, ThePercentageIsMultipliedBeforeItIsDivided)
+{
+    struct Case {
+        double value, min, max;
+        const char* text;
+    };
+    const Case cases[] = {
+        {29, 0, 100, "29%"},  {57, 0, 100, "57%"},  {58, 0, 100, "58%"},
+        {39, 10, 110, "29%"}, {85, 28, 128, "57%"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.value);
+        wheel.SetMax(c.max);
+        wheel.SetMin(c.min);
+        measured.clear();
+        wheel.SetValue(c.value);
+        EXPECT_EQ(Written(), (std::vector<std::string>{c.text}));
+    }
+}
+
 TEST_F(Wheel, TheRampRunsFromTheStartColourAtTheTopCellTowardsTheEndColour)
 {
     wheel.SetStartFillColor(Rgb(255, 0, 0));
@@ -230,6 +251,36 @@ TEST_F(Wheel, ASystemBackColourIsTranslatedBeforeTheScan)
     EXPECT_EQ(site.At(0, 0), Rgb(212, 208, 200));
     EXPECT_FALSE(site.window.Shape().contains(QPoint(0, 0)));
     EXPECT_TRUE(site.window.Shape().contains(QPoint(100, 10)));
+}
+
+TEST(WheelShape, AWheelThatTurnsOpaqueAgainGetsItsWholeRectangleBack)
+{
+    struct Case {
+        const char* name;
+        std::int32_t opaque;
+    };
+    const Case cases[] = {{"BackStyle 0", 0}, {"BackStyle 2", 2}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        FakeSite site{100, 100};
+        ProgressWheel wheel;
+        wheel.SetSite(&site);
+        wheel.UserControl_InitProperties();
+        wheel.SetBackStyle(1);
+        ASSERT_TRUE(site.window.IsShaped());
+        ASSERT_FALSE(site.window.Shows({2, 2}, {100, 100}));
+        wheel.SetBackStyle(c.opaque);
+        EXPECT_FALSE(site.window.IsShaped());
+
+        // Grown to 200 pixels, it shows and takes clicks in its corners and in its new half.
+        site.image = QImage(200, 200, QImage::Format_RGB32);
+        wheel.UserControl_Resize();
+        for (QPoint p : {QPoint(2, 2), QPoint(150, 150), QPoint(197, 3)})
+            EXPECT_TRUE(site.window.Shows(p, {200, 200})) << p.x() << "," << p.y();
+        // The cut is undone once, not on every paint.
+        wheel.SetValue(30);
+        EXPECT_EQ(site.Entries("SetWindowRgn").size(), 2u);
+    }
 }
 
 TEST_F(Wheel, AnOpaqueWheelLeavesTheWindowAlone)

@@ -91,10 +91,15 @@ TEST_F(Page, ApplyingAnUnchangedPageLeavesEveryValueExactlyAsItWas) {
     Put("AspectRatio", Variant(2.0 / 3));
     Put("SpecialEffects", Variant(5));
     const std::vector<Variant> before = Snapshot();
-    ASSERT_TRUE(Load());
-    ASSERT_TRUE(page->Apply());
-    EXPECT_EQ(Snapshot(), before);
-    EXPECT_FALSE(page->Changed());
+    // The same under a locale whose decimal separator is the comma.
+    for (char separator : {'.', ','}) {
+        SCOPED_TRACE(separator);
+        page->SetDecimalSeparator(separator);
+        ASSERT_TRUE(Load());
+        ASSERT_TRUE(page->Apply());
+        EXPECT_EQ(Snapshot(), before);
+        EXPECT_FALSE(page->Changed());
+    }
 }
 
 TEST_F(Page, NumberTextsReadBackExactly) {
@@ -194,6 +199,54 @@ TEST_F(Page, TextThatIsNoNumberFailsApplyAndChangesNothing) {
         EXPECT_EQ(Snapshot(), before);
         EXPECT_TRUE(page->Changed());
     }
+}
+
+TEST_F(Page, UnderACommaLocaleShowsTheNumbersAsTheBarWritesThem) {
+    page->SetDecimalSeparator(',');
+    Put("Value", Variant(12.5));
+    Put("Min", Variant(-0.5));
+    Put("AspectRatio", Variant(2.25));
+    ASSERT_TRUE(Load());
+    EXPECT_EQ(Text("txtValue").Text(), "12,5");
+    EXPECT_EQ(Text("txtMin").Text(), "-0,5");
+    EXPECT_EQ(Text("txtMax").Text(), "100");
+    EXPECT_EQ(Text("txtAspectRatio").Text(), "2,25");
+}
+
+TEST_F(Page, UnderACommaLocaleTheIntervalGuardReadsTheComma) {
+    page->SetDecimalSeparator(',');
+    ASSERT_TRUE(Load());
+    struct Case {
+        const char* typed;
+        const char* shown;
+    };
+    const Case cases[] = {{"0,4", "10"}, {"0,5", "10"}, {"1,5", "1,5"}, {"0.4", "0.4"}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.typed);
+        Text("txtAnimatedInterval").SetText(c.typed);
+        EXPECT_EQ(Text("txtAnimatedInterval").Text(), c.shown);
+    }
+}
+
+TEST_F(Page, UnderACommaLocaleAppliesCommaNumbersAndRefusesPointOnes) {
+    page->SetDecimalSeparator(',');
+    ASSERT_TRUE(Load());
+    Text("txtMax").SetText("200,5");
+    Text("txtValue").SetText("150,25");
+    Text("txtAspectRatio").SetText("2,5");
+    Text("txtAnimatedInterval").SetText("2,5");
+    ASSERT_TRUE(page->Apply());
+    EXPECT_EQ(Get("Max").ToDouble(), 200.5);
+    EXPECT_EQ(Get("Value").ToDouble(), 150.25);
+    EXPECT_EQ(Get("AspectRatio").ToDouble(), 2.5);
+    EXPECT_EQ(Get("AnimatedInterval").ToInt32(), 2);
+
+    Text("txtAspectRatio").SetText("3.5");
+    ScriptedDialogs dialogs;
+    EXPECT_FALSE(page->Apply());
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_NE(dialogs.shown[0].prompt.find("Run-time error '13'"), std::string::npos);
+    EXPECT_EQ(Get("AspectRatio").ToDouble(), 2.5);
 }
 
 TEST_F(Page, ChoosingTheAnimatedModeStartsTheControlsTimer) {
