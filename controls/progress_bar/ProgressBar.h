@@ -2,11 +2,13 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "controls/progress_bar/control_site.h"
 #include "controls/progress_bar/identity.h"
 #include "controls/progress_bar/paint_surface.h"
+#include "controls/progress_bar/picture_key.h"
 #include "controls/progress_bar/progress_bar_properties.h"
 #include "platform/com/com.h"
 #include "platform/gdi/dc.h"
@@ -122,6 +124,9 @@ private:
     // Stores, reports under `name` and repaints by the rule.
     template <class T> void Store(T& field, const T& value, const char* name, Repaint repaint);
     void Changed(const char* name, Repaint repaint);
+    // DrawProgress, unless the surface already holds exactly the picture it would paint: a
+    // property set that changes no pixel then neither paints nor yields.
+    void DrawProgressIfChanged();
     void SetTimer(std::int32_t interval);
     void RaiseMouse(platform::com::DispId id, const char* name, std::int16_t& button,
                     std::int16_t& shift, float& x, float& y);
@@ -136,6 +141,9 @@ private:
     std::unique_ptr<OwnSurface> m_own;
     ControlSite* m_site = nullptr;
     std::unique_ptr<PaintSurface> m_surface;
+    // The key of the picture the surface shows; none until a paint has finished on this site.
+    std::optional<PictureKey> m_shown;
+    PictureKey m_painting;
 };
 
 } // namespace kolvetra
