@@ -364,8 +364,8 @@ void ProgressBar::SetTextBeforeValue(const std::string& value) {
 }
 
 void ProgressBar::SetValue(double value) {
-    // A value above Max is dropped without a word, yet reported and repainted; the first
-    // read of "Value" while loading relies on that.
+    // A value above Max is dropped without a word, yet reported (and repainted unless the
+    // surface already shows the picture); the first read of "Value" while loading relies on it.
     if (!(value > m_props.Max))
         m_props.Value = value;
     Changed("Value", Repaint::UnlessAnimated);
