@@ -138,7 +138,11 @@ public:
         platform::gdi::ImageDC source(m_canvas);
         platform::gdi::BitBlt(m_bar.hDC(), 0, 0, m_canvas.width(), m_canvas.height(), source.hdc(),
                               0, 0, platform::gdi::SRCCOPY);
+        m_shown = m_bar.Image().cacheKey();
     }
+    // True while the control's backing image holds the last copy Refresh made: a resize or a
+    // clear by the host changes it.
+    bool ShowsLastRefresh() const { return m_bar.Image().cacheKey() == m_shown; }
     void PropertyChanged(std::string_view name) override {
         m_bar.PropertyChanged(std::string(name));
     }
@@ -161,6 +165,7 @@ public:
 private:
     ProgressBar& m_bar;
     QImage m_canvas;
+    qint64 m_shown = 0;
 };
 
 ProgressBar::ProgressBar()
@@ -210,7 +215,11 @@ void ProgressBar::SetSite(ControlSite* site) {
     m_surface.reset();
     m_site = site ? site : m_own.get();
     m_surface = std::make_unique<PaintSurface>(m_site->Image());
+    m_shown.reset();
     m_surface->DoEvents = [this] {
+        // The picture is complete here; a repaint nested in the yield below records its own.
+        m_painting.image = m_site->Image().cacheKey();
+        m_shown = m_painting;
         m_site->Refresh();
         m_site->DoEvents();
     };
@@ -228,7 +237,7 @@ void ProgressBar::Store(T& field, const T& value, const char* name, Repaint repa
 void ProgressBar::Changed(const char* name, Repaint repaint) {
     m_site->PropertyChanged(name);
     if (repaint == Repaint::Always || m_props.BarColorType != zemBarColorType::zemAnimated)
-        DrawProgress();
+        DrawProgressIfChanged();
 }
 
 void ProgressBar::SetTimer(std::int32_t interval) {
@@ -240,7 +249,22 @@ void ProgressBar::DrawProgress() {
     // A surface of no size has nothing to paint on.
     if (!m_surface || m_site->Image().isNull())
         return;
+    m_shown.reset();
+    m_painting = KeyOf(m_props, m_anim, *m_surface, m_site->Image());
     kolvetra::DrawProgress(m_props, m_anim, *m_surface);
+}
+
+void ProgressBar::DrawProgressIfChanged() {
+    // The compilers set Value once per row of thousands; most sets move no pixel. When in doubt
+    // (another surface image, a host that drew on the control) the key differs and it paints.
+    if (m_surface && m_shown && !m_site->Image().isNull() &&
+        (m_site != m_own.get() || m_own->ShowsLastRefresh())) {
+        PictureKey key = KeyOf(m_props, m_anim, *m_surface, m_site->Image());
+        key.image = m_site->Image().cacheKey();
+        if (key == *m_shown)
+            return;
+    }
+    DrawProgress();
 }
 
 void ProgressBar::SetFontProperty(const StdFont& font) {
@@ -340,8 +364,8 @@ void ProgressBar::SetTextBeforeValue(const std::string& value) {
 }
 
 void ProgressBar::SetValue(double value) {
-    // A value above Max is dropped without a word, yet reported and repainted; the first
-    // read of "Value" while loading relies on that.
+    // A value above Max is dropped without a word, yet reported (and repainted unless the
+    // surface already shows the picture); the first read of "Value" while loading relies on it.
     if (!(value > m_props.Max))
         m_props.Value = value;
     Changed("Value", Repaint::UnlessAnimated);

@@ -54,12 +54,14 @@ struct ProgressBarProperties {
     zemScrolling Scrolling = zemScrolling::zemScrollingStandard;
     PicturePtr MouseIcon;
     std::int16_t MousePointer = 0;
+    bool operator==(const ProgressBarProperties&) const = default;
 };
 
 // The animated colour mode's position along the bar, kept between ticks.
 struct AnimationState {
     std::int32_t m_AnimOffset = 0;
     bool m_AnimForward = false;
+    bool operator==(const AnimationState&) const = default;
 };
 
 } // namespace kolvetra

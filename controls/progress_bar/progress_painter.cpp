@@ -34,50 +34,42 @@ struct Channels {
 // that its RGB value, not its index, makes the ramp.
 struct Ramp {
     std::int32_t Rs = 0, Gs = 0, Bs = 0, Re = 0, Ge = 0, Be = 0;
-    explicit Ramp(const ProgressBarProperties& p)
-    {
+    explicit Ramp(const ProgressBarProperties& p) {
         SplitColor(TranslateColor(p.StartFillColor), Rs, Gs, Bs);
         SplitColor(TranslateColor(p.EndFillColor), Re, Ge, Be);
     }
     // The step per unit when the ramp is spread over `length`; a failing division leaves the
     // step of that channel as it was.
-    void Steps(double length, Channels& step) const
-    {
+    void Steps(double length, Channels& step) const {
         Assign(step.red, [&] { return Div(Re - Rs, length); });
         Assign(step.green, [&] { return Div(Ge - Gs, length); });
         Assign(step.blue, [&] { return Div(Be - Bs, length); });
     }
     // The start colour plus `count` steps.
-    Channels At(double count, const Channels& step) const
-    {
+    Channels At(double count, const Channels& step) const {
         return {Rs + count * step.red, Gs + count * step.green, Bs + count * step.blue};
     }
 };
 
-bool IsHorizontal(const ProgressBarProperties& p)
-{
+bool IsHorizontal(const ProgressBarProperties& p) {
     return p.Alignment == zemAlignment::zemHorizontal;
 }
 
-bool HasPicture(const ProgressBarProperties& p)
-{
+bool HasPicture(const ProgressBarProperties& p) {
     return p.Picture && p.Picture->Handle();
 }
 
-double Percent(const ProgressBarProperties& p)
-{
+double Percent(const ProgressBarProperties& p) {
     return Div(Mul(100.0, Sub(p.Value, p.Min)), Sub(p.Max, p.Min));
 }
 
 // point := (x, y); a coordinate whose conversion fails keeps its earlier value.
-void SetPoint(Point& point, double x, double y)
-{
+void SetPoint(Point& point, double x, double y) {
     Assign(point.x, [&] { return CLng(x); });
     Assign(point.y, [&] { return CLng(y); });
 }
 
-void SetRectangle(Point (&points)[4], double x1, double y1, double x2, double y2)
-{
+void SetRectangle(Point (&points)[4], double x1, double y1, double x2, double y2) {
     SetPoint(points[0], x1, y1);
     SetPoint(points[1], x2, y1);
     SetPoint(points[2], x2, y2);
@@ -86,11 +78,8 @@ void SetRectangle(Point (&points)[4], double x1, double y1, double x2, double y2
 
 // FillColor := RGB(channels) (skipped when a channel does not fit or is negative, so the colour
 // held from before is used), then the polygon is filled with a brush of that colour.
-void FillPolygon(PaintSurface& s, const Point (&points)[4], const Channels& colour)
-{
-    Skip([&] {
-        s.SetFillColor(RGB(CInt(colour.red), CInt(colour.green), CInt(colour.blue)));
-    });
+void FillPolygon(PaintSurface& s, const Point (&points)[4], const Channels& colour) {
+    Skip([&] { s.SetFillColor(RGB(CInt(colour.red), CInt(colour.green), CInt(colour.blue))); });
     const gdi::HBRUSH brush = gdi::CreateSolidBrush(TranslateColor(s.FillColor()));
     const gdi::HRGN region = gdi::CreatePolygonRgn(points, 4, gdi::ALTERNATE);
     gdi::FillRgn(s.hDC(), region, brush);
@@ -98,8 +87,7 @@ void FillPolygon(PaintSurface& s, const Point (&points)[4], const Channels& colo
     gdi::DeleteObject(region);
 }
 
-void FillWithPicture(PaintSurface& s, const Point (&points)[4], const PicturePtr& picture)
-{
+void FillWithPicture(PaintSurface& s, const Point (&points)[4], const PicturePtr& picture) {
     const gdi::HRGN region = gdi::CreatePolygonRgn(points, 4, gdi::ALTERNATE);
     const gdi::HBRUSH brush = gdi::CreatePatternBrush(picture->Handle());
     gdi::FillRgn(s.hDC(), region, brush);
@@ -107,8 +95,7 @@ void FillWithPicture(PaintSurface& s, const Point (&points)[4], const PicturePtr
     gdi::DeleteObject(region);
 }
 
-void DrawFrame(const ProgressBarProperties& p, PaintSurface& s)
-{
+void DrawFrame(const ProgressBarProperties& p, PaintSurface& s) {
     std::int32_t W = 0, H = 0;
     Assign(W, [&] { return CLng(s.ScaleWidth()); });
     Assign(H, [&] { return CLng(s.ScaleHeight()); });
@@ -149,9 +136,72 @@ void DrawFrame(const ProgressBarProperties& p, PaintSurface& s)
 
 } // namespace
 
+std::int32_t SmoothLength(const ProgressBarProperties& p, const PaintSurface& s, double pct) {
+    std::int32_t L = 0;
+    const double extent = IsHorizontal(p) ? s.ScaleWidth() : s.ScaleHeight();
+    Assign(L, [&] { return CLng(Div(Mul(extent, pct), 100)); });
+    return L;
+}
+
+std::int32_t FieldCount(const ProgressBarProperties& p, const PaintSurface& s) {
+    const bool horizontal = IsHorizontal(p);
+    const double length = horizontal ? s.ScaleWidth() : s.ScaleHeight();
+    const double W = s.ScaleWidth(), H = s.ScaleHeight();
+    const double T = horizontal ? H - 2 : W - 2;
+    double L0 = 0;
+    std::int32_t N = 0;
+    Assign(L0, [&] { return Div(T, p.AspectRatio); });
+    Assign(N, [&] { return CLng(Fix(Div(length, L0))); });
+    return N;
+}
+
+std::int32_t LitFields(const ProgressBarProperties& p, std::int32_t fieldCount) {
+    std::int32_t F = 0;
+    Assign(F, [&] { return CLng(Div(Mul(fieldCount, Sub(p.Value, p.Min)), Sub(p.Max, p.Min))); });
+    return F;
+}
+
+bool ValueText(const ProgressBarProperties& p, const PaintSurface& s, std::string& text) {
+    switch (p.ValueType) {
+    case zemValueType::zemPrecentage:
+        // None when the percentage cannot be computed or does not fit 16 bits.
+        return Skip([&] { text = std::to_string(CInt(Percent(p))); });
+    case zemValueType::zemValue:
+        text = GeneralNumberText(p.Value, s.DecimalSeparator());
+        return true;
+    case zemValueType::zemCustom:
+        text = p.Caption;
+        return true;
+    default:
+        return false;
+    }
+}
+
+double TextPercent(const ProgressBarProperties& p) {
+    double pct = 0;
+    Assign(pct, [&] { return Percent(p); });
+    return pct;
+}
+
+ValueFootprint FootprintOf(const ProgressBarProperties& p, const PaintSurface& s) {
+    ValueFootprint f;
+    if (p.Scrolling == zemScrolling::zemScrollingSmooth) {
+        double pct = 0;
+        f.barShown = Assign(pct, [&] { return Percent(p); }) && pct > 0;
+        if (f.barShown)
+            f.barLength = SmoothLength(p, s, pct);
+    } else {
+        const std::int32_t N = FieldCount(p, s);
+        f.litFields = LitFields(p, N);
+    }
+    f.textShown = ValueText(p, s, f.text);
+    if (p.TextAlignment == zemTextAlignment::zemByValue)
+        f.textPercent = TextPercent(p);
+    return f;
+}
+
 void DrawProgress(const ProgressBarProperties& p, const AnimationState& animation,
-                  PaintSurface& s)
-{
+                  PaintSurface& s) {
     s.SetBackColor(p.BackColor);
     s.SetForeColor(p.ForeColor);
     s.SetFont(p.Font);
@@ -171,44 +221,28 @@ void DrawProgress(const ProgressBarProperties& p, const AnimationState& animatio
     s.SetDrawWidth(1);
 
     std::string text;
-    switch (p.ValueType) {
-    case zemValueType::zemPrecentage:
-        // Skipped as a whole when the percentage cannot be computed or does not fit 16 bits.
-        Skip([&] {
-            text = std::to_string(CInt(Percent(p)));
+    if (ValueText(p, s, text)) {
+        if (p.ValueType == zemValueType::zemPrecentage)
+            Skip([&] { DrawValueText(p, s, text); });
+        else
             DrawValueText(p, s, text);
-        });
-        break;
-    case zemValueType::zemValue:
-        text = GeneralNumberText(p.Value, s.DecimalSeparator());
-        DrawValueText(p, s, text);
-        break;
-    case zemValueType::zemCustom:
-        text = p.Caption;
-        DrawValueText(p, s, text);
-        break;
-    default:
-        break;
     }
 
     if (s.DoEvents)
         s.DoEvents();
 }
 
-void DrawSmoothBar(const ProgressBarProperties& p, const AnimationState& animation,
-                   PaintSurface& s, double pct)
-{
+void DrawSmoothBar(const ProgressBarProperties& p, const AnimationState& animation, PaintSurface& s,
+                   double pct) {
     if (!(pct > 0))
         return;
     const double W = s.ScaleWidth(), H = s.ScaleHeight();
     const bool horizontal = IsHorizontal(p);
-    std::int32_t L = 0;
+    const std::int32_t L = SmoothLength(p, s, pct);
     Point bar[4] = {};
     if (horizontal) {
-        Assign(L, [&] { return CLng(Div(Mul(W, pct), 100)); });
         SetRectangle(bar, 2, 2, L, H - 2);
     } else {
-        Assign(L, [&] { return CLng(Div(Mul(H, pct), 100)); });
         SetPoint(bar[0], 2, H - 2);
         SetPoint(bar[1], W - 2, H - 2);
         SetPoint(bar[2], W - 2, H - L);
@@ -270,26 +304,21 @@ void DrawSmoothBar(const ProgressBarProperties& p, const AnimationState& animati
     }
 }
 
-void DrawFields(const ProgressBarProperties& p, const AnimationState& animation,
-                PaintSurface& s)
-{
+void DrawFields(const ProgressBarProperties& p, const AnimationState& animation, PaintSurface& s) {
     const OLE_COLOR fore = s.ForeColor();
     const double W = s.ScaleWidth(), H = s.ScaleHeight();
     const bool horizontal = IsHorizontal(p);
     const double length = horizontal ? W : H;
 
-    double T = horizontal ? H - 2 : W - 2;
-    double L0 = 0, P = 0;
-    std::int32_t N = 0, F = 0;
-    Assign(L0, [&] { return Div(T, p.AspectRatio); });
-    Assign(N, [&] { return CLng(Fix(Div(length, L0))); });
+    double P = 0;
+    std::int32_t N = FieldCount(p, s);
     Assign(P, [&] { return Div(length - 6, N); });
 
     s.SetForeColor(p.BorderColor);
     const Ramp ramp(p);
     Channels d;
     ramp.Steps(N, d);
-    Assign(F, [&] { return CLng(Div(Mul(N, Sub(p.Value, p.Min)), Sub(p.Max, p.Min))); });
+    const std::int32_t F = LitFields(p, N);
     if (p.OnlyValueFields)
         N = F;
 
@@ -325,8 +354,8 @@ void DrawFields(const ProgressBarProperties& p, const AnimationState& animation,
         const bool lit = isLit(i);
         auto same = [&](std::int64_t k) {
             gdi::Rect r;
-            return isLit(k) == lit && rounded(k, r) && r.left == first.left &&
-                   r.top == first.top && r.right == first.right && r.bottom == first.bottom;
+            return isLit(k) == lit && rounded(k, r) && r.left == first.left && r.top == first.top &&
+                   r.right == first.right && r.bottom == first.bottom;
         };
         std::int64_t lo = i, hi = N;
         while (lo < hi) {
@@ -409,8 +438,7 @@ void DrawFields(const ProgressBarProperties& p, const AnimationState& animation,
     s.SetForeColor(fore);
 }
 
-void DrawValueText(const ProgressBarProperties& p, PaintSurface& s, std::string& text)
-{
+void DrawValueText(const ProgressBarProperties& p, PaintSurface& s, std::string& text) {
     const std::string full = p.TextBeforeValue + text + p.TextAfterValue;
     text = full;
     const gdi::HDC hdc = s.hDC();
@@ -455,10 +483,9 @@ void DrawValueText(const ProgressBarProperties& p, PaintSurface& s, std::string&
         const float E = float(horizontal ? W : H);
         const float m100 = s.TextWidth("100%");
         const float mFull = s.TextWidth(full);
-        double pct = 0;
+        const double pct = TextPercent(p);
         double a = 0;
         double c = 0;
-        Assign(pct, [&] { return Percent(p); });
         // The box of the text runs from 0 at 0 % to E - M("100%") at 100 %; the text is
         // centred in a box 1.1 times its width that starts there.
         Assign(a, [&] { return Mul(Div(Mul(E, pct), 100), float(Div(E - m100, E))); });
@@ -477,8 +504,7 @@ void DrawValueText(const ProgressBarProperties& p, PaintSurface& s, std::string&
         gdi::SetTextAlign(hdc, flags);
         font = gdi::CreateFontA(height, 0, horizontal ? 0 : 900, 0, p.Font.Bold ? 700 : 0,
                                 p.Font.Italic ? 0xFFFFFFFF : 0, p.Font.Underline ? 0xFFFFFFFF : 0,
-                                p.Font.Strikethrough ? 0xFFFFFFFF : 0, 0, 0, 0, 0, 0,
-                                s.FontName());
+                                p.Font.Strikethrough ? 0xFFFFFFFF : 0, 0, 0, 0, 0, 0, s.FontName());
     }
     const gdi::HGDIOBJ previous = gdi::SelectObject(hdc, font);
     gdi::TextOutA(hdc, x, y, full, int(full.size()));
@@ -489,9 +515,8 @@ void DrawValueText(const ProgressBarProperties& p, PaintSurface& s, std::string&
     gdi::DeleteObject(font);
 }
 
-void AdvanceAnimation(AnimationState& animation, const ProgressBarProperties& p,
-                      float scaleWidth, float scaleHeight)
-{
+void AdvanceAnimation(AnimationState& animation, const ProgressBarProperties& p, float scaleWidth,
+                      float scaleHeight) {
     const float extent = IsHorizontal(p) ? scaleWidth : scaleHeight;
     if (animation.m_AnimOffset >= extent)
         animation.m_AnimForward = false;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 #include "controls/progress_bar/paint_surface.h"
@@ -30,6 +31,34 @@ void DrawFields(const ProgressBarProperties& properties, const AnimationState& a
 // and turned upright on a vertical bar. On return `text` holds that full string.
 void DrawValueText(const ProgressBarProperties& properties, PaintSurface& surface,
                    std::string& text);
+
+// What the painters derive from Value, Min and Max, each as DrawProgress computes it; they read
+// the three through these alone.
+// The smooth bar's length in pixels for a percentage (0 when it cannot be computed).
+std::int32_t SmoothLength(const ProgressBarProperties& properties, const PaintSurface& surface,
+                          double pct);
+// The number of segmented fields the bar has room for, and how many of them a value lights.
+std::int32_t FieldCount(const ProgressBarProperties& properties, const PaintSurface& surface);
+std::int32_t LitFields(const ProgressBarProperties& properties, std::int32_t fieldCount);
+// The value text before TextBeforeValue and TextAfterValue go round it; false when none is
+// written (an unknown ValueType, or a percentage that cannot be shown).
+bool ValueText(const ProgressBarProperties& properties, const PaintSurface& surface,
+               std::string& text);
+// The percentage that places a text aligned by value (0 when it cannot be computed).
+double TextPercent(const ProgressBarProperties& properties);
+
+// Everything of Value, Min and Max that shows in the picture: two values with the same
+// footprint and otherwise the same properties and surface paint the same pixels.
+struct ValueFootprint {
+    bool barShown = false;      // the smooth bar
+    std::int32_t barLength = 0; // its length when shown
+    std::int32_t litFields = 0; // the segmented mode
+    bool textShown = false;
+    std::string text;
+    double textPercent = 0; // only for a text aligned by value
+    bool operator==(const ValueFootprint&) const = default;
+};
+ValueFootprint FootprintOf(const ProgressBarProperties& properties, const PaintSurface& surface);
 
 // One tick of the animated colour mode before its repaint: turns at the ends of the bar
 // (ScaleHeight when vertical, else ScaleWidth) and steps by AnimatedInterval; a step that

@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "platform/gdi/detail/object_table.h"
+#include "platform/gdi/detail/pixels.h"
 
 namespace platform::gdi {
 
@@ -11,8 +12,7 @@ using namespace detail;
 
 namespace {
 
-HDC AddDc(QImage* target)
-{
+HDC AddDc(QImage* target) {
     DcData dc;
     dc.target = target;
     dc.bitmap = DefaultBitmap();
@@ -24,24 +24,19 @@ HDC AddDc(QImage* target)
 } // namespace
 
 ImageDC::ImageDC(QImage& target)
-    : m_hdc(AddDc(&target))
-{
-}
+    : m_hdc(AddDc(&target)) {}
 
-ImageDC::~ImageDC()
-{
+ImageDC::~ImageDC() {
     Objects().Erase(m_hdc.value);
 }
 
-HDC CreateCompatibleDC(HDC hdc)
-{
+HDC CreateCompatibleDC(HDC hdc) {
     if (hdc && !FindDc(hdc))
         return {};
     return AddDc(nullptr);
 }
 
-bool DeleteDC(HDC hdc)
-{
+bool DeleteDC(HDC hdc) {
     DcData* dc = FindDc(hdc);
     if (!dc || dc->target)
         return false;
@@ -49,8 +44,7 @@ bool DeleteDC(HDC hdc)
     return true;
 }
 
-int GetDeviceCaps(HDC hdc, int index)
-{
+int GetDeviceCaps(HDC hdc, int index) {
     DcData* dc = FindDc(hdc);
     if (!dc)
         return 0;
@@ -72,16 +66,14 @@ int GetDeviceCaps(HDC hdc, int index)
     }
 }
 
-COLORREF SetDCPenColor(HDC hdc, COLORREF colour)
-{
+COLORREF SetDCPenColor(HDC hdc, COLORREF colour) {
     DcData* dc = FindDc(hdc);
     if (!dc)
         return 0;
     return std::exchange(dc->pen, colour & 0xFFFFFF);
 }
 
-int SetDCPenWidth(HDC hdc, int width)
-{
+int SetDCPenWidth(HDC hdc, int width) {
     DcData* dc = FindDc(hdc);
     if (!dc)
         return 0;
@@ -89,8 +81,7 @@ int SetDCPenWidth(HDC hdc, int width)
 }
 
 bool BitBlt(HDC destination, int x, int y, int width, int height, HDC source, int sourceX,
-            int sourceY, std::uint32_t operation)
-{
+            int sourceY, std::uint32_t operation) {
     DcData* to = FindDc(destination);
     DcData* from = FindDc(source);
     if (!to || !from || operation != SRCCOPY)
@@ -108,9 +99,28 @@ bool BitBlt(HDC destination, int x, int y, int width, int height, HDC source, in
     };
     const auto [row0, row1] = range(y, sourceY, height, target->height(), origin->height());
     const auto [col0, col1] = range(x, sourceX, width, target->width(), origin->width());
+    if (col0 >= col1)
+        return true;
+    if (!IsWordFormat(*target) || !IsWordFormat(*origin) || PixelCallsForced()) {
+        for (int row = row0; row < row1; ++row) {
+            for (int col = col0; col < col1; ++col)
+                target->setPixel(x + col, y + row, origin->pixel(sourceX + col, sourceY + row));
+        }
+        return true;
+    }
+    // Each word is read and stored as pixel() and setPixel() would; only RGB32 on either side
+    // changes it (alpha 255).
+    const std::uint32_t alpha =
+        target->format() == QImage::Format_RGB32 || origin->format() == QImage::Format_RGB32
+            ? 0xFF000000u
+            : 0u;
+    const QImage& pixels = *origin;
     for (int row = row0; row < row1; ++row) {
+        const auto* from =
+            reinterpret_cast<const std::uint32_t*>(pixels.constScanLine(sourceY + row)) + sourceX;
+        auto* to = reinterpret_cast<std::uint32_t*>(target->scanLine(y + row)) + x;
         for (int col = col0; col < col1; ++col)
-            target->setPixel(x + col, y + row, origin->pixel(sourceX + col, sourceY + row));
+            to[col] = alpha | from[col];
     }
     return true;
 }

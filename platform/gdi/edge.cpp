@@ -19,8 +19,7 @@ struct Band {
 };
 
 // One band of the given kind (one of the four BDR_ bits).
-Band BandColours(unsigned kind, unsigned flags)
-{
+Band BandColours(unsigned kind, unsigned flags) {
     const bool inner = kind == BDR_RAISEDINNER || kind == BDR_SUNKENINNER;
     if (flags & BF_MONO) {
         const COLORREF c = GetSysColor(inner ? COLOR_WINDOW : COLOR_WINDOWFRAME);
@@ -42,36 +41,27 @@ Band BandColours(unsigned kind, unsigned flags)
         return {GetSysColor(soft ? COLOR_3DLIGHT : COLOR_BTNHIGHLIGHT),
                 GetSysColor(COLOR_BTNSHADOW)};
     default: // BDR_SUNKENINNER
-        return {GetSysColor(soft ? COLOR_BTNSHADOW : COLOR_3DDKSHADOW),
-                GetSysColor(COLOR_3DLIGHT)};
+        return {GetSysColor(soft ? COLOR_BTNSHADOW : COLOR_3DDKSHADOW), GetSysColor(COLOR_3DLIGHT)};
     }
 }
 
-void Ring(QImage& image, const Rect& r, const Band& band, unsigned flags)
-{
+void Ring(QImage& image, const Rect& r, const Band& band, unsigned flags) {
     if (r.right <= r.left || r.bottom <= r.top)
         return;
     const QRgb tl = ToQRgb(band.topLeft), br = ToQRgb(band.bottomRight);
     if (flags & BF_TOP)
         FillSpan(image, r.top, r.left, r.right - 1, tl);
-    // Columns are walked only where they meet the image, whatever the rectangle.
-    const int first = std::max(r.top, 0);
-    if (flags & BF_LEFT) {
-        for (int y = first; y <= std::min(r.bottom - 2, image.height() - 1); ++y)
-            Plot(image, r.left, y, tl);
-    }
+    if (flags & BF_LEFT)
+        FillColumn(image, r.left, r.top, r.bottom - 1, tl);
     if (flags & BF_BOTTOM)
         FillSpan(image, r.bottom - 1, r.left, r.right, br);
-    if (flags & BF_RIGHT) {
-        for (int y = first; y <= std::min(r.bottom - 1, image.height() - 1); ++y)
-            Plot(image, r.right - 1, y, br);
-    }
+    if (flags & BF_RIGHT)
+        FillColumn(image, r.right - 1, r.top, r.bottom, br);
 }
 
 } // namespace
 
-bool DrawEdge(HDC hdc, Rect& rect, unsigned edge, unsigned flags)
-{
+bool DrawEdge(HDC hdc, Rect& rect, unsigned edge, unsigned flags) {
     DcData* dc = FindDc(hdc);
     if (!dc)
         return false;

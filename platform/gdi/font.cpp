@@ -10,6 +10,7 @@
 
 #include "platform/gdi/detail/object_table.h"
 #include "platform/gdi/detail/pixels.h"
+#include "platform/gdi/font_family.h"
 #include "platform/text/cp1252.h"
 
 namespace platform::gdi {
@@ -18,21 +19,20 @@ using namespace detail;
 
 namespace {
 
-TextMeasure& FixedMeasure()
-{
+TextMeasure& FixedMeasure() {
     static TextMeasure measure;
     return measure;
 }
 
-QString ToQString(std::string_view text)
-{
+QString ToQString(std::string_view text) {
     const std::u16string wide = DecodeCp1252(text);
     return QString::fromUtf16(wide.data(), qsizetype(wide.size()));
 }
 
-QFont ToQFont(const LogFont& lf)
-{
-    QFont font(QString::fromStdString(lf.faceName));
+} // namespace
+
+QFont ToolkitFont(const LogFont& lf) {
+    QFont font(QString::fromStdString(DrawingFamily(lf.faceName)));
     font.setStyleStrategy(QFont::NoAntialias);
     const int weight = lf.weight == 0 ? 400 : std::clamp(lf.weight, 1, 1000);
     font.setWeight(QFont::Weight(weight));
@@ -54,13 +54,11 @@ QFont ToQFont(const LogFont& lf)
     return font;
 }
 
-} // namespace
-
 HFONT CreateFontA(int height, int width, int escapement, int orientation, int weight,
                   std::uint32_t italic, std::uint32_t underline, std::uint32_t strikeOut,
                   std::uint32_t charSet, std::uint32_t outPrecision, std::uint32_t clipPrecision,
-                  std::uint32_t quality, std::uint32_t pitchAndFamily, const std::string& faceName)
-{
+                  std::uint32_t quality, std::uint32_t pitchAndFamily,
+                  const std::string& faceName) {
     LogFont lf;
     lf.height = height;
     lf.width = width;
@@ -79,8 +77,7 @@ HFONT CreateFontA(int height, int width, int escapement, int orientation, int we
     return HFONT{Objects().Add(FontData{lf})};
 }
 
-bool GetFontInfo(HFONT font, LogFont& out)
-{
+bool GetFontInfo(HFONT font, LogFont& out) {
     auto* data = Objects().Find<FontData>(font.value);
     if (!data)
         return false;
@@ -88,44 +85,51 @@ bool GetFontInfo(HFONT font, LogFont& out)
     return true;
 }
 
-unsigned SetTextAlign(HDC hdc, unsigned flags)
-{
+unsigned SetTextAlign(HDC hdc, unsigned flags) {
     DcData* dc = FindDc(hdc);
     return dc ? std::exchange(dc->align, flags) : GDI_ERROR;
 }
 
-unsigned GetTextAlign(HDC hdc)
-{
+unsigned GetTextAlign(HDC hdc) {
     DcData* dc = FindDc(hdc);
     return dc ? dc->align : GDI_ERROR;
 }
 
-COLORREF SetTextColor(HDC hdc, COLORREF colour)
-{
+COLORREF SetTextColor(HDC hdc, COLORREF colour) {
     DcData* dc = FindDc(hdc);
     return dc ? std::exchange(dc->text, colour & 0xFFFFFF) : 0;
 }
 
-TextExtent MeasureText(const LogFont& font, std::string_view text)
-{
+TextExtent MeasureText(const LogFont& font, std::string_view text) {
     if (FixedMeasure())
         return FixedMeasure()(font, text);
-    const QFontMetrics metrics(ToQFont(font));
+    const QFontMetrics metrics(ToolkitFont(font));
     return {metrics.horizontalAdvance(ToQString(text)), metrics.ascent(), metrics.descent()};
 }
 
-void SetTextMeasure(TextMeasure measure)
-{
-    FixedMeasure() = std::move(measure);
+namespace {
+
+unsigned& MeasureRevision() {
+    static unsigned revision = 0;
+    return revision;
 }
 
-bool HasFixedTextMeasure()
-{
+} // namespace
+
+void SetTextMeasure(TextMeasure measure) {
+    FixedMeasure() = std::move(measure);
+    ++MeasureRevision();
+}
+
+unsigned TextMeasureRevision() {
+    return MeasureRevision();
+}
+
+bool HasFixedTextMeasure() {
     return bool(FixedMeasure());
 }
 
-bool TextOutA(HDC hdc, int x, int y, const std::string& text, int length)
-{
+bool TextOutA(HDC hdc, int x, int y, const std::string& text, int length) {
     DcData* dc = FindDc(hdc);
     if (!dc || length < 0)
         return false;
@@ -180,8 +184,7 @@ bool TextOutA(HDC hdc, int x, int y, const std::string& text, int length)
             // Corners in continuous coordinates; the pixels between them are the box.
             const int last = std::min(std::max(a.y(), b.y()), image->height());
             for (int row = std::max(std::min(a.y(), b.y()), 0); row < last; ++row)
-                FillSpan(*image, row, std::min(a.x(), b.x()), std::max(a.x(), b.x()),
-                         colour.rgb());
+                FillSpan(*image, row, std::min(a.x(), b.x()), std::max(a.x(), b.x()), colour.rgb());
             return true;
         }
         QPainter painter(image);
@@ -195,7 +198,7 @@ bool TextOutA(HDC hdc, int x, int y, const std::string& text, int length)
     QPainter painter(image);
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setRenderHint(QPainter::TextAntialiasing, false);
-    painter.setFont(ToQFont(lf));
+    painter.setFont(ToolkitFont(lf));
     painter.setPen(colour);
     painter.translate(x, y);
     painter.rotate(-angle);

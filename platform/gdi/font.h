@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QFont>
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -34,6 +35,10 @@ HFONT CreateFontA(int height, int width, int escapement, int orientation, int we
                   std::uint32_t italic, std::uint32_t underline, std::uint32_t strikeOut,
                   std::uint32_t charSet, std::uint32_t outPrecision, std::uint32_t clipPrecision,
                   std::uint32_t quality, std::uint32_t pitchAndFamily, const std::string& faceName);
+
+// The toolkit's font a logical font is drawn and measured with: the face name mapped to an
+// installed family as the windows' controls map it, aliased glyphs.
+QFont ToolkitFont(const LogFont& font);
 
 // False for a handle that names no font.
 bool GetFontInfo(HFONT font, LogFont& out);
@@ -80,5 +85,8 @@ TextExtent MeasureText(const LogFont& font, std::string_view text);
 using TextMeasure = std::function<TextExtent(const LogFont& font, std::string_view text)>;
 void SetTextMeasure(TextMeasure measure);
 bool HasFixedTextMeasure();
+// Counts the measure's replacements, so that a picture painted with one measure is known apart
+// from one painted with the next.
+unsigned TextMeasureRevision();
 
 } // namespace platform::gdi

@@ -1,6 +1,7 @@
 #include "platform/gdi/window_region.h"
 
 #include "platform/gdi/detail/object_table.h"
+#include "platform/gdi/detail/pixels.h"
 
 #include <cstring>
 
@@ -8,15 +9,13 @@ namespace platform::gdi {
 
 using namespace detail;
 
-bool WindowRegion::Shows(QPoint pixel, QSize size) const
-{
+bool WindowRegion::Shows(QPoint pixel, QSize size) const {
     if (!QRect(QPoint(0, 0), size).contains(pixel))
         return false;
     return !m_shaped || m_shape.contains(pixel);
 }
 
-int SetWindowRgn(WindowRegion& window, HRGN region, bool redraw)
-{
+int SetWindowRgn(WindowRegion& window, HRGN region, bool redraw) {
     if (!region) {
         window.m_shaped = false;
         window.m_shape = QRegion();
@@ -33,8 +32,32 @@ int SetWindowRgn(WindowRegion& window, HRGN region, bool redraw)
     return 1;
 }
 
-QImage WindowMask(const WindowRegion& window, QSize size)
-{
+namespace {
+
+// Pixels x0..x1-1 of row y take index 1; the mono format keeps the leftmost pixel in the high
+// bit of each byte.
+void SetBits(QImage& mask, int y, int x0, int x1) {
+    if (PixelCallsForced()) {
+        for (int x = x0; x < x1; ++x)
+            mask.setPixel(x, y, 1);
+        return;
+    }
+    uchar* line = mask.scanLine(y);
+    int x = x0;
+    for (; x < x1 && (x & 7); ++x)
+        line[x >> 3] |= uchar(0x80 >> (x & 7));
+    const int wholeEnd = x1 & ~7;
+    if (x < wholeEnd) {
+        std::memset(line + (x >> 3), 0xFF, std::size_t((wholeEnd - x) >> 3));
+        x = wholeEnd;
+    }
+    for (; x < x1; ++x)
+        line[x >> 3] |= uchar(0x80 >> (x & 7));
+}
+
+} // namespace
+
+QImage WindowMask(const WindowRegion& window, QSize size) {
     QImage mask(size, QImage::Format_Mono);
     // fill() leaves the padding bits at the end of each line as they were allocated, and the
     // toolkit's conversion to a bitmap reads them.
@@ -45,10 +68,8 @@ QImage WindowMask(const WindowRegion& window, QSize size)
     mask.fill(window.IsShaped() ? 0 : 1);
     if (window.IsShaped()) {
         for (const QRect& r : window.Shape().intersected(mask.rect())) {
-            for (int y = r.top(); y <= r.bottom(); ++y) {
-                for (int x = r.left(); x <= r.right(); ++x)
-                    mask.setPixel(x, y, 1);
-            }
+            for (int y = r.top(); y <= r.bottom(); ++y)
+                SetBits(mask, y, r.left(), r.right() + 1);
         }
     }
     return mask;

@@ -8,39 +8,87 @@ namespace platform::gdi::detail {
 
 namespace {
 
-bool Is32Bit(const QImage& image)
-{
-    return image.format() == QImage::Format_RGB32 || image.format() == QImage::Format_ARGB32 ||
-           image.format() == QImage::Format_ARGB32_Premultiplied;
-}
+bool g_pixelCalls = false;
 
 } // namespace
 
-void FillSpan(QImage& image, int y, int x0, int x1, QRgb rgb)
-{
+void ForcePixelCalls(bool on) {
+    g_pixelCalls = on;
+}
+
+bool PixelCallsForced() {
+    return g_pixelCalls;
+}
+
+void FillSpan(QImage& image, int y, int x0, int x1, QRgb rgb) {
     if (y < 0 || y >= image.height())
         return;
     x0 = std::max(x0, 0);
     x1 = std::min(x1, image.width());
     if (x0 >= x1)
         return;
-    if (Is32Bit(image)) {
-        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-        std::fill(line + x0, line + x1, rgb);
+    if (IsWordFormat(image)) {
+        auto* line = reinterpret_cast<std::uint32_t*>(image.scanLine(y));
+        std::fill(line + x0, line + x1, StoredWord(image, rgb));
         return;
     }
     for (int x = x0; x < x1; ++x)
         image.setPixel(x, y, rgb);
 }
 
-void Plot(QImage& image, int x, int y, QRgb rgb)
-{
-    if (x >= 0 && y >= 0 && x < image.width() && y < image.height())
-        image.setPixel(x, y, rgb);
+void FillColumn(QImage& image, int x, int y0, int y1, QRgb rgb) {
+    if (x < 0 || x >= image.width())
+        return;
+    y0 = std::max(y0, 0);
+    y1 = std::min(y1, image.height());
+    if (y0 >= y1)
+        return;
+    if (!IsWordFormat(image) || PixelCallsForced()) {
+        for (int y = y0; y < y1; ++y)
+            image.setPixel(x, y, rgb);
+        return;
+    }
+    const std::uint32_t word = StoredWord(image, rgb);
+    const qsizetype stride = image.bytesPerLine();
+    uchar* at = image.scanLine(y0) + std::size_t(x) * 4;
+    for (int y = y0; y < y1; ++y, at += stride)
+        *reinterpret_cast<std::uint32_t*>(at) = word;
 }
 
-void Line(QImage& image, int x0, int y0, int x1, int y1, QRgb rgb)
-{
+void Plot(QImage& image, int x, int y, QRgb rgb) {
+    FillColumn(image, x, y, y + 1, rgb);
+}
+
+void TileSpan(QImage& image, int y, int x0, int x1, const QImage& tile) {
+    if (y < 0 || y >= image.height() || tile.isNull())
+        return;
+    x0 = std::max(x0, 0);
+    x1 = std::min(x1, image.width());
+    if (x0 >= x1)
+        return;
+    const int width = tile.width();
+    const int ty = y % tile.height();
+    if (!IsWordFormat(image) || tile.format() != QImage::Format_RGB32 || PixelCallsForced()) {
+        for (int x = x0; x < x1; ++x)
+            image.setPixel(x, y, tile.pixel(x % width, ty));
+        return;
+    }
+    // An RGB32 tile reads with alpha 255, which every word format then stores as it is. The
+    // tile's row is copied in runs up to its right end, then again from its left.
+    const auto* source = reinterpret_cast<const std::uint32_t*>(tile.constScanLine(ty));
+    auto* line = reinterpret_cast<std::uint32_t*>(image.scanLine(y));
+    int x = x0;
+    int from = x0 % width;
+    while (x < x1) {
+        const int run = std::min(width - from, x1 - x);
+        for (int k = 0; k < run; ++k)
+            line[x + k] = 0xFF000000u | source[from + k];
+        x += run;
+        from = 0;
+    }
+}
+
+void Line(QImage& image, int x0, int y0, int x1, int y1, QRgb rgb) {
     // A segment reaching far outside is cut down first, so huge coordinates cannot make the walk
     // below take billions of steps. Within the margin the walk is the exact one.
     constexpr double kMargin = 4096;

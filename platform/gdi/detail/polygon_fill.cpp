@@ -13,22 +13,49 @@ namespace {
 // Rows and columns far outside any image cannot be painted; keeping them out bounds the work.
 constexpr std::int64_t kLimit = 1 << 20;
 
-// Unites in halves, so that many one-row spans cost n log n rather than n squared.
-QRegion UniteAll(const std::vector<QRect>& rects, std::size_t from, std::size_t to)
-{
-    if (to - from == 0)
-        return {};
-    if (to - from == 1)
-        return QRegion(rects[from]);
-    const std::size_t middle = from + (to - from) / 2;
-    return UniteAll(rects, from, middle).united(UniteAll(rects, middle, to));
-}
+// A region straight from its rows, in the banded form the toolkit's regions hold: each row's
+// spans sorted, apart and not touching, and a run of rows with the same spans one band.
+class BandBuilder {
+public:
+    // Spans of row y, left to right, none touching the next; rows come in rising order.
+    void AddRow(int y, const std::vector<std::pair<int, int>>& spans) {
+        if (spans.empty())
+            return;
+        if (m_bandRows > 0 && y == m_bandTop + m_bandRows && spans == m_bandSpans) {
+            ++m_bandRows;
+            return;
+        }
+        Flush();
+        m_bandTop = y;
+        m_bandRows = 1;
+        m_bandSpans = spans;
+    }
+    QRegion Finish() {
+        Flush();
+        QRegion region;
+        if (!m_rects.empty())
+            region.setRects(m_rects.data(), int(m_rects.size()));
+        return region;
+    }
+
+private:
+    void Flush() {
+        for (const auto& [from, to] : m_bandSpans)
+            m_rects.emplace_back(from, m_bandTop, to - from, m_bandRows);
+        m_bandSpans.clear();
+        m_bandRows = 0;
+    }
+
+    std::vector<QRect> m_rects;
+    std::vector<std::pair<int, int>> m_bandSpans;
+    int m_bandTop = 0;
+    int m_bandRows = 0;
+};
 
 // An axis-parallel rectangle in any vertex order: every region the progress painters make. Its
 // pixels are columns min..max-1 and rows min..max-1 whichever the fill mode, so it needs no
 // walk over its rows, which for a bar reaching far off the surface are a million.
-bool IsAxisRectangle(const Point* p, int count)
-{
+bool IsAxisRectangle(const Point* p, int count) {
     if (count != 4)
         return false;
     return (p[0].y == p[1].y && p[1].x == p[2].x && p[2].y == p[3].y && p[3].x == p[0].x) ||
@@ -37,8 +64,7 @@ bool IsAxisRectangle(const Point* p, int count)
 
 } // namespace
 
-QRegion PolygonPixels(const Point* points, int count, bool winding)
-{
+QRegion PolygonPixels(const Point* points, int count, bool winding) {
     if (IsAxisRectangle(points, count)) {
         auto clamp = [](std::int64_t v) { return std::clamp(v, -kLimit, kLimit); };
         const std::int64_t x0 = clamp(std::min(points[0].x, points[2].x));
@@ -61,10 +87,12 @@ QRegion PolygonPixels(const Point* points, int count, bool winding)
         double x;
         int direction;
     };
-    std::vector<QRect> rects;
+    BandBuilder bands;
     std::vector<Crossing> crossings;
+    std::vector<std::pair<int, int>> spans;
     for (std::int64_t y = minY; y < maxY; ++y) {
         crossings.clear();
+        spans.clear();
         for (int i = 0; i < count; ++i) {
             const Point& a = points[i];
             const Point& b = points[(i + 1) % count];
@@ -83,8 +111,13 @@ QRegion PolygonPixels(const Point* points, int count, bool winding)
         auto addSpan = [&](double from, double to) {
             const double first = std::max(std::ceil(from - 0.5), -double(kLimit));
             const double last = std::min(std::ceil(to - 0.5), double(kLimit));
-            if (first < last)
-                rects.emplace_back(int(first), int(y), int(last - first), 1);
+            if (first >= last)
+                return;
+            // Spans come left to right; one that meets the last continues it.
+            if (!spans.empty() && spans.back().second >= int(first))
+                spans.back().second = std::max(spans.back().second, int(last));
+            else
+                spans.emplace_back(int(first), int(last));
         };
         if (!winding) {
             for (std::size_t i = 0; i + 1 < crossings.size(); i += 2)
@@ -97,12 +130,12 @@ QRegion PolygonPixels(const Point* points, int count, bool winding)
                     addSpan(crossings[i].x, crossings[i + 1].x);
             }
         }
+        bands.AddRow(int(y), spans);
     }
-    return UniteAll(rects, 0, rects.size());
+    return bands.Finish();
 }
 
-void FillPixels(QImage& image, const QRegion& pixels, const BrushData& brush)
-{
+void FillPixels(QImage& image, const QRegion& pixels, const BrushData& brush) {
     const QRegion visible = pixels.intersected(image.rect());
     for (const QRect& r : visible) {
         for (int y = r.top(); y <= r.bottom(); ++y) {
@@ -110,10 +143,7 @@ void FillPixels(QImage& image, const QRegion& pixels, const BrushData& brush)
                 FillSpan(image, y, r.left(), r.right() + 1, ToQRgb(brush.colour));
                 continue;
             }
-            const QImage& tile = brush.image;
-            const int ty = y % tile.height();
-            for (int x = r.left(); x <= r.right(); ++x)
-                image.setPixel(x, y, tile.pixel(x % tile.width(), ty));
+            TileSpan(image, y, r.left(), r.right() + 1, brush.image);
         }
     }
 }

@@ -130,12 +130,14 @@ TEST_F(Bar, BarColorTypeRunsTheTimerOnlyWhenAnimatedAndAlwaysRepaints) {
     EXPECT_EQ(site.interval, 0);
 }
 
-TEST_F(Bar, ValueAboveMaxIsDroppedYetReportedAndRepainted) {
+TEST_F(Bar, ValueAboveMaxIsDroppedYetReported) {
     Put(kValue, Variant(40.0));
+    bar->DrawProgress();
     site.Take();
     Put(kValue, Variant(150.0));
     EXPECT_EQ(Get(kValue).ToDouble(), 40.0);
-    EXPECT_EQ(site.Take(), (Log{"Value", "Paint"}));
+    // The picture stays as it was, so nothing is painted.
+    EXPECT_EQ(site.Take(), (Log{"Value"}));
     Put(kValue, Variant(100.0)); // equal to Max: kept
     EXPECT_EQ(Get(kValue).ToDouble(), 100.0);
     Put(kValue, Variant(-5.0)); // below Min: not checked
@@ -147,7 +149,8 @@ TEST_F(Bar, MaxBelowValuePullsValueDownAndReportsValueFirst) {
     site.Take();
     Put(kMax, Variant(50.0));
     EXPECT_EQ(Get(kValue).ToDouble(), 50.0);
-    EXPECT_EQ(site.Take(), (Log{"Value", "Paint", "Max", "Paint"}));
+    // Value's repaint already shows the full bar at the new Max; Max's own would repeat it.
+    EXPECT_EQ(site.Take(), (Log{"Value", "Paint", "Max"}));
     Put(kMax, Variant(100.0));
     EXPECT_EQ(Get(kValue).ToDouble(), 50.0);
     EXPECT_EQ(site.Take(), (Log{"Max", "Paint"}));
@@ -247,12 +250,12 @@ TEST(ProgressBarNew, FieldsAreZeroUntilInitPropertiesSetsTheDefaults) {
     EXPECT_EQ(GetProperty(bar.get(), "AspectRatio").ToDouble(), 0.0);
 
     bar->UserControl_InitProperties();
-    EXPECT_EQ(site.Take(),
-              (Log{"Value",          "Paint",       "Min",          "Paint",         "Max",
-                   "Paint",          "BorderColor", "Paint",        "BackColor",     "Paint",
-                   "StartFillColor", "Paint",       "EndFillColor", "Paint",         "ForeColor",
-                   "Paint",          "AspectRatio", "Paint",        "TextAlignment", "Paint",
-                   "Value",          "Paint"}));
+    // Min and Max change nothing on a bar that has no fields and no text yet: no repaint.
+    EXPECT_EQ(site.Take(), (Log{"Value",          "Paint", "Min",          "Max",
+                                "BorderColor",    "Paint", "BackColor",    "Paint",
+                                "StartFillColor", "Paint", "EndFillColor", "Paint",
+                                "ForeColor",      "Paint", "AspectRatio",  "Paint",
+                                "TextAlignment",  "Paint", "Value",        "Paint"}));
     struct Case {
         const char* name;
         Variant value;

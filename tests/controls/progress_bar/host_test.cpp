@@ -1,11 +1,12 @@
 // A host as the main window is one: it loads libKolvetra.so through the registry, places bars
 // from a stored layout and drives them by dispatch identifier. Also renders a sheet of bars in
-// every style to /tmp/kolvetra_sheet.png.
+// every style, kept where QV_PICTURE_DIR names.
 
 #include <QImage>
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <cstdlib>
 #include <dlfcn.h>
 #include <memory>
 #include <string>
@@ -16,6 +17,7 @@
 #include "platform/com/com.h"
 #include "platform/forms/forms.h"
 #include "platform/hosting/control_site.h"
+#include "tests/support/temp_folder.h"
 
 namespace {
 
@@ -79,7 +81,6 @@ TEST_F(Host, PlacesBarsFromAStoredLayoutAndDrivesThemByDispatchIdentifier) {
 
     const QImage shot = bar.Widget()->grab().toImage().convertToFormat(QImage::Format_RGB32);
     ASSERT_EQ(shot.size(), QSize(200, 20));
-    form.Window()->grab().save("/tmp/kolvetra_host.png");
     // 25 %: the tiled picture up to column 49, its middle row dark blue; the rest background.
     EXPECT_EQ(At(shot, 30, 10), qRgb(0, 64, 160) & 0xFFFFFF);
     EXPECT_EQ(At(shot, 30, 3), quorvel::BarPictureRowColour(3).rgb() & 0xFFFFFF);
@@ -93,6 +94,32 @@ TEST_F(Host, PlacesBarsFromAStoredLayoutAndDrivesThemByDispatchIdentifier) {
     EXPECT_EQ(saved.ReadProperty("Max").ToDouble(), 200.0);
     EXPECT_EQ(saved.ReadProperty("Value").ToDouble(), 50.0);
     EXPECT_EQ(saved.ReadProperty("TextAfterValue").ToString(), " %");
+}
+
+// A compiler's run of Value sets, most of which move no pixel, leaves on the screen exactly
+// what a bar set once to the last value shows.
+TEST_F(Host, ARunOfSetsShowsWhatOneSetShows) {
+    Form form("frmRun");
+    form.SetClientSize(3360, 900);
+    const PropertyBag style = MainWindowBar();
+    ControlSite& run =
+        AddControlObject(form, ControlDef{Kind::PictureBox, "pgbRun", "", 60, 60, 3000, 300},
+                         "Kolvetra.ProgressBar", Placement{&style});
+    ControlSite& once =
+        AddControlObject(form, ControlDef{Kind::PictureBox, "pgbOnce", "", 60, 480, 3000, 300},
+                         "Kolvetra.ProgressBar", Placement{&style});
+    form.Show();
+    PutProperty(run.Object(), kMax, Variant(1000000.0));
+    for (int value = 0; value <= 437000; value += 1000)
+        PutProperty(run.Object(), kValue, Variant(double(value)));
+    PutProperty(once.Object(), kMax, Variant(1000000.0));
+    PutProperty(once.Object(), kValue, Variant(437000.0));
+    platform::forms::DoEvents();
+    const QImage shot = run.Widget()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    EXPECT_EQ(shot, once.Widget()->grab().toImage().convertToFormat(QImage::Format_RGB32));
+    // 43 %: the tiled picture up to column 85.
+    EXPECT_EQ(At(shot, 80, 10), qRgb(0, 64, 160) & 0xFFFFFF);
+    EXPECT_NE(At(shot, 90, 10), At(shot, 80, 10));
 }
 
 // One bar of the sheet: its caption and what differs from a new bar.
@@ -236,7 +263,10 @@ TEST_F(Host, RendersTheSheetOfBarStyles) {
     form.Show();
     platform::forms::DoEvents();
     const QImage sheet = form.Window()->grab().toImage();
-    ASSERT_TRUE(sheet.save("/tmp/kolvetra_sheet.png"));
+    testing_support::TempFolder folder;
+    const char* kept = std::getenv("QV_PICTURE_DIR");
+    const std::string path = (kept ? std::string(kept) : folder.path()) + "/kolvetra_sheet.png";
+    ASSERT_TRUE(sheet.save(QString::fromStdString(path)));
 
     // Every bar painted more than one colour.
     for (std::size_t i = 0; i < sites.size(); ++i) {

@@ -1,13 +1,16 @@
 // Renders a sheet of bars with the toolkit's real fonts, to be looked at.
-#include <QDir>
 #include <QGuiApplication>
 #include <QPainter>
 #include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <string>
 
 #include "controls/progress_bar/paint_surface.h"
 #include "controls/progress_bar/progress_painter.h"
 #include "platform/gdi/objects.h"
 #include "platform/gdi/picture.h"
+#include "tests/support/temp_folder.h"
 
 namespace {
 
@@ -15,8 +18,7 @@ using namespace kolvetra;
 using platform::gdi::Rgb;
 
 // A tile like the main window's bar picture: a glossy blue band, lighter at the top.
-PicturePtr BarTile()
-{
+PicturePtr BarTile() {
     QImage tile(8, 17, QImage::Format_RGB32);
     for (int y = 0; y < 17; ++y) {
         const int shade = y < 8 ? 255 - 12 * y : 120 + 6 * (y - 8);
@@ -26,8 +28,7 @@ PicturePtr BarTile()
     return platform::gdi::Picture::FromImage(tile);
 }
 
-ProgressBarProperties Base()
-{
+ProgressBarProperties Base() {
     ProgressBarProperties p;
     p.StartFillColor = Rgb(20, 60, 200);
     p.EndFillColor = Rgb(140, 230, 255);
@@ -40,12 +41,10 @@ ProgressBarProperties Base()
 class Sheet {
 public:
     Sheet()
-        : m_sheet(900, 760, QImage::Format_RGB32)
-    {
+        : m_sheet(900, 760, QImage::Format_RGB32) {
         m_sheet.fill(Qt::white);
     }
-    void Add(const char* label, const ProgressBarProperties& p, int x, int y, int w, int h)
-    {
+    void Add(const char* label, const ProgressBarProperties& p, int x, int y, int w, int h) {
         QImage bar(w, h, QImage::Format_RGB32);
         PaintSurface surface(bar);
         const auto before = platform::gdi::CountLiveObjects();
@@ -62,11 +61,10 @@ private:
     QImage m_sheet;
 };
 
-TEST(ProgressSheet, EveryStyleRendered)
-{
+TEST(ProgressSheet, EveryStyleRendered) {
     Sheet sheet;
-    const char* frames[] = {"flat", "raised", "sunken", "raised double", "sunken double",
-                            "etched", "bump", "none"};
+    const char* frames[] = {"flat",          "raised", "sunken", "raised double",
+                            "sunken double", "etched", "bump",   "none"};
     for (int i = 0; i < 8; ++i) {
         ProgressBarProperties p = Base();
         p.Scrolling = zemScrolling::zemScrollingSmooth;
@@ -85,8 +83,9 @@ TEST(ProgressSheet, EveryStyleRendered)
                       10 + smooth * 220, 180 + i * 40, 200, 20);
         }
     }
-    const char* effects[] = {"flat field", "raised field", "sunken field", "raised double field",
-                             "sunken double field", "etched field", "bump field"};
+    const char* effects[] = {"flat field",          "raised field",        "sunken field",
+                             "raised double field", "sunken double field", "etched field",
+                             "bump field"};
     const zemFieldEffects fieldValues[] = {
         zemFieldEffects::zemFlatField,         zemFieldEffects::zemRaisedField,
         zemFieldEffects::zemSunkenField,       zemFieldEffects::zemRaisedDoubleField,
@@ -130,20 +129,33 @@ TEST(ProgressSheet, EveryStyleRendered)
     }
     ProgressBarProperties custom = Base();
     custom.ValueType = zemValueType::zemCustom;
-    custom.Caption = "Fraktionen \xFC" "berpr\xFC" "ft";
+    custom.Caption = "Fraktionen \xFC"
+                     "berpr\xFC"
+                     "ft";
     custom.TextAfterValue = "";
     custom.Scrolling = zemScrolling::zemScrollingSmooth;
     custom.SpecialEffects = zemSpecialEffects::zemEtched;
     sheet.Add("custom text (CP1252)", custom, 10, 500, 320, 20);
 
-    QDir().mkpath("/tmp/qv_pictures");
-    EXPECT_TRUE(sheet.Save("/tmp/qv_pictures/progress_sheet.png"));
+    // The windows' own font name, drawn with the family their captions use.
+    ProgressBarProperties windows = Base();
+    windows.Scrolling = zemScrolling::zemScrollingSmooth;
+    windows.SpecialEffects = zemSpecialEffects::zemSunken;
+    windows.Picture = BarTile();
+    windows.Font.Name = "MS Sans Serif";
+    windows.Font.Size = 8.25;
+    sheet.Add("MS Sans Serif", windows, 10, 540, 320, 17);
+
+    // Kept where QV_PICTURE_DIR names, to be looked at; otherwise in a folder of its own.
+    testing_support::TempFolder folder;
+    const char* kept = std::getenv("QV_PICTURE_DIR");
+    const std::string path = (kept ? std::string(kept) : folder.path()) + "/progress_sheet.png";
+    EXPECT_TRUE(sheet.Save(QString::fromStdString(path)));
 }
 
 } // namespace
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     QGuiApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

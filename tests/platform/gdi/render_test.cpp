@@ -1,18 +1,47 @@
 // Drawing with the toolkit's real fonts; needs a running application object.
-#include <QDir>
+#include <QFontInfo>
 #include <QGuiApplication>
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <string>
+
+#include "platform/gdi/font_family.h"
 #include "platform/gdi/gdi.h"
 #include "tests/platform/gdi/canvas.h"
+#include "tests/support/temp_folder.h"
 
 namespace {
 
 using namespace platform::gdi;
 using gdi_test::Canvas;
 
-TEST(RealText, PaintsOnlyGlyphPixelsInTheTextColour)
-{
+TEST(RealText, FaceNamesMapToTheFamiliesTheWindowsUse) {
+    struct Case {
+        const char* name;
+        const char* face;
+        const char* family;
+    };
+    const Case cases[] = {
+        {"the windows' font", "MS Sans Serif", "Liberation Sans"},
+        {"any case", "ms sans serif", "Liberation Sans"},
+        {"Tahoma", "Tahoma", "DejaVu Sans Condensed"},
+        {"Lucida Console", "Lucida Console", "DejaVu Sans Mono"},
+        {"an installed family as it is", "DejaVu Serif", "DejaVu Serif"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        LogFont lf;
+        lf.height = -11;
+        lf.faceName = c.face;
+        EXPECT_EQ(DrawingFamily(c.face), c.family);
+        const QFont font = ToolkitFont(lf);
+        EXPECT_EQ(font.family().toStdString(), c.family);
+        EXPECT_EQ(QFontInfo(font).family().toStdString(), c.family);
+    }
+}
+
+TEST(RealText, PaintsOnlyGlyphPixelsInTheTextColour) {
     Canvas canvas(80, 30);
     HFONT font = CreateFontA(-16, 0, 0, 0, 700, 0, 0, 0, 0, 0, 0, 0, 0, "DejaVu Sans");
     HGDIOBJ previous = SelectObject(canvas.hdc(), font);
@@ -46,8 +75,7 @@ TEST(RealText, PaintsOnlyGlyphPixelsInTheTextColour)
     DeleteObject(font);
 }
 
-TEST(RealText, EscapementNineHundredReadsUpwardsLeftOfTheBaseline)
-{
+TEST(RealText, EscapementNineHundredReadsUpwardsLeftOfTheBaseline) {
     Canvas canvas(40, 100);
     HFONT font = CreateFontA(-16, 0, 900, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, "DejaVu Sans");
     HGDIOBJ previous = SelectObject(canvas.hdc(), font);
@@ -55,8 +83,8 @@ TEST(RealText, EscapementNineHundredReadsUpwardsLeftOfTheBaseline)
     TextOutA(canvas.hdc(), 25, 95, "Wert 100", 8);
     const Rect box = canvas.PaintedBox();
     const int left = box.left, right = box.right - 1, top = box.top, bottom = box.bottom - 1;
-    EXPECT_LE(right, 25);      // glyphs stand left of the vertical baseline
-    EXPECT_LE(bottom, 95);     // and start at the reference point going up
+    EXPECT_LE(right, 25);                        // glyphs stand left of the vertical baseline
+    EXPECT_LE(bottom, 95);                       // and start at the reference point going up
     EXPECT_GT(bottom - top, 3 * (right - left)); // a tall, narrow run of text
     SelectObject(canvas.hdc(), previous);
     DeleteObject(font);
@@ -64,8 +92,7 @@ TEST(RealText, EscapementNineHundredReadsUpwardsLeftOfTheBaseline)
 
 // A small control drawn the way the progress painters draw: cleared, a ramp of one-pixel
 // columns, a tiled picture, a flat outline, a 3-D edge and text in two directions.
-void PaintSample(QImage& image)
-{
+void PaintSample(QImage& image) {
     ImageDC dc(image);
     const HDC hdc = dc.hdc();
     image.fill(QColor(212, 208, 200));
@@ -96,8 +123,8 @@ void PaintSample(QImage& image)
     Rect edge{130, 4, w - 4, h - 4};
     DrawEdge(hdc, edge, EDGE_SUNKEN, BF_RECT | BF_ADJUST);
 
-    HFONT font = CreateFontA(-MulDiv(8, GetDeviceCaps(hdc, LOGPIXELSY), 72), 0, 0, 0, 700, 0, 0,
-                             0, 0, 0, 0, 0, 0, "DejaVu Sans");
+    HFONT font = CreateFontA(-MulDiv(8, GetDeviceCaps(hdc, LOGPIXELSY), 72), 0, 0, 0, 700, 0, 0, 0,
+                             0, 0, 0, 0, 0, "DejaVu Sans");
     HGDIOBJ previous = SelectObject(hdc, font);
     SetTextAlign(hdc, TA_CENTER | TA_BASELINE);
     SetTextColor(hdc, Rgb(255, 255, 255));
@@ -114,8 +141,7 @@ void PaintSample(QImage& image)
     DeleteObject(upright);
 }
 
-TEST(SampleDrawing, LeavesNoLiveObjectAndIsSaved)
-{
+TEST(SampleDrawing, LeavesNoLiveObjectAndIsSaved) {
     QImage image(160, 52, QImage::Format_RGB32);
     const LiveObjects before = CountLiveObjects();
     PaintSample(image);
@@ -123,14 +149,16 @@ TEST(SampleDrawing, LeavesNoLiveObjectAndIsSaved)
     EXPECT_EQ(image.pixel(2, 30), qRgb(212, 208, 200)); // left of the bar: untouched
     EXPECT_EQ(image.pixel(4, 30), qRgb(0, 90, 0));      // tile pixel (4 mod 8, 30 mod 8) = (4, 6)
     EXPECT_EQ(image.pixel(6, 30), qRgb(120, 230, 120)); // (6, 6) lies on the tile's diagonal
-    QDir().mkpath("/tmp/qv_pictures");
-    EXPECT_TRUE(image.scaled(image.size() * 4).save("/tmp/qv_pictures/gdi_sample.png"));
+    // Kept where QV_PICTURE_DIR names, to be looked at; otherwise in a folder of its own.
+    testing_support::TempFolder folder;
+    const char* kept = std::getenv("QV_PICTURE_DIR");
+    const std::string path = (kept ? std::string(kept) : folder.path()) + "/gdi_sample.png";
+    EXPECT_TRUE(image.scaled(image.size() * 4).save(QString::fromStdString(path)));
 }
 
 } // namespace
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     QGuiApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

@@ -1,0 +1,207 @@
+// A property set that moves no pixel of the bar's picture neither paints nor yields; one that
+// may move a pixel paints. Whatever was skipped, the surface holds what a full repaint gives.
+#include "controls/progress_bar/ProgressBar.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+#include <string>
+#include <vector>
+
+#include "fake_site.h"
+#include "tests/platform/forms/app.h"
+
+namespace {
+
+using namespace platform::com;
+using kolvetra::ProgressBar;
+using kolvetra_test::FakeSite;
+using Log = std::vector<std::string>;
+
+struct Set {
+    const char* property;
+    Variant value;
+};
+
+class Unchanged : public ::testing::Test {
+protected:
+    void SetUp() override {
+        formstest::App();
+        bar = MakeObject<ProgressBar>();
+        bar->SetSite(&site);
+        bar->UserControl_InitProperties();
+    }
+    void TearDown() override { bar->SetSite(nullptr); }
+
+    void Put(const Set& set) { PutProperty(bar.get(), set.property, set.value); }
+    // Runs the sets, then paints once more by force, so that the next set starts from a
+    // settled surface, and clears the log.
+    void Prepare(const std::vector<Set>& sets) {
+        for (const Set& set : sets)
+            Put(set);
+        bar->DrawProgress();
+        site.Take();
+    }
+    // True when a forced repaint leaves every pixel as it is.
+    bool ShowsFullRepaint() {
+        const QImage before = site.image.copy();
+        bar->DrawProgress();
+        site.Take();
+        return site.image == before;
+    }
+
+    FakeSite site; // 200 x 20
+    ComPtr<ProgressBar> bar;
+};
+
+TEST_F(Unchanged, ASetPaintsExactlyWhenThePictureMayChange) {
+    struct Case {
+        const char* name;
+        std::vector<Set> before;
+        Set set;
+        bool paints;
+    };
+    const Variant million(1000000.0);
+    const Case cases[] = {
+        {"a compiler's row: 10 to 11 of a million",
+         {{"Max", million}, {"Value", Variant(10.0)}},
+         {"Value", Variant(11.0)},
+         false},
+        {"smooth, text and bar alike",
+         {{"Scrolling", Variant(1)},
+          {"TextAfterValue", Variant(" %")},
+          {"Max", million},
+          {"Value", Variant(1000.0)}},
+         {"Value", Variant(1200.0)},
+         false},
+        {"the same value again", {{"Value", Variant(40.0)}}, {"Value", Variant(40.0)}, false},
+        {"a colour set to itself", {}, {"BorderColor", Variant(OleColor{0x404040})}, false},
+        {"Min below nothing shown", {{"Max", million}}, {"Min", Variant(-0.25)}, false},
+        {"smooth bar one pixel longer, same text",
+         {{"Scrolling", Variant(1)},
+          {"ValueType", Variant(3)},
+          {"Caption", Variant("x")},
+          {"Max", Variant(200.0)},
+          {"Value", Variant(50.0)}},
+         {"Value", Variant(51.0)},
+         true},
+        {"the percentage text only",
+         {{"Scrolling", Variant(1)}, {"Max", Variant(1000.0)}, {"Value", Variant(104.0)}},
+         {"Value", Variant(106.0)},
+         true},
+        {"a value shown as a number",
+         {{"ValueType", Variant(2)}, {"Max", million}},
+         {"Value", Variant(11.0)},
+         true},
+        {"one more field lit",
+         {{"ValueType", Variant(0)}, {"Max", Variant(1000.0)}, {"Value", Variant(99.0)}},
+         {"Value", Variant(160.0)},
+         true},
+        {"a text placed by the value",
+         {{"TextAlignment", Variant(3)}, {"Max", million}, {"Value", Variant(10.0)}},
+         {"Value", Variant(11.0)},
+         true},
+        {"Max with the same fields and text",
+         {{"Value", Variant(30.0)}},
+         {"Max", Variant(100.4)},
+         false},
+        {"a new picture object",
+         {},
+         {"Picture", Variant(Picture([] {
+              QImage image(3, 3, QImage::Format_RGB32);
+              image.fill(Qt::blue);
+              return image;
+          }()))},
+         true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        bar = MakeObject<ProgressBar>();
+        bar->SetSite(&site);
+        bar->UserControl_InitProperties();
+        Prepare(c.before);
+        const int yields = site.doEvents;
+        const QImage before = site.image.copy();
+
+        Put(c.set);
+        Log expected{c.set.property};
+        if (c.paints)
+            expected.push_back("Paint");
+        EXPECT_EQ(site.Take(), expected);
+        EXPECT_EQ(site.doEvents - yields, c.paints ? 1 : 0);
+        if (!c.paints)
+            EXPECT_EQ(site.image, before);
+        EXPECT_TRUE(ShowsFullRepaint());
+    }
+}
+
+// Random sets in every mode, each followed by the check that the surface shows what a full
+// repaint would.
+TEST_F(Unchanged, EverySkippedSetLeavesTheFullRepaintsPicture) {
+    std::mt19937 random(424242);
+    auto pick = [&](int n) { return int(random() % unsigned(n)); };
+    const double maxima[] = {1.0, 7.0, 100.0, 997.0, 1000000.0};
+    int skipped = 0;
+    for (int round = 0; round < 40; ++round) {
+        SCOPED_TRACE(round);
+        bar = MakeObject<ProgressBar>();
+        bar->SetSite(&site);
+        bar->UserControl_InitProperties();
+        Put({"Scrolling", Variant(pick(2))});
+        Put({"ValueType", Variant(pick(4))});
+        Put({"TextAlignment", Variant(pick(4))});
+        Put({"Alignment", Variant(pick(2))});
+        Put({"BarColorType", Variant(pick(3))});
+        Put({"OnlyValueFields", Variant(pick(2) == 1)});
+        Put({"SpecialEffects", Variant(pick(8))});
+        Put({"TextAfterValue", Variant(pick(2) ? " %" : "")});
+        const double max = maxima[pick(5)];
+        Put({"Max", Variant(max)});
+        site.Take();
+        double value = 0;
+        for (int step = 0; step < 30; ++step) {
+            // Mostly small steps, as a compile takes them, now and then a jump.
+            value = pick(6) == 0 ? max * pick(1000) / 1000.0 : value + max * pick(4) / 3000.0;
+            if (value > max)
+                value = 0;
+            const int yields = site.doEvents;
+            Put({"Value", Variant(value)});
+            if (site.doEvents == yields)
+                ++skipped;
+            ASSERT_TRUE(ShowsFullRepaint()) << "value " << value << " of " << max;
+        }
+    }
+    EXPECT_GT(skipped, 0);
+}
+
+TEST_F(Unchanged, ADrawingOnTheSurfaceIsPaintedOver) {
+    Prepare({{"Value", Variant(40.0)}});
+    site.image.setPixel(100, 10, qRgb(1, 2, 3));
+    Put({"Value", Variant(40.0)});
+    EXPECT_EQ(site.Take(), (Log{"Value", "Paint"}));
+    EXPECT_TRUE(ShowsFullRepaint());
+}
+
+TEST_F(Unchanged, ANewSiteIsPaintedOnItsFirstSet) {
+    Prepare({{"Value", Variant(40.0)}});
+    FakeSite other;
+    bar->SetSite(&other);
+    Put({"Value", Variant(40.0)});
+    EXPECT_EQ(other.Take(), (Log{"Value", "Paint"}));
+    bar->SetSite(nullptr);
+}
+
+TEST_F(Unchanged, AnimatedTicksAndModeSetsStillPaint) {
+    Put({"AnimatedInterval", Variant(0)});
+    Put({"BarColorType", Variant(3)});
+    site.Take();
+    // The offset cannot move at interval 0, yet every tick paints as before.
+    bar->Timer1_Timer();
+    bar->Timer1_Timer();
+    EXPECT_EQ(site.Take(), (Log{"Paint", "Paint"}));
+    EXPECT_EQ(site.interval, 10);
+    Put({"BarColorType", Variant(3)});
+    EXPECT_EQ(site.Take(), (Log{"BarColorType", "Paint"}));
+}
+
+} // namespace
