@@ -32,10 +32,13 @@ bool FolderExists(const Path& path);
 std::string ReadFile(const Path& path);
 
 // Replaces the file's whole content with `content` (made when missing). The bytes go to a
-// temporary file beside it, which is then renamed over the old one, so a failed write
-// leaves the old file whole and no temporary file behind; the original runtime wrote in
-// place. A replaced file keeps its permissions. 76 when the folder is missing.
-// `written`, when given, receives the stat of the file as written.
+// hidden temporary file beside it, flushed to disk and then renamed over the old one, so a
+// failed write leaves the old file whole and no temporary file behind; the original
+// runtime wrote in place. A replaced file keeps its permissions, and one the caller may not
+// write is left alone with 70, as the original's write failed. A file the caller may write
+// in a folder the caller may not is written in place, as the original did. A file that
+// appears while a missing one is being made is not replaced: 58. 76 when the folder is
+// missing. `written`, when given, receives the stat of the file as written.
 void WriteFile(const Path& path, std::string_view content, struct stat* written = nullptr);
 
 // What a reader saw of a file: whether something was there and, when it was, its identity
@@ -59,10 +62,12 @@ FileVersion VersionOf(const Path& path);
 // absent and a file has appeared meanwhile, or the file was replaced or changed since it was
 // read, nothing is written and the call returns false, so the caller can read it again and
 // redo its edit. Errors as WriteFile.
-bool WriteFileIfUnchanged(const Path& path, std::string_view content,
-                          const FileVersion& expected, struct stat* written = nullptr);
+bool WriteFileIfUnchanged(const Path& path, std::string_view content, const FileVersion& expected,
+                          struct stat* written = nullptr);
 
 // Adds `content` at the end of the file (made when missing). 76 when the folder is missing.
+// When the write fails part-way the file is cut back to its old length (a file this call
+// made is removed) and the error raised.
 void AppendFile(const Path& path, std::string_view content);
 
 // Makes one folder. 75 when an entry of that name exists already (in any letter case),
@@ -85,6 +90,13 @@ std::vector<std::string> ListFiles(const Path& folder);
 // lone LF does not (it stays in the line); a last line without a line end is still a line,
 // and text that ends in a line end has no empty line after it. "" gives no lines.
 std::vector<std::string> SplitLines(std::string_view text);
+
+// Whether the listings of folders read to find names without regard to case are kept and
+// used again while a folder is unchanged (on by default; a benchmark's baseline turns it
+// off). A listing taken within a timestamp tick of the folder's last change is not kept,
+// so a change made by anyone afterwards is always seen.
+void SetListingCacheEnabled(bool enabled);
+bool ListingCacheEnabled();
 
 // Called with the native path of every file or folder that a function above replaced,
 // appended to or deleted, so that caches of file contents can forget it.
