@@ -1,6 +1,7 @@
 // Permissions only mean something to a caller that is not root (root writes any file and
 // CI runs as root), so the cases run in a copy of this program under an ordinary user.
 #include "platform/files/files.h"
+#include "tests/platform/files/size_limit.h"
 #include "tests/support/error_of.h"
 #include "tests/support/temp_folder.h"
 
@@ -16,6 +17,7 @@ namespace {
 
 using platform::files::Path;
 using testing_support::ErrorOf;
+using testing_support::ErrorUnderSizeLimit;
 using testing_support::TempFolder;
 namespace files = platform::files;
 
@@ -72,6 +74,21 @@ int CountEntries(const std::string& folder)
     return n - 2; // "." and ".."
 }
 
+// Written in place, there is no temporary file to fall back on: a write that stops part-way
+// (here at a file size limit, as at a full disk) puts the old bytes back.
+void FailingInPlaceWriteKeepsTheOldBytes(const std::string& folder)
+{
+    ASSERT_EQ(::mkdir(folder.c_str(), 0777), 0);
+    const std::string native = Native(folder, "f.ini");
+    PutFile(native, "old", 0600);
+    ASSERT_EQ(::chmod(folder.c_str(), 0555), 0);
+    const int error = ErrorUnderSizeLimit(
+        100, [&] { files::WriteFile(Path::Native(folder) / "f.ini", std::string(4096, 'x')); });
+    EXPECT_GT(error, 0) << "the error is raised";
+    EXPECT_EQ(GetFile(native), "old");
+    EXPECT_EQ(CountEntries(folder), 1);
+}
+
 void RunCases(const std::string& root)
 {
     ASSERT_NE(::geteuid(), 0u) << "these cases prove nothing as root";
@@ -119,6 +136,7 @@ void RunCases(const std::string& root)
         }
         EXPECT_EQ(CountEntries(folder), c.content ? 1 : 0) << "no temporary file stays";
     }
+    FailingInPlaceWriteKeepsTheOldBytes(Native(root, "in place"));
 }
 
 TEST(WritePermissions, AreThoseOfTheCallingUser)

@@ -2,15 +2,14 @@
 // names that never stand in a write's way, and appends that fail without leaving a cut.
 #include "platform/files/files.h"
 #include "platform/files/temp_file.h"
+#include "tests/platform/files/size_limit.h"
 #include "tests/support/error_of.h"
 #include "tests/support/temp_folder.h"
 
-#include <csignal>
 #include <cstdio>
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/file.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -19,6 +18,7 @@ namespace {
 
 using platform::files::Path;
 using testing_support::ErrorOf;
+using testing_support::ErrorUnderSizeLimit;
 using testing_support::TempFolder;
 namespace files = platform::files;
 
@@ -210,24 +210,13 @@ TEST_F(WriteSafetyTest, AFailedWriteLeavesTheFileAsItWas)
         if (c.before)
             tmp.Put("log.txt", c.before);
         const Path file = Path::Native(tmp.path()) / "log.txt";
-        // A file size limit makes write() stop part-way and then fail, as a full disk does.
-        const pid_t pid = ::fork();
-        if (pid == 0) {
-            ::signal(SIGXFSZ, SIG_IGN);
-            const rlimit limit{100, 100};
-            ::setrlimit(RLIMIT_FSIZE, &limit);
-            const int error = ErrorOf([&] {
-                if (c.call == Call::Append)
-                    files::AppendFile(file, big);
-                else
-                    files::WriteFile(file, big);
-            });
-            ::_exit(error == 0 ? 0 : 1);
-        }
-        int status = 0;
-        ASSERT_EQ(::waitpid(pid, &status, 0), pid);
-        ASSERT_TRUE(WIFEXITED(status));
-        EXPECT_EQ(WEXITSTATUS(status), 1) << "the error is raised";
+        const int error = ErrorUnderSizeLimit(100, [&] {
+            if (c.call == Call::Append)
+                files::AppendFile(file, big);
+            else
+                files::WriteFile(file, big);
+        });
+        EXPECT_GT(error, 0) << "the error is raised";
         if (c.before)
             EXPECT_EQ(tmp.Get("log.txt"), c.before);
         else
