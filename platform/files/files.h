@@ -34,11 +34,12 @@ std::string ReadFile(const Path& path);
 // Replaces the file's whole content with `content` (made when missing). The bytes go to a
 // hidden temporary file beside it, flushed to disk and then renamed over the old one, so a
 // failed write leaves the old file whole and no temporary file behind; the original
-// runtime wrote in place. A replaced file keeps its permissions, and one the caller may not
-// write is left alone with 70, as the original's write failed. A file the caller may write
-// in a folder the caller may not is written in place, as the original did. A file that
-// appears while a missing one is being made is not replaced: 58. 76 when the folder is
-// missing. `written`, when given, receives the stat of the file as written.
+// runtime wrote in place. A replaced file keeps its permissions, owner and group, and one
+// the caller may not write is left alone with 70, as the original's write failed. A file
+// the caller may write but not replace as its own (in a folder the caller may not write,
+// or another user's file) is written in place, as the original did. A file that appears
+// while a missing one is being made is not replaced: 58. 76 when the folder is missing.
+// `written`, when given, receives the stat of the file as written.
 void WriteFile(const Path& path, std::string_view content, struct stat* written = nullptr);
 
 // What a reader saw of a file: whether something was there and, when it was, its identity

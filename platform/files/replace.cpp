@@ -36,9 +36,8 @@ int Overwrite(int fd, std::string_view content)
     return err;
 }
 
-// A file the user may write in a folder the user may not: there is no room for a
-// temporary file, and the original runtime wrote such files in place, so this does too.
-// A failure part-way puts the old bytes back as far as the file system allows.
+// Writes over the file's own bytes; a failure part-way puts the old bytes back as far as
+// the file system allows.
 bool WriteInPlace(const std::string& native, std::string_view content, const FileVersion* expected,
                   struct stat* written)
 {
@@ -93,11 +92,14 @@ bool ReplaceContent(const Path& path, std::string_view content, const FileVersio
 
     TempFile temp;
     int err = temp.Open(ParentOf(native), BaseNameOf(native));
-    if (err != 0) {
-        if (regular && (err == EACCES || err == EPERM))
-            return WriteInPlace(native, content, expected, written);
+    // Where a new file cannot take the old one's place as the same file to its users (the
+    // folder is closed to the caller, or the file is another user's and its owner or group
+    // cannot be given to the new one), the file is written in place, as the original runtime
+    // wrote every file.
+    if (regular && (err == EACCES || err == EPERM || (err == 0 && temp.TakeOwner(old) != 0)))
+        return WriteInPlace(native, content, expected, written);
+    if (err != 0)
         RaiseErrno(err);
-    }
     err = temp.Fill(content, existed ? old.st_mode & 07777 : NewFileMode(), written);
     if (err != 0)
         RaiseErrno(err);

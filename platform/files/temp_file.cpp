@@ -142,6 +142,18 @@ int TempFile::Open(const std::string& folder, const std::string& targetName)
     return 0;
 }
 
+int TempFile::TakeOwner(const struct stat& file)
+{
+    struct stat own;
+    if (::fstat(m_fd, &own) != 0)
+        return errno;
+    if (own.st_uid == file.st_uid && own.st_gid == file.st_gid)
+        return 0;
+    const uid_t owner = own.st_uid == file.st_uid ? static_cast<uid_t>(-1) : file.st_uid;
+    const gid_t group = own.st_gid == file.st_gid ? static_cast<gid_t>(-1) : file.st_gid;
+    return ::fchown(m_fd, owner, group) == 0 ? 0 : errno;
+}
+
 int TempFile::Fill(std::string_view content, mode_t mode, struct stat* written)
 {
     if (::fchmod(m_fd, mode) != 0)

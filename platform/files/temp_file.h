@@ -31,6 +31,10 @@ public:
     // the failure.
     int Open(const std::string& folder, const std::string& targetName);
 
+    // Gives the file the owner and group of `file` when they are not the caller's: 0, or
+    // the errno when the caller may not.
+    int TakeOwner(const struct stat& file);
+
     // Gives the file `mode`, writes `content`, flushes it to disk and fills `written`
     // (when given): 0, or the errno of the failure.
     int Fill(std::string_view content, mode_t mode, struct stat* written);

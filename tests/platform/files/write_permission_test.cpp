@@ -89,7 +89,19 @@ void FailingInPlaceWriteKeepsTheOldBytes(const std::string& folder)
     EXPECT_EQ(CountEntries(folder), 1);
 }
 
-void RunCases(const std::string& root)
+// The parent, as root, made root's file "foreign.ini" in `root` for everyone to write.
+void ForeignFileStaysItsOwners(const std::string& root)
+{
+    const std::string native = Native(root, "foreign.ini");
+    EXPECT_EQ(ErrorOf([&] { files::WriteFile(Path::Native(root) / "FOREIGN.INI", "new"); }), 0);
+    EXPECT_EQ(GetFile(native), "new");
+    struct stat st;
+    ASSERT_EQ(::stat(native.c_str(), &st), 0);
+    EXPECT_EQ(st.st_uid, 0u) << "another user's file stays theirs";
+    EXPECT_EQ(st.st_mode & 07777, 0666u);
+}
+
+void RunCases(const std::string& root, bool foreignFileMade)
 {
     ASSERT_NE(::geteuid(), 0u) << "these cases prove nothing as root";
     const Case cases[] = {
@@ -137,20 +149,24 @@ void RunCases(const std::string& root)
         EXPECT_EQ(CountEntries(folder), c.content ? 1 : 0) << "no temporary file stays";
     }
     FailingInPlaceWriteKeepsTheOldBytes(Native(root, "in place"));
+    if (foreignFileMade)
+        ForeignFileStaysItsOwners(root);
 }
 
 TEST(WritePermissions, AreThoseOfTheCallingUser)
 {
     if (const char* folder = std::getenv(kFolderVariable)) {
-        RunCases(folder);
+        RunCases(folder, true);
         return;
     }
     TempFolder tmp;
     if (::geteuid() != 0) {
-        RunCases(tmp.path());
+        RunCases(tmp.path(), false);
         return;
     }
     ASSERT_EQ(::chmod(tmp.path().c_str(), 0777), 0);
+    tmp.Put("foreign.ini", "old");
+    ASSERT_EQ(::chmod((tmp / "foreign.ini").c_str(), 0666), 0);
     char self[PATH_MAX] = {};
     ASSERT_GT(::readlink("/proc/self/exe", self, sizeof self - 1), 0);
     const std::string filter = std::string("--gtest_filter=") + kThisTest;

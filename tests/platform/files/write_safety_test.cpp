@@ -72,6 +72,22 @@ TEST_F(WriteSafetyTest, AVersionedWriteNeverReplacesWhatItDidNotRead)
     }
 }
 
+TEST_F(WriteSafetyTest, AReplacedFileStaysWhoseItWas)
+{
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "only root may give a file to another user";
+    m_tmp.Put("theirs.ini", "old");
+    ASSERT_EQ(::chown((m_tmp / "theirs.ini").c_str(), 65534, 65534), 0);
+    ASSERT_EQ(::chmod((m_tmp / "theirs.ini").c_str(), 0640), 0);
+    files::WriteFile(m_root / "theirs.ini", "new");
+    struct stat st;
+    ASSERT_EQ(::stat((m_tmp / "theirs.ini").c_str(), &st), 0);
+    EXPECT_EQ(m_tmp.Get("theirs.ini"), "new");
+    EXPECT_EQ(st.st_uid, 65534u);
+    EXPECT_EQ(st.st_gid, 65534u);
+    EXPECT_EQ(st.st_mode & 07777, 0640u);
+}
+
 TEST_F(WriteSafetyTest, NamesUpToTheLongestTheFileSystemTakesAreWritten)
 {
     const std::string aUmlaut = "\xE4"; // two bytes on disk
