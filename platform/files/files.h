@@ -22,6 +22,13 @@ namespace platform::files {
 bool Resolve(const Path& path, std::string& native, struct stat* info = nullptr);
 std::string Resolve(const Path& path);
 
+// Whether the listings of folders read to find names without regard to case are kept and
+// used again while a folder is unchanged (on by default; a benchmark's baseline turns it
+// off). A listing taken within a timestamp tick of the folder's last change is not kept,
+// so a change made by anyone afterwards is always seen.
+void SetListingCacheEnabled(bool enabled);
+bool ListingCacheEnabled();
+
 // True when a file (not a folder) exists at exactly this path; no wildcards. A missing
 // folder on the way gives false, not an error.
 bool FileExists(const Path& path);
@@ -91,13 +98,6 @@ std::vector<std::string> ListFiles(const Path& folder);
 // lone LF does not (it stays in the line); a last line without a line end is still a line,
 // and text that ends in a line end has no empty line after it. "" gives no lines.
 std::vector<std::string> SplitLines(std::string_view text);
-
-// Whether the listings of folders read to find names without regard to case are kept and
-// used again while a folder is unchanged (on by default; a benchmark's baseline turns it
-// off). A listing taken within a timestamp tick of the folder's last change is not kept,
-// so a change made by anyone afterwards is always seen.
-void SetListingCacheEnabled(bool enabled);
-bool ListingCacheEnabled();
 
 // Called with the native path of every file or folder that a function above replaced,
 // appended to or deleted, so that caches of file contents can forget it.
