@@ -1,7 +1,11 @@
 #include "files.h"
 
+#include "descriptor_io.h"
+#include "listing_cache.h"
 #include "names.h"
+#include "native_path.h"
 #include "platform/errors/run_time_error.h"
+#include "replace.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -11,6 +15,10 @@
 #include <unistd.h>
 
 namespace platform::files {
+
+using detail::FindIgnoringCase;
+using detail::Join;
+using detail::WriteAll;
 
 namespace {
 
@@ -22,6 +30,7 @@ std::vector<std::function<void(const std::string&)>>& Listeners()
 
 void NotifyChanged(const std::string& native)
 {
+    detail::ForgetListing(native);
     for (const auto& listener : Listeners())
         listener(native);
 }
@@ -29,65 +38,6 @@ void NotifyChanged(const std::string& native)
 [[noreturn]] void RaiseErrno(int err, int missing)
 {
     Raise(ErrorFromErrno(err, missing));
-}
-
-std::string Join(const std::string& folder, const std::string& name)
-{
-    if (!folder.empty() && folder.back() == '/')
-        return folder + name;
-    return folder + "/" + name;
-}
-
-// The entry of `folder` that `component` names without regard to case; "" when none.
-std::string FindIgnoringCase(const std::string& folder, const std::string& component)
-{
-    DIR* dir = opendir(folder.c_str());
-    if (!dir)
-        return {};
-    std::string best;
-    while (dirent* entry = readdir(dir)) {
-        const std::string raw = entry->d_name;
-        if (raw == "." || raw == "..")
-            continue;
-        if (SameNameIgnoringCase(Utf8ToCp1252(raw), component) && (best.empty() || raw < best))
-            best = raw;
-    }
-    closedir(dir);
-    return best;
-}
-
-std::string ParentOf(const std::string& native)
-{
-    const auto slash = native.rfind('/');
-    if (slash == std::string::npos)
-        return ".";
-    if (slash == 0)
-        return "/";
-    return native.substr(0, slash);
-}
-
-std::string BaseNameOf(const std::string& native)
-{
-    const auto slash = native.rfind('/');
-    return slash == std::string::npos ? native : native.substr(slash + 1);
-}
-
-// 0 or the errno of the failed write.
-int WriteAll(int fd, std::string_view content)
-{
-    const char* p = content.data();
-    std::size_t left = content.size();
-    while (left > 0) {
-        const ssize_t n = ::write(fd, p, left);
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            return errno;
-        }
-        p += n;
-        left -= static_cast<std::size_t>(n);
-    }
-    return 0;
 }
 
 std::vector<std::string> List(const Path& folder, bool folders)
@@ -193,36 +143,7 @@ std::string ReadFile(const Path& path)
 void WriteFile(const Path& path, std::string_view content, struct stat* written)
 {
     std::string native;
-    struct stat old;
-    const bool existed = Resolve(path, native, &old);
-    std::string temp = Join(ParentOf(native), "." + BaseNameOf(native) + ".XXXXXX");
-    const int fd = ::mkostemp(temp.data(), O_CLOEXEC);
-    if (fd < 0)
-        RaiseErrno(errno, 76);
-    mode_t mode;
-    if (existed) {
-        mode = old.st_mode & 07777;
-    } else {
-        const mode_t mask = ::umask(0);
-        ::umask(mask);
-        mode = 0666 & ~mask;
-    }
-    int err = ::fchmod(fd, mode) == 0 ? 0 : errno;
-    if (err == 0)
-        err = WriteAll(fd, content);
-    if (err == 0 && written && ::fstat(fd, written) != 0)
-        err = errno;
-    if (::close(fd) != 0 && err == 0)
-        err = errno;
-    if (err != 0) {
-        ::unlink(temp.c_str());
-        RaiseErrno(err, 76);
-    }
-    if (::rename(temp.c_str(), native.c_str()) != 0) {
-        const int err = errno;
-        ::unlink(temp.c_str());
-        RaiseErrno(err, 76);
-    }
+    detail::ReplaceContent(path, content, nullptr, written, native);
     NotifyChanged(native);
 }
 
@@ -256,19 +177,33 @@ FileVersion VersionOf(const Path& path)
 bool WriteFileIfUnchanged(const Path& path, std::string_view content,
                           const FileVersion& expected, struct stat* written)
 {
-    if (!(VersionOf(path) == expected))
+    std::string native;
+    if (!detail::ReplaceContent(path, content, &expected, written, native))
         return false;
-    WriteFile(path, content, written);
+    NotifyChanged(native);
     return true;
 }
 
 void AppendFile(const Path& path, std::string_view content)
 {
     const std::string native = Resolve(path);
-    const int fd = ::open(native.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0666);
+    bool made = false;
+    int fd = ::open(native.c_str(), O_WRONLY | O_APPEND | O_CLOEXEC);
+    if (fd < 0 && errno == ENOENT) {
+        fd = ::open(native.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        made = fd >= 0;
+    }
     if (fd < 0)
         RaiseErrno(errno, 76);
-    int err = WriteAll(fd, content);
+    struct stat before;
+    int err = ::fstat(fd, &before) == 0 ? 0 : errno;
+    if (err == 0)
+        err = WriteAll(fd, content);
+    // A cut entry would run into the next one; what was there stays as it was.
+    if (err != 0 && made)
+        ::unlink(native.c_str());
+    else if (err != 0)
+        (void)::ftruncate(fd, before.st_size);
     if (::close(fd) != 0 && err == 0)
         err = errno;
     NotifyChanged(native);
@@ -281,6 +216,7 @@ void CreateFolder(const Path& path)
     const std::string native = Resolve(path);
     if (::mkdir(native.c_str(), 0777) != 0)
         Raise(errno == EEXIST ? 75 : ErrorFromErrno(errno, 76));
+    detail::ForgetListing(native);
 }
 
 void DeleteFile(const Path& path)

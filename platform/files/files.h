@@ -22,6 +22,13 @@ namespace platform::files {
 bool Resolve(const Path& path, std::string& native, struct stat* info = nullptr);
 std::string Resolve(const Path& path);
 
+// Whether the listings of folders read to find names without regard to case are kept and
+// used again while a folder is unchanged (on by default; a benchmark's baseline turns it
+// off). A listing taken within a timestamp tick of the folder's last change is not kept,
+// so a change made by anyone afterwards is always seen.
+void SetListingCacheEnabled(bool enabled);
+bool ListingCacheEnabled();
+
 // True when a file (not a folder) exists at exactly this path; no wildcards. A missing
 // folder on the way gives false, not an error.
 bool FileExists(const Path& path);
@@ -32,9 +39,13 @@ bool FolderExists(const Path& path);
 std::string ReadFile(const Path& path);
 
 // Replaces the file's whole content with `content` (made when missing). The bytes go to a
-// temporary file beside it, which is then renamed over the old one, so a failed write
-// leaves the old file whole and no temporary file behind; the original runtime wrote in
-// place. A replaced file keeps its permissions. 76 when the folder is missing.
+// hidden temporary file beside it, flushed to disk and then renamed over the old one, so a
+// failed write leaves the old file whole and no temporary file behind; the original
+// runtime wrote in place. A replaced file keeps its permissions, owner and group, and one
+// the caller may not write is left alone with 70, as the original's write failed. A file
+// the caller may write but not replace as its own (in a folder the caller may not write,
+// or another user's file) is written in place, as the original did. A file that appears
+// while a missing one is being made is not replaced: 58. 76 when the folder is missing.
 // `written`, when given, receives the stat of the file as written.
 void WriteFile(const Path& path, std::string_view content, struct stat* written = nullptr);
 
@@ -59,10 +70,12 @@ FileVersion VersionOf(const Path& path);
 // absent and a file has appeared meanwhile, or the file was replaced or changed since it was
 // read, nothing is written and the call returns false, so the caller can read it again and
 // redo its edit. Errors as WriteFile.
-bool WriteFileIfUnchanged(const Path& path, std::string_view content,
-                          const FileVersion& expected, struct stat* written = nullptr);
+bool WriteFileIfUnchanged(const Path& path, std::string_view content, const FileVersion& expected,
+                          struct stat* written = nullptr);
 
 // Adds `content` at the end of the file (made when missing). 76 when the folder is missing.
+// When the write fails part-way the file is cut back to its old length (a file this call
+// made is removed) and the error raised.
 void AppendFile(const Path& path, std::string_view content);
 
 // Makes one folder. 75 when an entry of that name exists already (in any letter case),

@@ -1,0 +1,59 @@
+#include "descriptor_io.h"
+
+#include <cerrno>
+#include <unistd.h>
+
+namespace platform::files::detail {
+
+namespace {
+
+// Writes `content` piece by piece through `write(data, size, done)`.
+template <typename Write> int WriteInPieces(std::string_view content, Write write)
+{
+    std::size_t done = 0;
+    while (done < content.size()) {
+        const ssize_t n = write(content.data() + done, content.size() - done, done);
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            return errno;
+        }
+        done += static_cast<std::size_t>(n);
+    }
+    return 0;
+}
+
+} // namespace
+
+int WriteAll(int fd, std::string_view content)
+{
+    return WriteInPieces(content, [fd](const char* data, std::size_t size, std::size_t) {
+        return ::write(fd, data, size);
+    });
+}
+
+int WriteAllFromStart(int fd, std::string_view content)
+{
+    return WriteInPieces(content, [fd](const char* data, std::size_t size, std::size_t done) {
+        return ::pwrite(fd, data, size, static_cast<off_t>(done));
+    });
+}
+
+int ReadAllFromStart(int fd, std::string& content)
+{
+    char buffer[65536];
+    for (off_t at = 0;;) {
+        const ssize_t n = ::pread(fd, buffer, sizeof buffer, at);
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            return errno;
+        }
+        if (n == 0)
+            return 0;
+        content.append(buffer, static_cast<std::size_t>(n));
+        at += n;
+    }
+}
+
+} // namespace platform::files::detail

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// Internal to the file layer: whole reads and writes on an open descriptor, retried when a
+// signal cuts them short. Each returns 0 or the errno of the failure.
+namespace platform::files::detail {
+
+// Writes all of `content` at the descriptor's position.
+int WriteAll(int fd, std::string_view content);
+// Writes all of `content` from the start of the file, whatever the descriptor's position.
+int WriteAllFromStart(int fd, std::string_view content);
+// Appends the whole file, from its start, to `content`.
+int ReadAllFromStart(int fd, std::string& content);
+
+} // namespace platform::files::detail

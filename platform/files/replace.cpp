@@ -1,0 +1,120 @@
+#include "replace.h"
+
+#include "descriptor_io.h"
+#include "native_path.h"
+#include "platform/errors/run_time_error.h"
+#include "temp_file.h"
+
+#include <cerrno>
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace platform::files::detail {
+
+namespace {
+
+[[noreturn]] void RaiseErrno(int err)
+{
+    Raise(ErrorFromErrno(err, 76));
+}
+
+bool StillExpected(const std::string& native, const FileVersion& expected)
+{
+    struct stat st;
+    const FileVersion now = ::stat(native.c_str(), &st) == 0 ? FileVersion::Of(st) : FileVersion{};
+    return now == expected;
+}
+
+// 0 or the errno of the failure; `content` becomes the whole file.
+int Overwrite(int fd, std::string_view content)
+{
+    int err = WriteAllFromStart(fd, content);
+    if (err == 0 && ::ftruncate(fd, static_cast<off_t>(content.size())) != 0)
+        err = errno;
+    if (err == 0 && ::fsync(fd) != 0)
+        err = errno;
+    return err;
+}
+
+// Writes over the file's own bytes; a failure part-way puts the old bytes back as far as
+// the file system allows.
+bool WriteInPlace(const std::string& native, std::string_view content, const FileVersion* expected,
+                  struct stat* written)
+{
+    int fd = ::open(native.c_str(), O_RDWR | O_CLOEXEC);
+    const bool readable = fd >= 0;
+    if (!readable)
+        fd = ::open(native.c_str(), O_WRONLY | O_CLOEXEC);
+    if (fd < 0)
+        RaiseErrno(errno);
+    struct stat st;
+    int err = ::fstat(fd, &st) == 0 ? 0 : errno;
+    if (err == 0 && expected && !(FileVersion::Of(st) == *expected)) {
+        ::close(fd);
+        return false;
+    }
+    std::string old;
+    if (err == 0 && readable)
+        err = ReadAllFromStart(fd, old);
+    if (err == 0) {
+        err = Overwrite(fd, content);
+        if (err != 0 && readable)
+            Overwrite(fd, old);
+    }
+    if (err == 0 && written && ::fstat(fd, written) != 0)
+        err = errno;
+    ::close(fd);
+    if (err != 0)
+        RaiseErrno(err);
+    return true;
+}
+
+mode_t NewFileMode()
+{
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return 0666 & ~mask;
+}
+
+} // namespace
+
+bool ReplaceContent(const Path& path, std::string_view content, const FileVersion* expected,
+                    struct stat* written, std::string& native)
+{
+    struct stat old;
+    const bool existed = Resolve(path, native, &old);
+    if (expected && !((existed ? FileVersion::Of(old) : FileVersion{}) == *expected))
+        return false;
+    const bool regular = existed && S_ISREG(old.st_mode);
+    // A rename needs only the folder's permission; the file's own is what the user set.
+    if (regular && ::faccessat(AT_FDCWD, native.c_str(), W_OK, AT_EACCESS) != 0)
+        RaiseErrno(errno);
+
+    TempFile temp;
+    int err = temp.Open(ParentOf(native), BaseNameOf(native));
+    // Where a new file cannot take the old one's place as the same file to its users (the
+    // folder is closed to the caller, or the file is another user's and its owner or group
+    // cannot be given to the new one), the file is written in place, as the original runtime
+    // wrote every file.
+    if (regular && (err == EACCES || err == EPERM || (err == 0 && temp.TakeOwner(old) != 0)))
+        return WriteInPlace(native, content, expected, written);
+    if (err != 0)
+        RaiseErrno(err);
+    err = temp.Fill(content, existed ? old.st_mode & 07777 : NewFileMode(), written);
+    if (err != 0)
+        RaiseErrno(err);
+    if (!existed) {
+        err = temp.Create(native);
+        if (err == EEXIST && expected)
+            return false;
+    } else {
+        if (expected && !StillExpected(native, *expected))
+            return false;
+        err = temp.Replace(native);
+    }
+    if (err != 0)
+        RaiseErrno(err);
+    return true;
+}
+
+} // namespace platform::files::detail
