@@ -140,10 +140,10 @@ public:
         const std::string literal = file.Literal();
         const auto seen = m_seen.find(literal);
         if (seen != m_seen.end()) {
-            view.loaded = seen->second;
+            view.loaded = seen->second.loaded;
         } else {
             view.loaded = Load(file);
-            m_seen.emplace(literal, view.loaded);
+            m_seen.emplace(literal, Seen{view.loaded, files::FoldCase(view.loaded.native)});
         }
         if (Pending* pending = Find(view.loaded))
             view.pending = pending->document.get();
@@ -274,8 +274,12 @@ private:
     // file (the change may have made it, or the folder on its way).
     void Unsee(const std::string& native)
     {
+        const std::string changed = files::FoldCase(native);
         for (auto it = m_seen.begin(); it != m_seen.end();) {
-            if (!it->second.exists || Touches(native, it->second.native))
+            const std::string& seen = it->second.folded;
+            const bool touched = seen.compare(0, changed.size(), changed) == 0 &&
+                                 (seen.size() == changed.size() || seen[changed.size()] == '/');
+            if (!it->second.loaded.exists || touched)
                 it = m_seen.erase(it);
             else
                 ++it;
@@ -287,7 +291,11 @@ private:
     bool m_failed = false;
     bool m_busy = false;
     std::vector<std::unique_ptr<Pending>> m_pending; // in the order of their first write
-    std::unordered_map<std::string, Loaded> m_seen;  // by literal path, this batch
+    struct Seen {
+        Loaded loaded;
+        std::string folded; // its native path, letter case folded
+    };
+    std::unordered_map<std::string, Seen> m_seen; // by literal path, this batch
 };
 
 Batch& TheBatch()

@@ -7,6 +7,10 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <filesystem>
 #include <functional>
 #include <map>
@@ -302,6 +306,56 @@ TEST(WriteBatch, AFileMadeOrChangedByAnotherProgramMeanwhileIsNotClobbered)
         onWrite = {};
         EXPECT_EQ(folder.Get("t.ini"), "[other]\r\nkept=yes\r\n[s]\r\nk=ours\r\nm=2\r\n");
     }
+}
+
+// A writable file, a read-only one, and a read-only folder holding a writable file; all may
+// be reached by anyone.
+void PlantReadOnlyCases(const TempFolder& tmp)
+{
+    tmp.Put("ok.ini", "[s]\r\nk=0\r\n");
+    tmp.Put("ro.ini", "[s]\r\nk=0\r\n");
+    std::filesystem::create_directory(tmp / "locked");
+    tmp.Put("locked/w.ini", "[s]\r\nk=0\r\n");
+    ::chmod(tmp.path().c_str(), 0777);
+    ::chmod((tmp / "ok.ini").c_str(), 0666);
+    ::chmod((tmp / "ro.ini").c_str(), 0444);
+    ::chmod((tmp / "locked/w.ini").c_str(), 0666);
+    ::chmod((tmp / "locked").c_str(), 0555);
+}
+
+// Root may write anything, so the read-only cases run in a child as the unprivileged user;
+// a write the file system would refuse is refused when it is made, not when the batch ends.
+TEST(WriteBatch, AReadOnlyFileOrFolderRefusesTheWriteAtOnce)
+{
+    const char* folder = std::getenv("QV_BATCH_FOLDER");
+    if (!folder && ::geteuid() == 0) {
+        TempFolder tmp;
+        PlantReadOnlyCases(tmp);
+        const std::string command =
+            "QV_BATCH_FOLDER='" + tmp.path() +
+            "' setpriv --reuid=65534 --regid=65534 --clear-groups /proc/" +
+            std::to_string(::getpid()) +
+            "/exe --gtest_filter=WriteBatch.AReadOnlyFileOrFolderRefusesTheWriteAtOnce";
+        const int status = std::system(command.c_str());
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << command;
+        EXPECT_EQ(tmp.Get("ok.ini"), "[s]\r\nk=1\r\n") << "the child ran";
+        return;
+    }
+    TempFolder own; // an ordinary user's run works in a folder of its own
+    const Path base = Path::Native(folder ? folder : own.path());
+    if (!folder)
+        PlantReadOnlyCases(own);
+    profile::BeginWriteBatch();
+    EXPECT_TRUE(profile::WritePrivateProfileString("s", "k", "1", base / "ok.ini"));
+    EXPECT_FALSE(profile::WritePrivateProfileString("s", "k", "1", base / "ro.ini"));
+    EXPECT_FALSE(profile::WritePrivateProfileString("s", "k", "1", base / "locked" / "w.ini"));
+    EXPECT_FALSE(profile::WritePrivateProfileString("s", "k", "1", base / "locked" / "new.ini"));
+    EXPECT_TRUE(profile::EndWriteBatch());
+    EXPECT_EQ(files::ReadFile(base / "ro.ini"), "[s]\r\nk=0\r\n");
+    EXPECT_EQ(files::ReadFile(base / "locked" / "w.ini"), "[s]\r\nk=0\r\n");
+    EXPECT_FALSE(files::FileExists(base / "locked" / "new.ini"));
+    if (!folder)
+        ::chmod((own / "locked").c_str(), 0755); // so that the folder can be removed
 }
 
 } // namespace
