@@ -1,5 +1,6 @@
 #include "txtReadWrite.h"
 
+#include "platform/errors/run_time_error.h"
 #include "platform/files/files.h"
 
 namespace quorvel {
@@ -16,6 +17,17 @@ std::string ReadTextFile(const Path& sFile)
 void WriteTextFile(const Path& sFile, const std::string& sText)
 {
     files::WriteFile(sFile, sText + "\r\n");
+}
+
+void RewriteTextFile(const Path& sFile, const std::function<std::string(const std::string&)>& edit)
+{
+    constexpr int kAttempts = 8;
+    for (int attempt = 0; attempt < kAttempts; ++attempt) {
+        const files::FileVersion read = files::VersionOf(sFile);
+        if (files::WriteFileIfUnchanged(sFile, edit(ReadTextFile(sFile)) + "\r\n", read))
+            return;
+    }
+    platform::Raise(75);
 }
 
 void AppendTextFile(const Path& sFile, const std::string& sText)

@@ -3,6 +3,7 @@
 #include "platform/files/path.h"
 
 #include <cstdint>
+#include <functional>
 #include <string>
 
 // Whole text files and single lines. Text is CP1252 bytes with CR LF line ends. Every
@@ -22,6 +23,11 @@ std::string ReadTextFile(const Path& sFile);
 // missing). Written to a temporary file and renamed into place, so a failure leaves the
 // old file whole.
 void WriteTextFile(const Path& sFile, const std::string& sText);
+
+// WriteTextFile of `edit` applied to ReadTextFile, replacing only the version that was
+// read: when another program saved the file meanwhile, it is read again and edited anew.
+// Raises 75 when the file keeps changing under it.
+void RewriteTextFile(const Path& sFile, const std::function<std::string(const std::string&)>& edit);
 
 // Adds `sText` and CR LF at the end (the file is made when missing).
 void AppendTextFile(const Path& sFile, const std::string& sText);

@@ -35,6 +35,18 @@ void NotifyChanged(const std::string& native)
         listener(native);
 }
 
+std::vector<std::function<void(const Path&)>>& AccessListeners()
+{
+    static std::vector<std::function<void(const Path&)>> listeners;
+    return listeners;
+}
+
+void BeforeAccess(const Path& path)
+{
+    for (const auto& listener : AccessListeners())
+        listener(path);
+}
+
 [[noreturn]] void RaiseErrno(int err, int missing)
 {
     Raise(ErrorFromErrno(err, missing));
@@ -42,6 +54,7 @@ void NotifyChanged(const std::string& native)
 
 std::vector<std::string> List(const Path& folder, bool folders)
 {
+    BeforeAccess(folder);
     const std::string native = Resolve(folder);
     DIR* dir = opendir(native.c_str());
     if (!dir)
@@ -103,6 +116,7 @@ std::string Resolve(const Path& path)
 
 bool FileExists(const Path& path)
 {
+    BeforeAccess(path);
     std::string native;
     struct stat st;
     return Resolve(path, native, &st) && S_ISREG(st.st_mode);
@@ -110,6 +124,7 @@ bool FileExists(const Path& path)
 
 bool FolderExists(const Path& path)
 {
+    BeforeAccess(path);
     std::string native;
     struct stat st;
     return Resolve(path, native, &st) && S_ISDIR(st.st_mode);
@@ -117,6 +132,7 @@ bool FolderExists(const Path& path)
 
 std::string ReadFile(const Path& path)
 {
+    BeforeAccess(path);
     const std::string native = Resolve(path);
     const int fd = ::open(native.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0)
@@ -142,6 +158,7 @@ std::string ReadFile(const Path& path)
 
 void WriteFile(const Path& path, std::string_view content, struct stat* written)
 {
+    BeforeAccess(path);
     std::string native;
     detail::ReplaceContent(path, content, nullptr, written, native);
     NotifyChanged(native);
@@ -177,6 +194,7 @@ FileVersion VersionOf(const Path& path)
 bool WriteFileIfUnchanged(const Path& path, std::string_view content,
                           const FileVersion& expected, struct stat* written)
 {
+    BeforeAccess(path);
     std::string native;
     if (!detail::ReplaceContent(path, content, &expected, written, native))
         return false;
@@ -186,6 +204,7 @@ bool WriteFileIfUnchanged(const Path& path, std::string_view content,
 
 void AppendFile(const Path& path, std::string_view content)
 {
+    BeforeAccess(path);
     const std::string native = Resolve(path);
     bool made = false;
     int fd = ::open(native.c_str(), O_WRONLY | O_APPEND | O_CLOEXEC);
@@ -213,6 +232,7 @@ void AppendFile(const Path& path, std::string_view content)
 
 void CreateFolder(const Path& path)
 {
+    BeforeAccess(path);
     const std::string native = Resolve(path);
     if (::mkdir(native.c_str(), 0777) != 0)
         Raise(errno == EEXIST ? 75 : ErrorFromErrno(errno, 76));
@@ -221,6 +241,7 @@ void CreateFolder(const Path& path)
 
 void DeleteFile(const Path& path)
 {
+    BeforeAccess(path);
     std::string native;
     struct stat st;
     if (!Resolve(path, native, &st))
@@ -234,6 +255,7 @@ void DeleteFile(const Path& path)
 
 void DeleteFolderTree(const Path& path)
 {
+    BeforeAccess(path);
     std::string native;
     struct stat st;
     if (!Resolve(path, native, &st) || !S_ISDIR(st.st_mode))
@@ -277,6 +299,11 @@ std::vector<std::string> SplitLines(std::string_view text)
 void AddChangeListener(std::function<void(const std::string& native)> listener)
 {
     Listeners().push_back(std::move(listener));
+}
+
+void AddBeforeAccessListener(std::function<void(const Path& path)> listener)
+{
+    AccessListeners().push_back(std::move(listener));
 }
 
 } // namespace platform::files

@@ -103,4 +103,10 @@ std::vector<std::string> SplitLines(std::string_view text);
 // appended to or deleted, so that caches of file contents can forget it.
 void AddChangeListener(std::function<void(const std::string& native)> listener);
 
+// Called with the path a function above (other than Resolve and VersionOf) is about to
+// read, write, list or delete, before it looks at the disk, so that a layer holding writes
+// of its own back can put them on disk first. A listener may raise a RunTimeError, which
+// then leaves the call with nothing done.
+void AddBeforeAccessListener(std::function<void(const Path& path)> listener);
+
 } // namespace platform::files

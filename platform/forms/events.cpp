@@ -7,6 +7,7 @@
 
 #include "platform/errors/run_time_error.h"
 #include "platform/forms/dialogs.h"
+#include "platform/profile/profile.h"
 
 namespace platform::forms {
 
@@ -25,6 +26,30 @@ void ShowError(int number, const std::string& description)
     MsgBox(RunTimeErrorText(number, description), vbOKOnly | vbCritical);
 }
 
+// The INI writes of one outermost handler, handlers it yields to included, reach each file
+// once, when it ends: before its error is shown and before the next event runs.
+class WriteBatch {
+public:
+    WriteBatch() { platform::profile::BeginWriteBatch(); }
+    ~WriteBatch()
+    {
+        if (m_open)
+            platform::profile::EndWriteBatch();
+    }
+    WriteBatch(const WriteBatch&) = delete;
+    WriteBatch& operator=(const WriteBatch&) = delete;
+
+    // False when a held write failed after all.
+    bool End()
+    {
+        m_open = false;
+        return platform::profile::EndWriteBatch();
+    }
+
+private:
+    bool m_open = true;
+};
+
 } // namespace
 
 std::string RunTimeErrorText(int number, const std::string& description)
@@ -42,16 +67,24 @@ bool RunHandler(const std::function<void()>& handler)
         return true;
     }
     Depth depth;
+    WriteBatch batch;
     try {
         handler();
-        return true;
+        if (batch.End())
+            return true;
+        ShowError(5, ErrorDescription(5));
+        return false;
     } catch (const RunTimeError& e) {
+        batch.End();
         ShowError(e.number(), e.description());
     } catch (const std::bad_alloc&) {
+        batch.End();
         ShowError(7, ErrorDescription(7));
     } catch (const std::exception& e) {
+        batch.End();
         ShowError(51, *e.what() ? e.what() : "Internal error");
     } catch (...) {
+        batch.End();
         ShowError(51, "Internal error");
     }
     return false;
@@ -83,7 +116,11 @@ int ProcessPending(QEventLoop::ProcessEventsFlags flags)
 
 int DoEvents()
 {
-    return ProcessPending(QEventLoop::AllEvents);
+    // User input may start handlers of their own here: each writes as its own batch.
+    platform::profile::SuspendWriteBatch();
+    ProcessPending(QEventLoop::AllEvents);
+    platform::profile::ResumeWriteBatch();
+    return 0;
 }
 
 int DoEventsWithoutInput()
@@ -114,6 +151,7 @@ namespace detail {
 // For the modal loop of a form: events inside it are outermost handlers.
 int SuspendHandlerDepth()
 {
+    platform::profile::SuspendWriteBatch();
     int saved = g_depth;
     g_depth = 0;
     return saved;
@@ -122,6 +160,7 @@ int SuspendHandlerDepth()
 void ResumeHandlerDepth(int saved)
 {
     g_depth = saved;
+    platform::profile::ResumeWriteBatch();
 }
 
 } // namespace detail

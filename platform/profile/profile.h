@@ -28,7 +28,8 @@
 // Parsed files are kept in an index checked against the file's device, inode, size and
 // modification time (nanoseconds) on every read, so a file that has not changed is not
 // read again; our own writes update the index, and every write of the file layer
-// (platform/files) drops the entry of the file it touched.
+// (platform/files) drops the entry of the file it touched. Inside a write batch each file
+// is checked once, the first time the batch looks at it.
 namespace platform::profile {
 
 // The trimmed value of `key` in the first section `section` of `file`; "" for a key that
@@ -57,7 +58,11 @@ std::size_t GetPrivateProfileString(std::string_view section, std::string_view k
 // Returns false and changes nothing when the folder is missing, the file cannot be read
 // or replaced, the path is empty, or `section` or `key` is empty or holds a CR or LF
 // (which would split the line). The file is replaced through a temporary file and a
-// rename, so a failed write leaves the old file whole.
+// rename, so a failed write leaves the old file whole; the rename happens only while the
+// file is still the version that was read, else the edit is made again on the newer one.
+// Inside a write batch the write is held back (see BeginWriteBatch); it returns false
+// then for what would make the write fail now: missing or read-only folder, read-only
+// file, a folder or unreadable file at the path, a new file name too long.
 bool WritePrivateProfileString(std::string_view section, std::string_view key,
                                std::string_view value, const files::Path& file);
 
@@ -65,5 +70,25 @@ bool WritePrivateProfileString(std::string_view section, std::string_view key,
 // file anew, as the original platform did; turning it off also empties it.
 void SetIndexEnabled(bool enabled);
 bool IndexEnabled();
+
+// A write batch: from the outermost Begin to its End, WritePrivateProfileString keeps each
+// file's new content in memory, and End writes each touched file once, with exactly the
+// bytes the writes one by one would have left. Reads in between see the held writes; a text
+// read, write, append, delete or listing through the file layer of a held file (or of a
+// folder holding one) writes that file first. End returns false when a held file could not
+// be written after all (the disk filled, ...); such a failure seen earlier by the file
+// layer raises error 5 there. Begin and End nest; only the outermost End writes.
+void BeginWriteBatch();
+bool EndWriteBatch();
+
+// Writes what is held and sets the open batch aside until Resume, so that everything in
+// between (a modal window's own events) writes as outside a batch. Pairs nest.
+void SuspendWriteBatch();
+void ResumeWriteBatch();
+
+// Turns batching on (the default) or off. Off, every write inside a batch writes at once,
+// as outside one; turning it off writes what is held.
+void SetBatchingEnabled(bool enabled);
+bool BatchingEnabled();
 
 } // namespace platform::profile

@@ -133,8 +133,9 @@ SaveResult SaveFaction(const std::string& key, std::string& description)
 
 void DeleteFaction(const std::string& key, const std::string& groupName)
 {
-    const Path registry = FactionRegistryFile();
-    WriteTextFile(registry, WithoutFactionLines(ReadTextFile(registry), key, groupName));
+    RewriteTextFile(FactionRegistryFile(), [&](const std::string& text) {
+        return WithoutFactionLines(text, key, groupName);
+    });
 
     // The files are named by the key; a hand-edited key that cannot name a file has none.
     const auto deleteQuietly = [](const auto& pathOf) {

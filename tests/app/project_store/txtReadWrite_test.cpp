@@ -77,3 +77,32 @@ TEST_F(TextFiles, ReadTextLineCountsLinesByTheLineRule)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(TextFiles, RewriteRedoesItsEditOnAVersionSavedMeanwhile)
+{
+    struct Case {
+        const char* name;
+        const char* before; // nullptr: no file
+    };
+    const Case cases[] = {{"file changed meanwhile", "a\r\nb\r\n"},
+                          {"file made meanwhile", nullptr}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::string name = std::string(c.before ? "changed" : "made") + ".txt";
+        if (c.before)
+            m_tmp.Put(name, c.before);
+        std::vector<std::string> seen;
+        quorvel::RewriteTextFile(At(name), [&](const std::string& text) {
+            seen.push_back(text);
+            if (seen.size() == 1)
+                m_tmp.Put(name, "theirs\r\n"); // another program saves between read and write
+            return text + "ours";
+        });
+        EXPECT_EQ(seen, (std::vector<std::string>{c.before ? c.before : "", "theirs\r\n"}));
+        EXPECT_EQ(m_tmp.Get(name), "theirs\r\nours\r\n");
+    }
+}
+
+} // namespace

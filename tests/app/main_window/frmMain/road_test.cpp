@@ -6,6 +6,7 @@
 
 #include "app/main_window/frmMain/window_controls.h"
 #include "app/project_store/modFunctions.h"
+#include "platform/profile/profile.h"
 
 #include <algorithm>
 #include <chrono>
@@ -293,6 +294,18 @@ protected:
             Compile(tab);
     }
 
+    // The second road left exactly the files of the first, byte for byte.
+    static void ExpectSameFiles(const std::map<std::string, std::string>& first,
+                                const std::map<std::string, std::string>& second) {
+        for (const auto& [name, bytes] : second)
+            EXPECT_TRUE(first.count(name)) << name << " only in the second road";
+        for (const auto& [name, bytes] : first) {
+            SCOPED_TRACE(name);
+            ASSERT_TRUE(second.count(name));
+            EXPECT_EQ(second.at(name), bytes);
+        }
+    }
+
     static std::vector<Strings> PropBlocks(const std::string& text) {
         return Blocks(text, "", "[FactionProps]", "\r\n", "\r\n\r\n");
     }
@@ -518,14 +531,35 @@ TEST_F(Road, LanguageSwitchOnTheWayChangesNoFile) {
     const auto english = Tree("English");
     ASSERT_TRUE(german.count("compiled/initialworld.ini"));
     ASSERT_TRUE(german.count("Protocol/protocol.txt"));
-    for (const auto& [name, bytes] : english)
-        EXPECT_TRUE(german.count(name)) << name << " only in the English road";
-    for (const auto& [name, bytes] : german) {
-        SCOPED_TRACE(name);
-        ASSERT_TRUE(english.count(name));
-        EXPECT_EQ(english.at(name), bytes);
-    }
+    ExpectSameFiles(german, english);
     EXPECT_TRUE(m_dialogs->shown.empty());
+}
+
+TEST_F(Road, HeldWritesLeaveTheFilesOfWritingKeyByKey) {
+    // The import, the picks, the edits, a REP column write (mirrored) and the compiles, with
+    // the INI writes of each handler written once when it ends, and written key by key.
+    const auto travel = [&](const std::string& project, bool batching) {
+        platform::profile::SetBatchingEnabled(batching);
+        Travel(project, {}, [&] {
+            auto& view = Ctl<ListView>("lv_emphaty");
+            view.SetSelectedItem(&view.ListItems()(3));
+            ASSERT_EQ(Ctl<CheckBox>("chkForceREP").Value(), vbChecked);
+            m_dialogs->inputBoxAnswers.push_back("0.65");
+            view.Raise("DblClick", view.DblClick);
+            Pick(kTabs[0]); // a pick writes its keys back
+        });
+        platform::profile::SetBatchingEnabled(true);
+        return Tree(project);
+    };
+    const auto held = travel("Held", true);
+    const auto keyByKey = travel("KeyByKey", false);
+    ASSERT_NE(File("Held", "emphaty/new/reps_tq_basalt.facts").find("rep=0.65"),
+              std::string::npos);
+    ASSERT_NE(File("Held", "emphaty/new/reps_tq_cobalt_grp.facts").find("rep=0.65"),
+              std::string::npos);
+    ExpectSameFiles(keyByKey, held);
+    ASSERT_EQ(m_dialogs->shown.size(), 2u) << "the two REP questions, no message";
+    EXPECT_TRUE(m_dialogs->shown[0].input && m_dialogs->shown[1].input);
 }
 
 } // namespace

@@ -1,0 +1,170 @@
+#include "ini_document.h"
+
+#include "platform/files/names.h"
+
+namespace platform::profile {
+
+namespace {
+
+constexpr std::string_view kCrLf = "\r\n";
+
+std::string KeyLine(std::string_view key, std::string_view value)
+{
+    std::string line;
+    line.reserve(key.size() + value.size() + 3);
+    line.append(key).append("=").append(value).append(kCrLf);
+    return line;
+}
+
+std::string_view SpelledIn(std::string_view line)
+{
+    return line.substr(0, line.find('='));
+}
+
+std::string_view ValueIn(std::string_view line)
+{
+    const std::size_t eq = line.find('=');
+    return TrimBlanks(line.substr(eq + 1, line.size() - eq - 1 - kCrLf.size()));
+}
+
+// Whether a line written for these names reads back as exactly these names and value; the
+// rare one that does not is stored by parsing the whole text again.
+bool ReadsBackAsWritten(std::string_view section, std::string_view key, std::string_view value)
+{
+    return !key.empty() && key.find('=') == std::string_view::npos && key.front() != ';' &&
+           key.front() != '[' && section.find(']') == std::string_view::npos &&
+           value.find_first_of(kCrLf) == std::string_view::npos;
+}
+
+} // namespace
+
+IniDocument::IniDocument(std::shared_ptr<const IniIndex> original)
+{
+    Reset(std::move(original));
+}
+
+void IniDocument::Reset(std::shared_ptr<const IniIndex> original)
+{
+    m_original = std::move(original);
+    m_pieces.clear();
+    m_cut.clear();
+    m_sections.clear();
+    if (m_original && !m_original->content.empty()) {
+        m_pieces.push_back(m_original->content);
+        m_cut.emplace(0, m_pieces.begin());
+    }
+    m_originalEnd = m_pieces.insert(m_pieces.end(), std::string());
+}
+
+// The piece that starts at `offset` of the original text, cut off its piece if need be.
+// Offsets are always line starts, so a cut never falls inside a line that was rewritten.
+IniDocument::Piece IniDocument::PieceAt(std::size_t offset)
+{
+    if (!m_original || offset >= m_original->content.size())
+        return m_originalEnd;
+    const auto holder = std::prev(m_cut.upper_bound(offset));
+    if (holder->first == offset)
+        return holder->second;
+    const Piece piece = holder->second;
+    const std::size_t keep = offset - holder->first;
+    const Piece tail = m_pieces.insert(std::next(piece), piece->substr(keep));
+    piece->resize(keep);
+    m_cut.emplace(offset, tail);
+    return tail;
+}
+
+// CR LF after the text before `at` when that text does not end in a line end. It joins the
+// line it ends, so that rewriting that line later replaces it with the line.
+void IniDocument::EndLineBefore(Piece at)
+{
+    while (at != m_pieces.begin()) {
+        --at;
+        if (at->empty())
+            continue;
+        if (at->back() != '\r' && at->back() != '\n')
+            at->append(kCrLf);
+        return;
+    }
+}
+
+std::optional<std::string_view> IniDocument::Find(std::string_view section,
+                                                  std::string_view key) const
+{
+    const std::string s = files::FoldCase(section);
+    const std::string k = files::FoldCase(key);
+    if (const auto edited = m_sections.find(s); edited != m_sections.end()) {
+        if (const auto line = edited->second.keys.find(k); line != edited->second.keys.end())
+            return ValueIn(*line->second);
+    }
+    if (!m_original)
+        return std::nullopt;
+    const auto original = m_original->sections.find(s);
+    if (original == m_original->sections.end())
+        return std::nullopt;
+    const auto found = original->second.keys.find(k);
+    if (found == original->second.keys.end())
+        return std::nullopt;
+    return std::string_view(found->second.value);
+}
+
+void IniDocument::Set(std::string_view section, std::string_view key, std::string_view value)
+{
+    if (!ReadsBackAsWritten(section, key, value)) {
+        const std::shared_ptr<const IniIndex> now = ParseIni(Content());
+        Reset(ParseIni(WithValue(now.get(), section, key, value)));
+        return;
+    }
+    const std::string s = files::FoldCase(section);
+    const std::string k = files::FoldCase(key);
+    const IniIndex::Section* original = nullptr;
+    if (m_original) {
+        if (const auto it = m_original->sections.find(s); it != m_original->sections.end())
+            original = &it->second;
+    }
+    const auto edited = m_sections.find(s);
+    if (!original && edited == m_sections.end()) {
+        EndLineBefore(m_pieces.end());
+        std::string header;
+        header.append("[").append(section).append("]").append(kCrLf);
+        m_pieces.push_back(std::move(header));
+        const Piece line = m_pieces.insert(m_pieces.end(), KeyLine(key, value));
+        Section& added = m_sections[s];
+        added.last = line;
+        added.keys.emplace(k, line);
+        return;
+    }
+
+    Section& target = edited != m_sections.end() ? edited->second : m_sections[s];
+    if (const auto written = target.keys.find(k); written != target.keys.end()) {
+        *written->second = KeyLine(SpelledIn(*written->second), value);
+        return;
+    }
+    if (original) {
+        if (const auto found = original->keys.find(k); found != original->keys.end()) {
+            PieceAt(found->second.next);
+            const Piece line = PieceAt(found->second.begin);
+            *line = KeyLine(found->second.spelled, value);
+            target.keys.emplace(k, line);
+            return;
+        }
+    }
+    const Piece at = target.last ? std::next(*target.last) : PieceAt(original->insertAt);
+    EndLineBefore(at);
+    const Piece line = m_pieces.insert(at, KeyLine(key, value));
+    target.last = line;
+    target.keys.emplace(k, line);
+}
+
+std::string IniDocument::Content() const
+{
+    std::size_t size = 0;
+    for (const std::string& piece : m_pieces)
+        size += piece.size();
+    std::string content;
+    content.reserve(size);
+    for (const std::string& piece : m_pieces)
+        content.append(piece);
+    return content;
+}
+
+} // namespace platform::profile

@@ -1,0 +1,53 @@
+#pragma once
+
+#include "ini_index.h"
+
+#include <cstddef>
+#include <list>
+#include <map>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+
+namespace platform::profile {
+
+// A parsed file taking many writes in memory. Each Set gives exactly the bytes that
+// WithValue on the file as it stands would give, but costs about one line, not one whole
+// file: the text is kept as pieces, and only the lines that are written are cut out of the
+// parsed original. Reads see every Set made so far.
+class IniDocument {
+public:
+    // `original` may be null: a file that does not exist yet.
+    explicit IniDocument(std::shared_ptr<const IniIndex> original);
+
+    // The trimmed value of `key` in the first section `section` (both already trimmed).
+    std::optional<std::string_view> Find(std::string_view section, std::string_view key) const;
+
+    // Stores `value` under `key` in `section` (both already trimmed, as WithValue takes them).
+    void Set(std::string_view section, std::string_view key, std::string_view value);
+
+    std::string Content() const;
+
+private:
+    using Piece = std::list<std::string>::iterator;
+
+    // A written key is its line alone: "spelled=value" CR LF, nothing else.
+    struct Section {
+        std::optional<Piece> last; // the line a new key follows; unset: the original's place
+        std::unordered_map<std::string, Piece> keys; // by folded name, written ones
+    };
+
+    void Reset(std::shared_ptr<const IniIndex> original);
+    Piece PieceAt(std::size_t offset);
+    void EndLineBefore(Piece at);
+
+    std::shared_ptr<const IniIndex> m_original;
+    std::list<std::string> m_pieces;
+    std::map<std::size_t, Piece> m_cut; // where the pieces taken from the original start
+    Piece m_originalEnd;                // an empty piece: new sections go after it
+    std::unordered_map<std::string, Section> m_sections; // by folded name, touched ones
+};
+
+} // namespace platform::profile

@@ -1,0 +1,358 @@
+#include "write_batch.h"
+
+#include "platform/errors/run_time_error.h"
+#include "platform/files/names.h"
+#include "profile.h"
+
+#include <climits>
+#include <cstdint>
+#include <memory>
+#include <unistd.h>
+#include <unordered_map>
+#include <vector>
+
+namespace platform::profile {
+
+namespace {
+
+struct Pending {
+    files::Path path;
+    std::string native;
+    files::FileVersion version; // the version the edits apply to
+    std::unique_ptr<IniDocument> document;
+    std::string edits; // every Set in order, to redo on a newer version
+};
+
+void PutField(std::string& log, std::string_view field)
+{
+    const auto size = static_cast<std::uint32_t>(field.size());
+    log.append(reinterpret_cast<const char*>(&size), sizeof size).append(field);
+}
+
+std::string_view TakeField(std::string_view& log)
+{
+    std::uint32_t size;
+    log.copy(reinterpret_cast<char*>(&size), sizeof size);
+    const std::string_view field = log.substr(sizeof size, size);
+    log.remove_prefix(sizeof size + size);
+    return field;
+}
+
+void Redo(std::string_view log, IniDocument& document)
+{
+    while (!log.empty()) {
+        const std::string_view section = TakeField(log);
+        const std::string_view key = TakeField(log);
+        const std::string_view value = TakeField(log);
+        document.Set(section, key, value);
+    }
+}
+
+std::string ParentOf(const std::string& native)
+{
+    const auto slash = native.rfind('/');
+    if (slash == std::string::npos)
+        return ".";
+    return slash == 0 ? "/" : native.substr(0, slash);
+}
+
+// What replacing the file through a temporary file beside it needs.
+bool Writable(const Loaded& loaded)
+{
+    if (loaded.exists && !loaded.index)
+        return false; // there, but a folder or unreadable: never replace what we cannot read
+    const std::string folder = ParentOf(loaded.native);
+    struct stat st;
+    if (::stat(folder.c_str(), &st) != 0 || !S_ISDIR(st.st_mode) ||
+        ::access(folder.c_str(), W_OK | X_OK) != 0)
+        return false;
+    if (loaded.exists)
+        return ::access(loaded.native.c_str(), W_OK) == 0;
+    return loaded.native.size() - folder.size() - 1 <= NAME_MAX;
+}
+
+// The same file, or `pending` lies inside the folder `accessed`. Letter case is ignored:
+// writing a held file early is always safe, missing one is not.
+bool Touches(const std::string& accessed, const std::string& pending)
+{
+    const std::string a = files::FoldCase(accessed);
+    const std::string p = files::FoldCase(pending);
+    return p == a || (p.size() > a.size() && p[a.size()] == '/' && p.compare(0, a.size(), a) == 0);
+}
+
+class Batch {
+public:
+    Batch()
+    {
+        files::AddBeforeAccessListener([this](const files::Path& path) { BeforeAccess(path); });
+        files::AddChangeListener([this](const std::string& native) { Unsee(native); });
+    }
+
+    bool enabled = true;
+
+    bool Open() const { return enabled && m_depth > 0; }
+
+    void Begin() { ++m_depth; }
+
+    bool End()
+    {
+        if (m_depth == 0 || --m_depth > 0)
+            return true;
+        WriteAll();
+        m_seen.clear();
+        const bool ok = !m_failed;
+        m_failed = false;
+        return ok;
+    }
+
+    void Suspend()
+    {
+        WriteAll();
+        m_suspended.push_back(m_depth);
+        m_depth = 0;
+        m_seen.clear();
+    }
+
+    void Resume()
+    {
+        WriteAll();
+        m_seen.clear();
+        if (!m_suspended.empty()) {
+            m_depth = m_suspended.back();
+            m_suspended.pop_back();
+        }
+    }
+
+    void WriteAll()
+    {
+        Busy busy(*this);
+        for (const auto& pending : m_pending) {
+            if (!Write(*pending))
+                m_failed = true;
+        }
+        m_pending.clear();
+    }
+
+    BatchView View(const files::Path& file)
+    {
+        Busy busy(*this);
+        BatchView view;
+        const std::string literal = file.Literal();
+        const auto seen = m_seen.find(literal);
+        if (seen != m_seen.end()) {
+            view.loaded = seen->second.loaded;
+        } else {
+            view.loaded = Load(file);
+            m_seen.emplace(literal, Seen{view.loaded, files::FoldCase(view.loaded.native)});
+        }
+        if (Pending* pending = Find(view.loaded))
+            view.pending = pending->document.get();
+        return view;
+    }
+
+    bool Defer(const files::Path& file, std::string_view section, std::string_view key,
+               std::string_view value)
+    {
+        const BatchView view = View(file);
+        Pending* pending = Find(view.loaded);
+        if (!pending) {
+            if (!Writable(view.loaded))
+                return false;
+            auto added = std::make_unique<Pending>();
+            added->path = file;
+            added->native = view.loaded.native;
+            added->version = view.loaded.version;
+            added->document = std::make_unique<IniDocument>(view.loaded.index);
+            pending = added.get();
+            m_pending.push_back(std::move(added));
+        }
+        pending->document->Set(section, key, value);
+        PutField(pending->edits, section);
+        PutField(pending->edits, key);
+        PutField(pending->edits, value);
+        return true;
+    }
+
+private:
+    struct Busy {
+        explicit Busy(Batch& batch)
+            : m_batch(batch)
+            , m_was(batch.m_busy)
+        {
+            batch.m_busy = true;
+        }
+        ~Busy() { m_batch.m_busy = m_was; }
+        Batch& m_batch;
+        bool m_was;
+    };
+
+    // A file that does not exist yet may be named in another letter case than the first
+    // write named it; one that exists resolves to its own spelling.
+    Pending* Find(const Loaded& loaded)
+    {
+        for (const auto& pending : m_pending) {
+            if (pending->native == loaded.native ||
+                (!loaded.exists &&
+                 files::FoldCase(pending->native) == files::FoldCase(loaded.native)))
+                return pending.get();
+        }
+        return nullptr;
+    }
+
+    // On a version other than the one the edits were made on (another program saved the
+    // file meanwhile), the edits are made again on what is there now.
+    bool Write(Pending& pending)
+    {
+        for (int attempt = 0; attempt < kWriteAttempts; ++attempt) {
+            std::string content = pending.document->Content();
+            struct stat st;
+            try {
+                if (files::WriteFileIfUnchanged(pending.path, content, pending.version, &st)) {
+                    Remember(pending.native, st, ParseIni(std::move(content)));
+                    return true;
+                }
+            } catch (const RunTimeError&) {
+                return false;
+            }
+            const Loaded now = Load(pending.path);
+            if (now.exists && !now.index)
+                return false;
+            pending.native = now.native;
+            pending.version = now.version;
+            pending.document = std::make_unique<IniDocument>(now.index);
+            Redo(pending.edits, *pending.document);
+        }
+        return false;
+    }
+
+    // A text read, write, append, delete or listing of a held file, or of a folder holding
+    // one, finds the file as writing key by key would have left it.
+    void BeforeAccess(const files::Path& path)
+    {
+        if (m_busy || m_pending.empty())
+            return;
+        if (!MayTouchAny(path))
+            return;
+        Busy busy(*this);
+        const std::string accessed = files::Resolve(path);
+        bool failed = false;
+        for (auto it = m_pending.begin(); it != m_pending.end();) {
+            if (Touches(accessed, (*it)->native)) {
+                failed = !Write(**it) || failed;
+                it = m_pending.erase(it);
+            } else {
+                ++it;
+            }
+        }
+        if (failed) {
+            m_failed = true;
+            Raise(5);
+        }
+    }
+
+    // Without a look at the disk: whether the last name of `path` is a name on the way to a
+    // held file. Most accesses while files are held are of other files, and resolving a new
+    // file's name costs a scan of its folder.
+    bool MayTouchAny(const files::Path& path) const
+    {
+        if (path.components().empty())
+            return true;
+        const std::string name = "/" + files::FoldCase(files::Cp1252ToUtf8(path.Name()));
+        for (const auto& pending : m_pending) {
+            const std::string held = files::FoldCase(pending->native);
+            for (std::size_t at = held.find(name); at != std::string::npos;
+                 at = held.find(name, at + 1)) {
+                const std::size_t end = at + name.size();
+                if (end == held.size() || held[end] == '/')
+                    return true;
+            }
+        }
+        return false;
+    }
+
+    // Forgets what the batch saw of `native`, of what lies below it, and of every missing
+    // file (the change may have made it, or the folder on its way).
+    void Unsee(const std::string& native)
+    {
+        const std::string changed = files::FoldCase(native);
+        for (auto it = m_seen.begin(); it != m_seen.end();) {
+            const std::string& seen = it->second.folded;
+            const bool touched = seen.compare(0, changed.size(), changed) == 0 &&
+                                 (seen.size() == changed.size() || seen[changed.size()] == '/');
+            if (!it->second.loaded.exists || touched)
+                it = m_seen.erase(it);
+            else
+                ++it;
+        }
+    }
+
+    int m_depth = 0;
+    std::vector<int> m_suspended;
+    bool m_failed = false;
+    bool m_busy = false;
+    std::vector<std::unique_ptr<Pending>> m_pending; // in the order of their first write
+    struct Seen {
+        Loaded loaded;
+        std::string folded; // its native path, letter case folded
+    };
+    std::unordered_map<std::string, Seen> m_seen; // by literal path, this batch
+};
+
+Batch& TheBatch()
+{
+    static Batch batch;
+    return batch;
+}
+
+} // namespace
+
+bool Batching()
+{
+    return TheBatch().Open();
+}
+
+BatchView View(const files::Path& file)
+{
+    return TheBatch().View(file);
+}
+
+bool Defer(const files::Path& file, std::string_view section, std::string_view key,
+           std::string_view value)
+{
+    return TheBatch().Defer(file, section, key, value);
+}
+
+void BeginWriteBatch()
+{
+    TheBatch().Begin();
+}
+
+bool EndWriteBatch()
+{
+    return TheBatch().End();
+}
+
+void SuspendWriteBatch()
+{
+    TheBatch().Suspend();
+}
+
+void ResumeWriteBatch()
+{
+    TheBatch().Resume();
+}
+
+void SetBatchingEnabled(bool enabled)
+{
+    Batch& batch = TheBatch();
+    if (!enabled)
+        batch.WriteAll();
+    batch.enabled = enabled;
+}
+
+bool BatchingEnabled()
+{
+    return TheBatch().enabled;
+}
+
+} // namespace platform::profile

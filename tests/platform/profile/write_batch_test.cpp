@@ -1,0 +1,361 @@
+// The writes of a batch reach each file once, as the bytes writing them one by one gives,
+// and every read in between sees them.
+#include "platform/errors/run_time_error.h"
+#include "platform/files/files.h"
+#include "platform/profile/profile.h"
+#include "tests/support/temp_folder.h"
+
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace {
+
+using platform::files::Path;
+using testing_support::TempFolder;
+namespace files = platform::files;
+namespace profile = platform::profile;
+
+struct Write {
+    const char* file; // inside the folder of the run
+    const char* section;
+    const char* key;
+    const char* value;
+};
+
+// Files of the fixture, by their path inside the folder of a run.
+using Tree = std::map<std::string, std::string>;
+
+const Tree kFixture = {
+    {"a.ini", "; head\r\n[One]\r\nx = 1\r\n\r\n[Two]\nlast=2"},
+    {"sub/b.ini", "[s]\r\nk=1\r\n[S]\r\nk=2\r\n"},
+    {"sub/deeper/.keep", ""},
+};
+
+Tree TreeOf(const TempFolder& folder)
+{
+    namespace fs = std::filesystem;
+    Tree tree;
+    for (const auto& entry : fs::recursive_directory_iterator(folder.path())) {
+        if (entry.is_regular_file()) {
+            const std::string rel = fs::relative(entry.path(), folder.path()).string();
+            tree[rel] = folder.Get(rel);
+        }
+    }
+    return tree;
+}
+
+void Plant(const TempFolder& folder, const Tree& tree)
+{
+    for (const auto& [rel, bytes] : tree) {
+        std::filesystem::create_directories(std::filesystem::path(folder / rel).parent_path());
+        folder.Put(rel, bytes);
+    }
+}
+
+// Where `rel` ("sub/b.ini") lies in `folder`, with the letter case of the program's names.
+Path In(const TempFolder& folder, const std::string& rel)
+{
+    Path path = Path::Native(folder.path());
+    std::size_t from = 0;
+    for (std::size_t slash; (slash = rel.find('/', from)) != std::string::npos; from = slash + 1)
+        path = path / rel.substr(from, slash - from);
+    return path / rel.substr(from);
+}
+
+// Runs the writes into a fresh copy of the fixture and returns what the files hold then,
+// and whether each write succeeded. A failed write ends the run, as it ends a handler.
+struct Outcome {
+    Tree files;
+    std::vector<bool> results;
+};
+Outcome RunWrites(const std::vector<Write>& writes, bool batched,
+                  const std::function<void(const TempFolder&)>& prepare = {})
+{
+    TempFolder folder;
+    Plant(folder, kFixture);
+    if (prepare)
+        prepare(folder);
+    Outcome run;
+    if (batched)
+        profile::BeginWriteBatch();
+    for (const Write& w : writes) {
+        run.results.push_back(
+            profile::WritePrivateProfileString(w.section, w.key, w.value, In(folder, w.file)));
+        if (!run.results.back())
+            break;
+    }
+    if (batched) {
+        EXPECT_TRUE(profile::EndWriteBatch());
+    }
+    run.files = TreeOf(folder);
+    return run;
+}
+
+const std::vector<Write> kWrites = {
+    {"a.ini", "one", "x", "10"},    {"a.ini", "two", "new", "n"},
+    {"sub/b.ini", "S", "K", "3"},   {"SUB/new.ini", "fresh", "a", "1"},
+    {"a.ini", "Three", "t", " 3 "}, {"sub/NEW.ini", "fresh", "b", "2"},
+    {"A.INI", "two", "last", "22"}, {"a.ini", "one", "y", "11"},
+    {"sub/b.ini", "t", "u", "v"},   {"a.ini", "two", "new", "again"},
+};
+
+TEST(WriteBatch, GivesTheBytesOfWritingOneByOne)
+{
+    const Outcome oneByOne = RunWrites(kWrites, false);
+    const Outcome batched = RunWrites(kWrites, true);
+    EXPECT_EQ(batched.results, oneByOne.results);
+    EXPECT_EQ(batched.files, oneByOne.files);
+    EXPECT_EQ(oneByOne.files.count("sub/new.ini"), 1u) << "the fixture makes a file";
+}
+
+TEST(WriteBatch, WritesEachFileOnceWhenTheOutermostBatchEnds)
+{
+    TempFolder folder;
+    Plant(folder, kFixture);
+    std::map<std::string, int> replaced;
+    static std::map<std::string, int>* counts = nullptr;
+    counts = &replaced;
+    static bool listening = false;
+    if (!listening) {
+        listening = true;
+        files::AddChangeListener([](const std::string& native) {
+            if (counts)
+                ++(*counts)[native];
+        });
+    }
+    profile::BeginWriteBatch();
+    profile::BeginWriteBatch(); // a handler inside the handler
+    for (const Write& w : kWrites)
+        ASSERT_TRUE(
+            profile::WritePrivateProfileString(w.section, w.key, w.value, In(folder, w.file)));
+    EXPECT_TRUE(profile::EndWriteBatch());
+    EXPECT_EQ(TreeOf(folder), kFixture) << "nothing written before the outermost end";
+    EXPECT_EQ(profile::FindProfileValue("two", "new", In(folder, "a.ini")), "again");
+    EXPECT_EQ(profile::FindProfileValue("FRESH", "B", In(folder, "sub/new.ini")), "2");
+    EXPECT_TRUE(profile::EndWriteBatch());
+    counts = nullptr;
+    EXPECT_EQ(replaced,
+              (std::map<std::string, int>{
+                  {folder / "a.ini", 1}, {folder / "sub/b.ini", 1}, {folder / "sub/new.ini", 1}}));
+    EXPECT_EQ(profile::FindProfileValue("fresh", "a", In(folder, "sub/new.ini")), "1");
+}
+
+TEST(WriteBatch, AFailedWriteLeavesWhatWritingOneByOneLeaves)
+{
+    static const std::string kLongName = "sub/" + std::string(300, 'n') + ".ini";
+    struct Case {
+        const char* name;
+        Write failing;
+        std::function<void(const TempFolder&)> prepare;
+    };
+    const Case cases[] = {
+        {"folder missing", {"gone/c.ini", "s", "k", "v"}, {}},
+        {"a folder where the file should be", {"sub/deeper", "s", "k", "v"}, {}},
+        {"a file where the folder should be", {"a.ini/c.ini", "s", "k", "v"}, {}},
+        {"name with a line break", {"a.ini", "one", "bad\rkey", "v"}, {}},
+        {"new file name too long", {kLongName.c_str(), "s", "k", "v"}, {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::vector<Write> writes(kWrites.begin(), kWrites.begin() + 5);
+        writes.push_back(c.failing);
+        writes.push_back({"a.ini", "one", "after", "never"});
+        const Outcome oneByOne = RunWrites(writes, false, c.prepare);
+        const Outcome batched = RunWrites(writes, true, c.prepare);
+        EXPECT_EQ(oneByOne.results, (std::vector<bool>{true, true, true, true, true, false}));
+        EXPECT_EQ(batched.results, oneByOne.results);
+        EXPECT_EQ(batched.files, oneByOne.files);
+    }
+}
+
+class HeldFile : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        Plant(m_tmp, kFixture);
+        profile::BeginWriteBatch();
+        ASSERT_TRUE(profile::WritePrivateProfileString("one", "x", "10", In(m_tmp, "a.ini")));
+        ASSERT_TRUE(profile::WritePrivateProfileString("s", "k", "v", In(m_tmp, "sub/new.ini")));
+        ASSERT_EQ(TreeOf(m_tmp), kFixture);
+    }
+    void TearDown() override { profile::EndWriteBatch(); }
+
+    static constexpr const char* kA = "; head\r\n[One]\r\nx=10\r\n\r\n[Two]\nlast=2";
+    static constexpr const char* kNew = "[s]\r\nk=v\r\n";
+    TempFolder m_tmp;
+};
+
+TEST_F(HeldFile, ATextReadOrListingWritesItFirst)
+{
+    EXPECT_EQ(files::ReadFile(In(m_tmp, "A.ini")), kA);
+    EXPECT_EQ(m_tmp.Get("sub/new.ini"), "") << "the other file is still held";
+    EXPECT_TRUE(files::FileExists(In(m_tmp, "sub/New.ini")));
+    EXPECT_EQ(m_tmp.Get("sub/new.ini"), kNew);
+}
+
+TEST_F(HeldFile, AFolderListingShowsANewHeldFile)
+{
+    EXPECT_EQ(files::ListFiles(In(m_tmp, "Sub")), (std::vector<std::string>{"b.ini", "new.ini"}));
+}
+
+TEST_F(HeldFile, ATextWriteOrAppendBuildsOnItAndLaterWritesOnThat)
+{
+    files::AppendFile(In(m_tmp, "a.ini"), "\r\n[Four]\r\n");
+    ASSERT_TRUE(profile::WritePrivateProfileString("four", "f", "4", In(m_tmp, "a.ini")));
+    files::WriteFile(In(m_tmp, "sub/new.ini"), "[t]\r\n");
+    ASSERT_TRUE(profile::WritePrivateProfileString("t", "z", "1", In(m_tmp, "sub/new.ini")));
+    EXPECT_EQ(profile::FindProfileValue("s", "k", In(m_tmp, "sub/new.ini")), std::nullopt);
+    EXPECT_TRUE(profile::EndWriteBatch());
+    EXPECT_EQ(m_tmp.Get("a.ini"), std::string(kA) + "\r\n[Four]\r\nf=4\r\n");
+    EXPECT_EQ(m_tmp.Get("sub/new.ini"), "[t]\r\nz=1\r\n");
+    profile::BeginWriteBatch(); // for TearDown
+}
+
+TEST_F(HeldFile, ADeleteIsNotUndoneByTheEnd)
+{
+    files::DeleteFile(In(m_tmp, "a.ini"));
+    files::DeleteFolderTree(In(m_tmp, "sub"));
+    EXPECT_TRUE(profile::EndWriteBatch());
+    EXPECT_EQ(TreeOf(m_tmp), Tree{});
+    profile::BeginWriteBatch();
+}
+
+TEST_F(HeldFile, SuspendingWritesWhatIsHeld)
+{
+    profile::SuspendWriteBatch();
+    EXPECT_EQ(m_tmp.Get("a.ini"), kA);
+    EXPECT_EQ(m_tmp.Get("sub/new.ini"), kNew);
+    ASSERT_TRUE(profile::WritePrivateProfileString("one", "x", "12", In(m_tmp, "a.ini")));
+    EXPECT_EQ(m_tmp.Get("a.ini"), "; head\r\n[One]\r\nx=12\r\n\r\n[Two]\nlast=2")
+        << "a suspended batch holds nothing";
+    profile::ResumeWriteBatch();
+    ASSERT_TRUE(profile::WritePrivateProfileString("one", "x", "13", In(m_tmp, "a.ini")));
+    EXPECT_NE(m_tmp.Get("a.ini").find("x=12"), std::string::npos) << "held again";
+}
+
+TEST(WriteBatch, AChangeMadeOutsideBetweenBatchesIsSeen)
+{
+    TempFolder folder;
+    const Path file = Path::Native(folder.path()) / "t.ini";
+    folder.Put("t.ini", "[s]\r\nk=1\r\n");
+    profile::BeginWriteBatch();
+    EXPECT_EQ(profile::FindProfileValue("s", "k", file), "1");
+    EXPECT_TRUE(profile::EndWriteBatch());
+
+    folder.Put("t.ini", "[s]\r\nk=2\r\nm=3\r\n");
+    profile::BeginWriteBatch();
+    EXPECT_EQ(profile::FindProfileValue("s", "k", file), "2");
+    ASSERT_TRUE(profile::WritePrivateProfileString("s", "n", "4", file));
+    EXPECT_TRUE(profile::EndWriteBatch());
+    EXPECT_EQ(folder.Get("t.ini"), "[s]\r\nk=2\r\nm=3\r\nn=4\r\n");
+}
+
+// Another program saves the file after we read it and before our write replaces it: the
+// edits are made again on its version.
+TEST(WriteBatch, AFileMadeOrChangedByAnotherProgramMeanwhileIsNotClobbered)
+{
+    static std::function<void()> onWrite;
+    static bool listening = false;
+    if (!listening) {
+        listening = true;
+        files::AddBeforeAccessListener([](const Path&) {
+            if (onWrite)
+                std::exchange(onWrite, {})();
+        });
+    }
+    struct Case {
+        const char* name;
+        bool batched;
+        const char* before; // nullptr: no file
+    };
+    const Case cases[] = {
+        {"one write, file made meanwhile", false, nullptr},
+        {"one write, file changed meanwhile", false, "[s]\r\nk=1\r\n"},
+        {"batch, file made meanwhile", true, nullptr},
+        {"batch, file changed meanwhile", true, "[s]\r\nk=1\r\n"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        TempFolder folder;
+        const Path file = Path::Native(folder.path()) / "t.ini";
+        if (c.before)
+            folder.Put("t.ini", c.before);
+        EXPECT_EQ(profile::FindProfileValue("s", "k", file).has_value(), c.before != nullptr);
+        const std::string theirs = "[other]\r\nkept=yes\r\n[s]\r\nk=theirs\r\n";
+        if (c.batched) {
+            profile::BeginWriteBatch();
+            ASSERT_TRUE(profile::WritePrivateProfileString("s", "k", "ours", file));
+            ASSERT_TRUE(profile::WritePrivateProfileString("s", "m", "2", file));
+            onWrite = [&] { folder.Put("t.ini", theirs); };
+            EXPECT_TRUE(profile::EndWriteBatch());
+        } else {
+            onWrite = [&] { folder.Put("t.ini", theirs); };
+            ASSERT_TRUE(profile::WritePrivateProfileString("s", "k", "ours", file));
+            ASSERT_TRUE(profile::WritePrivateProfileString("s", "m", "2", file));
+        }
+        EXPECT_FALSE(onWrite) << "the other program's save happened";
+        onWrite = {};
+        EXPECT_EQ(folder.Get("t.ini"), "[other]\r\nkept=yes\r\n[s]\r\nk=ours\r\nm=2\r\n");
+    }
+}
+
+// A writable file, a read-only one, and a read-only folder holding a writable file; all may
+// be reached by anyone.
+void PlantReadOnlyCases(const TempFolder& tmp)
+{
+    tmp.Put("ok.ini", "[s]\r\nk=0\r\n");
+    tmp.Put("ro.ini", "[s]\r\nk=0\r\n");
+    std::filesystem::create_directory(tmp / "locked");
+    tmp.Put("locked/w.ini", "[s]\r\nk=0\r\n");
+    ::chmod(tmp.path().c_str(), 0777);
+    ::chmod((tmp / "ok.ini").c_str(), 0666);
+    ::chmod((tmp / "ro.ini").c_str(), 0444);
+    ::chmod((tmp / "locked/w.ini").c_str(), 0666);
+    ::chmod((tmp / "locked").c_str(), 0555);
+}
+
+// Root may write anything, so the read-only cases run in a child as the unprivileged user;
+// a write the file system would refuse is refused when it is made, not when the batch ends.
+TEST(WriteBatch, AReadOnlyFileOrFolderRefusesTheWriteAtOnce)
+{
+    const char* folder = std::getenv("QV_BATCH_FOLDER");
+    if (!folder && ::geteuid() == 0) {
+        TempFolder tmp;
+        PlantReadOnlyCases(tmp);
+        const std::string command =
+            "QV_BATCH_FOLDER='" + tmp.path() +
+            "' setpriv --reuid=65534 --regid=65534 --clear-groups /proc/" +
+            std::to_string(::getpid()) +
+            "/exe --gtest_filter=WriteBatch.AReadOnlyFileOrFolderRefusesTheWriteAtOnce";
+        const int status = std::system(command.c_str());
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << command;
+        EXPECT_EQ(tmp.Get("ok.ini"), "[s]\r\nk=1\r\n") << "the child ran";
+        return;
+    }
+    TempFolder own; // an ordinary user's run works in a folder of its own
+    const Path base = Path::Native(folder ? folder : own.path());
+    if (!folder)
+        PlantReadOnlyCases(own);
+    profile::BeginWriteBatch();
+    EXPECT_TRUE(profile::WritePrivateProfileString("s", "k", "1", base / "ok.ini"));
+    EXPECT_FALSE(profile::WritePrivateProfileString("s", "k", "1", base / "ro.ini"));
+    EXPECT_FALSE(profile::WritePrivateProfileString("s", "k", "1", base / "locked" / "w.ini"));
+    EXPECT_FALSE(profile::WritePrivateProfileString("s", "k", "1", base / "locked" / "new.ini"));
+    EXPECT_TRUE(profile::EndWriteBatch());
+    EXPECT_EQ(files::ReadFile(base / "ro.ini"), "[s]\r\nk=0\r\n");
+    EXPECT_EQ(files::ReadFile(base / "locked" / "w.ini"), "[s]\r\nk=0\r\n");
+    EXPECT_FALSE(files::FileExists(base / "locked" / "new.ini"));
+    if (!folder)
+        ::chmod((own / "locked").c_str(), 0755); // so that the folder can be removed
+}
+
+} // namespace
