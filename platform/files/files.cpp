@@ -1,5 +1,6 @@
 #include "files.h"
 
+#include "distinct_names.h"
 #include "names.h"
 #include "platform/errors/run_time_error.h"
 
@@ -48,6 +49,8 @@ std::string FindIgnoringCase(const std::string& folder, const std::string& compo
     while (dirent* entry = readdir(dir)) {
         const std::string raw = entry->d_name;
         if (raw == "." || raw == "..")
+            continue;
+        if (!IsDistinctName(raw))
             continue;
         if (SameNameIgnoringCase(Utf8ToCp1252(raw), component) && (best.empty() || raw < best))
             best = raw;
@@ -99,7 +102,7 @@ std::vector<std::string> List(const Path& folder, bool folders)
     std::vector<std::string> names;
     while (dirent* entry = readdir(dir)) {
         const std::string raw = entry->d_name;
-        if (raw.empty() || raw[0] == '.')
+        if (raw.empty() || raw[0] == '.' || !IsDistinctName(raw))
             continue;
         struct stat st;
         if (::stat(Join(native, raw).c_str(), &st) != 0)
