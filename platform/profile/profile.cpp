@@ -1,6 +1,7 @@
 #include "profile.h"
 
 #include "ini_index.h"
+#include "ini_names.h"
 #include "platform/errors/run_time_error.h"
 #include "platform/files/files.h"
 #include "platform/files/names.h"
@@ -109,11 +110,6 @@ Loaded Load(const files::Path& file)
     return loaded;
 }
 
-bool HoldsLineBreak(std::string_view text)
-{
-    return text.find_first_of("\r\n") != std::string_view::npos;
-}
-
 } // namespace
 
 std::optional<std::string> FindProfileValue(std::string_view section, std::string_view key,
@@ -149,8 +145,7 @@ bool WritePrivateProfileString(std::string_view section, std::string_view key,
 {
     section = TrimBlanks(section);
     key = TrimBlanks(key);
-    if (file.empty() || section.empty() || key.empty() || HoldsLineBreak(section) ||
-        HoldsLineBreak(key))
+    if (file.empty() || !IsStorableSectionName(section) || !IsStorableKeyName(key))
         return false;
 
     const Loaded loaded = Load(file);

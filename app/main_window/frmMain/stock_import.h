@@ -32,7 +32,9 @@ std::vector<std::string> ListStockFactions(const Path& folder);
 // wiped by empty reads. A missing empathy file is no error: the group name is "[Error]" and
 // the reputation file holds one CR LF alone.
 //
-// A malformed line (shorter than its key part, or without the ", " split) raises 5 at that
+// A malformed line (shorter than its key part, or without the ", " split), and a line whose
+// other faction key would not read back as itself (a rate line's key holding "]" or blank,
+// a reputation line's key holding "=" or starting with ";" or "["), raises 5 at that
 // line; what was written before it stays. Unlike the original, the empathy file is read to
 // its end, not only its first 60 lines.
 void ImportStockFaction(const std::string& key);
