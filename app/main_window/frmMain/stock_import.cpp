@@ -196,12 +196,10 @@ std::vector<std::string> ListStockFactions(const Path& folder)
     return names;
 }
 
-void ImportStockFaction(const std::string& key)
-{
+void CheckStockFaction(const std::string& key) {
     FactionRegistryFile(); // 76 while no project is loaded
     if (const std::string problem = FactionKeyProblem(key); !problem.empty())
         throw platform::RunTimeError(52, problem);
-    const Path e = StockEmpathyFolder() / key;
     const Path f = StockPropertiesFolder() / key;
     const Path w = StockInitialWorldFolder() / key;
     for (const Path& needed : {f, w}) {
@@ -209,6 +207,13 @@ void ImportStockFaction(const std::string& key)
             throw platform::RunTimeError(
                 53, platform::ErrorDescription(53) + ": " + needed.Literal());
     }
+}
+
+void ImportStockFaction(const std::string& key) {
+    CheckStockFaction(key);
+    const Path e = StockEmpathyFolder() / key;
+    const Path f = StockPropertiesFolder() / key;
+    const Path w = StockInitialWorldFolder() / key;
     ImportEmpathy(key, e);
     ImportProperties(key, f);
     ImportInitialWorld(key, w);

@@ -22,6 +22,10 @@ Path StockInitialWorldFolder();
 // letter case ignored): the stock faction keys. Raises 76 when the folder is missing.
 std::vector<std::string> ListStockFactions(const Path& folder);
 
+// The refusals of ImportStockFaction that come before anything is written, on their own, so
+// that the import of all can check every faction before it imports the first.
+void CheckStockFaction(const std::string& key);
+
 // Imports stock faction `key` into the active project. Its empathy file is looked up in the
 // stock empathy folder, its properties and initial-world files by the same name (letter case
 // ignored) in theirs.

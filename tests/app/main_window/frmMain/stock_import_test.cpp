@@ -148,6 +148,8 @@ TEST_F(StockImport, RefusalsComeBeforeAnythingIsWritten)
         {"key with an equals sign", "zx=grp", true, true, "Mod", 52},
         {"key with a bracket", "zx]grp", true, true, "Mod", 52},
         {"key starting with a semicolon", ";zx", true, true, "Mod", 52},
+        {"key whose list file name would be too long", std::string(238, 'k'), true, true, "Mod",
+         52},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
