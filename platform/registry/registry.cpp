@@ -84,10 +84,11 @@ std::string HomeFolder() {
 
 // Makes a new file beside `path` for the next version of the registry and opens it for
 // writing; its name goes to `temp`. The file is always one made by this call, under a name
-// chosen at random: a name that exists already (a file, or a link planted to redirect the
+// ending in random letters: a name that exists already (a file, or a link planted to redirect the
 // write) is never opened, another one is tried. Returns -1 with errno set on failure.
 int CreateTemporaryBeside(const std::string& path, std::string& temp) {
-    temp = path + ".tmpXXXXXX";
+    // The writer's process id stays in the name, so that a left-over file tells whose it was.
+    temp = path + ".tmp" + std::to_string(::getpid()) + ".XXXXXX";
     const int fd = ::mkostemp(temp.data(), O_CLOEXEC | O_NOFOLLOW); // O_CREAT | O_EXCL
     if (fd >= 0 && ::fchmod(fd, 0644) != 0) {
         const int err = errno;

@@ -202,12 +202,12 @@ TEST_F(RegistryFile, SaveNeverWritesThroughAnEntryItDidNotMake) {
     const std::string predictable = path + ".tmp" + std::to_string(::getpid());
     fs::create_symlink(victim, predictable);
     fs::create_symlink(victim, path + ".tmp");
-    std::ofstream(path + ".tmpXXXXXX") << "a stranger's file";
+    std::ofstream(predictable + ".XXXXXX") << "a stranger's file";
 
     Sample().Save(path);
     EXPECT_EQ(Registry::Load(path), Sample());
     EXPECT_EQ(Read(victim), "precious");
-    EXPECT_EQ(Read(path + ".tmpXXXXXX"), "a stranger's file");
+    EXPECT_EQ(Read(predictable + ".XXXXXX"), "a stranger's file");
     EXPECT_TRUE(fs::is_symlink(predictable));
     EXPECT_FALSE(fs::is_symlink(path));
     EXPECT_EQ(fs::status(path).permissions() & fs::perms::all,
