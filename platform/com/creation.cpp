@@ -92,6 +92,12 @@ HRESULT GetClassObject(const Guid& clsid, const Guid& iid, void** out, std::stri
             return REGDB_E_CLASSNOTREG;
         }
         library = entry->library;
+        if (library.front() != '/') {
+            // A relative path would be looked up along the loader's search path, which
+            // could find another library than the one registered.
+            Tell(error, "its library path " + library + " is not absolute");
+            return CO_E_DLLNOTFOUND;
+        }
     } catch (const std::exception& e) {
         Tell(error, e.what());
         return E_FAIL;

@@ -16,7 +16,8 @@ namespace platform::com {
 HRESULT ClsidFromProgId(std::string_view progId, Guid* clsid, std::string* error = nullptr);
 
 // REGDB_E_CLASSNOTREG for a class the registry does not hold, CO_E_DLLNOTFOUND when its
-// library does not load, CO_E_ERRORINDLL when the library has no DllGetClassObject;
+// library does not load or is registered under a relative path (never searched for along
+// the loader's path), CO_E_ERRORINDLL when the library has no DllGetClassObject;
 // otherwise what the library's DllGetClassObject returns.
 HRESULT GetClassObject(const Guid& clsid, const Guid& iid, void** out,
                        std::string* error = nullptr);

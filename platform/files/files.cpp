@@ -1,6 +1,7 @@
 #include "files.h"
 
 #include "descriptor_io.h"
+#include "distinct_names.h"
 #include "listing_cache.h"
 #include "names.h"
 #include "native_path.h"
@@ -62,7 +63,7 @@ std::vector<std::string> List(const Path& folder, bool folders)
     std::vector<std::string> names;
     while (dirent* entry = readdir(dir)) {
         const std::string raw = entry->d_name;
-        if (raw.empty() || raw[0] == '.')
+        if (raw.empty() || raw[0] == '.' || !IsDistinctName(raw))
             continue;
         struct stat st;
         if (::stat(Join(native, raw).c_str(), &st) != 0)

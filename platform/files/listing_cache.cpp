@@ -1,5 +1,6 @@
 #include "listing_cache.h"
 
+#include "distinct_names.h"
 #include "files.h"
 #include "names.h"
 #include "native_path.h"
@@ -64,7 +65,7 @@ bool ReadListing(const std::string& folder, Listing& listing)
         return false;
     while (dirent* entry = readdir(dir)) {
         const std::string raw = entry->d_name;
-        if (raw == "." || raw == "..")
+        if (raw == "." || raw == ".." || !IsDistinctName(raw))
             continue;
         auto [it, added] = listing.entries.try_emplace(FoldCase(Utf8ToCp1252(raw)), raw);
         if (!added && raw < it->second)

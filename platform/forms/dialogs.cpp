@@ -5,6 +5,7 @@
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
+#include <cstdio>
 
 #include "platform/forms/qt_text.h"
 
@@ -19,8 +20,12 @@ bool Offscreen()
 
 int ShowMessageBox(const std::string& prompt, int buttons, const std::string& title)
 {
-    if (Offscreen())
+    if (Offscreen()) {
+        // Nobody could read the box, so what it says goes to standard error.
+        std::fprintf(stderr, "%s: %s\n", ToQt(title).toStdString().c_str(),
+                     ToQt(prompt).toStdString().c_str());
         return DefaultAnswer(buttons);
+    }
     QMessageBox box;
     box.setWindowTitle(ToQt(title));
     box.setText(ToQt(prompt));

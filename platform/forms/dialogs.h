@@ -38,7 +38,8 @@ void SetAppTitle(const std::string& title);
 int DefaultAnswer(int buttons);
 
 // Where the boxes go. The default shows real dialogs; on the offscreen platform, where
-// nobody could answer, it answers DefaultAnswer() and "" instead of blocking.
+// nobody could answer, it answers DefaultAnswer() and "" instead of blocking, and writes
+// each message box's title and text to standard error.
 // Texts are CP1252; a title given to the sink is never empty (AppTitle() filled in).
 using MsgBoxSink = std::function<int(const std::string& prompt, int buttons,
                                      const std::string& title)>;

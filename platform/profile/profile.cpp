@@ -2,6 +2,7 @@
 
 #include "file_cache.h"
 #include "ini_index.h"
+#include "ini_names.h"
 #include "platform/errors/run_time_error.h"
 #include "platform/files/files.h"
 #include "platform/files/names.h"
@@ -12,11 +13,6 @@
 namespace platform::profile {
 
 namespace {
-
-bool HoldsLineBreak(std::string_view text)
-{
-    return text.find_first_of("\r\n") != std::string_view::npos;
-}
 
 std::optional<std::string> FindIn(const IniIndex* index, std::string_view section,
                                   std::string_view key)
@@ -87,8 +83,7 @@ bool WritePrivateProfileString(std::string_view section, std::string_view key,
 {
     section = TrimBlanks(section);
     key = TrimBlanks(key);
-    if (file.empty() || section.empty() || key.empty() || HoldsLineBreak(section) ||
-        HoldsLineBreak(key))
+    if (file.empty() || !IsStorableSectionName(section) || !IsStorableKeyName(key))
         return false;
 
     if (Batching())

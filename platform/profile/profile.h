@@ -56,13 +56,14 @@ std::size_t GetPrivateProfileString(std::string_view section, std::string_view k
 // - Section missing: "[section]" CR LF "key=value" CR LF at the end, after a CR LF when
 //   the file does not end in a line end.
 // Returns false and changes nothing when the folder is missing, the file cannot be read
-// or replaced, the path is empty, or `section` or `key` is empty or holds a CR or LF
-// (which would split the line). The file is replaced through a temporary file and a
-// rename, so a failed write leaves the old file whole; the rename happens only while the
-// file is still the version that was read, else the edit is made again on the newer one.
-// Inside a write batch the write is held back (see BeginWriteBatch); it returns false
-// then for what would make the write fail now: missing or read-only folder, read-only
-// file, a folder or unreadable file at the path, a new file name too long.
+// or replaced, the path is empty, or `section` or `key` would not read back as itself
+// (IsStorableSectionName, IsStorableKeyName in ini_names.h). The file is replaced through a
+// temporary file and a rename, so a failed write leaves the old file whole; the rename
+// happens only while the file is still the version that was read, else the edit is made
+// again on the newer one. Inside a write batch the write is held back (see
+// BeginWriteBatch); it returns false then for what would make the write fail now: missing
+// or read-only folder, read-only file, a folder or unreadable file at the path, a new file
+// name too long.
 bool WritePrivateProfileString(std::string_view section, std::string_view key,
                                std::string_view value, const files::Path& file);
 

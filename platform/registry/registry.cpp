@@ -10,7 +10,9 @@
 #include <fcntl.h>
 #include <filesystem>
 #include <fstream>
+#include <pwd.h>
 #include <sstream>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace platform::registry {
@@ -64,6 +66,40 @@ void CheckStorable(const std::string& value) {
         throw RunTimeError(5, "A registry value cannot hold a line break: " + value);
 }
 
+// The user's own home: HOME when it is an absolute path, else the account database's entry
+// for the real user; "" when neither names one. A shared folder such as /tmp is never used,
+// since any local user could plant libraries there for this user to load.
+std::string HomeFolder() {
+    if (const char* home = std::getenv("HOME"); home && *home == '/')
+        return home;
+    const long size = ::sysconf(_SC_GETPW_R_SIZE_MAX);
+    std::vector<char> buffer(size > 0 ? static_cast<std::size_t>(size) : 16384);
+    struct passwd entry;
+    struct passwd* found = nullptr;
+    if (::getpwuid_r(::getuid(), &entry, buffer.data(), buffer.size(), &found) != 0 || !found ||
+        !found->pw_dir || *found->pw_dir != '/')
+        return {};
+    return found->pw_dir;
+}
+
+// Makes a new file beside `path` for the next version of the registry and opens it for
+// writing; its name goes to `temp`. The file is always one made by this call, under a name
+// ending in random letters: a name that exists already (a file, or a link planted to redirect the
+// write) is never opened, another one is tried. Returns -1 with errno set on failure.
+int CreateTemporaryBeside(const std::string& path, std::string& temp) {
+    // The writer's process id stays in the name, so that a left-over file tells whose it was.
+    temp = path + ".tmp" + std::to_string(::getpid()) + ".XXXXXX";
+    const int fd = ::mkostemp(temp.data(), O_CLOEXEC | O_NOFOLLOW); // O_CREAT | O_EXCL
+    if (fd >= 0 && ::fchmod(fd, 0644) != 0) {
+        const int err = errno;
+        ::close(fd);
+        ::unlink(temp.c_str());
+        errno = err;
+        return -1;
+    }
+    return fd;
+}
+
 } // namespace
 
 std::string Registry::DefaultPath() {
@@ -72,10 +108,11 @@ std::string Registry::DefaultPath() {
     std::string base;
     if (const char* data = std::getenv("XDG_DATA_HOME"); data && *data == '/')
         base = data;
-    else if (const char* home = std::getenv("HOME"); home && *home)
-        base = std::string(home) + "/.local/share";
+    else if (const std::string home = HomeFolder(); !home.empty())
+        base = home + "/.local/share";
     else
-        base = "/tmp";
+        throw RunTimeError(76, "Cannot find a registry file: HOME is not set and the account "
+                               "database names no home folder for this user");
     return base + "/quorvel/registry.txt";
 }
 
@@ -196,8 +233,8 @@ void Registry::Save(const std::string& path) const {
         if (ec)
             RaiseFileError(ec.value(), "Cannot create the folder of", path);
     }
-    const std::string temp = path + ".tmp" + std::to_string(::getpid());
-    int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    std::string temp;
+    int fd = CreateTemporaryBeside(path, temp);
     if (fd < 0)
         RaiseFileError(errno, "Cannot write", path);
     std::size_t done = 0;

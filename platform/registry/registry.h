@@ -41,11 +41,15 @@ struct TypeLibEntry {
 
 // The per-user class registry: a small text file that registration writes and creation reads.
 // Loading a missing file gives an empty registry; every save replaces the whole file at once
-// (a temporary file beside it, renamed into place), so a reader never sees half a file.
+// (a temporary file beside it, renamed into place), so a reader never sees half a file. The
+// temporary file is always newly made (exclusive creation, links never followed).
 class Registry {
 public:
-    // $QV_REGISTRY_FILE when set and not empty; else $XDG_DATA_HOME/quorvel/registry.txt;
-    // else ~/.local/share/quorvel/registry.txt.
+    // $QV_REGISTRY_FILE when set and not empty; else $XDG_DATA_HOME/quorvel/registry.txt
+    // (when absolute); else .local/share/quorvel/registry.txt in the user's own home: $HOME
+    // when absolute, else the account database's home of the user. With none of these it
+    // raises 76 saying that no registry can be found; it never falls back to a folder that
+    // other users could write.
     static std::string DefaultPath();
 
     // Lines it does not understand are skipped. Raises a RunTimeError naming the path when

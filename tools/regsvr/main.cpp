@@ -12,16 +12,26 @@
 #include <cstdlib>
 #include <cstring>
 #include <dlfcn.h>
+#include <exception>
 #include <string>
 
 namespace {
+
+// The registry file, or why there is none (no home folder for this user).
+std::string RegistryPathText() {
+    try {
+        return platform::registry::Registry::DefaultPath();
+    } catch (const std::exception& e) {
+        return std::string("no registry: ") + e.what();
+    }
+}
 
 int Usage() {
     std::fprintf(stderr,
                  "usage: regsvr [-u] <library.so>\n"
                  "  registers the library's classes in %s\n"
                  "  -u  unregisters them\n",
-                 platform::registry::Registry::DefaultPath().c_str());
+                 RegistryPathText().c_str());
     return 2;
 }
 
@@ -69,6 +79,6 @@ int main(int argc, char** argv) {
         return 1;
     }
     std::printf("regsvr: %s %s in %s\n", unregister ? "unregistered" : "registered", resolved,
-                platform::registry::Registry::DefaultPath().c_str());
+                RegistryPathText().c_str());
     return 0;
 }

@@ -5,6 +5,7 @@
 #include "app/project_store/txtReadWrite.h"
 #include "platform/errors/run_time_error.h"
 #include "platform/files/files.h"
+#include "platform/files/names.h"
 
 #include <string_view>
 #include <vector>
@@ -87,6 +88,15 @@ std::string WithoutFactionLines(const std::string& text, const std::string& key,
     return result;
 }
 
+// The longest name the file system takes for one file, in bytes as stored on disk.
+constexpr std::size_t kMaxFileNameBytes = 255;
+
+// The bytes on disk of the longest file name made from `key` (the formation list file);
+// names are stored as UTF-8, where a character beyond ASCII takes two or three bytes.
+std::size_t LongestFileNameBytes(const std::string& key) {
+    return platform::files::Cp1252ToUtf8("Formationlist_" + key + ".lst").size();
+}
+
 } // namespace
 
 std::string FactionKeyProblem(const std::string& key)
@@ -113,6 +123,13 @@ std::string FactionKeyProblem(const std::string& key)
             shown = std::string("\"") + c + "\"";
         return "The faction key \"" + key + "\" must not contain " + shown +
                ": / \\ [ ] = and line breaks are not allowed." + usage;
+    }
+    if (const std::size_t bytes = LongestFileNameBytes(key); bytes > kMaxFileNameBytes) {
+        return "The faction key of " + std::to_string(key.size()) +
+               " characters is too long: its longest file name, \"Formationlist_\" with the "
+               "key and \".lst\", would take " +
+               std::to_string(bytes) + " bytes on disk, and a file name can hold at most " +
+               std::to_string(kMaxFileNameBytes) + "." + usage;
     }
     return {};
 }

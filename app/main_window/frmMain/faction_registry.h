@@ -9,7 +9,8 @@ namespace quorvel {
 // "" when `key` can be a faction key, else a sentence for the user saying why not. A key
 // is a section name of every project INI file and part of the faction's file names, so it
 // must not be empty, "." or "..", hold "/", "\", NUL, CR, LF, "[", "]" or "=", or start
-// with ";".
+// with ";"; and its longest file name ("Formationlist_" + key + ".lst") must fit the 255
+// bytes of a file name as stored on disk (UTF-8), or its list edits would fail later.
 std::string FactionKeyProblem(const std::string& key);
 
 // What SaveFaction did.

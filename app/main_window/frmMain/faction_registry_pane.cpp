@@ -142,6 +142,8 @@ void FactionRegistryPane::btnImportAll_Click()
     // The names come from the empathy folder; each faction's other two files are found by
     // name, never by their place in another folder's listing.
     const std::vector<std::string> keys = ListStockFactions(StockEmpathyFolder());
+    for (const std::string& key : keys)
+        CheckStockFaction(key); // one unusable faction stops the import before any is written
     Control& bar = m_form.Ctl<Control>("pgImportAll");
     SetBarMax(bar, static_cast<double>(keys.size()) - 1);
     for (std::size_t i = 0; i < keys.size(); ++i) {

@@ -7,6 +7,8 @@
 #include "app/project_store/txtReadWrite.h"
 #include "platform/errors/run_time_error.h"
 #include "platform/files/files.h"
+#include "platform/profile/ini_index.h"
+#include "platform/profile/ini_names.h"
 
 #include <array>
 #include <string_view>
@@ -55,6 +57,15 @@ std::pair<std::string, std::string> Split(const std::string& rest)
     return {rest.substr(0, comma), SecondValue(rest, comma)};
 }
 
+// The reputation file is plain text with nothing escaped: a rate line whose other key would
+// read back as another section (or none), or whose rate would start a line of its own, is
+// refused as a malformed line is.
+void CheckRate(const std::string& other, const std::string& rate) {
+    if (!platform::profile::IsStorableSectionName(platform::profile::TrimBlanks(other)) ||
+        rate.find_first_of("\r\n") != std::string::npos)
+        platform::Raise(5);
+}
+
 // The lines as the runtime's line input reads them; none for a missing file.
 std::vector<std::string> LinesOf(const Path& file)
 {
@@ -80,6 +91,7 @@ void ImportEmpathy(const std::string& k, const Path& e)
     for (const std::string& line : LinesOf(e)) {
         if (StartsWith(line, "emp")) {
             const auto [other, rate] = Split(Cut(line, 15));
+            CheckRate(other, rate);
             rates += "[" + other + "]\r\n" + "rep=" + rate + "\r\n";
         }
         if (StartsWith(line, "event")) {
@@ -184,12 +196,10 @@ std::vector<std::string> ListStockFactions(const Path& folder)
     return names;
 }
 
-void ImportStockFaction(const std::string& key)
-{
+void CheckStockFaction(const std::string& key) {
     FactionRegistryFile(); // 76 while no project is loaded
     if (const std::string problem = FactionKeyProblem(key); !problem.empty())
         throw platform::RunTimeError(52, problem);
-    const Path e = StockEmpathyFolder() / key;
     const Path f = StockPropertiesFolder() / key;
     const Path w = StockInitialWorldFolder() / key;
     for (const Path& needed : {f, w}) {
@@ -197,6 +207,13 @@ void ImportStockFaction(const std::string& key)
             throw platform::RunTimeError(
                 53, platform::ErrorDescription(53) + ": " + needed.Literal());
     }
+}
+
+void ImportStockFaction(const std::string& key) {
+    CheckStockFaction(key);
+    const Path e = StockEmpathyFolder() / key;
+    const Path f = StockPropertiesFolder() / key;
+    const Path w = StockInitialWorldFolder() / key;
     ImportEmpathy(key, e);
     ImportProperties(key, f);
     ImportInitialWorld(key, w);

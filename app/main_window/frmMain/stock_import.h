@@ -22,6 +22,10 @@ Path StockInitialWorldFolder();
 // letter case ignored): the stock faction keys. Raises 76 when the folder is missing.
 std::vector<std::string> ListStockFactions(const Path& folder);
 
+// The refusals of ImportStockFaction that come before anything is written, on their own, so
+// that the import of all can check every faction before it imports the first.
+void CheckStockFaction(const std::string& key);
+
 // Imports stock faction `key` into the active project. Its empathy file is looked up in the
 // stock empathy folder, its properties and initial-world files by the same name (letter case
 // ignored) in theirs.
@@ -32,7 +36,9 @@ std::vector<std::string> ListStockFactions(const Path& folder);
 // wiped by empty reads. A missing empathy file is no error: the group name is "[Error]" and
 // the reputation file holds one CR LF alone.
 //
-// A malformed line (shorter than its key part, or without the ", " split) raises 5 at that
+// A malformed line (shorter than its key part, or without the ", " split), and a line whose
+// other faction key would not read back as itself (a rate line's key holding "]" or blank,
+// a reputation line's key holding "=" or starting with ";" or "["), raises 5 at that
 // line; what was written before it stays. Unlike the original, the empathy file is read to
 // its end, not only its first 60 lines.
 void ImportStockFaction(const std::string& key);

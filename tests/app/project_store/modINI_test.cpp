@@ -93,7 +93,11 @@ TEST_F(ModIni, FailedWriteRaisesError5AndMakesNothing)
     EXPECT_FALSE(m_tmp.Exists("missing"));
 
     m_tmp.Put("v.ini", "[s]\r\nk=old\r\n");
-    EXPECT_EQ(ErrorOf([&] { WriteIni("s\r\n[t]", "k", "v", m_file); }), 5);
+    for (const auto& [section, key] :
+         {std::pair{"s\r\n[t]", "k"}, {"s]t", "k"}, {"s", "k=j"}, {"s", ";k"}, {"s", "[t]"}}) {
+        SCOPED_TRACE(std::string(section) + " / " + key);
+        EXPECT_EQ(ErrorOf([&] { WriteIni(section, key, "v", m_file); }), 5);
+    }
     EXPECT_EQ(m_tmp.Get("v.ini"), "[s]\r\nk=old\r\n");
 }
 

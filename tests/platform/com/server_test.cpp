@@ -194,6 +194,16 @@ TEST_F(InProcessServer, CreationFailuresRaise429NamingTheClass) {
          },
          "QvTest.Counter",
          {"QvTest.Counter", "/nonexistent/libQvTest.so", "regsvr"}},
+        {"relative library path, though the loader would find it",
+         [lib] {
+             Registry reg;
+             const std::string bare = std::filesystem::path(lib).filename().string();
+             reg.SetClass({kCounterText, bare, "Counter", "QvTest.Counter", "", ""});
+             reg.SetProgId({"QvTest.Counter", kCounterText});
+             reg.Save();
+         },
+         "QvTest.Counter",
+         {"QvTest.Counter", "is not absolute", "regsvr"}},
         {"progid names a class that is gone",
          [] {
              Registry reg;

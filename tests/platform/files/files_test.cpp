@@ -16,6 +16,23 @@ namespace files = platform::files;
 
 using testing_support::ErrorOf;
 
+// Where a path resolves to, and whether something is there.
+struct ResolveCase {
+    const char* name;
+    Path path;
+    std::string native;
+    bool exists;
+};
+
+template <std::size_t N> void ExpectResolved(const ResolveCase (&cases)[N]) {
+    for (const ResolveCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::string native;
+        EXPECT_EQ(files::Resolve(c.path, native), c.exists);
+        EXPECT_EQ(native, c.native);
+    }
+}
+
 class FilesTest : public ::testing::Test {
 protected:
     TempFolder m_tmp;
@@ -32,13 +49,7 @@ TEST_F(FilesTest, ResolvesEachComponentIgnoringCase)
     // "\xC4" and "\xE4" are A and a with diaeresis in CP1252; on disk the name is UTF-8.
     m_tmp.MakeFolder("\xC3\x84rger");
 
-    struct Case {
-        const char* name;
-        Path path;
-        std::string native;
-        bool exists;
-    };
-    const Case cases[] = {
+    const ResolveCase cases[] = {
         {"exact spelling", m_root / "Proj" / "Protocol" / "log.TXT",
          m_tmp / "Proj/Protocol/log.TXT", true},
         {"other case in every component", m_root / "proj" / "protocol" / "LOG.txt",
@@ -48,16 +59,10 @@ TEST_F(FilesTest, ResolvesEachComponentIgnoringCase)
          m_tmp / "Proj/Protocol/New.txt", false},
         {"components after a missing one stay as given", m_root / "PROJ" / "Gone" / "Deep",
          m_tmp / "Proj/Gone/Deep", false},
-        {"CP1252 letters fold and map to UTF-8", m_root / "\xE4RGER", m_tmp / "\xC3\x84rger",
-         true},
+        {"CP1252 letters fold and map to UTF-8", m_root / "\xE4RGER", m_tmp / "\xC3\x84rger", true},
         {"a backslash is an ordinary character", m_root / "a\\b", m_tmp / "a\\b", false},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        std::string native;
-        EXPECT_EQ(files::Resolve(c.path, native), c.exists);
-        EXPECT_EQ(native, c.native);
-    }
+    ExpectResolved(cases);
 }
 
 TEST_F(FilesTest, RefusesComponentsThatWouldBeSeparatorsOrClimbOut)
@@ -146,6 +151,40 @@ TEST_F(FilesTest, CreateFolderAndDeletion)
     files::DeleteFolderTree(m_root / "PROTOCOL");
     EXPECT_EQ(m_tmp.CountEntries(), 0);
     EXPECT_EQ(ErrorOf([&] { files::DeleteFolderTree(m_root / "protocol"); }), 76);
+}
+// Names made outside the program that CP1252 cannot hold apart: each listed name must reach
+// its own entry, and an entry that no listed name could reach stays out of every list.
+TEST_F(FilesTest, NamesThatCannotBeHeldApartAreNeitherListedNorMatched) {
+    const std::string latin1Cafe = "caf\xE9";           // not UTF-8: would read as "café"
+    const std::string utf8Cafe = "caf\xC3\xA9";         // "café" as the program writes it
+    const std::string mir = "\xD0\x9C\xD0\xB8\xD1\x80"; // Cyrillic: would read as "???"
+    const std::string dom = "\xD0\x94\xD0\xBE\xD0\xBC";
+    for (const std::string& d : {mir, dom, latin1Cafe, utf8Cafe, std::string("plain")})
+        m_tmp.MakeFolder(d);
+    m_tmp.Put(latin1Cafe + "/mark", "latin-1");
+    m_tmp.Put(utf8Cafe + "/mark", "utf-8");
+    m_tmp.Put(mir + ".ini", "");
+    m_tmp.Put("\xFF.ini", "");
+
+    EXPECT_EQ(files::ListFolders(m_root), (std::vector<std::string>{"caf\xE9", "plain"}));
+    EXPECT_EQ(files::ListFiles(m_root), std::vector<std::string>{});
+
+    const ResolveCase cases[] = {
+        {"listed café reaches the UTF-8 folder", m_root / "caf\xE9" / "mark",
+         m_tmp / (utf8Cafe + "/mark"), true},
+        {"in any letter case", m_root / "CAF\xC9" / "mark", m_tmp / (utf8Cafe + "/mark"), true},
+        {"??? reaches no Cyrillic folder", m_root / "???", m_tmp / "???", false},
+        {"??? in a file name neither", m_root / "???.ini", m_tmp / "???.ini", false},
+    };
+    ExpectResolved(cases);
+
+    // Deleting the listed café takes the UTF-8 folder and nothing else.
+    files::DeleteFolderTree(m_root / "caf\xE9");
+    EXPECT_FALSE(m_tmp.Exists(utf8Cafe));
+    EXPECT_EQ(m_tmp.Get(latin1Cafe + "/mark"), "latin-1");
+    EXPECT_EQ(ErrorOf([&] { files::DeleteFolderTree(m_root / "caf\xE9"); }), 76);
+    EXPECT_EQ(ErrorOf([&] { files::DeleteFolderTree(m_root / "???"); }), 76);
+    EXPECT_TRUE(m_tmp.Exists(mir) && m_tmp.Exists(dom));
 }
 
 TEST_F(FilesTest, ListsFoldersAndFilesByNameIgnoringCase)

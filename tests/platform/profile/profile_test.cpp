@@ -162,6 +162,52 @@ TEST_F(ProfileWrite, RefusesNamesThatWouldSplitTheLine)
     EXPECT_EQ(m_tmp.Get("t.ini"), "[s]\r\nk=v\r\n");
 }
 
+// A name the reader would see as another section, another key or a comment must never
+// reach the file; every other name, however odd, must come back as itself.
+TEST_F(ProfileWrite, StoresOnlyNamesThatReadBackAsThemselves) {
+    const std::string before = "[f0]\r\ngrp=kept\r\n";
+    struct Case {
+        const char* name;
+        const char* section;
+        const char* key;
+        bool stored;
+    };
+    const Case cases[] = {
+        {"section holding ]", "f0]q", "grp", false},
+        {"section that is only ]", "]", "grp", false},
+        {"section of blanks only", " \t ", "grp", false},
+        {"key holding =", "f0", "a=b", false},
+        {"key starting with ;", "f0", ";c", false},
+        {"key starting with ; after blanks", "f0", "  ;c", false},
+        {"key starting with [", "f0", "[evil", false},
+        {"key that is only =", "f0", "=", false},
+        {"section starting with [", "[a", "k", true},
+        {"section holding = and ;", "a=b;c", "k", true},
+        {"key holding ] and [ inside", "f0", "x]y[z", true},
+        {"key ending with ;", "f0", "k;", true},
+        {"key holding a blank inside", "f0", "a b", true},
+    };
+    int n = 0;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::string name = "n" + std::to_string(++n) + ".ini";
+        const Path file = Path::Native(m_tmp.path()) / name;
+        m_tmp.Put(name, before);
+        EXPECT_EQ(profile::WritePrivateProfileString(c.section, c.key, "v", file), c.stored);
+        if (!c.stored) {
+            EXPECT_EQ(m_tmp.Get(name), before);
+            continue;
+        }
+        EXPECT_EQ(profile::FindProfileValue(c.section, c.key, file), "v");
+        EXPECT_EQ(profile::FindProfileValue("f0", "grp", file), "kept");
+        // A second write finds the same line again rather than adding another.
+        ASSERT_TRUE(profile::WritePrivateProfileString(c.section, c.key, "w", file));
+        const std::string after = m_tmp.Get(name);
+        EXPECT_EQ(after.find("=v\r\n"), std::string::npos) << after;
+        EXPECT_EQ(after.find("=w\r\n"), after.rfind("=w\r\n")) << after;
+    }
+}
+
 TEST_F(ProfileWrite, NeverReplacesAFolderOrWritesIntoAFile)
 {
     m_tmp.MakeFolder("t.ini");

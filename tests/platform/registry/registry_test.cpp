@@ -7,7 +7,9 @@
 #include <fstream>
 #include <gtest/gtest.h>
 #include <optional>
+#include <pwd.h>
 #include <sstream>
+#include <unistd.h>
 
 namespace {
 
@@ -79,8 +81,10 @@ TEST(RegistryPath, EnvironmentDecidesWhereTheFileIs) {
         const char* file;
         const char* dataHome;
         const char* home;
-        const char* expected;
+        std::string expected;
     };
+    const std::string own =
+        std::string(::getpwuid(::getuid())->pw_dir) + "/.local/share/quorvel/registry.txt";
     const Case cases[] = {
         {"override wins", "/tmp/r.txt", "/data", "/home/u", "/tmp/r.txt"},
         {"empty override ignored", "", "/data", "/home/u", "/data/quorvel/registry.txt"},
@@ -88,6 +92,9 @@ TEST(RegistryPath, EnvironmentDecidesWhereTheFileIs) {
         {"relative data home ignored", nullptr, "rel", "/home/u",
          "/home/u/.local/share/quorvel/registry.txt"},
         {"home fallback", nullptr, nullptr, "/home/u", "/home/u/.local/share/quorvel/registry.txt"},
+        {"no HOME: the account's own home", nullptr, nullptr, nullptr, own},
+        {"empty HOME: the account's own home", nullptr, "", "", own},
+        {"relative HOME: the account's own home", nullptr, nullptr, "rel", own},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -184,6 +191,28 @@ TEST_F(RegistryFile, FailedSaveLeavesTheOldFileAndNamesThePath) {
         }
     }
     EXPECT_EQ(Read(path), before);
+}
+
+// The folder of the registry may hold entries the writer did not make; none of them may
+// receive the new registry's bytes.
+TEST_F(RegistryFile, SaveNeverWritesThroughAnEntryItDidNotMake) {
+    fs::create_directories(fs::path(path).parent_path());
+    const std::string victim = folder + "/victim";
+    std::ofstream(victim) << "precious";
+    const std::string predictable = path + ".tmp" + std::to_string(::getpid());
+    fs::create_symlink(victim, predictable);
+    fs::create_symlink(victim, path + ".tmp");
+    std::ofstream(predictable + ".XXXXXX") << "a stranger's file";
+
+    Sample().Save(path);
+    EXPECT_EQ(Registry::Load(path), Sample());
+    EXPECT_EQ(Read(victim), "precious");
+    EXPECT_EQ(Read(predictable + ".XXXXXX"), "a stranger's file");
+    EXPECT_TRUE(fs::is_symlink(predictable));
+    EXPECT_FALSE(fs::is_symlink(path));
+    EXPECT_EQ(fs::status(path).permissions() & fs::perms::all,
+              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read |
+                  fs::perms::others_read);
 }
 
 TEST_F(RegistryFile, UnreadableFileRaisesNamingThePath) {

@@ -6,6 +6,8 @@
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <pwd.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 
 namespace {
@@ -30,8 +32,12 @@ protected:
     Outcome Call(const std::string& arguments) const { return Call(arguments, registry); }
 
     static Outcome Call(const std::string& arguments, const std::string& registryFile) {
-        const std::string command =
-            "QV_REGISTRY_FILE='" + registryFile + "' '" QV_REGSVR "' " + arguments + " 2>&1";
+        return Run("QV_REGISTRY_FILE='" + registryFile + "' '" QV_REGSVR "' " + arguments +
+                   " 2>&1");
+    }
+
+    // A shell command, its output and exit code.
+    static Outcome Run(const std::string& command) {
         Outcome run{-1, ""};
         FILE* pipe = ::popen(command.c_str(), "r");
         std::array<char, 256> buf{};
@@ -105,6 +111,42 @@ TEST_F(Regsvr, FailuresSayWhatWentWrongAndExitNonZero) {
     const std::string& output = run.output;
     EXPECT_NE(output.find("SELFREG_E_CLASS"), std::string::npos) << output;
     EXPECT_NE(output.find(blocker), std::string::npos) << output;
+}
+
+// Without HOME the registry is the one in the account database's home of the user, and a
+// user the database does not know has none: regsvr says so and never writes a shared folder.
+TEST_F(Regsvr, WithoutHomeOnlyTheAccountsOwnHomeIsUsed) {
+    struct Case {
+        const char* name;
+        const char* user; // a uid for setpriv
+        const char* home; // HOME for the run, nullptr to unset it
+        std::string mention;
+    };
+    const struct passwd* nobody = ::getpwuid(65534);
+    ASSERT_NE(nobody, nullptr);
+    const std::string nobodyHome = nobody->pw_dir;
+    const Case cases[] = {
+        {"HOME unset, account known", "65534", nullptr, nobodyHome + "/.local/share/quorvel"},
+        {"HOME empty, account known", "65534", "", nobodyHome + "/.local/share/quorvel"},
+        {"HOME relative, account known", "65534", "rel", nobodyHome + "/.local/share/quorvel"},
+        {"HOME unset, no account", "54321", nullptr, "Cannot find a registry file"},
+    };
+    ASSERT_EQ(::getpwuid(54321), nullptr) << "the test needs a uid without an account";
+    // The run starts in a folder of its own, so a relative path would land there.
+    ::chmod(folder.c_str(), 0777);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::string env = "env -u QV_REGISTRY_FILE -u XDG_DATA_HOME ";
+        env += c.home ? std::string("HOME='") + c.home + "' " : std::string("-u HOME ");
+        const std::string command = "cd '" + folder + "' && " + env + "setpriv --reuid=" + c.user +
+                                    " --regid=" + c.user +
+                                    " --clear-groups '" QV_REGSVR "' '" QV_TEST_SERVER "' 2>&1";
+        const Outcome run = Run(command);
+        EXPECT_EQ(run.exitCode, 1) << run.output;
+        EXPECT_NE(run.output.find(c.mention), std::string::npos) << run.output;
+        EXPECT_EQ(run.output.find("/tmp/quorvel"), std::string::npos) << run.output;
+        EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 0);
+    }
 }
 
 } // namespace

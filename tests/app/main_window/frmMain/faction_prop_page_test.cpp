@@ -364,6 +364,23 @@ TEST_F(FactionPropPageTest, EditsWriteTheirKeyToTheFactionInTheBox) {
     EXPECT_EQ(Properties(), before);
 }
 
+TEST_F(FactionPropPageTest, TypedFactionThatWouldReadBackAsAnotherWritesNothing) {
+    Box("txtFPNameMale").SetText("seed"); // nothing in the box yet: writes nothing
+    Group().SetText("typed_key");
+    Box("txtFPNameMale").SetText("kept");
+    const std::string before = Properties();
+    for (const char* typed : {"f0]", "f0]q", "typed_key]x"}) {
+        SCOPED_TRACE(typed);
+        m_dialogs->shown.clear();
+        Group().SetText(typed);
+        for (const char* keystrokes : {"a", "ab"})
+            Box("txtFPNameMale").SetText(keystrokes);
+        EXPECT_EQ(Properties(), before) << "no block whose header reads back as another faction";
+        ASSERT_EQ(m_dialogs->shown.size(), 2u);
+        EXPECT_EQ(m_dialogs->shown[0].prompt.substr(0, 19), "Run-time error '5':");
+    }
+}
+
 // ---- The five lists ----
 
 TEST_F(FactionPropPageTest, AddAndRemoveRewriteTheListFile) {

@@ -130,20 +130,36 @@ TEST_F(RegistryPane, ImportOfAllFindsEachFactionsFilesByName)
     EXPECT_FALSE(ModHas("Protocol/protocol.txt")) << "the import of all writes no protocol";
 }
 
-TEST_F(RegistryPane, ImportOfAllStopsAtAFactionWithoutItsFiles)
-{
-    PutStock("zx_a", Empathy("A").c_str(), kProperties, kInitialWorld);
-    PutStock("zx_b", Empathy("B").c_str(), nullptr, kInitialWorld);
-    PutStock("zx_c", Empathy("C").c_str(), kProperties, kInitialWorld);
-    Click("btnImportAll");
-    ASSERT_EQ(m_dialogs->shown.size(), 1u);
-    EXPECT_EQ(m_dialogs->shown[0].prompt.substr(0, 20), "Run-time error '53':");
-    EXPECT_EQ(Mod("misc/factions.ini"), "[zx_a]\r\ngrp=A\r\n");
-    EXPECT_EQ(quorvel::BarValue(Ctl("pgImportAll")), 0);
-    EXPECT_EQ(Column("lv_newfactions"), Strings{}) << "the lists are not reloaded";
+TEST_F(RegistryPane, ImportOfAllChecksEveryFactionBeforeWritingAny) {
+    struct Case {
+        const char* name;
+        std::string badKey;
+        bool badHasProperties;
+        const char* error;
+    };
+    const Case cases[] = {
+        {"a faction without its properties file", "zx_b", false, "Run-time error '53':"},
+        {"a stock name too long for its list files", "zx_b" + std::string(241, 'k'), true,
+         "Run-time error '52':"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        m_dialogs->shown.clear();
+        PutStock("zx_a", Empathy("A").c_str(), kProperties, kInitialWorld);
+        PutStock(c.badKey, Empathy("B").c_str(), c.badHasProperties ? kProperties : nullptr,
+                 kInitialWorld);
+        PutStock("zx_c", Empathy("C").c_str(), kProperties, kInitialWorld);
+        Click("btnImportAll");
+        ASSERT_EQ(m_dialogs->shown.size(), 1u);
+        EXPECT_EQ(m_dialogs->shown[0].prompt.substr(0, 20), c.error);
+        EXPECT_EQ(ModFileCount(), 0) << "nothing of the import is written";
+        EXPECT_EQ(quorvel::BarValue(Ctl("pgImportAll")), 0);
+        EXPECT_EQ(Column("lv_newfactions"), Strings{}) << "the lists are not reloaded";
+        ::system(("rm -f '" + m_tmp.path() + "'/data/*/original_factions/*").c_str());
+    }
 
     // An empty stock folder: Max -1, nothing imported, lists reloaded.
-    ::system(("rm -f '" + m_tmp.path() + "'/data/emphaty/original_factions/*").c_str());
+    m_tmp.Put("projects/Mod/misc/factions.ini", "[zx_a]\r\ngrp=A\r\n");
     Click("btnImportAll");
     EXPECT_EQ(quorvel::BarMax(Ctl("pgImportAll")), -1);
     EXPECT_EQ(Column("lv_newfactions"), Strings{"zx_a"});

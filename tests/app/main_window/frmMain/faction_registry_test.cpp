@@ -53,6 +53,11 @@ TEST_F(Registry, SaveWritesNothingWithoutProjectOrUsableKey)
         {"closing bracket", "Mod", "zx]", SaveResult::RefusedKey},
         {"equals sign", "Mod", "zx=a", SaveResult::RefusedKey},
         {"leading semicolon", "Mod", ";zx", SaveResult::RefusedKey},
+        // "Formationlist_" + key + ".lst" must fit 255 bytes as UTF-8 on disk.
+        {"238 ASCII characters", "Mod", std::string(238, 'k'), SaveResult::RefusedKey},
+        {"300 ASCII characters", "Mod", std::string(300, 'k'), SaveResult::RefusedKey},
+        {"119 two-byte characters", "Mod", std::string(119, '\xC4'), SaveResult::RefusedKey},
+        {"80 three-byte characters", "Mod", std::string(80, '\x80'), SaveResult::RefusedKey},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -66,6 +71,11 @@ TEST_F(Registry, SaveWritesNothingWithoutProjectOrUsableKey)
     }
     for (const char* fine : {"zx_a", "a;b", " zx", "zx.grp", "Ärger"})
         EXPECT_EQ(quorvel::FactionKeyProblem(fine), "") << fine;
+    for (const std::string& longest :
+         {std::string(237, 'k'), std::string(118, '\xC4') + "k", std::string(79, '\x80')}) {
+        EXPECT_EQ(quorvel::FactionKeyProblem(longest), "") << longest.size();
+        EXPECT_EQ(Save(longest, "Group"), SaveResult::Saved);
+    }
 }
 
 TEST_F(Registry, DeleteBlanksTheTwoLinesAndRemovesTheFactionFiles)

@@ -272,6 +272,35 @@ TEST_F(MainWindow, DeletingProjectsKeepsOrClearsTheLoadedOne)
     EXPECT_TRUE(m_dialogs->shown.empty());
 }
 
+// Folders made outside the program whose names CP1252 cannot hold apart: Delete, Load and
+// the protocol view must each reach the picked folder or none.
+TEST_F(MainWindow, EveryListedProjectActsOnItsOwnFolder) {
+    const std::string latin1Cafe = "caf\xE9";
+    const std::string utf8Cafe = "caf\xC3\xA9";
+    const std::string mir = "\xD0\x9C\xD0\xB8\xD1\x80";
+    const std::string dom = "\xD0\x94\xD0\xBE\xD0\xBC";
+    for (const std::string& name : {latin1Cafe, utf8Cafe, mir, dom}) {
+        MakeProject(name);
+        m_tmp.Put("projects/" + name + "/Protocol/protocol.txt", "log of " + name);
+    }
+    ASSERT_TRUE(m_main->Load());
+    auto& list = Ctl<ListBox>("lstProjects");
+    std::vector<std::string> listed;
+    for (int i = 0; i < list.ListCount(); ++i)
+        listed.push_back(list.List(i));
+    EXPECT_EQ(listed, (std::vector<std::string>{"caf\xE9", "Mod"}));
+
+    SelectProject("caf\xE9");
+    Click("lstProjects");
+    EXPECT_EQ(Ctl<RichTextBox>("rtfLog").Text(), "log of " + utf8Cafe);
+    Click("BreloButton5");
+    EXPECT_FALSE(m_tmp.Exists("projects/" + utf8Cafe));
+    for (const std::string& kept : {latin1Cafe, mir, dom})
+        EXPECT_EQ(m_tmp.Get("projects/" + kept + "/Protocol/protocol.txt"), "log of " + kept);
+    EXPECT_EQ(list.ListCount(), 1);
+    EXPECT_TRUE(m_dialogs->shown.empty());
+}
+
 TEST_F(MainWindow, AboutBoxOpensAndClosesOnItsX)
 {
     ASSERT_TRUE(m_main->Load());

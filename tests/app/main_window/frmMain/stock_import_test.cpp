@@ -148,6 +148,8 @@ TEST_F(StockImport, RefusalsComeBeforeAnythingIsWritten)
         {"key with an equals sign", "zx=grp", true, true, "Mod", 52},
         {"key with a bracket", "zx]grp", true, true, "Mod", 52},
         {"key starting with a semicolon", ";zx", true, true, "Mod", 52},
+        {"key whose list file name would be too long", std::string(238, 'k'), true, true, "Mod",
+         52},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -182,6 +184,13 @@ TEST_F(StockImport, MalformedLinesRaiseInvalidArgumentAtThatLine)
         {"list line as long as its key: an empty entry", "", "npc_ship = ", "", 0, "\r\n\r\n"},
         {"reputation line without comma", "", "", "rep = 0.5 zx_beta_grp", 5},
         {"reputation line ending in its comma", "", "", "rep = 0.5,", 5},
+        {"rate key holding a bracket", "empathy_rate = zx]beta, 0.2", "", "", 5},
+        {"rate key of blanks", "empathy_rate =   , 0.2", "", "", 5},
+        {"rate holding a lone LF", "empathy_rate = zx_beta_grp, 0.2\n[zx_evil]", "", "", 5},
+        {"rate key starting with a bracket reads back", "empathy_rate = [zx, 0.2", "", "", 0},
+        {"reputation key starting with a bracket", "", "", "rep = 0.7, [evil", 5},
+        {"reputation key holding an equals sign", "", "", "rep = 0.7, a=b", 5},
+        {"reputation key starting with a semicolon", "", "", "rep = 0.7, ;c", 5},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -189,6 +198,12 @@ TEST_F(StockImport, MalformedLinesRaiseInvalidArgumentAtThatLine)
                  ("[FactionProps]\r\n" + c.propertiesLine + "\r\n").c_str(),
                  ("[Group]\r\n" + c.initialWorldLine + "\r\n").c_str());
         EXPECT_EQ(ErrorOf([] { quorvel::ImportStockFaction("zx_bad_grp"); }), c.error);
+        // A refused line leaves no trace that would read back as another name.
+        for (const char* file : {"emphaty/new/reps_zx_bad_grp.facts", "initialworld/grp.ini"}) {
+            const std::string bytes = Mod(file);
+            for (const char* trace : {"evil", "]beta", "a=b", ";c", "[   ]"})
+                EXPECT_EQ(bytes.find(trace), std::string::npos) << file << ": " << bytes;
+        }
         if (c.shipList) {
             EXPECT_EQ(Mod("faction_prop/Shiplist_zx_bad_grp.lst"), c.shipList);
         }
