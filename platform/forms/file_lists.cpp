@@ -68,8 +68,7 @@ std::vector<std::string> ListFolder(const std::string& folder, Entries which)
         if ((which == Entries::Folders && isFolder) || (which == Entries::Files && isFile))
             names.push_back(name);
     }
-    std::sort(names.begin(), names.end(),
-              [](const std::string& a, const std::string& b) { return CompareNames(a, b) < 0; });
+    std::sort(names.begin(), names.end(), NameBefore);
     return names;
 }
 

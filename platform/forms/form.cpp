@@ -260,7 +260,21 @@ bool Form::Load()
     if (m_loaded)
         return true;
     m_loaded = true;
+    FocusFirstControl();
     return RaiseForm("Load", [this] { Form_Load(); });
+}
+
+// A form loaded anew was a new instance, its focus on the first control in tab order; here
+// the window outlives an unload and would keep the control that had the focus last.
+void Form::FocusFirstControl()
+{
+    for (QWidget* w = m_window->nextInFocusChain(); w && w != m_window; w = w->nextInFocusChain()) {
+        if ((w->focusPolicy() & Qt::TabFocus) && w->isEnabled() && w->isVisibleTo(m_window) &&
+            m_window->isAncestorOf(w)) {
+            w->setFocus(Qt::TabFocusReason);
+            return;
+        }
+    }
 }
 
 void Form::PlaceOnScreen(Form* owner)

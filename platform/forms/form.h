@@ -94,7 +94,8 @@ public:
     const Font& GetFont() const { return m_font; }
     void SetFont(const Font& font) { m_font = font; }
 
-    // Raises Form_Load once; false when it raised an error (shown already).
+    // Raises Form_Load once; false when it raised an error (shown already). The focus goes
+    // to the first control in tab order first, also when the form was unloaded before.
     bool Load();
     bool Loaded() const { return m_loaded; }
     // Loads the form if needed and shows it. A modal form returns when it is hidden or
@@ -116,6 +117,7 @@ private:
     void Place(std::unique_ptr<Control> control, const ControlDef& def);
     bool CloseRequested(int unloadMode);
     void ApplyWindowFlags();
+    void FocusFirstControl();
     void PlaceOnScreen(Form* owner);
     bool RaiseForm(const char* event, const std::function<void()>& handler);
 

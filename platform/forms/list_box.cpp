@@ -1,6 +1,9 @@
 #include "list_box.h"
 
 #include <QListWidget>
+#include <QMouseEvent>
+
+#include <functional>
 
 #include "platform/errors/run_time_error.h"
 #include "platform/forms/names.h"
@@ -8,8 +11,50 @@
 
 namespace platform::forms {
 
+namespace {
+
+// The toolkit's list with the original's clicks. A press on the entry that is selected
+// already changes no selection, so the toolkit reports nothing; the original raised Click
+// for every click on an entry. The second press of a double click is the original's: it
+// selects the entry under the pointer only when that is not selected yet, then DblClick.
+// The toolkit's own handling would run after DblClick and select whatever entry moved under
+// the pointer when the handler removed the clicked one.
+class ClickingList : public QListWidget {
+public:
+    std::function<void()> pressedSelected;
+    std::function<void()> doubleClicked;
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override
+    {
+        const int row = indexAt(event->position().toPoint()).row();
+        const bool wasSelected = row >= 0 && item(row)->isSelected();
+        QListWidget::mousePressEvent(event);
+        if (wasSelected && event->button() == Qt::LeftButton && row < count() &&
+            item(row)->isSelected())
+            pressedSelected();
+    }
+
+    void mouseDoubleClickEvent(QMouseEvent* event) override
+    {
+        event->accept();
+        if (event->button() != Qt::LeftButton)
+            return;
+        const QListWidgetItem* hit = itemAt(event->position().toPoint());
+        if (hit && !hit->isSelected()) {
+            QMouseEvent press(QEvent::MouseButtonPress, event->position(), event->scenePosition(),
+                              event->globalPosition(), event->button(), event->buttons(),
+                              event->modifiers());
+            QListWidget::mousePressEvent(&press);
+        }
+        doubleClicked();
+    }
+};
+
+} // namespace
+
 ListBox::ListBox(bool sorted)
-    : Control(new QListWidget)
+    : Control(new ClickingList)
     , m_list(static_cast<QListWidget*>(Widget()))
     , m_sorted(sorted)
 {
@@ -19,8 +64,10 @@ ListBox::ListBox(bool sorted)
         if (ListIndex() >= 0)
             Raise("Click", Click);
     });
+    auto* list = static_cast<ClickingList*>(m_list);
+    list->pressedSelected = [this] { Raise("Click", Click); };
+    list->doubleClicked = [this] { Raise("DblClick", DblClick); };
     WatchInput(m_list->viewport());
-    RaiseClicksFromMouse(false, true);
 }
 
 void ListBox::AddItem(const std::string& item, int index)

@@ -8,8 +8,10 @@ class QListWidget;
 
 namespace platform::forms {
 
-// A list box. Click is raised when the user selects an entry or the program sets
-// ListIndex to 0 or more, never by AddItem, RemoveItem or Clear; DblClick by a double-click.
+// A list box. Click is raised when the user clicks an entry (also the one selected already)
+// or picks one with the keys, and when the program sets ListIndex to 0 or more (also to the
+// value it has), never by AddItem, RemoveItem or Clear; DblClick by a double-click, after
+// which the selection stays as the handler left it.
 // Nothing is selected until the user or the program selects it (the toolkit's focus
 // cursor does not count as a selection).
 class ListBox : public Control {

@@ -3,12 +3,12 @@
 #include <string>
 #include <vector>
 
+#include "platform/text/collation.h"
+
 namespace platform::forms {
 
-// Compares two CP1252 texts as the original's sorted lists did: letter case ignored
-// (accented capitals included), punctuation before digits before letters; texts that differ
-// only in case keep a fixed order by their bytes.
-int CompareNames(const std::string& a, const std::string& b);
+// The order of sorted lists and file lists (see platform/text/collation.h).
+using platform::CompareNames;
 
 // Where a sorted list of `count` entries (entry i given by `entry(i)`) takes `item`: after
 // the entries that sort before it or equal it.

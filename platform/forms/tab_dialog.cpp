@@ -1,8 +1,13 @@
 #include "tab_dialog.h"
 
 #include <QPainter>
+#include <QProxyStyle>
 #include <qdrawutil.h>
 #include <QTabBar>
+
+#include <algorithm>
+#include <numeric>
+#include <vector>
 
 #include "platform/errors/run_time_error.h"
 #include "platform/forms/names.h"
@@ -31,17 +36,82 @@ protected:
     }
 };
 
+// The room left and right of a caption inside its tab, pixels together: as narrow as the
+// original's captions sat, where the toolkit's own margins would cut "Formations" short.
+constexpr int kCaptionRoom = 8;
+
+class TabRowStyle : public QProxyStyle {
+public:
+    int pixelMetric(PixelMetric metric, const QStyleOption* option,
+                    const QWidget* widget) const override
+    {
+        if (metric == PM_TabBarTabHSpace)
+            return kCaptionRoom;
+        return QProxyStyle::pixelMetric(metric, option, widget);
+    }
+};
+
+// The widths of the tabs of a row `row` pixels wide whose captions need `needed` pixels each.
+// The original gave every tab the same share of the row. When a caption does not fit its
+// share, each tab gets what its caption needs and the room left over is shared out equally;
+// a row too narrow even for that is shared out in proportion to the needs (the captions are
+// then shortened with an ellipsis).
+std::vector<int> TabWidths(int row, const std::vector<int>& needed)
+{
+    const int n = static_cast<int>(needed.size());
+    if (n == 0 || row <= 0)
+        return needed;
+    std::vector<int> widths(n);
+    const int total = std::accumulate(needed.begin(), needed.end(), 0);
+    const int widest = *std::max_element(needed.begin(), needed.end());
+    for (int i = 0; i < n; ++i) {
+        if (widest <= row / n)
+            widths[i] = row / n;
+        else if (total <= row)
+            widths[i] = needed[i] + (row - total) / n;
+        else
+            widths[i] = static_cast<int>(static_cast<long long>(row) * needed[i] / total);
+    }
+    // The pixels the divisions left go to the last tab, so that the row ends at its edge.
+    widths[n - 1] += row - std::accumulate(widths.begin(), widths.end(), 0);
+    return widths;
+}
+
+// The tab row of the dialog, its tabs laid out by TabWidths.
+class TabRow : public QTabBar {
+public:
+    explicit TabRow(QWidget* parent)
+        : QTabBar(parent)
+    {
+        auto* style = new TabRowStyle;
+        style->setParent(this);
+        setStyle(style);
+    }
+
+protected:
+    QSize tabSizeHint(int index) const override
+    {
+        QSize hint = QTabBar::tabSizeHint(index);
+        std::vector<int> needed;
+        for (int i = 0; i < count(); ++i)
+            needed.push_back(fontMetrics().horizontalAdvance(tabText(i)) + kCaptionRoom);
+        hint.setWidth(TabWidths(width(), needed)[index]);
+        return hint;
+    }
+    QSize minimumTabSizeHint(int index) const override { return tabSizeHint(index); }
+};
+
 } // namespace
 
 TabDialog::TabDialog(int pages)
     : Control(new TabPanel)
-    , m_bar(new QTabBar(Widget()))
+    , m_bar(new TabRow(Widget()))
 {
     static_cast<TabPanel*>(Widget())->bar = m_bar;
-    m_bar->setExpanding(true);
+    m_bar->setExpanding(false);
     m_bar->setDrawBase(false);
     m_bar->setUsesScrollButtons(false);
-    m_bar->setElideMode(Qt::ElideNone);
+    m_bar->setElideMode(Qt::ElideRight);
     SetTabs(pages);
     QObject::connect(m_bar, &QTabBar::currentChanged, m_bar, [this](int page) {
         if (page < 0 || page == m_current)

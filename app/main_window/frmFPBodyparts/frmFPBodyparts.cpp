@@ -1,5 +1,6 @@
 #include "frmFPBodyparts.h"
 
+#include "app/main_window/frmMain/edit_rule.h"
 #include "app/main_window/frmMain/pick_lists.h"
 #include "app/main_window/frmMain/window_controls.h"
 #include "app/project_store/txtReadWrite.h"
@@ -110,10 +111,10 @@ void frmFPBodyparts::ApplyOkRule() {
 }
 
 void frmFPBodyparts::BreloButton1_Click() {
-    // With no faction picked there is no list the entry could belong to: nothing is added
-    // or written and the dialog stays open for a faction to be picked.
+    // With no project or no faction picked there is no list the entry could belong to:
+    // nothing is added or written and the dialog stays open.
     const std::string g = m_group.Text();
-    if (g.empty())
+    if (!EditMayWrite(g))
         return;
     // The file first, so that a faction key that cannot name a file leaves the list alone.
     const Path file = FactionListFile(FactionList::Body, g);

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <optional>
 
+#include "app/main_window/frmMain/edit_rule.h"
 #include "app/main_window/frmMain/empathy_compiler.h"
 #include "app/main_window/frmMain/window_controls.h"
 #include "app/project_store/modINI.h"
@@ -150,7 +151,7 @@ void EmpathyPage::cboemphaty_group_Click() {
 }
 
 void EmpathyPage::WriteFactor(const char* key, const ComboBox& combo) {
-    if (m_showingCutValue || ActiveProject().empty() || m_group.Text().empty())
+    if (m_showingCutValue || !EditMayWrite(m_group.Text()))
         return;
     WriteIni(m_group.Text(), key, combo.Text(), EmpathyFile());
 }
@@ -188,7 +189,7 @@ void EmpathyPage::lv_emphaty_Click() {}
 void EmpathyPage::lv_emphaty_DblClick() {
     const std::string g = m_group.Text();
     ListItem* selected = m_list.SelectedItem();
-    if (ActiveProject().empty() || g.empty() || !selected)
+    if (!EditMayWrite(g) || !selected)
         return;
     const std::string v = forms::InputBox("Reputation", "REP", "0.0");
     if (v.empty())

@@ -1,5 +1,6 @@
 #include "faction_prop_page.h"
 
+#include "edit_rule.h"
 #include "faction_prop_compiler.h"
 #include "pick_lists.h"
 #include "window_controls.h"
@@ -188,8 +189,8 @@ void AddEntry(forms::ListBox& list, FactionList kind, const std::string& g,
 
 // Removes the selected entry (none selected: nothing) and rewrites the file from the list.
 void RemoveSelected(forms::ListBox& list, FactionList kind, const std::string& g) {
-    // With no faction picked the list belongs to no file: nothing is removed or written.
-    if (g.empty())
+    // With no project or no faction the list belongs to no file: nothing is removed or written.
+    if (!EditMayWrite(g))
         return;
     const Path file = FactionListFile(kind, g);
     if (list.ListIndex() >= 0)
@@ -267,7 +268,7 @@ void FactionPropPage::connectHandlers() {
 // control's own handler writes the shown value back at once (defaults included).
 void FactionPropPage::cboFP_group_Click() {
     const std::string g = cboFP_group.Text();
-    if (g.empty())
+    if (!EditMayWrite(g))
         return;
 
     // Rebuilding the pick list is no edit of the box's text and writes nothing.
@@ -333,7 +334,7 @@ void FactionPropPage::WriteValue(const forms::Control& box, const char* key,
     if (&box == m_showingCut)
         return;
     const std::string g = cboFP_group.Text();
-    if (g.empty())
+    if (!EditMayWrite(g))
         return;
     WriteIni(g, key, text, FactionPropertiesFile());
 }
@@ -389,7 +390,7 @@ void FactionPropPage::txtFPScan_Change() {
 // With "False" (exactly) no cargo is scanned, so the chance becomes "0.0"; nothing locks
 // txtFPScan, and a chance typed afterwards is stored as typed.
 void FactionPropPage::cboFPScanFracht_Click() {
-    if (cboFP_group.Text().empty())
+    if (!EditMayWrite(cboFP_group.Text()))
         return;
     WriteValue(cboFPScanFracht, "scan_announce", cboFPScanFracht.Text());
     if (cboFPScanFracht.Text() == "False")
@@ -403,27 +404,27 @@ void FactionPropPage::cboFPScanFracht_Change() {
 void FactionPropPage::Option_Click(int option) {
     const OptionValue& o = kOptions[option - 1];
     const std::string g = cboFP_group.Text();
-    if (!g.empty())
+    if (EditMayWrite(g))
         WriteIni(g, o.key, o.value, FactionPropertiesFile());
 }
 
 void FactionPropPage::BreloButton9_Click() {
-    if (!ActiveProject().empty() && !cboFP_group.Text().empty() && !cboFPShips.Text().empty())
+    if (EditMayWrite(cboFP_group.Text()) && !cboFPShips.Text().empty())
         AddEntry(lstFPShips, FactionList::Ship, cboFP_group.Text(), cboFPShips.Text());
 }
 
 void FactionPropPage::BreloButton10_Click() {
-    if (!ActiveProject().empty() && !cboFP_group.Text().empty() && !cboFPVoice.Text().empty())
+    if (EditMayWrite(cboFP_group.Text()) && !cboFPVoice.Text().empty())
         AddEntry(lstFPVoice, FactionList::Voice, cboFP_group.Text(), cboFPVoice.Text());
 }
 
 void FactionPropPage::BreloButton11_Click() {
-    if (!ActiveProject().empty() && !cboFP_group.Text().empty() && !cboFPScan.Text().empty())
+    if (EditMayWrite(cboFP_group.Text()) && !cboFPScan.Text().empty())
         AddEntry(lstFPscan, FactionList::Scan, cboFP_group.Text(), cboFPScan.Text());
 }
 
 void FactionPropPage::BreloButton12_Click() {
-    if (!ActiveProject().empty() && !cboFP_group.Text().empty() && !cboFPFormation.Text().empty() &&
+    if (EditMayWrite(cboFP_group.Text()) && !cboFPFormation.Text().empty() &&
         !cboFPformation2.Text().empty())
         AddEntry(lstFPformation, FactionList::Formation, cboFP_group.Text(),
                  cboFPFormation.Text() + ", " + cboFPformation2.Text());

@@ -1,5 +1,6 @@
 #include "initial_world_page.h"
 
+#include "app/main_window/frmMain/edit_rule.h"
 #include "app/main_window/frmMain/initial_world_compiler.h"
 #include "app/main_window/frmMain/window_controls.h"
 #include "app/project_store/modINI.h"
@@ -121,7 +122,7 @@ void InitialWorldPage::txtInitInfo_Change() {
 }
 
 void InitialWorldPage::lv_Init_DblClick() {
-    if (ActiveProject().empty() || cboInit_group.Text().empty())
+    if (!EditMayWrite(cboInit_group.Text()))
         return;
     // Without a selected row there is nothing the answer could be stored for.
     if (!lv_Init.SelectedItem())
@@ -175,10 +176,8 @@ void InitialWorldPage::ShowId(forms::TextBox& box, const char* key, const std::s
 }
 
 void InitialWorldPage::WriteId(const forms::TextBox& box, const char* key) {
-    if (&box == m_showingCut || ActiveProject().empty())
-        return;
     const std::string g = cboInit_group.Text();
-    if (g.empty())
+    if (&box == m_showingCut || !EditMayWrite(g))
         return;
     WriteIni(g, key, box.Text(), InitialWorldFile());
 }

@@ -211,12 +211,19 @@ void ProjectManagerPage::BreloButton6_Click()
     Label4_Click();
 }
 
+// The button waits while the box moves, as the header check box of the XML page does, and a
+// call that still comes meanwhile (Enter in the opening box) turns the movement round: with
+// both timers running their steps cancelled out and the box stayed part-open for good.
 void ProjectManagerPage::BreloButton7_Click()
 {
-    if (!m_form.Ctl<TextBox>("txtdateiname").Visible())
+    SetButtonEnabled(m_form.Ctl<Control>("BreloButton7"), false);
+    if (!m_form.Ctl<TextBox>("txtdateiname").Visible()) {
+        m_timer2->SetEnabled(false);
         m_timer1->SetEnabled(true);
-    else
+    } else {
+        m_timer1->SetEnabled(false);
         m_timer2->SetEnabled(true);
+    }
 }
 
 void ProjectManagerPage::txtdateiname_KeyPress(int& keyAscii)
@@ -254,8 +261,10 @@ void ProjectManagerPage::Timer1_Timer()
     auto& box = m_form.Ctl<TextBox>("txtdateiname");
     box.SetVisible(true);
     box.SetWidth(box.Width() + 30);
-    if (box.Width() >= 1455)
+    if (box.Width() >= 1455) {
         m_timer1->SetEnabled(false);
+        SetButtonEnabled(m_form.Ctl<Control>("BreloButton7"), true);
+    }
 }
 
 void ProjectManagerPage::Timer2_Timer()
@@ -265,6 +274,7 @@ void ProjectManagerPage::Timer2_Timer()
     if (box.Width() <= 150) {
         box.SetVisible(false);
         m_timer2->SetEnabled(false);
+        SetButtonEnabled(m_form.Ctl<Control>("BreloButton7"), true);
     }
 }
 

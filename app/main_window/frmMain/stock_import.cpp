@@ -9,7 +9,9 @@
 #include "platform/files/files.h"
 #include "platform/profile/ini_index.h"
 #include "platform/profile/ini_names.h"
+#include "platform/text/collation.h"
 
+#include <algorithm>
 #include <array>
 #include <string_view>
 #include <utility>
@@ -193,6 +195,9 @@ std::vector<std::string> ListStockFactions(const Path& folder)
         if (name.find('.') == std::string::npos)
             names.push_back(std::move(name));
     }
+    // The import dialog's file list shows them in this order; the import of all registers
+    // them in it too, and the registry's order flows into every list and compiled file.
+    std::sort(names.begin(), names.end(), platform::NameBefore);
     return names;
 }
 

@@ -19,7 +19,8 @@ Path StockPropertiesFolder();
 Path StockInitialWorldFolder();
 
 // The names of the files without an extension in `folder`, in the file list's order (by name,
-// letter case ignored): the stock faction keys. Raises 76 when the folder is missing.
+// letter case ignored, "_" before digits before letters): the stock faction keys. Raises 76
+// when the folder is missing.
 std::vector<std::string> ListStockFactions(const Path& folder);
 
 // The refusals of ImportStockFaction that come before anything is written, on their own, so

@@ -1,8 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include <QListWidget>
 #include <QRadioButton>
 #include <QSlider>
+#include <QStyle>
 #include <QTabBar>
 #include <QTest>
 #include <QTreeWidget>
@@ -73,6 +76,86 @@ TEST_F(ControlsTest, ListBoxUserClickAndDoubleClick)
     EXPECT_EQ(lst.ListIndex(), 1);
     QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, second);
     EXPECT_EQ(log.Take(), (Events{"lstFPShips_Click", "lstFPShips_DblClick"}));
+}
+
+TEST_F(ControlsTest, ListBoxClickForEveryClickOnAnEntry) {
+    auto& lst = Make<ListBox>({Kind::ListBox, "lstProjects", "", 120, 240, 2535, 3765});
+    for (const char* name : {"alpha", "beta", "gamma"})
+        lst.AddItem(name);
+    auto* view = static_cast<QListWidget*>(lst.Widget());
+    auto at = [&](int row) { return view->visualItemRect(view->item(row)).center(); };
+    const QPoint below(at(2).x(), at(2).y() + 60);
+
+    struct Case {
+        const char* name;
+        std::function<void()> action;
+        Events events;
+        int listIndex;
+    };
+    const Case cases[] = {
+        {"click on an entry",
+         [&] { QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, at(1)); },
+         {"lstProjects_Click"},
+         1},
+        {"click on the selected entry again",
+         [&] { QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, at(1)); },
+         {"lstProjects_Click"},
+         1},
+        {"right click on the selected entry",
+         [&] { QTest::mouseClick(view->viewport(), Qt::RightButton, {}, at(1)); },
+         {},
+         1},
+        {"ListIndex set to the value it has",
+         [&] { lst.SetListIndex(1); },
+         {"lstProjects_Click"},
+         1},
+        {"click below the last entry",
+         [&] { QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, below); },
+         {},
+         -1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        EventLog log;
+        c.action();
+        EXPECT_EQ(log.Take(), c.events);
+        EXPECT_EQ(lst.ListIndex(), c.listIndex);
+    }
+}
+
+// A double click whose handler removes the clicked entry: the entry that moves up under the
+// pointer must not become selected by the rest of the double click.
+TEST_F(ControlsTest, ListBoxDoubleClickThatRemovesTheEntrySelectsNothing) {
+    struct Case {
+        const char* name; // one list per case
+        int row;
+    };
+    for (const Case& c : {Case{"lstFirst", 0}, Case{"lstMiddle", 1}, Case{"lstLast", 2}}) {
+        SCOPED_TRACE(c.name);
+        const int row = c.row;
+        auto& lst = Make<ListBox>({Kind::ListBox, c.name, "", 120, 240, 2535, 3765});
+        for (const char* name : {"ship_a", "ship_b", "ship_c"})
+            lst.AddItem(name);
+        lst.DblClick = [&] {
+            if (lst.ListIndex() >= 0)
+                lst.RemoveItem(lst.ListIndex());
+        };
+        auto* view = static_cast<QListWidget*>(lst.Widget());
+        const QPoint where = view->visualItemRect(view->item(row)).center();
+        EventLog log;
+        // What the window system delivers for a double click: press, release, the second
+        // press as a double click, release.
+        QTest::mousePress(view->viewport(), Qt::LeftButton, {}, where);
+        QTest::mouseRelease(view->viewport(), Qt::LeftButton, {}, where);
+        QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, where);
+        QTest::mouseRelease(view->viewport(), Qt::LeftButton, {}, where);
+        const std::string name = c.name;
+        EXPECT_EQ(log.Take(), (Events{name + "_Click", name + "_DblClick"}));
+        EXPECT_EQ(lst.ListCount(), 2);
+        EXPECT_EQ(lst.ListIndex(), -1);
+        EXPECT_TRUE(view->selectedItems().isEmpty());
+        lst.SetVisible(false);
+    }
 }
 
 TEST_F(ControlsTest, ListViewRowsSubItemsAndSelection)
@@ -182,6 +265,48 @@ TEST_F(ControlsTest, TabDialogUserPickRaisesClick)
     QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(2).center());
     EXPECT_EQ(tab.Tab(), 2);
     EXPECT_EQ(log.Take(), Events{"SSTab2_Click"});
+}
+
+// Every caption is readable in its tab, and the tabs fill the row without running past it;
+// where every caption fits the same share of the row, every tab has that share.
+TEST_F(ControlsTest, TabDialogCaptionsFitTheirTabs) {
+    struct Case {
+        const char* name;
+        int width; // twips
+        const char* captions;
+        bool equalShares;
+    };
+    const Case cases[] = {
+        {"wide row", 10095,
+         "Projektmanager|Emphaty.ini|Faction_Prop.ini|Initialworld.ini|XML-Script", true},
+        {"narrow row, English", 4680, "Ships|Voice|Bodyparts|Scaning for...|Formations", false},
+        {"narrow row, German", 4680, "Schiffe|Stimmen|K\xF6rper|Scan|Formationen", false},
+        {"three short pages", 5865, "Programm|Bedienung|Hinweise", true},
+    };
+    int made = 0;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::string name = "SSTabFit" + std::to_string(++made);
+        auto& tab =
+            Make<TabDialog>({Kind::TabDialog, name.c_str(), "", 0, 0, c.width, 3000, c.captions});
+        tab.Widget()->raise();
+        DoEvents();
+        auto* bar = tab.Widget()->findChild<QTabBar*>();
+        const int room = bar->style()->pixelMetric(QStyle::PM_TabBarTabHSpace, nullptr, bar);
+        int left = 0;
+        for (int i = 0; i < bar->count(); ++i) {
+            SCOPED_TRACE(i);
+            const QRect r = bar->tabRect(i);
+            EXPECT_EQ(r.left(), left);
+            left = r.right() + 1;
+            EXPECT_GE(r.width() - room, bar->fontMetrics().horizontalAdvance(bar->tabText(i)));
+            if (c.equalShares)
+                EXPECT_LE(std::abs(r.width() - bar->tabRect(0).width()), bar->count());
+        }
+        EXPECT_EQ(left, bar->width());
+        EXPECT_EQ(bar->width(), tab.Widget()->width());
+        tab.SetVisible(false);
+    }
 }
 
 TEST_F(ControlsTest, OptionButtonsGroupPerContainerAndValueTrueAlwaysClicks)

@@ -10,6 +10,8 @@
 #include <gtest/gtest.h>
 
 #include <QImage>
+#include <QListWidget>
+#include <QTest>
 #include <QWidget>
 
 #include <memory>
@@ -412,6 +414,24 @@ TEST_F(FactionPropPageTest, AddAndRemoveRewriteTheListFile) {
     EXPECT_EQ(GetFile("faction_prop/Shiplist_qv_alpha.lst"), "\r\n");
 }
 
+// Through the window system's events, as a user double-clicks: the entry that moves up
+// under the pointer is not selected, so a further double click there removes nothing unseen.
+TEST_F(FactionPropPageTest, DoubleClickRemovesTheEntryAndSelectsNoNeighbour) {
+    PutFile("faction_prop/Shiplist_qv_alpha.lst", "ship_a\r\nship_b\r\nship_c\r\n");
+    Pick(0);
+    Ctl<TabDialog>("SSTab1").SetTab(FactionPropPage::kPage);
+    m_form->Show();
+    auto* view = static_cast<QListWidget*>(List("lstFPShips").Widget());
+    const QPoint second = view->visualItemRect(view->item(1)).center();
+    QTest::mousePress(view->viewport(), Qt::LeftButton, {}, second);
+    QTest::mouseRelease(view->viewport(), Qt::LeftButton, {}, second);
+    QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, second);
+    QTest::mouseRelease(view->viewport(), Qt::LeftButton, {}, second);
+    EXPECT_EQ(Entries(List("lstFPShips")), (std::vector<std::string>{"ship_a", "ship_c"}));
+    EXPECT_EQ(List("lstFPShips").ListIndex(), -1);
+    EXPECT_EQ(GetFile("faction_prop/Shiplist_qv_alpha.lst"), "ship_a\r\nship_c\r\n\r\n");
+}
+
 TEST_F(FactionPropPageTest, EachListWritesItsOwnFile) {
     Pick(1);
     Combo("cboFPVoice").SetText("juni");
@@ -516,6 +536,41 @@ TEST_F(FactionPropPageTest, BodypartsOkAppendsTheEntryAndWritesTheList) {
               (std::vector<std::string>{"h0, b0, c0", "h,  b, comm_rh_wilham_female"}));
     EXPECT_EQ(GetFile("faction_prop/Bodylist_qv_alpha.lst"),
               "h0, b0, c0\r\nh,  b, comm_rh_wilham_female\r\n\r\n");
+}
+
+// However the dialog was closed, it opens anew with the focus on its first box.
+TEST_F(FactionPropPageTest, BodypartsReopensWithTheFocusOnTheFirstBox) {
+    Pick(0);
+    m_form->Show();
+    struct Case {
+        const char* name;
+        const char* close; // the button that closes it
+        const char* last;  // the box that had the focus
+    };
+    const Case cases[] = {
+        {"cancelled from the third box", "BreloButton2", "Combo3"},
+        {"stored from the second box", "BreloButton1", "Combo2"},
+    };
+    // The box or the edit field inside it.
+    auto hasFocus = [&](const char* combo) {
+        QWidget* box = Dialog().Ctl<ComboBox>(combo).Widget();
+        QWidget* focus = Dialog().Window()->focusWidget();
+        return focus && (focus == box || box->isAncestorOf(focus));
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Click("BreloButton8");
+        EXPECT_TRUE(hasFocus("Combo1"));
+        for (const char* combo : {"Combo1", "Combo2", "Combo3"})
+            Dialog().Ctl<ComboBox>(combo).SetText("x");
+        Dialog().Ctl<ComboBox>(c.last).SetFocus();
+        ASSERT_TRUE(hasFocus(c.last));
+        Click(Dialog().Ctl<Control>(c.close));
+        ASSERT_FALSE(Dialog().Visible());
+        Click("BreloButton8");
+        EXPECT_TRUE(hasFocus("Combo1"));
+        Click(Dialog().Ctl<Control>("BreloButton2"));
+    }
 }
 
 TEST_F(FactionPropPageTest, BodypartsWithoutFactionOrProject) {

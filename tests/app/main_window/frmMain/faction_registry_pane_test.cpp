@@ -130,6 +130,25 @@ TEST_F(RegistryPane, ImportOfAllFindsEachFactionsFilesByName)
     EXPECT_FALSE(ModHas("Protocol/protocol.txt")) << "the import of all writes no protocol";
 }
 
+TEST_F(RegistryPane, ImportOfAllRegistersInTheImportDialogsOrder) {
+    // "_" sorts before digits and letters in the dialog's list; a plain case fold would put
+    // it after the letters.
+    const Strings listed = {"a_grp", "ab_grp", "fc_b_grp", "fc_b2_grp", "FC_bd_grp"};
+    for (const char* key : {"FC_bd_grp", "ab_grp", "fc_b2_grp", "fc_b_grp", "a_grp"})
+        PutStock(key, Empathy(key).c_str(), kProperties, kInitialWorld);
+
+    Click("btnImport");
+    auto& files = m_main->ImportDialog().Ctl<FileListBox>("File1");
+    Strings shown;
+    for (int i = 0; i < files.ListCount(); ++i)
+        shown.push_back(files.List(i));
+    EXPECT_EQ(shown, listed);
+
+    Click("btnImportAll");
+    EXPECT_TRUE(m_dialogs->shown.empty());
+    EXPECT_EQ(Column("lv_newfactions"), listed);
+}
+
 TEST_F(RegistryPane, ImportOfAllChecksEveryFactionBeforeWritingAny) {
     struct Case {
         const char* name;

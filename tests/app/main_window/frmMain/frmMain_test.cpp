@@ -1,5 +1,9 @@
 #include "window_fixture.h"
 
+#include <QListWidget>
+#include <QTest>
+
+#include "app/image_button/brelo_button.h"
 #include "app/main_window/frmAbout/frmAbout.h"
 #include "app/main_window/frmMain/window_controls.h"
 #include "app/project_store/project_paths.h"
@@ -108,6 +112,62 @@ TEST_F(MainWindow, NameBoxOpensCreatesOnEnterAndCloses)
     EXPECT_TRUE(Running("Timer2"));
 }
 
+TEST_F(MainWindow, NameBoxNeverRunsBothTimersAndComesToRest) {
+    ASSERT_TRUE(m_main->Load());
+    auto& box = Ctl<TextBox>("txtdateiname");
+    auto& button = Ctl<quorvel::BreloButton>("BreloButton7");
+    auto enter = [&] {
+        int key = 13;
+        box.KeyPress(key);
+    };
+    struct Case {
+        const char* name;
+        int opened; // ticks of Timer1 before the second call (-1: open it fully first)
+        int closed; // then ticks of Timer2 before it
+        bool byEnter;
+    };
+    const Case cases[] = {
+        {"Neu again before the first tick", 0, 0, false},
+        {"Neu again while opening", 10, 0, false},
+        {"Enter while opening", 10, 0, true},
+        {"Neu again while closing", -1, 10, false},
+        {"Enter while closing", -1, 10, true},
+    };
+    int project = 0;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        box.SetText("Name " + std::to_string(++project));
+        Click("BreloButton7");
+        EXPECT_FALSE(button.Enabled()) << "the button waits while the box moves";
+        if (c.opened < 0) {
+            Tick("Timer1", 100);
+            EXPECT_TRUE(button.Enabled());
+            Click("BreloButton7");
+        } else {
+            Tick("Timer1", c.opened);
+        }
+        Tick("Timer2", c.closed);
+        if (c.byEnter)
+            enter();
+        else
+            Click("BreloButton7");
+        for (int tick = 0; tick < 200 && (Running("Timer1") || Running("Timer2")); ++tick) {
+            ASSERT_FALSE(Running("Timer1") && Running("Timer2")) << "tick " << tick;
+            Tick(Running("Timer1") ? "Timer1" : "Timer2", 1);
+        }
+        EXPECT_FALSE(Running("Timer1"));
+        EXPECT_FALSE(Running("Timer2"));
+        const bool open = box.Visible() && box.Width() == 1470;
+        const bool closed = !box.Visible() && box.Width() == 150;
+        EXPECT_TRUE(open || closed) << box.Visible() << " " << box.Width();
+        EXPECT_TRUE(button.Enabled());
+        if (open) {
+            Click("BreloButton7");
+            Tick("Timer2", 100);
+        }
+    }
+}
+
 TEST_F(MainWindow, ClickingAProjectShowsItsProtocolOnly)
 {
     MakeProject("Other");
@@ -118,6 +178,69 @@ TEST_F(MainWindow, ClickingAProjectShowsItsProtocolOnly)
     SelectProject("Mod");
     EXPECT_EQ(Ctl<RichTextBox>("rtfLog").Text(), "");
     EXPECT_EQ(quorvel::ActiveProject(), "");
+}
+
+TEST_F(MainWindow, ClickingTheSelectedProjectAgainShowsItsNewProtocol) {
+    m_tmp.Put("projects/Mod/Protocol/protocol.txt", "first\r\n");
+    ASSERT_TRUE(m_main->Load());
+    m_main->Show();
+    auto* view = static_cast<QListWidget*>(Ctl("lstProjects").Widget());
+    ASSERT_EQ(view->count(), 1);
+    const QPoint mod = view->visualItemRect(view->item(0)).center();
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, mod);
+    EXPECT_EQ(Ctl<RichTextBox>("rtfLog").Text(), "first\r\n");
+    // A compile or an import appended to it meanwhile.
+    m_tmp.Put("projects/Mod/Protocol/protocol.txt", "first\r\nsecond\r\n");
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, mod);
+    EXPECT_EQ(Ctl<RichTextBox>("rtfLog").Text(), "first\r\nsecond\r\n");
+}
+
+// The edits of the three faction tabs stop before writing while no project is loaded: each
+// keystroke would otherwise show the refused path.
+TEST_F(MainWindow, FactionTabEditsWithoutAProjectStaySilent) {
+    struct Case {
+        const char* name;
+        const char* picker;
+        const char* box;
+    };
+    const Case cases[] = {
+        {"faction properties", "cboFP_group", "txtFPNameMale"},
+        {"empathy", "cboemphaty_group", "Combo1"},
+        {"initial world", "cboInit_group", "txtInitName"},
+    };
+    auto type = [&](const char* box) {
+        for (const char* text : {"1", "19", "196"}) {
+            if (auto* combo = dynamic_cast<ComboBox*>(&Ctl(box)))
+                combo->SetText(text);
+            else
+                Ctl<TextBox>(box).SetText(text);
+        }
+    };
+
+    // Never loaded: only the faction-property picker takes a typed faction.
+    ASSERT_TRUE(m_main->Load());
+    Ctl<ComboBox>("cboFP_group").SetText("zx_a");
+    type("txtFPNameMale");
+    Ctl<OptionButton>("Option2").SetValue(true);
+    EXPECT_TRUE(m_dialogs->shown.empty());
+
+    // Loaded, picked on every tab, then deleted.
+    m_tmp.Put("projects/Mod/misc/factions.ini", "[zx_a]\r\ngrp=Alpha\r\n");
+    SelectProject("Mod");
+    Click("BreloButton6");
+    for (const Case& c : cases)
+        Ctl<ComboBox>(c.picker).SetListIndex(0);
+    ASSERT_TRUE(m_dialogs->shown.empty());
+    SelectProject("Mod");
+    Click("BreloButton5");
+    ASSERT_EQ(quorvel::ActiveProject(), "");
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        type(c.box);
+        Ctl<ComboBox>(c.picker).SetListIndex(0);
+        EXPECT_TRUE(m_dialogs->shown.empty());
+        EXPECT_FALSE(m_tmp.Exists("projects/Mod"));
+    }
 }
 
 TEST_F(MainWindow, LoadFillsTheSixListsAndSlidesToTheRegistry)

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QStyle>
+#include <QTabBar>
+
 #include "app/main_window/frmMain/window_controls.h"
 #include "tests/app/main_window/frmMain/language_rows.h"
 
@@ -60,6 +63,32 @@ TEST_F(WindowLanguage, EveryTextReachesAControlOfTheRealWindow)
     Click("BreloButton2");
     expectColumn(&languagetest::Row::german, false);
     EXPECT_TRUE(m_dialogs->shown.empty());
+}
+
+// Every caption of both tab rows stands whole in its tab, in the stored texts and in both
+// languages; the narrow inner row once cut "Formations" to "Format".
+TEST_F(WindowLanguage, EveryTabCaptionIsReadable) {
+    m_main->Show();
+    Ctl<TabDialog>("SSTab1").SetTab(2);
+    DoEvents();
+    for (const char* language : {"stored", "English", "German"}) {
+        SCOPED_TRACE(language);
+        if (std::string(language) != "stored")
+            Click("BreloButton2");
+        DoEvents();
+        for (const char* dialog : {"SSTab1", "SSTab2"}) {
+            SCOPED_TRACE(dialog);
+            auto* bar = Ctl<TabDialog>(dialog).Widget()->findChild<QTabBar*>();
+            const int room = bar->style()->pixelMetric(QStyle::PM_TabBarTabHSpace, nullptr, bar);
+            for (int i = 0; i < bar->count(); ++i) {
+                SCOPED_TRACE(bar->tabText(i).toStdString());
+                const QRect r = bar->tabRect(i);
+                EXPECT_GE(r.width() - room, bar->fontMetrics().horizontalAdvance(bar->tabText(i)));
+                EXPECT_GE(r.left(), 0);
+                EXPECT_LE(r.right(), bar->width() - 1);
+            }
+        }
+    }
 }
 
 } // namespace
