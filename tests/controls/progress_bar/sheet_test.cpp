@@ -8,6 +8,7 @@
 #include "controls/progress_bar/progress_painter.h"
 #include "platform/gdi/objects.h"
 #include "platform/gdi/picture.h"
+#include "tests/support/render_dir.h"
 
 namespace {
 
@@ -136,8 +137,8 @@ TEST(ProgressSheet, EveryStyleRendered)
     custom.SpecialEffects = zemSpecialEffects::zemEtched;
     sheet.Add("custom text (CP1252)", custom, 10, 500, 320, 20);
 
-    QDir().mkpath("/tmp/qv_pictures");
-    EXPECT_TRUE(sheet.Save("/tmp/qv_pictures/progress_sheet.png"));
+    if (!testing_support::RenderDir().empty())
+        EXPECT_TRUE(sheet.Save(testing_support::RenderPath("progress_sheet.png")));
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 
 #include "platform/gdi/gdi.h"
 #include "tests/platform/gdi/canvas.h"
+#include "tests/support/render_dir.h"
 
 namespace {
 
@@ -123,8 +124,7 @@ TEST(SampleDrawing, LeavesNoLiveObjectAndIsSaved)
     EXPECT_EQ(image.pixel(2, 30), qRgb(212, 208, 200)); // left of the bar: untouched
     EXPECT_EQ(image.pixel(4, 30), qRgb(0, 90, 0));      // tile pixel (4 mod 8, 30 mod 8) = (4, 6)
     EXPECT_EQ(image.pixel(6, 30), qRgb(120, 230, 120)); // (6, 6) lies on the tile's diagonal
-    QDir().mkpath("/tmp/qv_pictures");
-    EXPECT_TRUE(image.scaled(image.size() * 4).save("/tmp/qv_pictures/gdi_sample.png"));
+    EXPECT_TRUE(testing_support::SaveRender(image.scaled(image.size() * 4), "gdi_sample.png"));
 }
 
 } // namespace
