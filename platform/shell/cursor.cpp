@@ -1,5 +1,7 @@
 #include "cursor.h"
 
+#include <algorithm>
+
 #include <QApplication>
 #include <QCursor>
 #include <QWidget>
@@ -12,6 +14,17 @@ CursorSource& Source()
 {
     static CursorSource source;
     return source;
+}
+
+// Whether a shown window of the program covers the point at all. Finding the window under a
+// point asks the display server, which knows the other programs' windows stacked above ours;
+// where none of ours lies, no such question can name one of ours.
+bool AnyWindowCovers(QPoint point)
+{
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    return std::any_of(windows.begin(), windows.end(), [&](const QWidget* window) {
+        return window->isVisible() && window->frameGeometry().contains(point);
+    });
 }
 
 } // namespace
@@ -28,6 +41,8 @@ bool GetCursorPos(gdi::Point* point)
 
 hosting::HWND WindowFromPoint(gdi::Point point)
 {
+    if (!AnyWindowCovers(QPoint(point.x, point.y)))
+        return 0;
     QWidget* widget = QApplication::widgetAt(QPoint(point.x, point.y));
     return hosting::HandleOf(hosting::OwningWindow(widget));
 }
