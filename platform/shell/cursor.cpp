@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QCursor>
 #include <QWidget>
+#include <QWindow>
 
 namespace platform::shell {
 
@@ -21,8 +22,10 @@ CursorSource& Source()
 // where none of ours lies, no such question can name one of ours.
 bool AnyWindowCovers(QPoint point)
 {
-    const QWidgetList windows = QApplication::topLevelWidgets();
-    return std::any_of(windows.begin(), windows.end(), [&](const QWidget* window) {
+    // The shown windows' own list: much shorter than every widget of the program, which the
+    // list of top-level widgets walks through.
+    const QWindowList windows = QGuiApplication::topLevelWindows();
+    return std::any_of(windows.begin(), windows.end(), [&](const QWindow* window) {
         return window->isVisible() && window->frameGeometry().contains(point);
     });
 }
