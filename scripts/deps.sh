@@ -1,8 +1,11 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build, the tests and the program need, only those missing.
+# Installs the Debian packages that are missing: those the program needs to build and run, and
+# with the argument "tests" also those of the tests and benchmarks.
 set -euo pipefail
-PACKAGES=(cmake ninja-build g++ qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev
-          fonts-liberation2 fonts-dejavu-core fonts-dejavu-extra)
+PACKAGES=(cmake ninja-build g++ qt6-base-dev fonts-liberation2 fonts-dejavu-core fonts-dejavu-extra)
+if [ "${1:-}" = tests ]; then
+    PACKAGES+=(libgtest-dev libgmock-dev libbenchmark-dev)
+fi
 missing=()
 for p in "${PACKAGES[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, lays out the program folder dist/ and starts the program.
+# Installs what is missing, builds the program without its tests, lays out the program folder
+# dist/ and starts the program.
 set -euo pipefail
 ROOT="$(cd "$(dirname "$0")/.." && pwd)"
 BUILD="${QV_BUILD_DIR:-$ROOT/build}"
 DIST="$ROOT/dist"
 bash "$ROOT/scripts/deps.sh"
-bash "$ROOT/scripts/build.sh"
+bash "$ROOT/scripts/build.sh" program
 
 # The program folder lives outside the build tree: a rebuild never touches the user's projects,
 # and stock faction files the user put into data/ are never overwritten.

@@ -3,7 +3,7 @@
 set -euo pipefail
 ROOT="$(cd "$(dirname "$0")/.." && pwd)"
 BUILD="${QV_BUILD_DIR:-$ROOT/build}"
-bash "$ROOT/scripts/deps.sh"
+bash "$ROOT/scripts/deps.sh" tests
 bash "$ROOT/scripts/build.sh"
 export QT_QPA_PLATFORM=offscreen
 # Tests that touch the component registry use their own files; keep the user's out of reach.

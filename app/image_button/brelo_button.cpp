@@ -17,7 +17,6 @@
 #include "platform/forms/qt_text.h"
 #include "platform/forms/twips.h"
 #include "platform/hosting/control_site.h"
-#include "platform/shell/cursor.h"
 #include "platform/shell/shell_execute.h"
 
 namespace quorvel {
@@ -125,7 +124,7 @@ private:
 
 BreloButton::BreloButton()
     : m_object(platform::com::MakeObject<ButtonObject>(*this))
-    , m_tmrChkStatus(AddTimer("tmrChkStatus", 150, false))
+    , m_tmrChkStatus("tmrChkStatus")
 {
     m_label.font.name = kDefaultFontName;
     m_label.font.SetSize(kDefaultFontSize);
@@ -214,6 +213,11 @@ void BreloButton::SetEnabled(bool enabled)
     Paint();
 }
 
+void BreloButton::UserControl_Terminate()
+{
+    m_tmrChkStatus.SetEnabled(false);
+}
+
 void BreloButton::UserControl_InitProperties()
 {
     m_tmrChkStatus.SetEnabled(Ambient().userMode);
@@ -269,20 +273,22 @@ bool BreloButton::OverLabel(float x, float y) const
 void BreloButton::UserControl_MouseDown(std::int16_t& button, std::int16_t& shift, float& x,
                                         float& y)
 {
+    // While the label holds a button, every further press goes to it too, wherever it
+    // happens, as the label keeps the mouse until the last button is up.
+    m_lastPressOnLabel = m_labelButtons != 0 || OverLabel(x, y);
     // A disabled label takes no mouse input: the press falls through to the control, which
     // does nothing with it.
-    m_lastPressOnLabel = OverLabel(x, y);
     if (!m_label.enabled || !m_lastPressOnLabel)
         return;
     // The label that took the press gets the release too, wherever it happens.
-    m_labelHasMouse = true;
+    m_labelButtons |= button;
     lblCaption_MouseDown(button, shift, x, y - m_labelTopTwips);
 }
 
 void BreloButton::UserControl_MouseMove(std::int16_t& button, std::int16_t& shift, float& x,
                                         float& y)
 {
-    if (m_label.enabled && (m_labelHasMouse || OverLabel(x, y)))
+    if (m_label.enabled && (m_labelButtons != 0 || OverLabel(x, y)))
         Widget()->setCursor(CaptionCursor());
     else
         Widget()->unsetCursor();
@@ -293,15 +299,17 @@ void BreloButton::UserControl_MouseMove(std::int16_t& button, std::int16_t& shif
 void BreloButton::UserControl_DblClick()
 {
     if (m_label.enabled && m_lastPressOnLabel)
-        m_labelHasMouse = true;
+        m_labelButtons |= platform::forms::vbLeftButton;
 }
 
 void BreloButton::UserControl_MouseUp(std::int16_t& button, std::int16_t& shift, float& x,
                                       float& y)
 {
-    if (!m_labelHasMouse)
+    // Each button's release is the label's when that button went down on it, whatever other
+    // button came and went meanwhile.
+    if (!(m_labelButtons & button))
         return;
-    m_labelHasMouse = false;
+    m_labelButtons &= ~button;
     lblCaption_MouseUp(button, shift, x, y - m_labelTopTwips);
 }
 
@@ -324,8 +332,9 @@ void BreloButton::tmrChkStatus_Timer()
     if (!Enabled())
         return;
     m_tmrChkStatus.SetEnabled(false);
-    platform::shell::GetCursorPos(&m_ptCursor);
-    platform::hosting::HWND under = platform::shell::WindowFromPoint(m_ptCursor);
+    const PointerSample sample = SamplePointer();
+    m_ptCursor = sample.point;
+    const platform::hosting::HWND under = sample.under;
     if (m_bMouseOver && under != hWnd()) {
         m_bMouseOver = false;
         ShowUp();

@@ -7,6 +7,7 @@
 #include <QRect>
 
 #include "app/image_button/artwork.h"
+#include "app/image_button/hover_poll.h"
 #include "platform/com/com_ptr.h"
 #include "platform/com/dispatch.h"
 #include "platform/com/std_font.h"
@@ -32,7 +33,8 @@ struct CaptionLabel {
 // The picture-faced push button of every window. Its face is one of three pictures (imgUp,
 // imgDown, imgOver), its caption a label on top; it raises Click when the left button is
 // released after a press on the label, and it finds out whether the pointer is over it by
-// polling the cursor every 150 ms (tmrChkStatus, only in a running program).
+// polling the cursor every 150 ms (tmrChkStatus, only in a running program; one clock and one
+// look at the display per tick serve all buttons).
 //
 // Its properties are the label's: Caption, FontName, FontSize, Bold, Italic, Underline,
 // ForeColor and Enabled hide the extender's members of those names on purpose, so a window
@@ -81,7 +83,7 @@ public:
     bool MouseIsOver() const { return m_bMouseOver; }
     const CaptionLabel& lblCaption() const { return m_label; }
     CaptionLabel& lblCaption() { return m_label; }
-    platform::forms::TimerControl& tmrChkStatus() const { return m_tmrChkStatus; }
+    HoverTimer& tmrChkStatus() { return m_tmrChkStatus; }
     // The label's place inside the control, in pixels.
     QRect CaptionRect() const;
 
@@ -101,6 +103,7 @@ protected:
     void UserControl_MouseUp(std::int16_t& button, std::int16_t& shift, float& x,
                              float& y) override;
     void UserControl_DblClick() override;
+    void UserControl_Terminate() override;
 
 private:
     void lblCaption_MouseDown(std::int16_t button, std::int16_t shift, float x, float y);
@@ -114,11 +117,12 @@ private:
 
     platform::com::ComPtr<ButtonObject> m_object;
     CaptionLabel m_label;
-    platform::forms::TimerControl& m_tmrChkStatus;
+    HoverTimer m_tmrChkStatus;
     ButtonFace m_face = ButtonFace::Normal;
     bool m_bMouseOver = false;
     platform::gdi::Point m_ptCursor;
-    bool m_labelHasMouse = false;
+    // The mouse buttons (vbLeftButton, ...) held since they went down on the label.
+    int m_labelButtons = 0;
     bool m_lastPressOnLabel = false;
     int m_labelTopTwips = 0;
 };

@@ -1,8 +1,11 @@
 #include "cursor.h"
 
+#include <algorithm>
+
 #include <QApplication>
 #include <QCursor>
 #include <QWidget>
+#include <QWindow>
 
 namespace platform::shell {
 
@@ -12,6 +15,19 @@ CursorSource& Source()
 {
     static CursorSource source;
     return source;
+}
+
+// Whether a shown window of the program covers the point at all. Finding the window under a
+// point asks the display server, which knows the other programs' windows stacked above ours;
+// where none of ours lies, no such question can name one of ours.
+bool AnyWindowCovers(QPoint point)
+{
+    // The shown windows' own list: much shorter than every widget of the program, which the
+    // list of top-level widgets walks through.
+    const QWindowList windows = QGuiApplication::topLevelWindows();
+    return std::any_of(windows.begin(), windows.end(), [&](const QWindow* window) {
+        return window->isVisible() && window->frameGeometry().contains(point);
+    });
 }
 
 } // namespace
@@ -28,6 +44,8 @@ bool GetCursorPos(gdi::Point* point)
 
 hosting::HWND WindowFromPoint(gdi::Point point)
 {
+    if (!AnyWindowCovers(QPoint(point.x, point.y)))
+        return 0;
     QWidget* widget = QApplication::widgetAt(QPoint(point.x, point.y));
     return hosting::HandleOf(hosting::OwningWindow(widget));
 }

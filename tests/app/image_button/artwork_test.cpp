@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "app/main_window/bar_picture.h"
+#include "tests/support/render_dir.h"
 
 namespace quorvel {
 namespace {
@@ -207,12 +208,14 @@ QImage RenderSheet() {
 }
 
 TEST(ArtworkSheetTest, RendersToPng) {
+    QV_SKIP_UNLESS_RENDERING();
     App();
     const QImage sheet = RenderSheet();
-    EXPECT_TRUE(sheet.save("/tmp/quorvel_artwork.png"));
-    EXPECT_TRUE(sheet.scaled(sheet.size() * 3, Qt::IgnoreAspectRatio, Qt::FastTransformation)
-                    .copy(0, 0, 1900, 700)
-                    .save("/tmp/quorvel_artwork_x3.png"));
+    EXPECT_TRUE(testing_support::SaveRender(sheet, "quorvel_artwork.png"));
+    EXPECT_TRUE(testing_support::SaveRender(
+        sheet.scaled(sheet.size() * 3, Qt::IgnoreAspectRatio, Qt::FastTransformation)
+            .copy(0, 0, 1900, 700),
+        "quorvel_artwork_x3.png"));
 }
 
 } // namespace

@@ -15,6 +15,7 @@
 #include "platform/shell/cursor.h"
 #include "platform/shell/shell_execute.h"
 #include "tests/platform/forms/app.h"
+#include "tests/support/render_dir.h"
 
 namespace {
 
@@ -339,6 +340,116 @@ TEST_F(BreloButtonTest, DesignModeNeverStartsThePoll)
         m_cursor = b.Widget()->mapToGlobal(QPoint(5, 5));
         EXPECT_FALSE(b.tmrChkStatus().Running());
         EXPECT_FALSE(b.tmrChkStatus().FireTick());
+        EXPECT_FALSE(HoverClockRunning());
+        EXPECT_FALSE(FireHoverTick());
+        EXPECT_EQ(b.Face(), ButtonFace::Normal);
+    }
+}
+
+TEST_F(BreloButtonTest, OneTickLooksAtThePointerOnceForAllButtons)
+{
+    int reads = 0;
+    platform::shell::SetCursorSource([&] {
+        ++reads;
+        return m_cursor;
+    });
+    std::vector<BreloButton*> buttons;
+    for (int i = 0; i < 3; ++i) {
+        const std::string name = "btnRow" + std::to_string(i);
+        buttons.push_back(&AddBreloButton(
+            form, {Kind::PictureBox, name.c_str(), "", 120, 120 + i * 500, 1455, 375}, {"Laden"}));
+    }
+    form.Show();
+    EventLog log;
+    PointAt(*buttons[1]);
+    ASSERT_TRUE(FireHoverTick());
+    EXPECT_EQ(reads, 1);
+    PointAt(*buttons[2]);
+    ASSERT_TRUE(FireHoverTick());
+    EXPECT_EQ(reads, 2);
+    Events seen;
+    for (const std::string& e : log.Events()) {
+        if (e.rfind("btnRow", 0) == 0)
+            seen.push_back(e);
+    }
+    EXPECT_EQ(seen, (Events{"btnRow1_MouseOver", "btnRow1_ButtonUp", "btnRow2_MouseOver"}));
+    EXPECT_EQ(buttons[0]->Face(), ButtonFace::Normal);
+    EXPECT_EQ(buttons[1]->Face(), ButtonFace::Normal);
+    EXPECT_EQ(buttons[2]->Face(), ButtonFace::Hover);
+
+    // Buttons that are all disabled keep their polls running but look at nothing.
+    for (BreloButton* b : buttons)
+        SetButtonEnabled(*b, false);
+    ASSERT_TRUE(FireHoverTick());
+    EXPECT_EQ(reads, 2);
+}
+
+TEST_F(BreloButtonTest, TheSharedClockRunsOnlyWhileAButtonPolls)
+{
+    EXPECT_FALSE(HoverClockRunning());
+    {
+        platform::forms::Form window("frmOther");
+        BreloButton& b = AddBreloButton(window, {Kind::PictureBox, "btnQuit", "", 0, 0, 1335, 375});
+        EXPECT_TRUE(HoverClockRunning());
+        b.Terminate();
+        EXPECT_FALSE(HoverClockRunning());
+        EXPECT_FALSE(b.tmrChkStatus().Running());
+    }
+    {
+        platform::forms::Form window("frmOther");
+        AddBreloButton(window, {Kind::PictureBox, "btnQuit", "", 0, 0, 1335, 375});
+        EXPECT_TRUE(HoverClockRunning());
+    }
+    EXPECT_FALSE(HoverClockRunning());
+}
+
+TEST_F(BreloButtonTest, TheLeftReleaseClicksWhateverOtherButtonCameAndWent)
+{
+    BreloButton& b = Place();
+    int clicks = 0;
+    b.Click = [&] { ++clicks; };
+    const QPoint on = b.CaptionRect().center();
+    const QPoint above(on.x(), b.CaptionRect().top() - 1);
+    const QPoint away(-200, 90);
+    struct Step {
+        bool press;
+        Qt::MouseButton button;
+        QPoint at;
+    };
+    struct Case {
+        const char* name;
+        std::vector<Step> steps;
+    };
+    const Case cases[] = {
+        {"right came and went",
+         {{true, Qt::LeftButton, on}, {true, Qt::RightButton, on}, {false, Qt::RightButton, on},
+          {false, Qt::LeftButton, on}}},
+        {"left released first",
+         {{true, Qt::LeftButton, on}, {true, Qt::RightButton, on}, {false, Qt::LeftButton, on},
+          {false, Qt::RightButton, on}}},
+        {"right held before",
+         {{true, Qt::RightButton, on}, {true, Qt::LeftButton, on}, {false, Qt::LeftButton, on},
+          {false, Qt::RightButton, on}}},
+        {"right held from above the label",
+         {{true, Qt::RightButton, above}, {true, Qt::LeftButton, on},
+          {false, Qt::RightButton, above}, {false, Qt::LeftButton, on}}},
+        {"middle came and went away from the button",
+         {{true, Qt::LeftButton, on}, {true, Qt::MiddleButton, away},
+          {false, Qt::MiddleButton, away}, {false, Qt::LeftButton, away}}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        EventLog log;
+        clicks = 0;
+        for (const Step& step : c.steps) {
+            if (step.press)
+                QTest::mousePress(b.Widget(), step.button, {}, step.at);
+            else
+                QTest::mouseRelease(b.Widget(), step.button, {}, step.at);
+        }
+        EXPECT_EQ(ButtonEvents(log),
+                  (Events{"btnQuit_ButtonDown", "btnQuit_ButtonUp", "btnQuit_Click"}));
+        EXPECT_EQ(clicks, 1);
         EXPECT_EQ(b.Face(), ButtonFace::Normal);
     }
 }
@@ -416,8 +527,8 @@ TEST_F(BreloButtonTest, ARowOfButtonsLooksRight)
     EXPECT_EQ(buttons[1]->Face(), ButtonFace::Pressed);
     EXPECT_EQ(buttons[2]->Face(), ButtonFace::Hover);
     QImage shot = form.Window()->grab().toImage();
-    ASSERT_TRUE(shot.save("/tmp/brelo_buttons.png"));
-    ASSERT_TRUE(shot.scaled(shot.size() * 3).save("/tmp/brelo_buttons_x3.png"));
+    ASSERT_TRUE(testing_support::SaveRender(shot, "brelo_buttons.png"));
+    ASSERT_TRUE(testing_support::SaveRender(shot.scaled(shot.size() * 3), "brelo_buttons_x3.png"));
     Release(*buttons[1], QPoint(1, 1));
 }
 

@@ -2,6 +2,10 @@
 #include "app/project_store/txtReadWrite.h"
 #include "platform/files/files.h"
 #include "store_fixture.h"
+#include "tests/support/other_user.h"
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -203,6 +207,52 @@ TEST_F(Protocol, FailuresReachTheCaller)
     m_tmp.MakeFolder("projects/P/Protocol");
     m_tmp.MakeFolder("projects/P/Protocol/protocol.txt");
     EXPECT_NE(ErrorOf([] { quorvel::WriteProtocol("x"); }), 0);
+    EXPECT_EQ(m_tmp.CountEntries("projects/P/Protocol"), 1);
+}
+
+// An append that fails where no log exists: the entry is written as a new log of its own.
+TEST_F(Protocol, AFailedAppendWithoutALogWritesTheEntryAlone)
+{
+    // The log's name left as a link to a place that is gone: appending through it fails,
+    // while a new file can take its place.
+    ASSERT_EQ(::symlink("gone/protocol.txt", (m_tmp / "projects/P/Protocol/protocol.txt").c_str()),
+              0);
+    EXPECT_EQ(ErrorOf([] { quorvel::WriteProtocol("Original imported..."); }), 0);
+    struct stat st;
+    ASSERT_EQ(::lstat((m_tmp / "projects/P/Protocol/protocol.txt").c_str(), &st), 0);
+    EXPECT_TRUE(S_ISREG(st.st_mode));
+    EXPECT_EQ(m_tmp.Get("projects/P/Protocol/protocol.txt"),
+              kEntry1 + "Original imported...\r\n\r\n");
+    EXPECT_EQ(m_tmp.CountEntries("projects/P/Protocol"), 1);
+}
+
+// The unprivileged half of the case below: writes one entry into the project "P" of the
+// program folder the parent names, and exits with the error number it met.
+TEST(ProtocolAsOtherUser, WriteOneEntry)
+{
+    const char* folder = std::getenv("QV_TEST_PROGRAM_FOLDER");
+    if (!folder)
+        GTEST_SKIP() << "run by AnExistingLogThatRefusesTheAppendKeepsItsHistory only";
+    quorvel::SetProgramFolder(folder);
+    quorvel::SetActiveProject("P");
+    std::_Exit(testing_support::ErrorOf(
+        [] { quorvel::WriteProtocol("Faction_Prop.ini created..."); }));
+}
+
+TEST_F(Protocol, AnExistingLogThatRefusesTheAppendKeepsItsHistory)
+{
+    // A log the user may not write to, in a folder where a new file could still replace it:
+    // the failure goes to the caller and the history stays as it was.
+    const std::string history = kEntry1 + "Project created.\r\n\r\n";
+    m_tmp.Put("projects/P/Protocol/protocol.txt", history);
+    for (const char* folder : {"", "projects", "projects/P", "projects/P/Protocol"})
+        ASSERT_EQ(::chmod((m_tmp / folder).c_str(), 0777), 0) << folder;
+    ASSERT_EQ(::chmod((m_tmp / "projects/P/Protocol/protocol.txt").c_str(), 0444), 0);
+
+    const int error = testing_support::RunTestAsOtherUser(
+        "ProtocolAsOtherUser.WriteOneEntry", {{"QV_TEST_PROGRAM_FOLDER", m_tmp.path()}});
+    EXPECT_EQ(error, 70); // permission denied
+    EXPECT_EQ(m_tmp.Get("projects/P/Protocol/protocol.txt"), history);
     EXPECT_EQ(m_tmp.CountEntries("projects/P/Protocol"), 1);
 }
 

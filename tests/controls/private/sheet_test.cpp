@@ -9,6 +9,7 @@
 #include "controls/private/ProgressWheel.h"
 #include "platform/gdi/objects.h"
 #include "site_fixture.h"
+#include "tests/support/render_dir.h"
 
 namespace {
 
@@ -171,8 +172,8 @@ TEST(PrivateSheet, RendersEveryIndicatorInItsMainModes)
         x += 130;
     }
 
-    QDir().mkpath("/tmp/qv_pictures");
-    EXPECT_TRUE(sheet.Save("/tmp/qv_pictures/private_sheet.png"));
+    if (!testing_support::RenderDir().empty())
+        EXPECT_TRUE(sheet.Save(testing_support::RenderPath("private_sheet.png")));
 }
 
 } // namespace

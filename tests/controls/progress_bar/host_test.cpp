@@ -1,6 +1,6 @@
 // A host as the main window is one: it loads libKolvetra.so through the registry, places bars
 // from a stored layout and drives them by dispatch identifier. Also renders a sheet of bars in
-// every style, kept where QV_PICTURE_DIR names.
+// every style, saved to the render folder for a look.
 
 #include <QImage>
 #include <gtest/gtest.h>
@@ -17,7 +17,7 @@
 #include "platform/com/com.h"
 #include "platform/forms/forms.h"
 #include "platform/hosting/control_site.h"
-#include "tests/support/temp_folder.h"
+#include "tests/support/render_dir.h"
 
 namespace {
 
@@ -81,6 +81,7 @@ TEST_F(Host, PlacesBarsFromAStoredLayoutAndDrivesThemByDispatchIdentifier) {
 
     const QImage shot = bar.Widget()->grab().toImage().convertToFormat(QImage::Format_RGB32);
     ASSERT_EQ(shot.size(), QSize(200, 20));
+    testing_support::SaveRender(form.Window()->grab().toImage(), "kolvetra_host.png");
     // 25 %: the tiled picture up to column 49, its middle row dark blue; the rest background.
     EXPECT_EQ(At(shot, 30, 10), qRgb(0, 64, 160) & 0xFFFFFF);
     EXPECT_EQ(At(shot, 30, 3), quorvel::BarPictureRowColour(3).rgb() & 0xFFFFFF);
@@ -263,10 +264,7 @@ TEST_F(Host, RendersTheSheetOfBarStyles) {
     form.Show();
     platform::forms::DoEvents();
     const QImage sheet = form.Window()->grab().toImage();
-    testing_support::TempFolder folder;
-    const char* kept = std::getenv("QV_PICTURE_DIR");
-    const std::string path = (kept ? std::string(kept) : folder.path()) + "/kolvetra_sheet.png";
-    ASSERT_TRUE(sheet.save(QString::fromStdString(path)));
+    ASSERT_TRUE(testing_support::SaveRender(sheet, "kolvetra_sheet.png"));
 
     // Every bar painted more than one colour.
     for (std::size_t i = 0; i < sites.size(); ++i) {

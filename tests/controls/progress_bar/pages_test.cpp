@@ -12,6 +12,8 @@
 #include "platform/forms/forms.h"
 #include "platform/hosting/test_host.h"
 #include "tests/platform/forms/app.h"
+#include "tests/support/render_dir.h"
+#include "tests/support/temp_folder.h"
 
 namespace {
 
@@ -53,8 +55,8 @@ TEST_F(Frame, ShowsTheFourPagesInOrderAndRenders) {
     for (int i = 0; i < 4; ++i) {
         frame->SetCurrentPage(i);
         DoEvents();
-        ASSERT_TRUE(
-            frame->Window()->grab().toImage().save(QString("/tmp/kolvetra_page%1.png").arg(i)));
+        ASSERT_TRUE(testing_support::SaveRender(frame->Window()->grab().toImage(),
+                                                "kolvetra_page" + std::to_string(i) + ".png"));
     }
 }
 
@@ -102,11 +104,13 @@ TEST_F(Frame, ColourPageKeepsEditsPerPropertyUntilApply) {
 TEST_F(Frame, PicturePageClearsAndLoads) {
     QImage image(8, 8, QImage::Format_RGB32);
     image.fill(Qt::red);
-    ASSERT_TRUE(image.save("/tmp/kolvetra_page_picture.png"));
+    const testing_support::TempFolder folder;
+    const std::string file = folder / "picture.png";
+    ASSERT_TRUE(image.save(QString::fromStdString(file)));
     PropertyPage& page = Page(3);
     ComboBox& property = page.Ctl<ComboBox>("cboProperty");
     property.SetListIndex(1); // Picture
-    page.Ctl<TextBox>("txtFile").SetText("/tmp/kolvetra_page_picture.png");
+    page.Ctl<TextBox>("txtFile").SetText(file);
     page.Ctl<CommandButton>("cmdLoad").Click();
     ASSERT_TRUE(page.Apply());
     EXPECT_EQ(GetProperty(bar(), "Picture").ToPicture().Width(), 8);
@@ -122,7 +126,8 @@ TEST(AboutDialog, RendersWithItsTexts) {
         seen = true;
         EXPECT_EQ(dialog.Caption(), "Info zu den Kolvetra-Steuerelementen");
         EXPECT_EQ(dialog.Ctl<Label>("lblTitle").Caption(), "Fortschrittsanzeige-Steuerlemente");
-        EXPECT_TRUE(dialog.Window()->grab().toImage().save("/tmp/kolvetra_about.png"));
+        EXPECT_TRUE(
+            testing_support::SaveRender(dialog.Window()->grab().toImage(), "kolvetra_about.png"));
         dialog.Hide();
     });
     kolvetra::ShowAbout(nullptr);

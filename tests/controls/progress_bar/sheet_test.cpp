@@ -10,7 +10,7 @@
 #include "controls/progress_bar/progress_painter.h"
 #include "platform/gdi/objects.h"
 #include "platform/gdi/picture.h"
-#include "tests/support/temp_folder.h"
+#include "tests/support/render_dir.h"
 
 namespace {
 
@@ -146,11 +146,8 @@ TEST(ProgressSheet, EveryStyleRendered) {
     windows.Font.Size = 8.25;
     sheet.Add("MS Sans Serif", windows, 10, 540, 320, 17);
 
-    // Kept where QV_PICTURE_DIR names, to be looked at; otherwise in a folder of its own.
-    testing_support::TempFolder folder;
-    const char* kept = std::getenv("QV_PICTURE_DIR");
-    const std::string path = (kept ? std::string(kept) : folder.path()) + "/progress_sheet.png";
-    EXPECT_TRUE(sheet.Save(QString::fromStdString(path)));
+    if (!testing_support::RenderDir().empty())
+        EXPECT_TRUE(sheet.Save(testing_support::RenderPath("progress_sheet.png")));
 }
 
 } // namespace

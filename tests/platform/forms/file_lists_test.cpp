@@ -4,11 +4,13 @@
 
 #include <filesystem>
 #include <fstream>
+#include <memory>
 
 #include "platform/errors/run_time_error.h"
 #include "platform/forms/events.h"
 #include "platform/forms/form.h"
 #include "tests/platform/forms/app.h"
+#include "tests/support/temp_folder.h"
 
 namespace {
 
@@ -23,13 +25,10 @@ protected:
 
     void SetUp() override
     {
-        root = fs::temp_directory_path() /
-               ("forms_lists_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-                "_" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(root);
-        fs::create_directories(root);
+        folder = std::make_unique<testing_support::TempFolder>();
+        root = folder->path();
     }
-    void TearDown() override { fs::remove_all(root); }
+    void TearDown() override { folder.reset(); }
 
     void Touch(const std::string& name) { std::ofstream(root / name) << "x"; }
 
@@ -42,6 +41,7 @@ protected:
     }
 
 
+    std::unique_ptr<testing_support::TempFolder> folder;
     fs::path root;
     Form form{"frmImport"};
 };

@@ -7,6 +7,7 @@
 
 #include "platform/forms/forms.h"
 #include "tests/platform/forms/app.h"
+#include "tests/support/render_dir.h"
 
 namespace {
 
@@ -73,8 +74,7 @@ TEST(Render, WindowFromAControlTable)
     DoEvents();
 
     QImage image = form.Window()->grab().toImage();
-    std::filesystem::path out = std::filesystem::temp_directory_path() / "forms_render.png";
-    ASSERT_TRUE(image.save(QString::fromStdString(out.string())));
+    ASSERT_TRUE(testing_support::SaveRender(image, "forms_render.png"));
     EXPECT_EQ(image.size(), QSize(539, 355));
     // The tab row sits at the top; the arrow label of page 0 is not drawn while page 1 shows.
     EXPECT_FALSE(form.Ctl<Label>("Label4").Widget()->isVisible());
@@ -82,8 +82,8 @@ TEST(Render, WindowFromAControlTable)
 
     form.Ctl<TabDialog>("SSTab1").SetTab(0);
     DoEvents();
-    std::filesystem::path page0 = std::filesystem::temp_directory_path() / "forms_render_page0.png";
-    ASSERT_TRUE(form.Window()->grab().save(QString::fromStdString(page0.string())));
+    ASSERT_TRUE(
+        testing_support::SaveRender(form.Window()->grab().toImage(), "forms_render_page0.png"));
     EXPECT_TRUE(form.Ctl<Label>("Label4").Widget()->isVisible());
     EXPECT_FALSE(form.Ctl<ListView>("lv_emphaty").Widget()->isVisible());
 }

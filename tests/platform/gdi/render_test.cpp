@@ -9,7 +9,7 @@
 #include "platform/gdi/font_family.h"
 #include "platform/gdi/gdi.h"
 #include "tests/platform/gdi/canvas.h"
-#include "tests/support/temp_folder.h"
+#include "tests/support/render_dir.h"
 
 namespace {
 
@@ -149,11 +149,7 @@ TEST(SampleDrawing, LeavesNoLiveObjectAndIsSaved) {
     EXPECT_EQ(image.pixel(2, 30), qRgb(212, 208, 200)); // left of the bar: untouched
     EXPECT_EQ(image.pixel(4, 30), qRgb(0, 90, 0));      // tile pixel (4 mod 8, 30 mod 8) = (4, 6)
     EXPECT_EQ(image.pixel(6, 30), qRgb(120, 230, 120)); // (6, 6) lies on the tile's diagonal
-    // Kept where QV_PICTURE_DIR names, to be looked at; otherwise in a folder of its own.
-    testing_support::TempFolder folder;
-    const char* kept = std::getenv("QV_PICTURE_DIR");
-    const std::string path = (kept ? std::string(kept) : folder.path()) + "/gdi_sample.png";
-    EXPECT_TRUE(image.scaled(image.size() * 4).save(QString::fromStdString(path)));
+    EXPECT_TRUE(testing_support::SaveRender(image.scaled(image.size() * 4), "gdi_sample.png"));
 }
 
 } // namespace

@@ -7,6 +7,7 @@
 #include "platform/forms/text_box.h"
 #include "tests/platform/forms/app.h"
 #include "tests/platform/hosting/gauge.h"
+#include "tests/support/render_dir.h"
 
 namespace {
 
@@ -124,9 +125,11 @@ TEST_F(PropertyPageTest, UnregisteredPagesAreLeftOut)
 
 TEST_F(PropertyPageTest, TheFrameRendersToPng)
 {
+    QV_SKIP_UNLESS_RENDERING();
     PropertyPageFrame& frame = Open();
     frame.Show();
-    ASSERT_TRUE(frame.Window()->grab().toImage().save("/tmp/hosting_page_frame.png"));
+    ASSERT_TRUE(
+        testing_support::SaveRender(frame.Window()->grab().toImage(), "hosting_page_frame.png"));
 }
 
 } // namespace

@@ -8,6 +8,7 @@
 #include "platform/forms/events.h"
 #include "tests/platform/forms/app.h"
 #include "tests/platform/hosting/gauge.h"
+#include "tests/support/render_dir.h"
 
 namespace {
 
@@ -252,7 +253,7 @@ TEST_F(UserControlTest, TheSurfaceShowsWhatWasDrawnAndPaintsToPng)
     EXPECT_EQ(shown.pixel(2, 3), qRgb(0, 0, 128));
     form.Show();
     QImage window = form.Window()->grab().toImage();
-    ASSERT_TRUE(window.save("/tmp/hosting_gauge.png"));
+    ASSERT_TRUE(testing_support::SaveRender(window, "hosting_gauge.png"));
 }
 
 TEST_F(UserControlTest, ChildTimersTickUntilTheControlTerminates)

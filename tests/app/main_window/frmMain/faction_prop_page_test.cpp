@@ -15,6 +15,7 @@
 #include <QWidget>
 
 #include <memory>
+#include "tests/support/render_dir.h"
 
 namespace {
 
@@ -617,8 +618,9 @@ TEST_F(FactionPropPageTest, CompileTakesThePickersListAndShowsTheCount) {
 namespace {
 
 // The page as a user sees it with a faction loaded, each inner page in turn, and the
-// body-parts dialog, saved to /tmp for a look.
+// body-parts dialog, saved to the render folder for a look.
 TEST_F(FactionPropPageTest, Rendering) {
+    QV_SKIP_UNLESS_RENDERING();
     PutFile("faction_prop/grp.ini", "[qv_bravo_grp]\r\nLegality=unlawful\r\nplurality=plural\r\n"
                                     "jump=jumphole\r\nmsg_id_prefix=gcs_refer_faction_qv_bravo\r\n"
                                     "mc_costume=mc_br\r\nfirstname_male=197808\r\n"
@@ -646,7 +648,7 @@ TEST_F(FactionPropPageTest, Rendering) {
         Ctl<TabDialog>("SSTab2").SetTab(page);
         DoEvents();
         const QImage image = m_form->Window()->grab().toImage();
-        image.save(QString("/tmp/quorvel_fp_%1.png").arg(pages[page]));
+        testing_support::SaveRender(image, std::string("quorvel_fp_") + pages[page] + ".png");
         EXPECT_EQ(image.size(), QSize(675, 399));
     }
 
@@ -656,7 +658,7 @@ TEST_F(FactionPropPageTest, Rendering) {
     Dialog().Ctl<ComboBox>("Combo3").SetListIndex(0);
     DoEvents();
     const QImage dialog = Dialog().Window()->grab().toImage();
-    dialog.save("/tmp/quorvel_fp_bodyparts.png");
+    testing_support::SaveRender(dialog, "quorvel_fp_bodyparts.png");
     EXPECT_EQ(dialog.size(), QSize(539, 89));
 }
 

@@ -13,6 +13,7 @@
 #include <QImage>
 #include <QPixmap>
 #include <QRect>
+#include "tests/support/render_dir.h"
 
 namespace {
 
@@ -314,8 +315,7 @@ TEST_F(InitialWorldPageTest, RendersWithAFactionLoaded) {
     m_form->Show();
     DoEvents();
     const QImage image = m_form->Window()->grab().toImage();
-    const auto out = std::filesystem::temp_directory_path() / "initial_world_page.png";
-    ASSERT_TRUE(image.save(QString::fromStdString(out.string())));
+    ASSERT_TRUE(testing_support::SaveRender(image, "initial_world_page.png"));
     EXPECT_TRUE(Lv().Widget()->isVisible());
     m_form->Hide();
 }

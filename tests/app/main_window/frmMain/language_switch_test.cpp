@@ -17,6 +17,7 @@
 #include "tests/app/main_window/frmMain/language_rows.h"
 #include "tests/app/main_window/frmMain/main_window_fixture.h"
 #include "tests/platform/forms/app.h"
+#include "tests/support/render_dir.h"
 
 namespace {
 
@@ -205,9 +206,9 @@ TEST_F(LanguageSwitchTest, ControlsTheWindowLacksAreSkipped)
 
 TEST_F(LanguageSwitchTest, RenderTheWindowInEnglish)
 {
+    QV_SKIP_UNLESS_RENDERING();
     form.Show();
     language::English(form);
-    const auto dir = std::filesystem::temp_directory_path();
     struct Shot {
         int page;
         const char* file;
@@ -219,7 +220,7 @@ TEST_F(LanguageSwitchTest, RenderTheWindowInEnglish)
         form.Ctl<TabDialog>("SSTab1").SetTab(shot.page);
         DoEvents();
         QImage image = form.Window()->grab().toImage();
-        EXPECT_TRUE(image.save(QString::fromStdString((dir / shot.file).string())));
+        EXPECT_TRUE(testing_support::SaveRender(image, shot.file));
     }
 }
 

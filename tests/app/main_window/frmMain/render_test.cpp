@@ -8,8 +8,8 @@ namespace {
 
 using namespace platform::forms;
 
-// The windows as a user sees them, saved to /tmp for a look; the checks catch a window that
-// comes out empty or at the wrong size.
+// The windows as a user sees them, saved to the render folder for a look; the checks catch a
+// window that comes out empty or at the wrong size.
 class Rendering : public mainwin_test::WindowTest {};
 
 TEST_F(Rendering, MainWindowBothPanesAboutAndImport)

@@ -10,6 +10,7 @@
 #include <QWidget>
 
 #include <memory>
+#include "tests/support/render_dir.h"
 
 namespace mainwin_test {
 
@@ -78,13 +79,14 @@ protected:
         return texts;
     }
 
-    // Saves what the window shows to /tmp/<name>.png and returns it.
+    // Saves what the window shows as <name>.png in the render folder, when one is named, and
+    // returns it.
     static QImage Render(platform::forms::Form& form, const std::string& name)
     {
         form.Show();
         platform::forms::DoEvents();
         QImage image = form.Window()->grab().toImage();
-        image.save(QString::fromStdString("/tmp/" + name + ".png"));
+        testing_support::SaveRender(image, name + ".png");
         return image;
     }
 

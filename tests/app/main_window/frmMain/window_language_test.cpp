@@ -7,6 +7,7 @@
 
 #include "app/main_window/frmMain/window_controls.h"
 #include "tests/app/main_window/frmMain/language_rows.h"
+#include "tests/support/render_dir.h"
 
 namespace {
 
@@ -32,7 +33,8 @@ TEST_F(WindowLanguage, TheLanguageButtonSwitchesTheWholeWindow)
     m_main->Show();
     Ctl<TabDialog>("SSTab1").SetTab(4);
     DoEvents();
-    EXPECT_TRUE(m_main->Window()->grab().toImage().save("/tmp/window_english_page4.png"));
+    EXPECT_TRUE(testing_support::SaveRender(m_main->Window()->grab().toImage(),
+                                            "window_english_page4.png"));
     EXPECT_TRUE(m_dialogs->shown.empty());
     Click("BreloButton2");
     EXPECT_EQ(quorvel::ButtonCaption(Ctl("BreloButton2")), "Englische Version");

@@ -16,6 +16,7 @@
 #include "platform/forms/forms.h"
 #include "tests/app/main_window/frmMain/main_window_fixture.h"
 #include "tests/platform/forms/app.h"
+#include "tests/support/render_dir.h"
 
 namespace {
 
@@ -308,14 +309,13 @@ TEST_F(XmlScriptPageTest, RenderThePageClosedAndOpen)
     form.Ctl<TabDialog>("SSTab1").SetTab(4);
     rtfXML().SetText("<script>\r\n</script>");
     DoEvents();
-    const auto dir = std::filesystem::temp_directory_path();
     QImage closed = form.Window()->grab().toImage();
-    ASSERT_TRUE(closed.save(QString::fromStdString((dir / "xml_page_closed.png").string())));
+    ASSERT_TRUE(testing_support::SaveRender(closed, "xml_page_closed.png"));
     Open();
     Field("txtHeadModName").SetFocus();
     DoEvents();
     QImage open = form.Window()->grab().toImage();
-    ASSERT_TRUE(open.save(QString::fromStdString((dir / "xml_page_open.png").string())));
+    ASSERT_TRUE(testing_support::SaveRender(open, "xml_page_open.png"));
     // The header fields show cyan on black inside the opened frame.
     const QWidget* name = Field("txtHeadModName").Widget();
     const QPoint corner = name->mapTo(form.Window(), QPoint(3, 3));
