@@ -69,6 +69,15 @@ bool WriteInPlace(const std::string& native, std::string_view content, const Fil
     return true;
 }
 
+// A link whose target is gone reads as no file, so it is replaced like one; a file that
+// appeared meanwhile is never replaced.
+bool IsDanglingLink(const std::string& native)
+{
+    struct stat st;
+    return ::lstat(native.c_str(), &st) == 0 && S_ISLNK(st.st_mode) &&
+           ::stat(native.c_str(), &st) != 0 && errno == ENOENT;
+}
+
 mode_t NewFileMode()
 {
     const mode_t mask = ::umask(0);
@@ -105,6 +114,8 @@ bool ReplaceContent(const Path& path, std::string_view content, const FileVersio
         RaiseErrno(err);
     if (!existed) {
         err = temp.Create(native);
+        if (err == EEXIST && IsDanglingLink(native))
+            err = temp.Replace(native);
         if (err == EEXIST && expected)
             return false;
     } else {
