@@ -70,8 +70,14 @@ Timing Measure(const StepRun& run, Growth growth, int n, int start, double budge
                 }
                 next = lo;
             }
-            // A run barely larger than the last adds time but tells nothing new.
-            if (next < m + std::max(1, m / 2))
+            // A run barely larger than the last adds time but tells nothing new. After one
+            // run, one more of the least useful size is made when its time judged by the
+            // first power of m fits, so that the extrapolation has two runs to fit: it
+            // overruns the budget by at most that power's error.
+            const int least = m + std::max(1, m / 2);
+            if (next < least && runs.size() == 1 && std::min(least, n) * t / m <= left)
+                next = std::min(least, n);
+            if (next < least && next < n)
                 break;
             m = next;
         }
