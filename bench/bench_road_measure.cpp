@@ -44,6 +44,15 @@ Timing Measure(const StepRun& run, Growth growth, int n, int start, double budge
     std::vector<std::pair<int, double>> runs;
     double spent = 0;
     int m = std::clamp(start, 1, n);
+    // The time of a run on x factions as judged so far: fitted to the last two runs, or by
+    // the step's power of m from the first; with a margin, so that the budget holds.
+    const auto judged = [&](int x) {
+        const double t =
+            runs.size() < 2
+                ? runs.back().second * std::pow(double(x) / runs.back().first, Power(growth))
+                : Extrapolate(growth, runs[runs.size() - 2], runs.back(), x);
+        return 1.2 * t;
+    };
     try {
         for (;;) {
             const double t = run(m);
@@ -51,19 +60,26 @@ Timing Measure(const StepRun& run, Growth growth, int n, int start, double budge
             runs.emplace_back(m, t);
             if (m == n)
                 break;
-            // The next size judged by the step's power of m from this run alone, which
-            // overrates a step with a large fixed part: the budget holds.
             const double left = budget - spent;
-            const double power = Power(growth);
-            const double full = t * std::pow(static_cast<double>(n) / m, power);
             int next = n;
-            if (full > left)
-                next = left <= 0
-                           ? m
-                           : static_cast<int>(m * std::pow(left / std::max(t, 1e-6), 1 / power));
-            if (next < 2 * m && next < n)
+            if (judged(n) > left) {
+                int lo = m, hi = n; // the largest size that fits lies in [lo, hi)
+                while (hi - lo > 1) {
+                    const int mid = lo + (hi - lo) / 2;
+                    (judged(mid) <= left ? lo : hi) = mid;
+                }
+                next = lo;
+            }
+            // A run barely larger than the last adds time but tells nothing new. After one
+            // run, one more of the least useful size is made when its time judged by the
+            // first power of m fits, so that the extrapolation has two runs to fit: it
+            // overruns the budget by at most that power's error.
+            const int least = m + std::max(1, m / 2);
+            if (next < least && runs.size() == 1 && std::min(least, n) * t / m <= left)
+                next = std::min(least, n);
+            if (next < least && next < n)
                 break;
-            m = std::min(next, n);
+            m = next;
         }
     } catch (const std::exception& e) {
         timing.error = e.what();

@@ -24,10 +24,11 @@ struct Timing {
     bool Valid() const { return error.empty(); }
 };
 
-// Runs the step on growing prefixes of the n factions, from `start` on, while the next run
-// is judged to fit in what is left of `budget` seconds; a run on all n is the figure itself.
-// Otherwise the figure is extrapolated with `growth` from the last two runs (one run: by its
-// power of m). A step of all n under half a second is run three times and the best kept.
+// Runs the step on growing prefixes of the n factions, from `start` on, each as large as the
+// runs so far judge to fit in what is left of `budget` seconds; a run on all n is the figure
+// itself. Otherwise the figure is extrapolated with `growth` from the last two runs (one
+// run: by its power of m). A step of all n under half a second is run three times and the
+// best kept.
 Timing Measure(const StepRun& run, Growth growth, int n, int start, double budget);
 
 } // namespace roadbench

@@ -42,6 +42,17 @@ std::string MeasuredOn(const Timing& t) {
     return std::to_string(t.reached) + " of " + std::to_string(t.n);
 }
 
+// The machine's load over the last minute: the figures of a busy machine are slower.
+std::string LoadAverage() {
+    char text[16] = "?";
+    if (std::FILE* file = std::fopen("/proc/loadavg", "r")) {
+        if (std::fscanf(file, "%15s", text) != 1)
+            text[0] = '?', text[1] = 0;
+        std::fclose(file);
+    }
+    return text;
+}
+
 const Figures* Find(const std::vector<Figures>& all, int n) {
     for (const Figures& f : all) {
         if (f.n == n)
@@ -75,8 +86,9 @@ const char* StepName(int step) {
 }
 
 void PrintTable(const Figures& f) {
-    std::printf("\nThe road at N = %d factions (fast: the fast paths on; baseline: all off)\n\n",
-                f.n);
+    std::printf("\nThe road at N = %d factions (fast: the fast paths on; baseline: all off; "
+                "load average at the end: %s)\n\n",
+                f.n, LoadAverage().c_str());
     std::printf("%-44s | %12s | %12s | %12s | %12s | %9s\n", "step", "fast", "measured on",
                 "baseline", "measured on", "base/fast");
     std::printf("%s\n", std::string(44, '-')
