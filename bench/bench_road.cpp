@@ -16,6 +16,7 @@
 #include "app/main_window/frmMain/empathy_compiler.h"
 #include "app/main_window/frmMain/faction_prop_compiler.h"
 #include "app/main_window/frmMain/initial_world_compiler.h"
+#include "platform/files/files.h"
 #include "platform/profile/profile.h"
 
 #include <QApplication>
@@ -39,9 +40,8 @@ using Clock = std::chrono::steady_clock;
 // Every switch between the fast paths and the baseline, in one place.
 void SetFastPaths(bool on) {
     platform::profile::SetIndexEnabled(on);
-    // ---- After the merge of the batched writes and the listing cache, add here: ----
-    // platform::profile::SetBatchingEnabled(on);
-    // platform::files::SetListingCacheEnabled(on);
+    platform::profile::SetBatchingEnabled(on);
+    platform::files::SetListingCacheEnabled(on);
 }
 
 struct Options {
