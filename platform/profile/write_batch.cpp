@@ -56,18 +56,19 @@ std::string ParentOf(const std::string& native)
     return slash == 0 ? "/" : native.substr(0, slash);
 }
 
-// What replacing the file through a temporary file beside it needs.
+// What writing the file now needs: a file we may write (the file layer writes it in place
+// when its folder is closed to us), or a new name in a folder we may write.
 bool Writable(const Loaded& loaded)
 {
     if (loaded.exists && !loaded.index)
         return false; // there, but a folder or unreadable: never replace what we cannot read
+    if (loaded.exists)
+        return ::access(loaded.native.c_str(), W_OK) == 0;
     const std::string folder = ParentOf(loaded.native);
     struct stat st;
     if (::stat(folder.c_str(), &st) != 0 || !S_ISDIR(st.st_mode) ||
         ::access(folder.c_str(), W_OK | X_OK) != 0)
         return false;
-    if (loaded.exists)
-        return ::access(loaded.native.c_str(), W_OK) == 0;
     return loaded.native.size() - folder.size() - 1 <= NAME_MAX;
 }
 
