@@ -242,6 +242,40 @@ TEST_F(HeldFile, SuspendingWritesWhatIsHeld)
     EXPECT_NE(m_tmp.Get("a.ini").find("x=12"), std::string::npos) << "held again";
 }
 
+// Names match without regard to the case of every CP1252 letter, accented ones included,
+// and only names that are one another's case match: "Ú" and "Ê" differ in UTF-8 only where
+// a byte-wise fold of the encoded text would join them.
+TEST(WriteBatch, AccentedNamesFindTheirOwnHeldFileAndNoOther)
+{
+    struct Case {
+        const char* name;
+        const char* planted; // file made beforehand (CP1252 name), nullptr: none
+        const char* written; // the name the held write uses
+        const char* read;    // the name of the text read and of the INI read
+    };
+    const Case cases[] = {
+        {"held file read in the other case", "caf\xE9.ini", "caf\xE9.ini", "CAF\xC9.INI"},
+        {"new held file read in the other case", nullptr, "caf\xE9.ini", "CAF\xC9.INI"},
+        {"new held file read in its own case", nullptr, "\xDAx.ini", "\xDAx.ini"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        TempFolder folder;
+        const Path base = Path::Native(folder.path());
+        if (c.planted)
+            files::WriteFile(base / c.planted, "[s]\r\nk=0\r\n");
+        profile::BeginWriteBatch();
+        ASSERT_TRUE(profile::WritePrivateProfileString("s", "k", "1", base / c.written));
+        // Another file whose name differs by a letter that is not its case.
+        ASSERT_TRUE(profile::WritePrivateProfileString("s", "k", "2", base / "\xCAx.ini"));
+        EXPECT_EQ(profile::FindProfileValue("s", "k", base / c.read), "1");
+        EXPECT_EQ(files::ReadFile(base / c.read), "[s]\r\nk=1\r\n");
+        EXPECT_TRUE(profile::EndWriteBatch());
+        EXPECT_EQ(files::ReadFile(base / c.written), "[s]\r\nk=1\r\n");
+        EXPECT_EQ(files::ReadFile(base / "\xCAx.ini"), "[s]\r\nk=2\r\n");
+    }
+}
+
 TEST(WriteBatch, AChangeMadeOutsideBetweenBatchesIsSeen)
 {
     TempFolder folder;
