@@ -11,6 +11,11 @@
 
 namespace platform::forms {
 
+namespace detail {
+int SuspendHandlerDepth();
+void ResumeHandlerDepth(int saved);
+} // namespace detail
+
 namespace {
 
 bool Offscreen()
@@ -96,6 +101,23 @@ std::string& Title()
     return title;
 }
 
+// A box waits for the user, who may turn to another program or end this one meanwhile, so
+// what the running handler wrote is put on disk first; events handled while the box shows
+// are handlers of their own, as in a modal form.
+class ModalBox {
+public:
+    ModalBox()
+        : m_depth(detail::SuspendHandlerDepth())
+    {
+    }
+    ~ModalBox() { detail::ResumeHandlerDepth(m_depth); }
+    ModalBox(const ModalBox&) = delete;
+    ModalBox& operator=(const ModalBox&) = delete;
+
+private:
+    int m_depth;
+};
+
 } // namespace
 
 int DefaultAnswer(int buttons)
@@ -112,6 +134,7 @@ int DefaultAnswer(int buttons)
 
 int MsgBox(const std::string& prompt, int buttons, const std::string& title)
 {
+    const ModalBox box;
     const std::string& shownTitle = title.empty() ? Title() : title;
     if (MsgSink())
         return MsgSink()(prompt, buttons, shownTitle);
@@ -121,6 +144,7 @@ int MsgBox(const std::string& prompt, int buttons, const std::string& title)
 std::string InputBox(const std::string& prompt, const std::string& title,
                      const std::string& defaultText)
 {
+    const ModalBox box;
     const std::string& shownTitle = title.empty() ? Title() : title;
     if (InputSink())
         return InputSink()(prompt, shownTitle, defaultText);

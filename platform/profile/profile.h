@@ -62,8 +62,8 @@ std::size_t GetPrivateProfileString(std::string_view section, std::string_view k
 // happens only while the file is still the version that was read, else the edit is made
 // again on the newer one. Inside a write batch the write is held back (see
 // BeginWriteBatch); it returns false then for what would make the write fail now: missing
-// or read-only folder, read-only file, a folder or unreadable file at the path, a new file
-// name too long.
+// folder, read-only file, a new file in a read-only folder, a folder or unreadable file at
+// the path, a new file name too long.
 bool WritePrivateProfileString(std::string_view section, std::string_view key,
                                std::string_view value, const files::Path& file);
 

@@ -18,6 +18,7 @@ namespace {
 struct Pending {
     files::Path path;
     std::string native;
+    std::string folded;         // FoldNative(native)
     files::FileVersion version; // the version the edits apply to
     std::unique_ptr<IniDocument> document;
     std::string edits; // every Set in order, to redo on a newer version
@@ -56,27 +57,51 @@ std::string ParentOf(const std::string& native)
     return slash == 0 ? "/" : native.substr(0, slash);
 }
 
-// What replacing the file through a temporary file beside it needs.
+// What writing the file now needs: a file we may write (the file layer writes it in place
+// when its folder is closed to us), or a new name in a folder we may write.
 bool Writable(const Loaded& loaded)
 {
     if (loaded.exists && !loaded.index)
         return false; // there, but a folder or unreadable: never replace what we cannot read
+    if (loaded.exists)
+        return ::access(loaded.native.c_str(), W_OK) == 0;
     const std::string folder = ParentOf(loaded.native);
     struct stat st;
     if (::stat(folder.c_str(), &st) != 0 || !S_ISDIR(st.st_mode) ||
         ::access(folder.c_str(), W_OK | X_OK) != 0)
         return false;
-    if (loaded.exists)
-        return ::access(loaded.native.c_str(), W_OK) == 0;
     return loaded.native.size() - folder.size() - 1 <= NAME_MAX;
 }
 
-// The same file, or `pending` lies inside the folder `accessed`. Letter case is ignored:
-// writing a held file early is always safe, missing one is not.
-bool Touches(const std::string& accessed, const std::string& pending)
+// A native path in the form in which two spellings of one name compare equal: each name in
+// its CP1252 text with letter case folded, as names are matched. Folding the UTF-8 bytes
+// instead would miss "\xC9" for "\xE9" and join "\xDA" with "\xCA". A name the program
+// cannot spell (in a native folder) stays as it is, marked so that it equals no folded name.
+std::string FoldNative(const std::string& native)
 {
-    const std::string a = files::FoldCase(accessed);
-    const std::string p = files::FoldCase(pending);
+    std::string folded;
+    folded.reserve(native.size());
+    std::size_t from = 0;
+    for (;;) {
+        const std::size_t slash = native.find('/', from);
+        const std::string_view name(native.data() + from,
+                                    (slash == std::string::npos ? native.size() : slash) - from);
+        std::string text = files::Utf8ToCp1252(name);
+        if (files::Cp1252ToUtf8(text) == name)
+            folded.append(files::FoldCase(text));
+        else
+            folded.append(1, '\0').append(name);
+        if (slash == std::string::npos)
+            return folded;
+        folded.push_back('/');
+        from = slash + 1;
+    }
+}
+
+// The same file, or `p` lies inside the folder `a` (both folded). Letter case is ignored:
+// writing a held file early is always safe, missing one is not.
+bool Touches(const std::string& a, const std::string& p)
+{
     return p == a || (p.size() > a.size() && p[a.size()] == '/' && p.compare(0, a.size(), a) == 0);
 }
 
@@ -143,7 +168,7 @@ public:
             view.loaded = seen->second.loaded;
         } else {
             view.loaded = Load(file);
-            m_seen.emplace(literal, Seen{view.loaded, files::FoldCase(view.loaded.native)});
+            m_seen.emplace(literal, Seen{view.loaded, FoldNative(view.loaded.native)});
         }
         if (Pending* pending = Find(view.loaded))
             view.pending = pending->document.get();
@@ -161,6 +186,7 @@ public:
             auto added = std::make_unique<Pending>();
             added->path = file;
             added->native = view.loaded.native;
+            added->folded = FoldNative(added->native);
             added->version = view.loaded.version;
             added->document = std::make_unique<IniDocument>(view.loaded.index);
             pending = added.get();
@@ -190,10 +216,9 @@ private:
     // write named it; one that exists resolves to its own spelling.
     Pending* Find(const Loaded& loaded)
     {
+        const std::string folded = loaded.exists ? std::string() : FoldNative(loaded.native);
         for (const auto& pending : m_pending) {
-            if (pending->native == loaded.native ||
-                (!loaded.exists &&
-                 files::FoldCase(pending->native) == files::FoldCase(loaded.native)))
+            if (pending->native == loaded.native || (!loaded.exists && pending->folded == folded))
                 return pending.get();
         }
         return nullptr;
@@ -218,6 +243,7 @@ private:
             if (now.exists && !now.index)
                 return false;
             pending.native = now.native;
+            pending.folded = FoldNative(now.native);
             pending.version = now.version;
             pending.document = std::make_unique<IniDocument>(now.index);
             Redo(pending.edits, *pending.document);
@@ -234,10 +260,10 @@ private:
         if (!MayTouchAny(path))
             return;
         Busy busy(*this);
-        const std::string accessed = files::Resolve(path);
+        const std::string accessed = FoldNative(files::Resolve(path));
         bool failed = false;
         for (auto it = m_pending.begin(); it != m_pending.end();) {
-            if (Touches(accessed, (*it)->native)) {
+            if (Touches(accessed, (*it)->folded)) {
                 failed = !Write(**it) || failed;
                 it = m_pending.erase(it);
             } else {
@@ -257,9 +283,9 @@ private:
     {
         if (path.components().empty())
             return true;
-        const std::string name = "/" + files::FoldCase(files::Cp1252ToUtf8(path.Name()));
+        const std::string name = "/" + FoldNative(files::Cp1252ToUtf8(path.Name()));
         for (const auto& pending : m_pending) {
-            const std::string held = files::FoldCase(pending->native);
+            const std::string& held = pending->folded;
             for (std::size_t at = held.find(name); at != std::string::npos;
                  at = held.find(name, at + 1)) {
                 const std::size_t end = at + name.size();
@@ -274,7 +300,7 @@ private:
     // file (the change may have made it, or the folder on its way).
     void Unsee(const std::string& native)
     {
-        const std::string changed = files::FoldCase(native);
+        const std::string changed = FoldNative(native);
         for (auto it = m_seen.begin(); it != m_seen.end();) {
             const std::string& seen = it->second.folded;
             const bool touched = seen.compare(0, changed.size(), changed) == 0 &&

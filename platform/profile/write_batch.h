@@ -20,8 +20,8 @@ struct BatchView {
 BatchView View(const files::Path& file);
 
 // Holds the write back. Returns false, holding nothing, when writing the file now would
-// fail: its folder is missing or not writable, the file is not writable, is a folder or
-// cannot be read, or a new file's name is too long. Earlier held writes of other files
+// fail: its folder is missing, the file is not writable, is a folder or cannot be read, or
+// a new file's folder is not writable or its name too long. Earlier held writes of other files
 // stay held; they are written when the batch ends, as they would have been one by one.
 bool Defer(const files::Path& file, std::string_view section, std::string_view key,
            std::string_view value);

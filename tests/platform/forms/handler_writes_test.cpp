@@ -12,6 +12,7 @@
 #include <QTimer>
 
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -87,6 +88,49 @@ TEST_F(HandlerWrites, TheWritesOfAFailingHandlerAreOnDiskWhenItsErrorShows)
     }));
     SetMsgBoxSink(saved);
     EXPECT_EQ(atMessage, "[s]\r\nk=1\r\nm=2\r\n");
+}
+
+// A box waits for the user, who may switch to the game or end the program meanwhile: what
+// the running handler wrote before it is on disk while it shows, and what it writes after
+// the box still reaches the file.
+TEST_F(HandlerWrites, TheWritesHeldSoFarAreOnDiskWhileABoxShows)
+{
+    struct Case {
+        const char* name;
+        std::function<void()> showBox; // called inside the handler after its first write
+    };
+    const std::vector<Case> cases = {
+        {"a message box of the handler", [] { MsgBox("Sure?", vbYesNo | vbQuestion); }},
+        {"an input box of the handler", [] { InputBox("Name?"); }},
+        {"the error box of a handler run while the outer one yields",
+         [] {
+             QTimer::singleShot(0, [] { RunHandler([] { throw platform::RunTimeError(9); }); });
+             DoEventsWithoutInput();
+         }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        m_tmp.Put("t.ini", kBefore);
+        Strings atBox;
+        const MsgBoxSink savedMsg = SetMsgBoxSink([&](const std::string&, int, const std::string&) {
+            atBox.push_back(OnDisk());
+            return vbOK;
+        });
+        const InputBoxSink savedInput =
+            SetInputBoxSink([&](const std::string&, const std::string&, const std::string&) {
+                atBox.push_back(OnDisk());
+                return std::string();
+            });
+        RunHandler([&] {
+            ASSERT_TRUE(Write("k", "1"));
+            c.showBox();
+            ASSERT_TRUE(Write("m", "2"));
+        });
+        SetMsgBoxSink(savedMsg);
+        SetInputBoxSink(savedInput);
+        EXPECT_EQ(atBox, Strings{"[s]\r\nk=1\r\n"});
+        EXPECT_EQ(OnDisk(), "[s]\r\nk=1\r\nm=2\r\n");
+    }
 }
 
 TEST_F(HandlerWrites, AWriteThatFailsWhenTheHandlerEndsShowsError5)

@@ -242,6 +242,40 @@ TEST_F(HeldFile, SuspendingWritesWhatIsHeld)
     EXPECT_NE(m_tmp.Get("a.ini").find("x=12"), std::string::npos) << "held again";
 }
 
+// Names match without regard to the case of every CP1252 letter, accented ones included,
+// and only names that are one another's case match: "Ú" and "Ê" differ in UTF-8 only where
+// a byte-wise fold of the encoded text would join them.
+TEST(WriteBatch, AccentedNamesFindTheirOwnHeldFileAndNoOther)
+{
+    struct Case {
+        const char* name;
+        const char* planted; // file made beforehand (CP1252 name), nullptr: none
+        const char* written; // the name the held write uses
+        const char* read;    // the name of the text read and of the INI read
+    };
+    const Case cases[] = {
+        {"held file read in the other case", "caf\xE9.ini", "caf\xE9.ini", "CAF\xC9.INI"},
+        {"new held file read in the other case", nullptr, "caf\xE9.ini", "CAF\xC9.INI"},
+        {"new held file read in its own case", nullptr, "\xDAx.ini", "\xDAx.ini"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        TempFolder folder;
+        const Path base = Path::Native(folder.path());
+        if (c.planted)
+            files::WriteFile(base / c.planted, "[s]\r\nk=0\r\n");
+        profile::BeginWriteBatch();
+        ASSERT_TRUE(profile::WritePrivateProfileString("s", "k", "1", base / c.written));
+        // Another file whose name differs by a letter that is not its case.
+        ASSERT_TRUE(profile::WritePrivateProfileString("s", "k", "2", base / "\xCAx.ini"));
+        EXPECT_EQ(profile::FindProfileValue("s", "k", base / c.read), "1");
+        EXPECT_EQ(files::ReadFile(base / c.read), "[s]\r\nk=1\r\n");
+        EXPECT_TRUE(profile::EndWriteBatch());
+        EXPECT_EQ(files::ReadFile(base / c.written), "[s]\r\nk=1\r\n");
+        EXPECT_EQ(files::ReadFile(base / "\xCAx.ini"), "[s]\r\nk=2\r\n");
+    }
+}
+
 TEST(WriteBatch, AChangeMadeOutsideBetweenBatchesIsSeen)
 {
     TempFolder folder;
@@ -324,7 +358,8 @@ void PlantReadOnlyCases(const TempFolder& tmp)
 }
 
 // Root may write anything, so the read-only cases run in a child as the unprivileged user;
-// a write the file system would refuse is refused when it is made, not when the batch ends.
+// a write the file system would refuse is refused when it is made, not when the batch ends,
+// and one it allows (in place, when only the folder is closed) is made, as one by one.
 TEST(WriteBatch, AReadOnlyFileOrFolderRefusesTheWriteAtOnce)
 {
     const char* folder = std::getenv("QV_BATCH_FOLDER");
@@ -338,22 +373,44 @@ TEST(WriteBatch, AReadOnlyFileOrFolderRefusesTheWriteAtOnce)
             "/exe --gtest_filter=WriteBatch.AReadOnlyFileOrFolderRefusesTheWriteAtOnce";
         const int status = std::system(command.c_str());
         EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << command;
-        EXPECT_EQ(tmp.Get("ok.ini"), "[s]\r\nk=1\r\n") << "the child ran";
+        EXPECT_EQ(tmp.Get("ok.ini"), "[s]\r\nk=2\r\n") << "the child ran";
         return;
     }
     TempFolder own; // an ordinary user's run works in a folder of its own
     const Path base = Path::Native(folder ? folder : own.path());
     if (!folder)
         PlantReadOnlyCases(own);
-    profile::BeginWriteBatch();
-    EXPECT_TRUE(profile::WritePrivateProfileString("s", "k", "1", base / "ok.ini"));
-    EXPECT_FALSE(profile::WritePrivateProfileString("s", "k", "1", base / "ro.ini"));
-    EXPECT_FALSE(profile::WritePrivateProfileString("s", "k", "1", base / "locked" / "w.ini"));
-    EXPECT_FALSE(profile::WritePrivateProfileString("s", "k", "1", base / "locked" / "new.ini"));
-    EXPECT_TRUE(profile::EndWriteBatch());
-    EXPECT_EQ(files::ReadFile(base / "ro.ini"), "[s]\r\nk=0\r\n");
-    EXPECT_EQ(files::ReadFile(base / "locked" / "w.ini"), "[s]\r\nk=0\r\n");
-    EXPECT_FALSE(files::FileExists(base / "locked" / "new.ini"));
+    struct Case {
+        const char* name;
+        Path file;
+        bool written; // else refused, the file left as it was
+    };
+    const Case cases[] = {
+        {"writable file", base / "ok.ini", true},
+        {"read-only file", base / "ro.ini", false},
+        {"writable file in a read-only folder", base / "locked" / "w.ini", true},
+        {"new file in a read-only folder", base / "locked" / "new.ini", false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const bool existed = files::FileExists(c.file);
+        for (const bool batched : {true, false}) {
+            SCOPED_TRACE(batched ? "batched" : "one by one");
+            const std::string value = batched ? "1" : "2";
+            if (batched)
+                profile::BeginWriteBatch();
+            EXPECT_EQ(profile::WritePrivateProfileString("s", "k", value, c.file), c.written);
+            if (batched) {
+                EXPECT_TRUE(profile::EndWriteBatch());
+            }
+            if (!existed) {
+                EXPECT_FALSE(files::FileExists(c.file));
+            } else {
+                EXPECT_EQ(files::ReadFile(c.file),
+                          "[s]\r\nk=" + (c.written ? value : std::string("0")) + "\r\n");
+            }
+        }
+    }
     if (!folder)
         ::chmod((own / "locked").c_str(), 0755); // so that the folder can be removed
 }
