@@ -5,11 +5,14 @@
 #include <system_error>
 
 #include "platform/errors/run_time_error.h"
+#include "platform/files/distinct_names.h"
+#include "platform/files/names.h"
 #include "platform/forms/names.h"
 
 namespace platform::forms {
 
 namespace fs = std::filesystem;
+namespace files = platform::files;
 
 namespace {
 
@@ -59,14 +62,16 @@ std::vector<std::string> ListFolder(const std::string& folder, Entries which)
         platform::Raise(76);
     std::vector<std::string> names;
     for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
-        std::string name = it->path().filename().string();
-        if (name.empty() || name[0] == '.')
+        const std::string name = it->path().filename().string();
+        // The lists hold the program's names, as every other listing does: a name it could
+        // not tell from another is left out, so a pick always reaches its own entry.
+        if (name.empty() || name[0] == '.' || !files::IsDistinctName(name))
             continue;
         std::error_code typeError;
         bool isFolder = it->is_directory(typeError);
         bool isFile = it->is_regular_file(typeError);
         if ((which == Entries::Folders && isFolder) || (which == Entries::Files && isFile))
-            names.push_back(name);
+            names.push_back(files::Utf8ToCp1252(name));
     }
     std::sort(names.begin(), names.end(), NameBefore);
     return names;
@@ -128,7 +133,7 @@ std::string DirListBox::List(int index) const
         return m_path;
     if (index < 0 || index >= ListCount())
         return "";
-    return (m_path == "/" ? "" : m_path) + "/" + m_folders[index];
+    return (m_path == "/" ? "" : m_path) + "/" + files::Cp1252ToUtf8(m_folders[index]);
 }
 
 FileListBox::FileListBox()

@@ -129,4 +129,28 @@ TEST_F(FileListsTest, FolderListGivesFullPathsOfSubFolders)
     EXPECT_EQ(dirs.List(3), "");
 }
 
+TEST_F(FileListsTest, ListsShowTheProgramsNamesOfEntries) {
+    // Entries are stored as UTF-8; the lists hold the program's CP1252 names, and leave out
+    // any entry the program cannot name apart from another.
+    const char* const stored[] = {"caf\xC3\xA9", "caf\xE9", "\xD0\x9C\xD0\xB8\xD1\x80", "d"};
+    for (const char* name : stored) {
+        Touch(std::string(name) + "_file");
+        fs::create_directory(root / (std::string(name) + "_folder"));
+    }
+    auto& files = static_cast<FileListBox&>(
+        form.Create({Kind::FileListBox, "File1", "", 0, 0, 2000, 2000, "*."}));
+    files.SetPath(root.string());
+    EXPECT_EQ(Names(files), (std::vector<std::string>{"caf\xE9_file", "d_file"}));
+    files.SetListIndex(0);
+    EXPECT_EQ(files.FileName(), "caf\xE9_file");
+
+    auto& dirs =
+        static_cast<DirListBox&>(form.Create({Kind::DirListBox, "Dir1", "", 0, 0, 2000, 2000}));
+    dirs.SetPath(root.string());
+    ASSERT_EQ(dirs.ListCount(), 2);
+    EXPECT_EQ(dirs.ListBox::List(0), "caf\xE9_folder");
+    EXPECT_EQ(dirs.List(0), (root / "caf\xC3\xA9_folder").string()) << "a path on disk";
+    EXPECT_EQ(dirs.List(1), (root / "d_folder").string());
+}
+
 } // namespace

@@ -149,6 +149,32 @@ TEST_F(RegistryPane, ImportOfAllRegistersInTheImportDialogsOrder) {
     EXPECT_EQ(Column("lv_newfactions"), listed);
 }
 
+TEST_F(RegistryPane, ImportDialogOffersWhatTheImportOfAllRegisters) {
+    // Names on disk are UTF-8 and the program's names CP1252; a name the program cannot hold
+    // apart from another (Cyrillic, or a Latin-1 twin of a UTF-8 name) is in neither list.
+    for (const char* key :
+         {"d_grp", "caf\xC3\xA9_grp", "\xD0\x9C\xD0\xB8\xD1\x80_grp", "caf\xE9_grp"})
+        PutStock(key, Empathy("G").c_str(), kProperties, kInitialWorld);
+    const Strings listed = {"caf\xE9_grp", "d_grp"};
+
+    Click("btnImport");
+    quorvel::frmImport& dialog = m_main->ImportDialog();
+    auto& files = dialog.Ctl<FileListBox>("File1");
+    Strings shown;
+    for (int i = 0; i < files.ListCount(); ++i)
+        shown.push_back(files.List(i));
+    EXPECT_EQ(shown, listed);
+
+    files.SetListIndex(0);
+    Click(dialog.Ctl<Control>("btnImport"));
+    EXPECT_TRUE(m_dialogs->shown.empty()) << "the picked name finds its stock files";
+    EXPECT_EQ(Column("lv_newfactions"), Strings{"caf\xE9_grp"});
+
+    Click("btnImportAll");
+    EXPECT_TRUE(m_dialogs->shown.empty());
+    EXPECT_EQ(Column("lv_newfactions"), listed);
+}
+
 TEST_F(RegistryPane, ImportOfAllChecksEveryFactionBeforeWritingAny) {
     struct Case {
         const char* name;
