@@ -181,7 +181,6 @@ public:
         added->native = native;
         added->text = std::string(content);
         Add(std::move(added));
-        Unsee(native);
         return true;
     }
 
