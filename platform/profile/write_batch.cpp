@@ -263,7 +263,10 @@ private:
         for (std::size_t from = 0; from < pending->folded.size();) {
             const std::size_t slash = pending->folded.find('/', from);
             const std::size_t end = slash == std::string::npos ? pending->folded.size() : slash;
-            ++m_names[pending->folded.substr(from, end - from)];
+            const std::string name = pending->folded.substr(from, end - from);
+            ++m_names[name];
+            if (pending->text)
+                ++m_textNames[name];
             from = end + 1;
         }
         m_pending.push_back(std::move(pending));
@@ -274,6 +277,7 @@ private:
         m_pending.clear();
         m_byFolded.clear();
         m_names.clear();
+        m_textNames.clear();
     }
 
     // Takes the held file at `it` out; the names stay counted, which only makes an access
@@ -340,7 +344,7 @@ private:
     {
         if (m_busy || m_pending.empty())
             return;
-        if (!MayTouchAny(path))
+        if (!MayTouchAny(path, onlyText ? m_textNames : m_names))
             return;
         Busy busy(*this);
         const std::string accessed = files::FoldCase(files::Resolve(path));
@@ -363,11 +367,14 @@ private:
     // Without a look at the disk: whether the last name of `path` is a name on the way to a
     // held file. Most accesses while files are held are of other files, and resolving a new
     // file's name costs a scan of its folder.
-    bool MayTouchAny(const files::Path& path) const
+    static bool MayTouchAny(const files::Path& path,
+                            const std::unordered_map<std::string, int>& names)
     {
+        if (names.empty())
+            return false;
         if (path.components().empty())
             return true;
-        return m_names.count(files::FoldCase(files::Cp1252ToUtf8(path.Name()))) > 0;
+        return names.count(files::FoldCase(files::Cp1252ToUtf8(path.Name()))) > 0;
     }
 
     // Forgets what the batch saw of `native`, of what lies below it, and of every missing
@@ -392,7 +399,8 @@ private:
     bool m_busy = false;
     std::vector<std::unique_ptr<Pending>> m_pending; // in the order of their first write
     std::unordered_multimap<std::string, Pending*> m_byFolded;
-    std::unordered_map<std::string, int> m_names;
+    std::unordered_map<std::string, int> m_names;     // on the way to any held file
+    std::unordered_map<std::string, int> m_textNames; // on the way to a held text
     struct Seen {
         Loaded loaded;
         std::string folded; // its native path, letter case folded
