@@ -72,16 +72,31 @@ std::size_t GroupLimit()
 void WriteGroupPart(std::vector<GroupWrite>& writes, std::size_t first, std::size_t last,
                     std::set<std::string>& folders)
 {
+    // Every name is resolved before the first temporary file changes a folder, so that the
+    // folders' listings are read once for the group, not once per new file.
+    std::vector<detail::Resolved> resolved(last - first);
+    for (std::size_t i = first; i < last; ++i) {
+        try {
+            BeforeAccess(writes[i].path);
+        } catch (const RunTimeError& e) {
+            writes[i].error = e.number();
+            continue;
+        }
+        detail::Resolved& name = resolved[i - first];
+        name.existed = Resolve(writes[i].path, name.native, &name.info);
+    }
     std::vector<std::unique_ptr<detail::Prepared>> staged(last - first);
     std::map<dev_t, std::string> systems;
     for (std::size_t i = first; i < last; ++i) {
         GroupWrite& write = writes[i];
+        if (write.error != 0)
+            continue;
         const FileVersion* expected = write.expected ? &*write.expected : nullptr;
         auto prepared = std::make_unique<detail::Prepared>();
         try {
-            BeforeAccess(write.path);
-            const detail::Prepare step = detail::PrepareContent(write.path, write.content, expected,
-                                                                &write.written, false, *prepared);
+            const detail::Prepare step =
+                detail::PrepareContent(write.path, write.content, expected, &write.written, false,
+                                       *prepared, &resolved[i - first]);
             write.stale = step == detail::Prepare::Stale;
             if (step == detail::Prepare::Done)
                 NotifyChanged(prepared->native);

@@ -89,11 +89,18 @@ mode_t NewFileMode()
 } // namespace
 
 Prepare PrepareContent(const Path& path, std::string_view content, const FileVersion* expected,
-                       struct stat* written, bool flush, Prepared& prepared)
+                       struct stat* written, bool flush, Prepared& prepared,
+                       const Resolved* resolved)
 {
     std::string& native = prepared.native;
-    struct stat old;
-    const bool existed = Resolve(path, native, &old);
+    struct stat old = resolved ? resolved->info : (struct stat){};
+    bool existed;
+    if (resolved) {
+        native = resolved->native;
+        existed = resolved->existed;
+    } else {
+        existed = Resolve(path, native, &old);
+    }
     prepared.existed = existed;
     if (expected && !((existed ? FileVersion::Of(old) : FileVersion{}) == *expected))
         return Prepare::Stale;

@@ -29,8 +29,15 @@ struct Prepared {
     TempFile temp;
 };
 enum class Prepare { Staged, Done, Stale };
+// With `resolved`, the path as Resolve gave it a moment ago (its stat when it existed).
+struct Resolved {
+    std::string native;
+    bool existed = false;
+    struct stat info = {};
+};
 Prepare PrepareContent(const Path& path, std::string_view content, const FileVersion* expected,
-                       struct stat* written, bool flush, Prepared& prepared);
+                       struct stat* written, bool flush, Prepared& prepared,
+                       const Resolved* resolved = nullptr);
 bool FinishContent(Prepared& prepared, const FileVersion* expected, bool syncFolder);
 
 // True when a write of `path` now would take the plain way: the folder is there and the

@@ -282,8 +282,8 @@ private:
 
     // Takes the held file at `it` out; the names stay counted, which only makes an access
     // look for held files once more than it needs to.
-    std::vector<std::unique_ptr<Pending>>::iterator Remove(
-        std::vector<std::unique_ptr<Pending>>::iterator it)
+    std::vector<std::unique_ptr<Pending>>::iterator
+    Remove(std::vector<std::unique_ptr<Pending>>::iterator it)
     {
         const auto [first, last] = m_byFolded.equal_range((*it)->folded);
         for (auto at = first; at != last; ++at) {
