@@ -5,6 +5,7 @@
 #include "platform/files/files.h"
 #include "platform/files/temp_file.h"
 #include "platform/profile/profile.h"
+#include "tests/support/path_in.h"
 #include "tests/support/temp_folder.h"
 
 #include <gtest/gtest.h>
@@ -20,6 +21,7 @@ namespace {
 using platform::RunTimeError;
 using platform::files::Path;
 using platform::files::detail::DiskStep;
+using testing_support::In;
 using testing_support::TempFolder;
 namespace files = platform::files;
 namespace profile = platform::profile;
@@ -35,15 +37,6 @@ Tree TreeOf(const TempFolder& folder)
         tree[rel] = entry.is_regular_file() ? folder.Get(rel) : "<folder>";
     }
     return tree;
-}
-
-Path In(const TempFolder& folder, const std::string& rel)
-{
-    Path path = Path::Native(folder.path());
-    std::size_t from = 0;
-    for (std::size_t slash; (slash = rel.find('/', from)) != std::string::npos; from = slash + 1)
-        path = path / rel.substr(from, slash - from);
-    return path / rel.substr(from);
 }
 
 // One step of a handler: a whole-file write (`section` null) or an INI write.
