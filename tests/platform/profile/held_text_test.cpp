@@ -5,12 +5,18 @@
 #include "platform/files/files.h"
 #include "platform/files/temp_file.h"
 #include "platform/profile/profile.h"
+#include "tests/support/error_of.h"
+#include "tests/support/other_user.h"
 #include "tests/support/path_in.h"
 #include "tests/support/temp_folder.h"
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
+#include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <functional>
 #include <map>
 #include <string>
@@ -21,6 +27,7 @@ namespace {
 using platform::RunTimeError;
 using platform::files::Path;
 using platform::files::detail::DiskStep;
+using testing_support::Below;
 using testing_support::In;
 using testing_support::TempFolder;
 namespace files = platform::files;
@@ -287,6 +294,80 @@ TEST(HeldText, TheGroupIsFlushedOnceBeforeAnyRename)
     EXPECT_EQ(folderFlushes, (std::map<std::string, int>{{tmp.path(), 1}, {tmp / "lists", 1}}));
     EXPECT_EQ(tmp.Get("lists/b.txt"), "b\r\n");
     EXPECT_EQ(tmp.Get("reg.ini"), "[a]\r\nx=2\r\n");
+}
+
+// Root may write anything, so these run in a child as an unprivileged user, each in a folder
+// that writes at once and one that holds, and the parent compares what both left.
+struct PermissionCase {
+    const char* name;
+    const char* target;
+    int error;
+};
+const PermissionCase kPermissionCases[] = {
+    {"read-only file", "ro.txt", 70},
+    {"new file in a read-only folder", "locked/new.txt", 70},
+    {"writable file in a read-only folder", "locked/w.txt", 0},
+};
+
+void PlantPermissionCase(const std::string& root)
+{
+    std::filesystem::create_directories(root + "/locked");
+    for (const char* file : {"/ok.txt", "/ro.txt", "/locked/w.txt"}) {
+        std::ofstream(root + file, std::ios::binary) << "old\r\n";
+        ::chmod((root + file).c_str(), 0666);
+    }
+    ::chmod((root + "/ro.txt").c_str(), 0444);
+    ::chmod(root.c_str(), 0777);
+    ::chmod((root + "/locked").c_str(), 0555);
+}
+
+TEST(HeldText, APermissionFailureComesAtTheCallAsWritingAtOnce)
+{
+    const char* base = std::getenv("QV_HELD_PERMISSION_FOLDER");
+    if (base) {
+        for (const PermissionCase& c : kPermissionCases) {
+            SCOPED_TRACE(c.name);
+            for (const bool held : {false, true}) {
+                const Path root =
+                    Path::Native(std::string(base) + "/" + c.name + (held ? "-held" : "-once"));
+                if (held)
+                    profile::BeginWriteBatch();
+                files::WriteFile(root / "ok.txt", "new\r\n");
+                EXPECT_EQ(
+                    testing_support::ErrorOf([&] { files::WriteFile(Below(root, c.target), "x\r\n"); }),
+                    c.error);
+                if (held) {
+                    EXPECT_TRUE(profile::EndWriteBatch());
+                }
+            }
+        }
+        return;
+    }
+    TempFolder tmp;
+    ::chmod(tmp.path().c_str(), 0777);
+    for (const PermissionCase& c : kPermissionCases) {
+        PlantPermissionCase(tmp / (std::string(c.name) + "-once"));
+        PlantPermissionCase(tmp / (std::string(c.name) + "-held"));
+    }
+    EXPECT_EQ(testing_support::RunTestAsOtherUser(
+                  "HeldText.APermissionFailureComesAtTheCallAsWritingAtOnce",
+                  {{"QV_HELD_PERMISSION_FOLDER", tmp.path()}}),
+              0);
+    for (const PermissionCase& c : kPermissionCases) {
+        SCOPED_TRACE(c.name);
+        const std::string once = tmp / (std::string(c.name) + "-once");
+        const std::string held = tmp / (std::string(c.name) + "-held");
+        for (const char* file : {"/ok.txt", "/ro.txt", "/locked/w.txt", "/locked/new.txt"}) {
+            SCOPED_TRACE(file);
+            EXPECT_EQ(tmp.Exists(held.substr(tmp.path().size() + 1) + file),
+                      tmp.Exists(once.substr(tmp.path().size() + 1) + file));
+            EXPECT_EQ(tmp.Get(held.substr(tmp.path().size() + 1) + file),
+                      tmp.Get(once.substr(tmp.path().size() + 1) + file));
+        }
+        EXPECT_EQ(tmp.Get(std::string(c.name) + "-held/ok.txt"), "new\r\n") << "the child ran";
+        ::chmod((held + "/locked").c_str(), 0755);
+        ::chmod((once + "/locked").c_str(), 0755);
+    }
 }
 
 } // namespace
