@@ -7,12 +7,17 @@
 #include "native_path.h"
 #include "platform/errors/run_time_error.h"
 #include "replace.h"
+#include "temp_file.h"
 
 #include <algorithm>
 #include <cerrno>
 #include <dirent.h>
 #include <fcntl.h>
 #include <ftw.h>
+#include <map>
+#include <memory>
+#include <set>
+#include <sys/resource.h>
 #include <unistd.h>
 
 namespace platform::files {
@@ -46,6 +51,91 @@ void BeforeAccess(const Path& path)
 {
     for (const auto& listener : AccessListeners())
         listener(path);
+}
+
+std::function<bool(const Path&, const std::string&, std::string_view)>& Holder()
+{
+    static std::function<bool(const Path&, const std::string&, std::string_view)> holder;
+    return holder;
+}
+
+// Open temporary files of a group at a time, well inside the descriptor limit.
+std::size_t GroupLimit()
+{
+    struct rlimit limit;
+    if (::getrlimit(RLIMIT_NOFILE, &limit) != 0 || limit.rlim_cur == RLIM_INFINITY)
+        return 1024;
+    return std::max<std::size_t>(16, static_cast<std::size_t>(limit.rlim_cur) / 2);
+}
+
+// Writes `writes[first, last)`: temporary files, one flush per file system, renames.
+void WriteGroupPart(std::vector<GroupWrite>& writes, std::size_t first, std::size_t last,
+                    std::set<std::string>& folders)
+{
+    // Every name is resolved before the first temporary file changes a folder, so that the
+    // folders' listings are read once for the group, not once per new file.
+    std::vector<detail::Resolved> resolved(last - first);
+    for (std::size_t i = first; i < last; ++i) {
+        try {
+            BeforeAccess(writes[i].path);
+        } catch (const RunTimeError& e) {
+            writes[i].error = e.number();
+            continue;
+        }
+        detail::Resolved& name = resolved[i - first];
+        name.existed = Resolve(writes[i].path, name.native, &name.info);
+    }
+    std::vector<std::unique_ptr<detail::Prepared>> staged(last - first);
+    std::map<dev_t, std::string> systems;
+    for (std::size_t i = first; i < last; ++i) {
+        GroupWrite& write = writes[i];
+        if (write.error != 0)
+            continue;
+        const FileVersion* expected = write.expected ? &*write.expected : nullptr;
+        auto prepared = std::make_unique<detail::Prepared>();
+        try {
+            const detail::Prepare step =
+                detail::PrepareContent(write.path, write.content, expected, &write.written, false,
+                                       *prepared, &resolved[i - first]);
+            write.stale = step == detail::Prepare::Stale;
+            if (step == detail::Prepare::Done)
+                NotifyChanged(prepared->native);
+            if (step != detail::Prepare::Staged)
+                continue;
+        } catch (const RunTimeError& e) {
+            write.error = e.number();
+            continue;
+        }
+        systems.emplace(write.written.st_dev, prepared->temp.folder());
+        staged[i - first] = std::move(prepared);
+    }
+    for (const auto& [device, folder] : systems) {
+        if (const int err = detail::SyncFileSystem(folder); err != 0) {
+            // Nothing of a group whose content may not be on disk takes its target's place.
+            for (std::size_t i = first; i < last; ++i) {
+                if (staged[i - first] && writes[i].written.st_dev == device) {
+                    writes[i].error = ErrorFromErrno(err, 76);
+                    staged[i - first].reset();
+                }
+            }
+        }
+    }
+    for (std::size_t i = first; i < last; ++i) {
+        if (!staged[i - first])
+            continue;
+        GroupWrite& write = writes[i];
+        detail::Prepared& prepared = *staged[i - first];
+        try {
+            write.stale = !detail::FinishContent(
+                prepared, write.expected ? &*write.expected : nullptr, false);
+            if (!write.stale) {
+                folders.insert(prepared.temp.folder());
+                NotifyChanged(prepared.native);
+            }
+        } catch (const RunTimeError& e) {
+            write.error = e.number();
+        }
+    }
 }
 
 [[noreturn]] void RaiseErrno(int err, int missing)
@@ -159,6 +249,11 @@ std::string ReadFile(const Path& path)
 
 void WriteFile(const Path& path, std::string_view content, struct stat* written)
 {
+    if (Holder() && !written) {
+        std::string native;
+        if (detail::WritesPlainly(path, native) && Holder()(path, native, content))
+            return;
+    }
     BeforeAccess(path);
     std::string native;
     detail::ReplaceContent(path, content, nullptr, written, native);
@@ -180,20 +275,21 @@ bool FileVersion::operator==(const FileVersion& other) const
 {
     if (exists != other.exists)
         return false;
-    return !exists || (device == other.device && inode == other.inode && size == other.size &&
-                       modified.tv_sec == other.modified.tv_sec &&
-                       modified.tv_nsec == other.modified.tv_nsec);
+    return !exists ||
+           (device == other.device && inode == other.inode && size == other.size &&
+            modified.tv_sec == other.modified.tv_sec && modified.tv_nsec == other.modified.tv_nsec);
 }
 
 FileVersion VersionOf(const Path& path)
 {
+    BeforeAccess(path);
     std::string native;
     struct stat st;
     return Resolve(path, native, &st) ? FileVersion::Of(st) : FileVersion{};
 }
 
-bool WriteFileIfUnchanged(const Path& path, std::string_view content,
-                          const FileVersion& expected, struct stat* written)
+bool WriteFileIfUnchanged(const Path& path, std::string_view content, const FileVersion& expected,
+                          struct stat* written)
 {
     BeforeAccess(path);
     std::string native;
@@ -201,6 +297,23 @@ bool WriteFileIfUnchanged(const Path& path, std::string_view content,
         return false;
     NotifyChanged(native);
     return true;
+}
+
+void WriteFilesTogether(std::vector<GroupWrite>& writes)
+{
+    const std::size_t limit = GroupLimit();
+    std::set<std::string> folders;
+    for (std::size_t first = 0; first < writes.size(); first += limit)
+        WriteGroupPart(writes, first, std::min(writes.size(), first + limit), folders);
+    for (const std::string& folder : folders)
+        detail::SyncFolder(folder);
+}
+
+void SetWriteHolder(
+    std::function<bool(const Path& path, const std::string& native, std::string_view content)>
+        holder)
+{
+    Holder() = std::move(holder);
 }
 
 void AppendFile(const Path& path, std::string_view content)

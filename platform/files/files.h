@@ -3,6 +3,7 @@
 #include "platform/files/path.h"
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <sys/stat.h>
@@ -74,6 +75,34 @@ FileVersion VersionOf(const Path& path);
 bool WriteFileIfUnchanged(const Path& path, std::string_view content, const FileVersion& expected,
                           struct stat* written = nullptr);
 
+// One whole-file write of a group written together (WriteFilesTogether).
+struct GroupWrite {
+    Path path;
+    std::string_view content;
+    // With a version, the write is WriteFileIfUnchanged's; without, WriteFile's.
+    std::optional<FileVersion> expected;
+    // Filled in: the stat of the file as written, the error number when the write failed,
+    // and whether the file had become another version than `expected` (nothing written).
+    struct stat written = {};
+    int error = 0;
+    bool stale = false;
+};
+
+// Each of `writes` as WriteFile or WriteFileIfUnchanged would write it, in order, with the
+// same bytes and the same checks, but flushed together: every temporary file is written
+// first, then all of them reach the disk with one flush of the file system, then each is
+// renamed over its target, then each folder is flushed once. A failing write fails alone.
+void WriteFilesTogether(std::vector<GroupWrite>& writes);
+
+// A layer that holds whole-file writes back (see profile.h's write batch) registers here.
+// WriteFile offers it a write that would take the plain way (the folder is there and
+// writable, the file missing or a regular file of the caller's that the caller may write),
+// so that a held write could not have failed where writing at once would not; `native` is
+// the path resolved. When the holder returns false the write happens at once.
+void SetWriteHolder(
+    std::function<bool(const Path& path, const std::string& native, std::string_view content)>
+        holder);
+
 // Adds `content` at the end of the file (made when missing). 76 when the folder is missing.
 // When the write fails part-way the file is cut back to its old length (a file this call
 // made is removed) and the error raised.
@@ -105,7 +134,7 @@ std::vector<std::string> SplitLines(std::string_view text);
 // appended to or deleted, so that caches of file contents can forget it.
 void AddChangeListener(std::function<void(const std::string& native)> listener);
 
-// Called with the path a function above (other than Resolve and VersionOf) is about to
+// Called with the path a function above (other than Resolve) is about to
 // read, write, list or delete, before it looks at the disk, so that a layer holding writes
 // of its own back can put them on disk first. A listener may raise a RunTimeError, which
 // then leaves the call with nothing done.

@@ -6,6 +6,7 @@
 #include "temp_file.h"
 
 #include <cerrno>
+#include <climits>
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -87,45 +88,90 @@ mode_t NewFileMode()
 
 } // namespace
 
-bool ReplaceContent(const Path& path, std::string_view content, const FileVersion* expected,
-                    struct stat* written, std::string& native)
+Prepare PrepareContent(const Path& path, std::string_view content, const FileVersion* expected,
+                       struct stat* written, bool flush, Prepared& prepared,
+                       const Resolved* resolved)
 {
-    struct stat old;
-    const bool existed = Resolve(path, native, &old);
+    std::string& native = prepared.native;
+    struct stat old = resolved ? resolved->info : (struct stat){};
+    bool existed;
+    if (resolved) {
+        native = resolved->native;
+        existed = resolved->existed;
+    } else {
+        existed = Resolve(path, native, &old);
+    }
+    prepared.existed = existed;
     if (expected && !((existed ? FileVersion::Of(old) : FileVersion{}) == *expected))
-        return false;
+        return Prepare::Stale;
     const bool regular = existed && S_ISREG(old.st_mode);
     // A rename needs only the folder's permission; the file's own is what the user set.
     if (regular && ::faccessat(AT_FDCWD, native.c_str(), W_OK, AT_EACCESS) != 0)
         RaiseErrno(errno);
 
-    TempFile temp;
+    TempFile& temp = prepared.temp;
     int err = temp.Open(ParentOf(native), BaseNameOf(native));
     // Where a new file cannot take the old one's place as the same file to its users (the
     // folder is closed to the caller, or the file is another user's and its owner or group
     // cannot be given to the new one), the file is written in place, as the original runtime
     // wrote every file.
     if (regular && (err == EACCES || err == EPERM || (err == 0 && temp.TakeOwner(old) != 0)))
-        return WriteInPlace(native, content, expected, written);
+        return WriteInPlace(native, content, expected, written) ? Prepare::Done : Prepare::Stale;
     if (err != 0)
         RaiseErrno(err);
-    err = temp.Fill(content, existed ? old.st_mode & 07777 : NewFileMode(), written);
+    err = temp.Fill(content, existed ? old.st_mode & 07777 : NewFileMode(), written, flush);
     if (err != 0)
         RaiseErrno(err);
-    if (!existed) {
-        err = temp.Create(native);
+    return Prepare::Staged;
+}
+
+bool FinishContent(Prepared& prepared, const FileVersion* expected, bool syncFolder)
+{
+    const std::string& native = prepared.native;
+    int err = 0;
+    if (!prepared.existed) {
+        err = prepared.temp.Create(native, syncFolder);
         if (err == EEXIST && IsDanglingLink(native))
-            err = temp.Replace(native);
+            err = prepared.temp.Replace(native, syncFolder);
         if (err == EEXIST && expected)
             return false;
     } else {
         if (expected && !StillExpected(native, *expected))
             return false;
-        err = temp.Replace(native);
+        err = prepared.temp.Replace(native, syncFolder);
     }
     if (err != 0)
         RaiseErrno(err);
     return true;
+}
+
+bool ReplaceContent(const Path& path, std::string_view content, const FileVersion* expected,
+                    struct stat* written, std::string& native)
+{
+    Prepared prepared;
+    const Prepare step = PrepareContent(path, content, expected, written, true, prepared);
+    native = prepared.native;
+    if (step != Prepare::Staged)
+        return step == Prepare::Done;
+    return FinishContent(prepared, expected, true);
+}
+
+bool WritesPlainly(const Path& path, std::string& native)
+{
+    struct stat st;
+    const bool existed = Resolve(path, native, &st);
+    const std::string folder = ParentOf(native);
+    struct stat dir;
+    if (::stat(folder.c_str(), &dir) != 0 || !S_ISDIR(dir.st_mode) ||
+        ::faccessat(AT_FDCWD, folder.c_str(), W_OK | X_OK, AT_EACCESS) != 0)
+        return false;
+    if (!existed) {
+        struct stat link;
+        return ::lstat(native.c_str(), &link) != 0 && errno == ENOENT &&
+               BaseNameOf(native).size() <= NAME_MAX;
+    }
+    return S_ISREG(st.st_mode) && st.st_uid == ::geteuid() && st.st_gid == ::getegid() &&
+           ::faccessat(AT_FDCWD, native.c_str(), W_OK, AT_EACCESS) == 0;
 }
 
 } // namespace platform::files::detail

@@ -79,7 +79,35 @@ int CreateLocked(const std::string& path)
     return -1;
 }
 
+std::function<void(DiskStep, const std::string&)>& Observer()
+{
+    static std::function<void(DiskStep, const std::string&)> observer;
+    return observer;
+}
+
+void Observe(DiskStep step, const std::string& native)
+{
+    if (Observer())
+        Observer()(step, native);
+}
+
 } // namespace
+
+void SetDiskStepObserver(std::function<void(DiskStep step, const std::string& native)> observer)
+{
+    Observer() = std::move(observer);
+}
+
+int SyncFileSystem(const std::string& folder)
+{
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return errno;
+    Observe(DiskStep::FileSystemFlush, folder);
+    const int err = ::syncfs(fd) == 0 ? 0 : errno;
+    ::close(fd);
+    return err;
+}
 
 std::string TempNameFor(const std::string& targetName, int slot)
 {
@@ -94,6 +122,7 @@ void SyncFolder(const std::string& folder)
     const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0)
         return;
+    Observe(DiskStep::FolderFlush, folder);
     ::fsync(fd);
     ::close(fd);
 }
@@ -154,32 +183,37 @@ int TempFile::TakeOwner(const struct stat& file)
     return ::fchown(m_fd, owner, group) == 0 ? 0 : errno;
 }
 
-int TempFile::Fill(std::string_view content, mode_t mode, struct stat* written)
+int TempFile::Fill(std::string_view content, mode_t mode, struct stat* written, bool flush)
 {
     if (::fchmod(m_fd, mode) != 0)
         return errno;
     if (const int err = WriteAll(m_fd, content); err != 0)
         return err;
     // Without this a power cut soon after the rename can leave an empty file behind it.
-    if (::fsync(m_fd) != 0)
-        return errno;
+    if (flush) {
+        Observe(DiskStep::FileFlush, m_path);
+        if (::fsync(m_fd) != 0)
+            return errno;
+    }
     if (written && ::fstat(m_fd, written) != 0)
         return errno;
     return 0;
 }
 
-int TempFile::Replace(const std::string& target)
+int TempFile::Replace(const std::string& target, bool syncFolder)
 {
+    Observe(DiskStep::Rename, target);
     if (::rename(m_path.c_str(), target.c_str()) != 0)
         return errno;
-    Done();
+    Done(syncFolder);
     return 0;
 }
 
-int TempFile::Create(const std::string& target)
+int TempFile::Create(const std::string& target, bool syncFolder)
 {
+    Observe(DiskStep::Rename, target);
     if (::renameat2(AT_FDCWD, m_path.c_str(), AT_FDCWD, target.c_str(), RENAME_NOREPLACE) == 0) {
-        Done();
+        Done(syncFolder);
         return 0;
     }
     if (errno != EINVAL && errno != ENOSYS && errno != EOPNOTSUPP)
@@ -188,11 +222,11 @@ int TempFile::Create(const std::string& target)
     // taken; the temporary name is then removed.
     if (::link(m_path.c_str(), target.c_str()) != 0)
         return errno;
-    Done();
+    Done(syncFolder);
     return 0;
 }
 
-void TempFile::Done()
+void TempFile::Done(bool syncFolder)
 {
     // After a rename the temporary name names nothing of ours any more; after a link it
     // still names the target's file and goes.
@@ -200,7 +234,8 @@ void TempFile::Done()
         ::unlink(m_path.c_str());
     ::close(m_fd);
     m_fd = -1;
-    SyncFolder(m_folder);
+    if (syncFolder)
+        SyncFolder(m_folder);
 }
 
 } // namespace platform::files::detail

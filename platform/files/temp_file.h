@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
 #include <sys/stat.h>
@@ -16,6 +17,14 @@ std::string TempNameFor(const std::string& targetName, int slot);
 
 // Flushes the folder's entries to disk; errors are ignored (some file systems cannot).
 void SyncFolder(const std::string& folder);
+
+// Flushes everything written to the file system holding `folder` at once: 0, or the errno.
+int SyncFileSystem(const std::string& folder);
+
+// The steps that make a write durable, in the order they reach the disk; a test watches
+// them to see that no rename comes before the flush of its content.
+enum class DiskStep { FileFlush, FileSystemFlush, Rename, FolderFlush };
+void SetDiskStepObserver(std::function<void(DiskStep step, const std::string& native)> observer);
 
 // Held under an exclusive lock (flock) from its creation until it is renamed or removed,
 // so that a writer whose temporary file is still locked is alive. Leftovers of writers
@@ -35,18 +44,22 @@ public:
     // the errno when the caller may not.
     int TakeOwner(const struct stat& file);
 
-    // Gives the file `mode`, writes `content`, flushes it to disk and fills `written`
-    // (when given): 0, or the errno of the failure.
-    int Fill(std::string_view content, mode_t mode, struct stat* written);
+    // Gives the file `mode`, writes `content`, flushes it to disk (unless the caller
+    // flushes a whole group at once before the rename) and fills `written` (when given):
+    // 0, or the errno of the failure.
+    int Fill(std::string_view content, mode_t mode, struct stat* written, bool flush = true);
 
-    // Renames the file over `target`: 0, or the errno of the failure.
-    int Replace(const std::string& target);
+    // Renames the file over `target`, then flushes the folder unless the caller flushes it
+    // once for a group: 0, or the errno of the failure.
+    int Replace(const std::string& target, bool syncFolder = true);
     // Gives the file the name `target` only while nothing is there: 0, EEXIST when
     // something is, or the errno of another failure.
-    int Create(const std::string& target);
+    int Create(const std::string& target, bool syncFolder = true);
+
+    const std::string& folder() const { return m_folder; }
 
 private:
-    void Done();
+    void Done(bool syncFolder);
 
     std::string m_folder;
     std::string m_path;

@@ -79,6 +79,11 @@ bool IndexEnabled();
 // folder holding one) writes that file first. End returns false when a held file could not
 // be written after all (the disk filled, ...); such a failure seen earlier by the file
 // layer raises error 5 there. Begin and End nest; only the outermost End writes.
+// Whole-file writes of the file layer (files::WriteFile) that would succeed now are held the
+// same way, the last content of a file winning; any access of such a file (or its folder)
+// through the file layer, or an INI read of it, writes it first. End writes every held file
+// together: all temporary files, one flush of the file system, then the renames (each still
+// checked as one by one), then each folder flushed once.
 void BeginWriteBatch();
 bool EndWriteBatch();
 

@@ -7,6 +7,7 @@
 #include <climits>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <unistd.h>
 #include <unordered_map>
 #include <vector>
@@ -15,6 +16,7 @@ namespace platform::profile {
 
 namespace {
 
+// A held file: INI edits (a document and its edits), or the whole text of a file write.
 struct Pending {
     files::Path path;
     std::string native;
@@ -22,6 +24,8 @@ struct Pending {
     files::FileVersion version; // the version the edits apply to
     std::unique_ptr<IniDocument> document;
     std::string edits; // every Set in order, to redo on a newer version
+    std::optional<std::string> text;
+    std::string folded; // `native`, letter case folded
 };
 
 void PutField(std::string& log, std::string_view field)
@@ -98,8 +102,9 @@ std::string FoldNative(const std::string& native)
     }
 }
 
-// The same file, or `p` lies inside the folder `a` (both folded). Letter case is ignored:
+// The same file, or `pending` lies inside the folder `accessed`. Letter case is ignored:
 // writing a held file early is always safe, missing one is not.
+// Both in folded letter case.
 bool Touches(const std::string& a, const std::string& p)
 {
     return p == a || (p.size() > a.size() && p[a.size()] == '/' && p.compare(0, a.size(), a) == 0);
@@ -111,6 +116,10 @@ public:
     {
         files::AddBeforeAccessListener([this](const files::Path& path) { BeforeAccess(path); });
         files::AddChangeListener([this](const std::string& native) { Unsee(native); });
+        files::SetWriteHolder(
+            [this](const files::Path& path, const std::string& native, std::string_view content) {
+                return Hold(path, native, content);
+            });
     }
 
     bool enabled = true;
@@ -148,18 +157,63 @@ public:
         }
     }
 
+    // Every held file together: the temporary files of all, one flush, then the renames.
     void WriteAll()
     {
         Busy busy(*this);
+        std::vector<std::string> contents;
+        std::vector<files::GroupWrite> writes;
+        contents.reserve(m_pending.size());
+        writes.reserve(m_pending.size());
         for (const auto& pending : m_pending) {
-            if (!Write(*pending))
-                m_failed = true;
+            files::GroupWrite write;
+            write.path = pending->path;
+            if (pending->text) {
+                write.content = *pending->text;
+            } else {
+                contents.push_back(pending->document->Content());
+                write.content = contents.back();
+                write.expected = pending->version;
+            }
+            writes.push_back(std::move(write));
         }
-        m_pending.clear();
+        files::WriteFilesTogether(writes);
+        for (std::size_t i = 0; i < writes.size(); ++i) {
+            Pending& pending = *m_pending[i];
+            const files::GroupWrite& write = writes[i];
+            if (write.error != 0 || (write.stale && Write(pending) != 0))
+                m_failed = true;
+            else if (!write.stale && !pending.text)
+                Remember(pending.native, write.written, ParseIni(std::string(write.content)));
+        }
+        Forget();
+    }
+
+    // Holds a whole-file write back; the last content of a file wins. A file with INI
+    // edits held is written at once instead: the edits first, then the text over them.
+    bool Hold(const files::Path& path, const std::string& native, std::string_view content)
+    {
+        if (!Open() || m_busy)
+            return false;
+        const std::string folded = FoldNative(native);
+        if (const auto held = m_byFolded.find(folded); held != m_byFolded.end()) {
+            if (!held->second->text)
+                return false;
+            // The file keeps the spelling of its first write, as it would on the disk.
+            held->second->text = std::string(content);
+            return true;
+        }
+        auto added = std::make_unique<Pending>();
+        added->path = path;
+        added->native = native;
+        added->text = std::string(content);
+        Add(std::move(added));
+        return true;
     }
 
     BatchView View(const files::Path& file)
     {
+        WriteHeldText(file);
         Busy busy(*this);
         BatchView view;
         const std::string literal = file.Literal();
@@ -190,7 +244,7 @@ public:
             added->version = view.loaded.version;
             added->document = std::make_unique<IniDocument>(view.loaded.index);
             pending = added.get();
-            m_pending.push_back(std::move(added));
+            Add(std::move(added));
         }
         pending->document->Set(section, key, value);
         PutField(pending->edits, section);
@@ -216,84 +270,140 @@ private:
     // write named it; one that exists resolves to its own spelling.
     Pending* Find(const Loaded& loaded)
     {
-        const std::string folded = loaded.exists ? std::string() : FoldNative(loaded.native);
-        for (const auto& pending : m_pending) {
-            if (pending->native == loaded.native || (!loaded.exists && pending->folded == folded))
-                return pending.get();
+        if (m_pending.empty())
+            return nullptr;
+        const auto [first, last] = m_byFolded.equal_range(FoldNative(loaded.native));
+        Pending* found = nullptr;
+        for (auto it = first; it != last; ++it) {
+            if (it->second->native == loaded.native)
+                return it->second;
+            if (!loaded.exists && !found)
+                found = it->second;
         }
-        return nullptr;
+        return found;
+    }
+
+    // The held files by their folded native path, and every folded name on their way.
+    void Add(std::unique_ptr<Pending> pending)
+    {
+        pending->folded = FoldNative(pending->native);
+        m_byFolded.emplace(pending->folded, pending.get());
+        for (std::size_t from = 0; from < pending->folded.size();) {
+            const std::size_t slash = pending->folded.find('/', from);
+            const std::size_t end = slash == std::string::npos ? pending->folded.size() : slash;
+            const std::string name = pending->folded.substr(from, end - from);
+            ++m_names[name];
+            if (pending->text)
+                ++m_textNames[name];
+            from = end + 1;
+        }
+        m_pending.push_back(std::move(pending));
+    }
+
+    void Forget()
+    {
+        m_pending.clear();
+        m_byFolded.clear();
+        m_names.clear();
+        m_textNames.clear();
+    }
+
+    // Takes the held file at `it` out; the names stay counted, which only makes an access
+    // look for held files once more than it needs to.
+    std::vector<std::unique_ptr<Pending>>::iterator
+    Remove(std::vector<std::unique_ptr<Pending>>::iterator it)
+    {
+        const auto [first, last] = m_byFolded.equal_range((*it)->folded);
+        for (auto at = first; at != last; ++at) {
+            if (at->second == it->get()) {
+                m_byFolded.erase(at);
+                break;
+            }
+        }
+        it = m_pending.erase(it);
+        if (m_pending.empty())
+            Forget();
+        return it;
     }
 
     // On a version other than the one the edits were made on (another program saved the
-    // file meanwhile), the edits are made again on what is there now.
-    bool Write(Pending& pending)
+    // file meanwhile), the edits are made again on what is there now. 0, or the number of
+    // the error the write raises (5 for INI edits, as a failed WriteIni gives).
+    int Write(Pending& pending)
     {
+        if (pending.text) {
+            try {
+                files::WriteFile(pending.path, *pending.text);
+            } catch (const RunTimeError& e) {
+                return e.number();
+            }
+            return 0;
+        }
         for (int attempt = 0; attempt < kWriteAttempts; ++attempt) {
             std::string content = pending.document->Content();
             struct stat st;
             try {
                 if (files::WriteFileIfUnchanged(pending.path, content, pending.version, &st)) {
                     Remember(pending.native, st, ParseIni(std::move(content)));
-                    return true;
+                    return 0;
                 }
             } catch (const RunTimeError&) {
-                return false;
+                return 5;
             }
             const Loaded now = Load(pending.path);
             if (now.exists && !now.index)
-                return false;
+                return 5;
             pending.native = now.native;
             pending.folded = FoldNative(now.native);
             pending.version = now.version;
             pending.document = std::make_unique<IniDocument>(now.index);
             Redo(pending.edits, *pending.document);
         }
-        return false;
+        return 5;
     }
 
     // A text read, write, append, delete or listing of a held file, or of a folder holding
     // one, finds the file as writing key by key would have left it.
-    void BeforeAccess(const files::Path& path)
+    void BeforeAccess(const files::Path& path) { WriteHeld(path, false); }
+
+    // An INI read of a file whose whole text is held reads it from the disk.
+    void WriteHeldText(const files::Path& path) { WriteHeld(path, true); }
+
+    void WriteHeld(const files::Path& path, bool onlyText)
     {
         if (m_busy || m_pending.empty())
             return;
-        if (!MayTouchAny(path))
+        if (!MayTouchAny(path, onlyText ? m_textNames : m_names))
             return;
         Busy busy(*this);
         const std::string accessed = FoldNative(files::Resolve(path));
-        bool failed = false;
+        int failed = 0;
         for (auto it = m_pending.begin(); it != m_pending.end();) {
-            if (Touches(accessed, (*it)->folded)) {
-                failed = !Write(**it) || failed;
-                it = m_pending.erase(it);
+            if ((!onlyText || (*it)->text) && Touches(accessed, (*it)->folded)) {
+                const int error = Write(**it);
+                failed = failed ? failed : error;
+                it = Remove(it);
             } else {
                 ++it;
             }
         }
         if (failed) {
             m_failed = true;
-            Raise(5);
+            Raise(failed);
         }
     }
 
     // Without a look at the disk: whether the last name of `path` is a name on the way to a
     // held file. Most accesses while files are held are of other files, and resolving a new
     // file's name costs a scan of its folder.
-    bool MayTouchAny(const files::Path& path) const
+    static bool MayTouchAny(const files::Path& path,
+                            const std::unordered_map<std::string, int>& names)
     {
+        if (names.empty())
+            return false;
         if (path.components().empty())
             return true;
-        const std::string name = "/" + FoldNative(files::Cp1252ToUtf8(path.Name()));
-        for (const auto& pending : m_pending) {
-            const std::string& held = pending->folded;
-            for (std::size_t at = held.find(name); at != std::string::npos;
-                 at = held.find(name, at + 1)) {
-                const std::size_t end = at + name.size();
-                if (end == held.size() || held[end] == '/')
-                    return true;
-            }
-        }
-        return false;
+        return names.count(FoldNative(files::Cp1252ToUtf8(path.Name()))) > 0;
     }
 
     // Forgets what the batch saw of `native`, of what lies below it, and of every missing
@@ -317,6 +427,9 @@ private:
     bool m_failed = false;
     bool m_busy = false;
     std::vector<std::unique_ptr<Pending>> m_pending; // in the order of their first write
+    std::unordered_multimap<std::string, Pending*> m_byFolded;
+    std::unordered_map<std::string, int> m_names;     // on the way to any held file
+    std::unordered_map<std::string, int> m_textNames; // on the way to a held text
     struct Seen {
         Loaded loaded;
         std::string folded; // its native path, letter case folded

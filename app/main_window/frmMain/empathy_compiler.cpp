@@ -63,7 +63,11 @@ void AppendBlock(std::string& out, const std::string& g, const std::vector<std::
     Line(out, "event = random_mission_failure, ", ReadIni(g, "r_m_f", "0.0", factors));
     Line(out, "event = random_mission_abortion, ", ReadIni(g, "r_m_a", "0.0", factors));
 
-    const std::optional<Path> reps = ReputationFileOf(g);
+    // A missing file gives every row the default; asking it once spares a name search of
+    // its folder per row.
+    std::optional<Path> reps = ReputationFileOf(g);
+    if (reps && !files::FileExists(*reps))
+        reps.reset();
     Report(progress.setCurrentMax, static_cast<double>(rows.size()));
     for (std::size_t j = 0; j < rows.size(); ++j) {
         const std::string& t = rows[j];

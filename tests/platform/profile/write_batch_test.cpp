@@ -3,6 +3,7 @@
 #include "platform/errors/run_time_error.h"
 #include "platform/files/files.h"
 #include "platform/profile/profile.h"
+#include "tests/support/path_in.h"
 #include "tests/support/temp_folder.h"
 
 #include <gtest/gtest.h>
@@ -20,6 +21,7 @@
 namespace {
 
 using platform::files::Path;
+using testing_support::In;
 using testing_support::TempFolder;
 namespace files = platform::files;
 namespace profile = platform::profile;
@@ -59,16 +61,6 @@ void Plant(const TempFolder& folder, const Tree& tree)
         std::filesystem::create_directories(std::filesystem::path(folder / rel).parent_path());
         folder.Put(rel, bytes);
     }
-}
-
-// Where `rel` ("sub/b.ini") lies in `folder`, with the letter case of the program's names.
-Path In(const TempFolder& folder, const std::string& rel)
-{
-    Path path = Path::Native(folder.path());
-    std::size_t from = 0;
-    for (std::size_t slash; (slash = rel.find('/', from)) != std::string::npos; from = slash + 1)
-        path = path / rel.substr(from, slash - from);
-    return path / rel.substr(from);
 }
 
 // Runs the writes into a fresh copy of the fixture and returns what the files hold then,
