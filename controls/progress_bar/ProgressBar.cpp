@@ -216,8 +216,11 @@ void ProgressBar::SetSite(ControlSite* site) {
     m_site = site ? site : m_own.get();
     m_surface = std::make_unique<PaintSurface>(m_site->Image());
     m_shown.reset();
+    m_pictures.Clear();
     m_surface->DoEvents = [this] {
         // The picture is complete here; a repaint nested in the yield below records its own.
+        if (!m_copied)
+            m_pictures.Store(m_painting, StateOf(*m_surface), m_site->Image());
         m_painting.image = m_site->Image().cacheKey();
         m_shown = m_painting;
         m_site->Refresh();
@@ -251,7 +254,14 @@ void ProgressBar::DrawProgress() {
         return;
     m_shown.reset();
     m_painting = KeyOf(m_props, m_anim, *m_surface, m_site->Image());
-    kolvetra::DrawProgress(m_props, m_anim, *m_surface);
+    // A picture painted before from the same key is copied; the yield after it stays.
+    const QImage* picture = m_pictures.Find(m_painting, StateOf(*m_surface));
+    m_copied = picture && CopyPicture(*picture, m_site->Image());
+    if (!m_copied) {
+        kolvetra::DrawProgress(m_props, m_anim, *m_surface);
+        return;
+    }
+    m_surface->DoEvents();
 }
 
 void ProgressBar::DrawProgressIfChanged() {

@@ -8,6 +8,7 @@
 #include "controls/progress_bar/control_site.h"
 #include "controls/progress_bar/identity.h"
 #include "controls/progress_bar/paint_surface.h"
+#include "controls/progress_bar/picture_cache.h"
 #include "controls/progress_bar/picture_key.h"
 #include "controls/progress_bar/progress_bar_properties.h"
 #include "platform/com/com.h"
@@ -147,6 +148,8 @@ private:
     // The key of the picture the surface shows; none until a paint has finished on this site.
     std::optional<PictureKey> m_shown;
     PictureKey m_painting;
+    PictureCache m_pictures;
+    bool m_copied = false; // the picture being shown was copied, not drawn
 };
 
 } // namespace kolvetra

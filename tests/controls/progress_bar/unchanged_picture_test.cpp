@@ -42,10 +42,14 @@ protected:
         bar->DrawProgress();
         site.Take();
     }
-    // True when a forced repaint leaves every pixel as it is.
+    // True when a forced repaint, drawn and not copied from an earlier one, leaves every
+    // pixel as it is.
     bool ShowsFullRepaint() {
         const QImage before = site.image.copy();
+        const bool reuse = kolvetra::PictureCache::ReuseEnabled();
+        kolvetra::PictureCache::SetReuseEnabled(false);
         bar->DrawProgress();
+        kolvetra::PictureCache::SetReuseEnabled(reuse);
         site.Take();
         return site.image == before;
     }
@@ -172,6 +176,88 @@ TEST_F(Unchanged, EverySkippedSetLeavesTheFullRepaintsPicture) {
         }
     }
     EXPECT_GT(skipped, 0);
+}
+
+// A compile runs Value from 1 to the row count once per faction: from the second run on the
+// pictures repeat and are copied. The host must see the same reports, paints and yields as in
+// the first run, and every picture must be the one drawing gives.
+TEST_F(Unchanged, ARepeatedRunShowsWhatDrawingShows) {
+    struct Case {
+        const char* name;
+        std::vector<Set> setup;
+        int rows;
+    };
+    const Case cases[] = {
+        {"the main window's bars: smooth, sunken, \" %\"",
+         {{"Scrolling", Variant(1)},
+          {"SpecialEffects", Variant(2)},
+          {"TextAfterValue", Variant(" %")}},
+         450},
+        {"fields", {{"ValueType", Variant(0)}}, 130},
+        {"the value as a number", {{"ValueType", Variant(2)}, {"Scrolling", Variant(1)}}, 60},
+        {"a text placed by the value", {{"TextAlignment", Variant(3)}}, 90},
+        {"vertical, gradient", {{"Alignment", Variant(1)}, {"BarColorType", Variant(1)}}, 70},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        bar = MakeObject<ProgressBar>();
+        bar->SetSite(&site);
+        bar->UserControl_InitProperties();
+        Prepare(c.setup);
+        // The first run fills the cache, the second draws every picture as the reference,
+        // the third copies them.
+        std::vector<Log> runs;
+        std::vector<int> yields;
+        for (int run = 0; run < 3; ++run) {
+            SCOPED_TRACE(run);
+            kolvetra::PictureCache::SetReuseEnabled(run != 1);
+            const int before = site.doEvents;
+            Put({"Max", Variant(double(c.rows))});
+            Put({"Value", Variant(0.0)});
+            for (int r = 1; r <= c.rows; ++r) {
+                Put({"Value", Variant(double(r))});
+                // A run's first, middle and last picture, and every one of a short run.
+                if (c.rows < 100 || r == 1 || r == c.rows / 2 || r == c.rows) {
+                    const Log log = site.Take();
+                    ASSERT_TRUE(ShowsFullRepaint()) << "row " << r;
+                    runs.resize(run + 1);
+                    runs[run].insert(runs[run].end(), log.begin(), log.end());
+                }
+            }
+            const Log rest = site.Take();
+            runs.resize(run + 1);
+            runs[run].insert(runs[run].end(), rest.begin(), rest.end());
+            yields.push_back(site.doEvents - before);
+            EXPECT_TRUE(ShowsFullRepaint());
+        }
+        kolvetra::PictureCache::SetReuseEnabled(true);
+        EXPECT_EQ(runs[2], runs[1]);
+        EXPECT_EQ(yields[2], yields[1]);
+    }
+}
+
+// A picture is reused only from the state a drawing would leave: a surface the host or another
+// mode changed in between is drawn on anew.
+TEST_F(Unchanged, AReusedPictureFollowsChangesBetweenRuns) {
+    Prepare({{"Scrolling", Variant(1)}, {"TextAfterValue", Variant(" %")}, {"Max", Variant(40.0)}});
+    for (int r = 1; r <= 40; ++r)
+        Put({"Value", Variant(double(r))});
+    const auto rerun = [&](const char* what) {
+        SCOPED_TRACE(what);
+        Put({"Value", Variant(0.0)});
+        for (int r = 1; r <= 40; ++r) {
+            Put({"Value", Variant(double(r))});
+            ASSERT_TRUE(ShowsFullRepaint()) << "row " << r;
+        }
+    };
+    site.image.fill(Qt::green);
+    rerun("a surface painted over by the host");
+    Put({"BackColor", Variant(OleColor{0x00FF00})});
+    rerun("another back colour");
+    Put({"BackColor", Variant(OleColor{0x8000000A})});
+    rerun("the back colour before");
+    Put({"SpecialEffects", Variant(4)});
+    rerun("another frame");
 }
 
 TEST_F(Unchanged, ADrawingOnTheSurfaceIsPaintedOver) {

@@ -291,6 +291,41 @@ TEST(ScanLines, BlockCopiesMatchPixelCopies) {
     }
 }
 
+// A copy within one image reads each word as the pixel walk did, left to right and top to
+// bottom, whether or not the two rectangles overlap.
+TEST(ScanLines, BlockCopiesWithinOneImageMatchPixelCopies) {
+    struct Case {
+        const char* name;
+        int x, y, sourceX, sourceY;
+    };
+    const Case cases[] = {
+        {"apart", 30, 20, 0, 0},
+        {"same rows, shifted right", 7, 4, 3, 4},
+        {"same rows, shifted left", 3, 4, 7, 4},
+        {"one row down", 5, 5, 5, 4},
+        {"onto itself", 4, 4, 4, 4},
+    };
+    std::mt19937 random(5);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        for (QImage::Format format : kFormats) {
+            QImage image = Noise(kWidth, kHeight, format, random);
+            QImage reference = image.copy();
+            {
+                ImageDC dc(image);
+                EXPECT_TRUE(
+                    BitBlt(dc.hdc(), c.x, c.y, 21, 13, dc.hdc(), c.sourceX, c.sourceY, SRCCOPY));
+            }
+            for (int row = 0; row < 13; ++row) {
+                for (int col = 0; col < 21; ++col)
+                    reference.setPixel(c.x + col, c.y + row,
+                                       reference.pixel(c.sourceX + col, c.sourceY + row));
+            }
+            EXPECT_TRUE(SameBytes(image, reference)) << "format " << int(format);
+        }
+    }
+}
+
 TEST(ScanLines, WindowMaskSetsExactlyTheShapesBits) {
     const std::vector<Shape> shapes = Shapes();
     for (int width : {1, 7, 8, 9, 31, 64, 67}) {
