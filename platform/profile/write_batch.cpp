@@ -25,7 +25,6 @@ struct Pending {
     std::unique_ptr<IniDocument> document;
     std::string edits; // every Set in order, to redo on a newer version
     std::optional<std::string> text;
-    std::string folded; // `native`, letter case folded
 };
 
 void PutField(std::string& log, std::string_view field)
@@ -103,8 +102,7 @@ std::string FoldNative(const std::string& native)
 }
 
 // The same file, or `pending` lies inside the folder `accessed`. Letter case is ignored:
-// writing a held file early is always safe, missing one is not.
-// Both in folded letter case.
+// writing a held file early is always safe, missing one is not. Both as FoldNative gives.
 bool Touches(const std::string& a, const std::string& p)
 {
     return p == a || (p.size() > a.size() && p[a.size()] == '/' && p.compare(0, a.size(), a) == 0);
@@ -354,7 +352,6 @@ private:
             if (now.exists && !now.index)
                 return 5;
             pending.native = now.native;
-            pending.folded = FoldNative(now.native);
             pending.version = now.version;
             pending.document = std::make_unique<IniDocument>(now.index);
             Redo(pending.edits, *pending.document);
