@@ -183,6 +183,8 @@ std::string UserControl::ExtenderName() const
 
 void UserControl::PropertyChanged(const std::string& name)
 {
+    if (m_changed.size() >= kChangeRecordLimit)
+        m_changed.erase(m_changed.begin(), m_changed.begin() + kChangeRecordLimit / 2);
     m_changed.push_back(name);
     if (PropertyChangedSink)
         PropertyChangedSink(name);

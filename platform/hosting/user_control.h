@@ -67,7 +67,10 @@ public:
     std::string ExtenderName() const;
     void SetExtenderName(const std::string& name) { m_extenderName = name; }
 
-    // Every PropertyChanged of the control, in order; also handed to the sink when one is set.
+    // The control's PropertyChanged reports, in order, also handed to the sink when one is
+    // set. Only the latest kChangeRecordLimit are kept: a compile of a large mod reports
+    // millions of changes, and a record that only grew would hold them all.
+    static constexpr std::size_t kChangeRecordLimit = 4096;
     const std::vector<std::string>& ChangedProperties() const { return m_changed; }
     void ClearChangedProperties() { m_changed.clear(); }
     std::function<void(const std::string& name)> PropertyChangedSink;

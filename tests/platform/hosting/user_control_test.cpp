@@ -131,6 +131,15 @@ TEST_F(UserControlTest, PropertyChangesReachTheHostInOrder)
         EXPECT_EQ(e.number(), 380);
     }
     EXPECT_EQ(told.size(), 2u);
+
+    // A long run of reports keeps the record bounded, its latest reports last, while the
+    // sink still hears every one.
+    const std::size_t many = 3 * UserControl::kChangeRecordLimit;
+    for (std::size_t i = 0; i < many; ++i)
+        PutProperty(site.Object(), "Value", Variant(static_cast<double>(i % 100)));
+    EXPECT_LE(site.Surface().ChangedProperties().size(), UserControl::kChangeRecordLimit);
+    EXPECT_EQ(site.Surface().ChangedProperties().back(), "Value");
+    EXPECT_EQ(told.size(), 2u + many);
 }
 
 TEST_F(UserControlTest, ScaleModeDecidesTheUnitsOfSizesAndMouseEvents)
