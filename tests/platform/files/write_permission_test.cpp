@@ -3,6 +3,7 @@
 #include "platform/files/files.h"
 #include "tests/platform/files/size_limit.h"
 #include "tests/support/error_of.h"
+#include "tests/support/other_user.h"
 #include "tests/support/temp_folder.h"
 
 #include <cstdlib>
@@ -167,20 +168,8 @@ TEST(WritePermissions, AreThoseOfTheCallingUser)
     ASSERT_EQ(::chmod(tmp.path().c_str(), 0777), 0);
     tmp.Put("foreign.ini", "old");
     ASSERT_EQ(::chmod((tmp / "foreign.ini").c_str(), 0666), 0);
-    char self[PATH_MAX] = {};
-    ASSERT_GT(::readlink("/proc/self/exe", self, sizeof self - 1), 0);
-    const std::string filter = std::string("--gtest_filter=") + kThisTest;
-    const pid_t pid = ::fork();
-    if (pid == 0) {
-        ::setenv(kFolderVariable, tmp.path().c_str(), 1);
-        ::execlp("setpriv", "setpriv", "--reuid=65534", "--regid=65534", "--clear-groups", self,
-                 filter.c_str(), static_cast<char*>(nullptr));
-        ::_exit(127);
-    }
-    int status = 0;
-    ASSERT_EQ(::waitpid(pid, &status, 0), pid);
-    ASSERT_TRUE(WIFEXITED(status));
-    EXPECT_EQ(WEXITSTATUS(status), 0) << "the cases failed as an ordinary user (output above)";
+    EXPECT_EQ(testing_support::RunTestAsOtherUser(kThisTest, {{kFolderVariable, tmp.path()}}), 0)
+        << "the cases failed as an ordinary user (output above)";
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "platform/errors/run_time_error.h"
 #include "platform/files/files.h"
 #include "platform/profile/profile.h"
+#include "tests/support/other_user.h"
 #include "tests/support/path_in.h"
 #include "tests/support/temp_folder.h"
 
@@ -358,13 +359,10 @@ TEST(WriteBatch, AReadOnlyFileOrFolderRefusesTheWriteAtOnce)
     if (!folder && ::geteuid() == 0) {
         TempFolder tmp;
         PlantReadOnlyCases(tmp);
-        const std::string command =
-            "QV_BATCH_FOLDER='" + tmp.path() +
-            "' setpriv --reuid=65534 --regid=65534 --clear-groups /proc/" +
-            std::to_string(::getpid()) +
-            "/exe --gtest_filter=WriteBatch.AReadOnlyFileOrFolderRefusesTheWriteAtOnce";
-        const int status = std::system(command.c_str());
-        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << command;
+        EXPECT_EQ(testing_support::RunTestAsOtherUser(
+                      "WriteBatch.AReadOnlyFileOrFolderRefusesTheWriteAtOnce",
+                      {{"QV_BATCH_FOLDER", tmp.path()}}),
+                  0);
         EXPECT_EQ(tmp.Get("ok.ini"), "[s]\r\nk=2\r\n") << "the child ran";
         return;
     }
