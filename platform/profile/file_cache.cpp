@@ -3,6 +3,7 @@
 #include "platform/errors/run_time_error.h"
 
 #include <map>
+#include <time.h>
 
 namespace platform::profile {
 
@@ -11,7 +12,24 @@ namespace {
 struct Entry {
     files::FileVersion version;
     std::shared_ptr<const IniIndex> index;
+    bool settled; // the file's time was past the timestamp tick when it was read
 };
+
+// A file's modification time moves in coarse ticks: a change made in the same tick as our
+// read, at the same size, leaves the stamp as it was. Such an entry is only trusted after
+// comparing the bytes again; once the time has settled, the stamp alone tells.
+bool Settled(const struct stat& st)
+{
+    constexpr long long kFineMarginNs = 50'000'000;
+    constexpr long long kCoarseMarginNs = 2'050'000'000; // file systems of whole seconds
+    struct timespec now;
+    ::clock_gettime(CLOCK_REALTIME, &now);
+    const auto ns = [](const struct timespec& t) {
+        return static_cast<long long>(t.tv_sec) * 1'000'000'000LL + t.tv_nsec;
+    };
+    const long long margin = st.st_mtim.tv_nsec == 0 ? kCoarseMarginNs : kFineMarginNs;
+    return ns(st.st_mtim) + margin < ns(now);
+}
 
 struct Cache {
     bool enabled = true;
@@ -59,16 +77,28 @@ Loaded Load(const files::Path& file)
     Cache& cache = TheCache();
     if (cache.enabled) {
         const auto it = cache.entries.find(loaded.native);
-        if (it != cache.entries.end() && it->second.version == loaded.version) {
+        if (it != cache.entries.end() && it->second.version == loaded.version &&
+            it->second.settled) {
             loaded.index = it->second.index;
             return loaded;
         }
     }
+    std::string content;
     try {
-        loaded.index = ParseIni(files::ReadFile(file));
+        content = files::ReadFile(file);
     } catch (const RunTimeError&) {
         return loaded;
     }
+    if (cache.enabled) {
+        const auto it = cache.entries.find(loaded.native);
+        if (it != cache.entries.end() && it->second.version == loaded.version &&
+            it->second.index->content == content) {
+            loaded.index = it->second.index;
+            it->second.settled = Settled(st);
+            return loaded;
+        }
+    }
+    loaded.index = ParseIni(std::move(content));
     Remember(loaded.native, st, loaded.index);
     return loaded;
 }
@@ -78,7 +108,8 @@ void Remember(const std::string& native, const struct stat& st,
 {
     Cache& cache = TheCache();
     if (cache.enabled)
-        cache.entries.insert_or_assign(native, Entry{files::FileVersion::Of(st), std::move(index)});
+        cache.entries.insert_or_assign(native,
+                                       Entry{files::FileVersion::Of(st), std::move(index), Settled(st)});
 }
 
 void SetCacheEnabled(bool enabled)

@@ -274,6 +274,9 @@ TEST_F(ProfileIndex, SeesEveryChangeOfSizeTimeOrIdentity)
 TEST_F(ProfileIndex, AnUnchangedFileIsNotReadAgainUnlessTheIndexIsOff)
 {
     m_tmp.Put("t.ini", "[s]\r\nk=aaaa\r\n");
+    struct timespec old = Mtime();
+    old.tv_sec -= 10; // long past its timestamp tick
+    Overwrite("[s]\r\nk=aaaa\r\n", old);
     EXPECT_EQ(Read(m_file, "s", "k"), "aaaa");
     // Same inode, size and time: only reading the bytes again would show the change.
     Overwrite("[s]\r\nk=bbbb\r\n", Mtime());
@@ -283,6 +286,19 @@ TEST_F(ProfileIndex, AnUnchangedFileIsNotReadAgainUnlessTheIndexIsOff)
     EXPECT_EQ(Read(m_file, "s", "k"), "bbbb");
     Overwrite("[s]\r\nk=cccc\r\n", Mtime());
     EXPECT_EQ(Read(m_file, "s", "k"), "cccc");
+}
+
+TEST_F(ProfileIndex, AChangeInTheTickOfTheReadIsSeen)
+{
+    // Another program rewrites the file in place right after our read, at the same size and
+    // within the same timestamp tick: the stamp cannot tell, the bytes must.
+    m_tmp.Put("t.ini", "[s]\r\nk=aaaa\r\n");
+    const struct timespec now = Mtime();
+    EXPECT_EQ(Read(m_file, "s", "k"), "aaaa");
+    Overwrite("[s]\r\nk=bbbb\r\n", now);
+    EXPECT_EQ(Read(m_file, "s", "k"), "bbbb");
+    ASSERT_TRUE(profile::WritePrivateProfileString("s", "j", "1", m_file));
+    EXPECT_EQ(m_tmp.Get("t.ini"), "[s]\r\nk=bbbb\r\nj=1\r\n") << "the write builds on it";
 }
 
 TEST_F(ProfileIndex, AWriteBuildsOnTheFileAsItIsNow)
