@@ -1,12 +1,11 @@
 #include "controls/progress_bar/PgbAllgemein.h"
 
-#include <QLocale>
-
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <limits>
 
+#include "controls/progress_bar/paint_surface.h"
 #include "platform/errors/run_time_error.h"
 #include "platform/forms/forms.h"
 
@@ -148,11 +147,6 @@ double PageNumber(const std::string& text, char decimalSeparator) {
     return platform::com::ParseNumber(point);
 }
 
-char LocaleDecimalSeparator() {
-    const QString point = QLocale::system().decimalPoint();
-    return point.size() == 1 && point[0].unicode() < 0x80 ? char(point[0].unicode()) : '.';
-}
-
 const platform::com::DispatchTable<PgbAllgemein>& PgbAllgemein::Members() {
     // `_PgbAllgemein` has no members.
     static const platform::com::DispatchTable<PgbAllgemein> table{};
@@ -161,7 +155,7 @@ const platform::com::DispatchTable<PgbAllgemein>& PgbAllgemein::Members() {
 
 PgbAllgemein::PgbAllgemein()
     : PropertyPageObject("PgbAllgemein", "Allgemein", 5925, 3480)
-    , m_decimalSeparator(LocaleDecimalSeparator()) {
+    , m_decimalSeparator(SystemDecimalSeparator()) {
     Create(kControls);
     for (const ListDef& list : kLists) {
         for (const char* item : list.items)

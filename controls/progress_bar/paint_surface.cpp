@@ -19,13 +19,13 @@ QRgb ToQRgb(OLE_COLOR colour)
     return qRgb(rgb & 0xFF, (rgb >> 8) & 0xFF, (rgb >> 16) & 0xFF);
 }
 
+} // namespace
+
 char SystemDecimalSeparator()
 {
     const QString point = QLocale::system().decimalPoint();
     return point.size() == 1 && point[0].unicode() < 0x80 ? char(point[0].unicode()) : '.';
 }
-
-} // namespace
 
 PaintSurface::PaintSurface(QImage& image)
     : m_image(image)
