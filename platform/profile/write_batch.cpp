@@ -109,6 +109,11 @@ bool Touches(const std::string& a, const std::string& p)
 }
 
 class Batch {
+    struct Seen {
+        Loaded loaded;
+        std::string folded; // FoldNative(loaded.native)
+    };
+
 public:
     Batch()
     {
@@ -209,20 +214,29 @@ public:
         return true;
     }
 
-    BatchView View(const files::Path& file)
+    // What this batch saw of `file`, read at its first sight, with its folded path worked out
+    // once: the reads of a compile come here a million times.
+    const Seen& SeenOf(const files::Path& file)
     {
         WriteHeldText(file);
         Busy busy(*this);
-        BatchView view;
-        const std::string literal = file.Literal();
-        const auto seen = m_seen.find(literal);
-        if (seen != m_seen.end()) {
-            view.loaded = seen->second.loaded;
-        } else {
-            view.loaded = Load(file);
-            m_seen.emplace(literal, Seen{view.loaded, FoldNative(view.loaded.native)});
+        std::string literal = file.Literal();
+        auto seen = m_seen.find(literal);
+        if (seen == m_seen.end()) {
+            Loaded loaded = Load(file);
+            std::string folded = FoldNative(loaded.native);
+            seen = m_seen.emplace(std::move(literal), Seen{std::move(loaded), std::move(folded)})
+                       .first;
         }
-        if (Pending* pending = Find(view.loaded))
+        return seen->second;
+    }
+
+    BatchView View(const files::Path& file)
+    {
+        const Seen& seen = SeenOf(file);
+        BatchView view;
+        view.loaded = seen.loaded;
+        if (Pending* pending = Find(seen))
             view.pending = pending->document.get();
         return view;
     }
@@ -230,17 +244,17 @@ public:
     bool Defer(const files::Path& file, std::string_view section, std::string_view key,
                std::string_view value)
     {
-        const BatchView view = View(file);
-        Pending* pending = Find(view.loaded);
+        const Seen& seen = SeenOf(file);
+        const Loaded& loaded = seen.loaded;
+        Pending* pending = Find(seen);
         if (!pending) {
-            if (!Writable(view.loaded))
+            if (!Writable(loaded))
                 return false;
             auto added = std::make_unique<Pending>();
             added->path = file;
-            added->native = view.loaded.native;
-            added->folded = FoldNative(added->native);
-            added->version = view.loaded.version;
-            added->document = std::make_unique<IniDocument>(view.loaded.index);
+            added->native = loaded.native;
+            added->version = loaded.version;
+            added->document = std::make_unique<IniDocument>(loaded.index);
             pending = added.get();
             Add(std::move(added));
         }
@@ -266,11 +280,12 @@ private:
 
     // A file that does not exist yet may be named in another letter case than the first
     // write named it; one that exists resolves to its own spelling.
-    Pending* Find(const Loaded& loaded)
+    Pending* Find(const Seen& seen)
     {
         if (m_pending.empty())
             return nullptr;
-        const auto [first, last] = m_byFolded.equal_range(FoldNative(loaded.native));
+        const Loaded& loaded = seen.loaded;
+        const auto [first, last] = m_byFolded.equal_range(seen.folded);
         Pending* found = nullptr;
         for (auto it = first; it != last; ++it) {
             if (it->second->native == loaded.native)
@@ -427,10 +442,6 @@ private:
     std::unordered_multimap<std::string, Pending*> m_byFolded;
     std::unordered_map<std::string, int> m_names;     // on the way to any held file
     std::unordered_map<std::string, int> m_textNames; // on the way to a held text
-    struct Seen {
-        Loaded loaded;
-        std::string folded; // its native path, letter case folded
-    };
     std::unordered_map<std::string, Seen> m_seen; // by literal path, this batch
 };
 
