@@ -117,6 +117,20 @@ int main(int argc, char** argv) {
     std::printf("%ld Value sets, Max 1,000,000: every set paints, per-pixel %7.2f s; "
                 "changed pixels only %7.2f s (%ld repaints)\n",
                 sets, baseline, skipping, site.refreshes);
+
+    // The compilers' pattern: Max set to the row count, then Value 1 to rows, once per faction.
+    const long factions = 1000, rows = 1000;
+    PutProperty(control.get(), "Value", Variant(0.0));
+    site.refreshes = 0;
+    start = Clock::now();
+    for (long f = 0; f < factions; ++f) {
+        PutProperty(control.get(), "Max", Variant(double(rows)));
+        for (long r = 1; r <= rows; ++r)
+            PutProperty(control.get(), "Value", Variant(double(r)));
+    }
+    const double compile = std::chrono::duration<double>(Clock::now() - start).count();
+    std::printf("%ld factions x %ld rows, Max = rows: %7.2f s (%ld repaints)\n", factions, rows,
+                compile, site.refreshes);
     control->SetSite(nullptr);
     return 0;
 }

@@ -4,6 +4,7 @@
 #include <QPixmap>
 
 #include <limits>
+#include <unordered_map>
 #include <vector>
 
 #include "controls/progress_bar/dlgAbout.h"
@@ -135,10 +136,25 @@ public:
         return m_canvas;
     }
     void Refresh() override {
-        platform::gdi::ImageDC source(m_canvas);
-        platform::gdi::BitBlt(m_bar.hDC(), 0, 0, m_canvas.width(), m_canvas.height(), source.hdc(),
-                              0, 0, platform::gdi::SRCCOPY);
+        // A canvas that shares a picture the bar keeps holds pixels that never change under
+        // that revision, and copying it over the whole backing image gives the same image
+        // every time: the first copy is kept and shown again by sharing it. A compile shows
+        // each of a few hundred pictures once per faction.
+        const bool kept = !m_canvas.isDetached();
+        if (kept) {
+            const auto copy = m_copies.find(m_canvas.cacheKey());
+            if (copy != m_copies.end() && copy->second.size() == m_bar.Image().size() &&
+                copy->second.format() == m_bar.Image().format()) {
+                m_bar.Canvas() = copy->second;
+                m_shown = m_bar.Image().cacheKey();
+                return;
+            }
+        }
+        platform::gdi::BitBlt(m_bar.hDC(), 0, 0, m_canvas.width(), m_canvas.height(),
+                              m_source.hdc(), 0, 0, platform::gdi::SRCCOPY);
         m_shown = m_bar.Image().cacheKey();
+        if (kept && m_canvas.size() == m_bar.Image().size())
+            Keep(m_canvas.cacheKey(), m_bar.Image());
     }
     // True while the control's backing image holds the last copy Refresh made: a resize or a
     // clear by the host changes it.
@@ -163,8 +179,25 @@ public:
     QWidget* Window() const override { return m_bar.Widget(); }
 
 private:
+    static constexpr std::size_t kCopyBudget = 16u << 20; // bytes of kept copies
+
+    void Keep(qint64 key, const QImage& copy) {
+        const std::size_t bytes = std::size_t(copy.sizeInBytes());
+        if (m_copyBytes + bytes > kCopyBudget) {
+            m_copies.clear();
+            m_copyBytes = 0;
+        }
+        if (m_copies.insert_or_assign(key, copy).second)
+            m_copyBytes += bytes;
+    }
+
     ProgressBar& m_bar;
+    std::unordered_map<qint64, QImage> m_copies; // by the revision of the canvas copied
+    std::size_t m_copyBytes = 0;
     QImage m_canvas;
+    // One DC over the canvas for the control's life: a compile refreshes the bar hundreds of
+    // thousands of times.
+    platform::gdi::ImageDC m_source{m_canvas};
     qint64 m_shown = 0;
 };
 

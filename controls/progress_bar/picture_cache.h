@@ -52,8 +52,8 @@ private:
     std::size_t m_bytes = 0;
 };
 
-// Copies `picture` onto `image` as a paint would: the image gets a new revision. False when
-// the two differ in size or format.
+// Puts `picture` on `image` as a paint would, sharing its pixels until either is drawn on: the
+// image takes the picture's revision. False when the two differ in size or format.
 bool CopyPicture(const QImage& picture, QImage& image);
 
 } // namespace kolvetra

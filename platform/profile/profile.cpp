@@ -60,7 +60,7 @@ std::optional<std::string> FindProfileValue(std::string_view section, std::strin
         return FindIn(Load(file).index.get(), section, key);
     const BatchView view = View(file);
     if (!view.pending)
-        return FindIn(view.loaded.index.get(), section, key);
+        return FindIn(view.loaded->index.get(), section, key);
     const std::optional<std::string_view> value = view.pending->Find(section, key);
     return value ? std::optional<std::string>(*value) : std::nullopt;
 }

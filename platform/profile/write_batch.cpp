@@ -136,7 +136,7 @@ public:
         if (m_depth == 0 || --m_depth > 0)
             return true;
         WriteAll();
-        m_seen.clear();
+        Unsee();
         const bool ok = !m_failed;
         m_failed = false;
         return ok;
@@ -147,13 +147,13 @@ public:
         WriteAll();
         m_suspended.push_back(m_depth);
         m_depth = 0;
-        m_seen.clear();
+        Unsee();
     }
 
     void Resume()
     {
         WriteAll();
-        m_seen.clear();
+        Unsee();
         if (!m_suspended.empty()) {
             m_depth = m_suspended.back();
             m_suspended.pop_back();
@@ -215,10 +215,13 @@ public:
     }
 
     // What this batch saw of `file`, read at its first sight, with its folded path worked out
-    // once: the reads of a compile come here a million times.
+    // once: the reads of a compile come here a million times, mostly for the file of the read
+    // before, which is found without spelling out its path.
     const Seen& SeenOf(const files::Path& file)
     {
         WriteHeldText(file);
+        if (m_last && m_lastPath == file)
+            return *m_last;
         Busy busy(*this);
         std::string literal = file.Literal();
         auto seen = m_seen.find(literal);
@@ -228,6 +231,8 @@ public:
             seen = m_seen.emplace(std::move(literal), Seen{std::move(loaded), std::move(folded)})
                        .first;
         }
+        m_lastPath = file;
+        m_last = &seen->second;
         return seen->second;
     }
 
@@ -235,7 +240,7 @@ public:
     {
         const Seen& seen = SeenOf(file);
         BatchView view;
-        view.loaded = seen.loaded;
+        view.loaded = &seen.loaded;
         if (Pending* pending = Find(seen))
             view.pending = pending->document.get();
         return view;
@@ -422,6 +427,7 @@ private:
     // file (the change may have made it, or the folder on its way).
     void Unsee(const std::string& native)
     {
+        m_last = nullptr;
         const std::string changed = FoldNative(native);
         for (auto it = m_seen.begin(); it != m_seen.end();) {
             const std::string& seen = it->second.folded;
@@ -434,6 +440,12 @@ private:
         }
     }
 
+    void Unsee()
+    {
+        m_last = nullptr;
+        m_seen.clear();
+    }
+
     int m_depth = 0;
     std::vector<int> m_suspended;
     bool m_failed = false;
@@ -443,6 +455,8 @@ private:
     std::unordered_map<std::string, int> m_names;     // on the way to any held file
     std::unordered_map<std::string, int> m_textNames; // on the way to a held text
     std::unordered_map<std::string, Seen> m_seen; // by literal path, this batch
+    files::Path m_lastPath;                       // of the last look, while m_last is set
+    const Seen* m_last = nullptr;
 };
 
 Batch& TheBatch()

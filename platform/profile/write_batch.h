@@ -13,8 +13,9 @@ bool Batching();
 
 // What a read inside the batch sees of `file`: the held-back document when the batch has
 // written to it, else the file as it was the first time the batch looked at it.
+// Both point into the batch: valid until its next call.
 struct BatchView {
-    Loaded loaded;
+    const Loaded* loaded = nullptr;
     const IniDocument* pending = nullptr;
 };
 BatchView View(const files::Path& file);

@@ -72,8 +72,12 @@ void AppendBlock(std::string& out, const std::string& g, const std::vector<std::
     for (std::size_t j = 0; j < rows.size(); ++j) {
         const std::string& t = rows[j];
         if (t != g) {
-            Line(out, "emphaty_rate = ",
-                 t + ", " + (reps ? ReadIni(t, "rep", "0.0", *reps) : std::string("0.0")));
+            out.append("emphaty_rate = ").append(t).append(", ");
+            if (reps)
+                out.append(ReadIni(t, "rep", "0.0", *reps));
+            else
+                out.append("0.0");
+            out.append(kCrLf);
         }
         Report(progress.setCurrentValue, static_cast<double>(j + 1));
     }
@@ -103,7 +107,13 @@ void CompileEmpathy(const std::vector<std::string>& factions, const std::vector<
     const Path output = CompiledEmpathyFile();
 
     Report(progress.setOverallMax, static_cast<double>(factions.size()) - 1);
+    // A large mod's file runs to tens of megabytes: grown by doubling, it would be copied
+    // over and over.
+    std::size_t perBlock = 256;
+    for (const std::string& t : rows)
+        perBlock += t.size() + 24;
     std::string out;
+    out.reserve(factions.size() * perBlock);
     for (std::size_t i = 0; i < factions.size(); ++i) {
         RemoveScratchFile(factions[i]);
         AppendBlock(out, factions[i], rows, factors, progress);

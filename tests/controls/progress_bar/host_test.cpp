@@ -97,18 +97,20 @@ TEST_F(Host, PlacesBarsFromAStoredLayoutAndDrivesThemByDispatchIdentifier) {
     EXPECT_EQ(saved.ReadProperty("TextAfterValue").ToString(), " %");
 }
 
+// A bar in the main window's style, 200 by 20 pixels, `top` twips down the form.
+ControlSite& PlaceMainWindowBar(Form& form, const char* name, int top) {
+    form.SetClientSize(3360, 900);
+    const PropertyBag style = MainWindowBar();
+    return AddControlObject(form, ControlDef{Kind::PictureBox, name, "", 60, top, 3000, 300},
+                            "Kolvetra.ProgressBar", Placement{&style});
+}
+
 // A compiler's run of Value sets, most of which move no pixel, leaves on the screen exactly
 // what a bar set once to the last value shows.
 TEST_F(Host, ARunOfSetsShowsWhatOneSetShows) {
     Form form("frmRun");
-    form.SetClientSize(3360, 900);
-    const PropertyBag style = MainWindowBar();
-    ControlSite& run =
-        AddControlObject(form, ControlDef{Kind::PictureBox, "pgbRun", "", 60, 60, 3000, 300},
-                         "Kolvetra.ProgressBar", Placement{&style});
-    ControlSite& once =
-        AddControlObject(form, ControlDef{Kind::PictureBox, "pgbOnce", "", 60, 480, 3000, 300},
-                         "Kolvetra.ProgressBar", Placement{&style});
+    ControlSite& run = PlaceMainWindowBar(form, "pgbRun", 60);
+    ControlSite& once = PlaceMainWindowBar(form, "pgbOnce", 480);
     form.Show();
     PutProperty(run.Object(), kMax, Variant(1000000.0));
     for (int value = 0; value <= 437000; value += 1000)
@@ -121,6 +123,41 @@ TEST_F(Host, ARunOfSetsShowsWhatOneSetShows) {
     // 43 %: the tiled picture up to column 85.
     EXPECT_EQ(At(shot, 80, 10), qRgb(0, 64, 160) & 0xFFFFFF);
     EXPECT_NE(At(shot, 90, 10), At(shot, 80, 10));
+}
+
+// A compiler runs the same rows through a bar once per faction. Every run, and a run after the
+// bar was resized, shows at each row what the first run, which drew every picture, showed.
+TEST_F(Host, RepeatedRunsShowWhatTheFirstRunDrew) {
+    Form form("frmRuns");
+    ControlSite& bar = PlaceMainWindowBar(form, "pgbRuns", 60);
+    form.Show();
+    constexpr int kRows = 90;
+    const auto runOnce = [&] {
+        std::vector<QImage> shown;
+        PutProperty(bar.Object(), kMax, Variant(double(kRows)));
+        for (int r = 1; r <= kRows; ++r) {
+            PutProperty(bar.Object(), kValue, Variant(double(r)));
+            shown.push_back(bar.Surface().Image().copy());
+        }
+        return shown;
+    };
+    const auto sameRuns = [](const std::vector<QImage>& got, const std::vector<QImage>& drawn) {
+        for (int r = 0; r < kRows; ++r) {
+            if (got[r] != drawn[r])
+                return testing::AssertionFailure() << "row " << r + 1;
+        }
+        return testing::AssertionSuccess();
+    };
+    const std::vector<QImage> drawn = runOnce();
+    EXPECT_NE(drawn.front(), drawn.back());
+    for (int run = 2; run <= 4; ++run)
+        EXPECT_TRUE(sameRuns(runOnce(), drawn)) << "run " << run;
+
+    bar.Move(60, 60, 2400, 300);
+    const std::vector<QImage> narrower = runOnce();
+    ASSERT_EQ(narrower.back().size(), QSize(160, 20));
+    for (int run = 2; run <= 3; ++run)
+        EXPECT_TRUE(sameRuns(runOnce(), narrower)) << "narrower, run " << run;
 }
 
 // One bar of the sheet: its caption and what differs from a new bar.
