@@ -1,5 +1,6 @@
 #include "events.h"
 
+#include <chrono>
 #include <new>
 #include <stdexcept>
 
@@ -13,8 +14,12 @@ namespace platform::forms {
 
 namespace {
 
+using Clock = std::chrono::steady_clock;
+constexpr auto kFullPassEvery = std::chrono::milliseconds(1);
+
 int g_depth = 0; // handlers running on the one user-interface thread
 EventLog* g_log = nullptr;
+Clock::time_point g_lastFullPass; // of the loop, by a yield inside a handler
 
 struct Depth {
     Depth() { ++g_depth; }
@@ -68,6 +73,7 @@ bool RunHandler(const std::function<void()>& handler)
     }
     Depth depth;
     WriteBatch batch;
+    g_lastFullPass = {};
     try {
         handler();
         if (batch.End())
@@ -99,14 +105,19 @@ bool RaiseEvent(const std::string& event, const std::function<void()>& handler)
 
 namespace {
 
-int ProcessPending(QEventLoop::ProcessEventsFlags flags)
+enum class Pass { Full, PostedOnly };
+
+int ProcessPending(QEventLoop::ProcessEventsFlags flags, Pass pass = Pass::Full)
 {
     if (!QCoreApplication::instance())
         return 0;
     // Events handled here come from the loop, so each is an outermost handler again.
     int saved = g_depth;
     g_depth = 0;
-    QCoreApplication::processEvents(flags);
+    if (pass == Pass::Full)
+        QCoreApplication::processEvents(flags);
+    else
+        QCoreApplication::sendPostedEvents();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     g_depth = saved;
     return 0;
@@ -125,6 +136,15 @@ int DoEvents()
 
 int DoEventsWithoutInput()
 {
+    // A control yields after every repaint, and a compile of a large mod repaints hundreds of
+    // thousands of times. A full pass of the loop asks the system for timers and the window
+    // system; inside a handler it runs at its first yield and then at most once a
+    // millisecond, far finer than a timer's tick or a screen frame. The yields in between
+    // deliver the posted events, the repaints among them.
+    const Clock::time_point now = Clock::now();
+    if (g_depth > 0 && now - g_lastFullPass < kFullPassEvery)
+        return ProcessPending(QEventLoop::ExcludeUserInputEvents, Pass::PostedOnly);
+    g_lastFullPass = now;
     return ProcessPending(QEventLoop::ExcludeUserInputEvents);
 }
 

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+
 #include <QEventLoop>
 #include <QTimer>
 
@@ -117,6 +119,32 @@ TEST_F(BoundaryTest, EventsHandledByDoEventsAreBoundariesOfTheirOwn)
     EXPECT_EQ(steps, (std::vector<std::string>{"tick", "load goes on"}));
     ASSERT_EQ(dialogs.shown.size(), 1u);
     EXPECT_EQ(dialogs.shown[0].prompt, "Run-time error '9':\r\n\r\nSubscript out of range");
+}
+
+// A bar yields after each of its repaints, hundreds of thousands of times in a compile: every
+// yield delivers what was posted (the repaints), the first of a handler also runs what is
+// due, and timers keep ticking through a long run of yields.
+TEST_F(BoundaryTest, YieldsInAHandlerDeliverPostedEventsAndKeepTimersRunning)
+{
+    QObject receiver;
+    int due = 0, posted = 0, ticks = 0;
+    QTimer timer;
+    QObject::connect(&timer, &QTimer::timeout, [&] { ++ticks; });
+    EXPECT_TRUE(RunHandler([&] {
+        QTimer::singleShot(0, [&] { ++due; });
+        DoEventsWithoutInput();
+        EXPECT_EQ(due, 1);
+        for (int i = 1; i <= 200; ++i) {
+            QMetaObject::invokeMethod(&receiver, [&] { ++posted; }, Qt::QueuedConnection);
+            DoEventsWithoutInput();
+            ASSERT_EQ(posted, i);
+        }
+        timer.start(2);
+        const auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(60);
+        while (std::chrono::steady_clock::now() < until)
+            DoEventsWithoutInput();
+    }));
+    EXPECT_GE(ticks, 3);
 }
 
 TEST_F(BoundaryTest, ModalShowReturnsWhenTheFormIsHidden)
