@@ -98,13 +98,13 @@ std::optional<std::string_view> IniDocument::Find(std::string_view section,
     }
     if (!m_original)
         return std::nullopt;
-    const auto original = m_original->sections.find(s);
-    if (original == m_original->sections.end())
+    const IniIndex::Section* original = m_original->FindSection(s);
+    if (!original)
         return std::nullopt;
-    const auto found = original->second.keys.find(k);
-    if (found == original->second.keys.end())
+    const IniIndex::Key* found = m_original->FindKey(*original, k);
+    if (!found)
         return std::nullopt;
-    return std::string_view(found->second.value);
+    return m_original->Value(*found);
 }
 
 void IniDocument::Set(std::string_view section, std::string_view key, std::string_view value)
@@ -116,11 +116,7 @@ void IniDocument::Set(std::string_view section, std::string_view key, std::strin
     }
     const std::string s = files::FoldCase(section);
     const std::string k = files::FoldCase(key);
-    const IniIndex::Section* original = nullptr;
-    if (m_original) {
-        if (const auto it = m_original->sections.find(s); it != m_original->sections.end())
-            original = &it->second;
-    }
+    const IniIndex::Section* original = m_original ? m_original->FindSection(s) : nullptr;
     const auto edited = m_sections.find(s);
     if (!original && edited == m_sections.end()) {
         EndLineBefore(m_pieces.end());
@@ -140,10 +136,10 @@ void IniDocument::Set(std::string_view section, std::string_view key, std::strin
         return;
     }
     if (original) {
-        if (const auto found = original->keys.find(k); found != original->keys.end()) {
-            PieceAt(found->second.next);
-            const Piece line = PieceAt(found->second.begin);
-            *line = KeyLine(found->second.spelled, value);
+        if (const IniIndex::Key* found = m_original->FindKey(*original, k)) {
+            PieceAt(found->next);
+            const Piece line = PieceAt(found->begin);
+            *line = KeyLine(m_original->Spelled(*found), value);
             target.keys.emplace(k, line);
             return;
         }

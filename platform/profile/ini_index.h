@@ -1,30 +1,73 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
+#include <deque>
 #include <memory>
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <vector>
 
 namespace platform::profile {
 
-// One file parsed: its bytes, and for the first section of each name (keyed by the
-// case-folded name) the first line of each key and where a new key would go.
-struct IniIndex {
+// One file parsed: its bytes, and for the first section of each name the first line of each
+// key and where a new key would go. Names are matched case-folded. Kept compact, as views
+// into the bytes it holds: a large mod's reputation files hold a million keys between them.
+class IniIndex {
+public:
     struct Key {
-        std::string value;
-        std::string spelled; // the key as the file spells it
-        std::size_t begin;   // first byte of the line
-        std::size_t next;    // first byte after its line end
+        std::size_t begin; // first byte of the line
+        std::size_t next;  // first byte after its line end
     };
     struct Section {
         std::size_t insertAt = 0; // after the last key line, or the header line
         bool insertHasEol = true; // whether that line ended in a line end
-        std::unordered_map<std::string, Key> keys;
+        // Its keys' table: a power of two of slots, at least twice its keys.
+        std::uint32_t firstSlot = 0;
+        std::uint32_t slotCount = 0;
     };
 
+    IniIndex() = default;
+    // Its names are views into its own bytes.
+    IniIndex(const IniIndex&) = delete;
+    IniIndex& operator=(const IniIndex&) = delete;
+
+    // Null when there is none. `folded` as files::FoldCase gives it.
+    const Section* FindSection(std::string_view folded) const;
+    const Key* FindKey(const Section& section, std::string_view folded) const;
+    // The key as the file spells it, and its value, both trimmed.
+    std::string_view Spelled(const Key& key) const;
+    std::string_view Value(const Key& key) const;
+
+    std::size_t SectionCount() const { return m_sections.size(); }
+    // About what the index takes in memory, its bytes included.
+    std::size_t MemoryBytes() const;
+
     std::string content;
-    std::unordered_map<std::string, Section> sections;
+
+private:
+    friend std::shared_ptr<const IniIndex> ParseIni(std::string content);
+
+    struct Entry {
+        std::size_t hash;
+        std::string_view folded;
+        Key key;
+    };
+
+    // A view of `name` case-folded: the name itself when folding changes nothing.
+    std::string_view Folded(std::string_view name);
+    // Makes the table of `section`, whose keys are the entries from `first` on.
+    void Close(Section& section, std::size_t first);
+    std::string_view Line(const Key& key) const;
+
+    std::unordered_map<std::string_view, Section> m_sections;
+    // The keys of each section lie together, in the order of the file; each section's table
+    // holds their numbers plus one (0: an empty slot). A table of its own per section keeps
+    // the reads of one section, as a compile makes them, close together in memory.
+    std::vector<Entry> m_entries;
+    std::vector<std::uint32_t> m_slots;
+    std::deque<std::string> m_folded; // the folded names that differ from their spelling
 };
 
 std::shared_ptr<const IniIndex> ParseIni(std::string content);

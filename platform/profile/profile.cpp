@@ -19,13 +19,13 @@ std::optional<std::string> FindIn(const IniIndex* index, std::string_view sectio
 {
     if (!index)
         return std::nullopt;
-    const auto s = index->sections.find(files::FoldCase(section));
-    if (s == index->sections.end())
+    const IniIndex::Section* s = index->FindSection(files::FoldCase(section));
+    if (!s)
         return std::nullopt;
-    const auto k = s->second.keys.find(files::FoldCase(key));
-    if (k == s->second.keys.end())
+    const IniIndex::Key* k = index->FindKey(*s, files::FoldCase(key));
+    if (!k)
         return std::nullopt;
-    return k->second.value;
+    return std::string(index->Value(*k));
 }
 
 bool WriteNow(std::string_view section, std::string_view key, std::string_view value,

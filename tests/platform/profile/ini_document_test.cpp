@@ -31,12 +31,11 @@ void ExpectSameAsOneByOne(const std::string& original, bool exists, const std::v
         document.Set(e.section, e.key, e.value);
         ASSERT_EQ(document.Content(), flat->content);
         for (const Edit& probe : edits) {
-            const auto s = flat->sections.find(platform::files::FoldCase(probe.section));
+            const IniIndex::Section* s = flat->FindSection(platform::files::FoldCase(probe.section));
             std::optional<std::string> expected;
-            if (s != flat->sections.end()) {
-                const auto k = s->second.keys.find(platform::files::FoldCase(probe.key));
-                if (k != s->second.keys.end())
-                    expected = k->second.value;
+            if (s) {
+                if (const IniIndex::Key* k = flat->FindKey(*s, platform::files::FoldCase(probe.key)))
+                    expected = std::string(flat->Value(*k));
             }
             const auto got = document.Find(probe.section, probe.key);
             ASSERT_EQ(got ? std::optional<std::string>(*got) : std::nullopt, expected)

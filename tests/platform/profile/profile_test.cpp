@@ -48,6 +48,7 @@ TEST(ProfileRead, FollowsThePlatformLayoutRules)
          "<default>"},
         {"unclosed section runs to the line end", "layout.ini", "unclosed", "u", "1"},
         {"value keeps its case", "layout.ini", "THIRD", "Mixed", "MiXeD Case"},
+        {"accented names match in either case", "layout.ini", "caf\xE9", "\xE9t\xE9", "summer"},
         {"missing key", "layout.ini", "Third", "nothing", "<default>"},
         {"missing section", "layout.ini", "Nowhere", "mixed", "<default>"},
         {"missing file", "no_such.ini", "Main", "name", "<default>"},
