@@ -152,6 +152,8 @@ TEST_F(Host, RepeatedRunsShowWhatTheFirstRunDrew) {
     EXPECT_NE(drawn.front(), drawn.back());
     for (int run = 2; run <= 4; ++run)
         EXPECT_TRUE(sameRuns(runOnce(), drawn)) << "run " << run;
+    PutProperty(bar.Object(), kValue, Variant(double(kRows / 3)));
+    testing_support::SaveRender(form.Window()->grab().toImage(), "kolvetra_repeated_run.png");
 
     bar.Move(60, 60, 2400, 300);
     const std::vector<QImage> narrower = runOnce();
