@@ -8,6 +8,7 @@
 #include <climits>
 #include <cstdlib>
 #include <dlfcn.h>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -160,6 +161,69 @@ TEST_F(Host, RepeatedRunsShowWhatTheFirstRunDrew) {
     ASSERT_EQ(narrower.back().size(), QSize(160, 20));
     for (int run = 2; run <= 3; ++run)
         EXPECT_TRUE(sameRuns(runOnce(), narrower)) << "narrower, run " << run;
+}
+
+// After a change between two runs, a repeated run shows at each row what a bar that never
+// showed a picture before draws for that row: kept pictures and kept copies must not outlive
+// what they were made from.
+TEST_F(Host, RunsAfterAChangeShowWhatAFreshBarDraws) {
+    constexpr DispId kBackColor = 0x68030008;
+    constexpr int kRows = 60;
+    struct Case {
+        const char* name;
+        std::function<void(ControlSite&)> change;
+        bool toFresh; // the fresh bar takes the change too
+        int lastRow;  // the row the bar shows after the change
+    };
+    const Case cases[] = {
+        {"another BackColor",
+         [](ControlSite& b) { PutProperty(b.Object(), kBackColor, Variant(OleColor{0x00C0C0})); },
+         true, kRows},
+        {"the host cleared it", [](ControlSite& b) { b.Surface().Cls(); }, false, kRows},
+        {"narrower and back",
+         [](ControlSite& b) {
+             b.Move(60, 60, 2400, 300);
+             PutProperty(b.Object(), kValue, Variant(double(kRows / 2)));
+             b.Move(60, 60, 3000, 300);
+         },
+         false, kRows / 2},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Form form("frmChanged");
+        ControlSite& bar = PlaceMainWindowBar(form, "pgbRuns", 60);
+        form.Show();
+        // [0]: after Max is set again, which shows the row shown last once more.
+        const auto runOnce = [&] {
+            std::vector<QImage> shown;
+            PutProperty(bar.Object(), kMax, Variant(double(kRows)));
+            shown.push_back(bar.Surface().Image().copy());
+            for (int r = 1; r <= kRows; ++r) {
+                PutProperty(bar.Object(), kValue, Variant(double(r)));
+                shown.push_back(bar.Surface().Image().copy());
+            }
+            return shown;
+        };
+        runOnce();
+        runOnce();
+        c.change(bar);
+        const std::vector<QImage> first = runOnce();
+        const std::vector<QImage> second = runOnce();
+        for (const int r : {1, kRows / 3, kRows / 2, kRows}) {
+            SCOPED_TRACE("row " + std::to_string(r));
+            ControlSite& fresh =
+                PlaceMainWindowBar(form, ("pgbFresh" + std::to_string(r)).c_str(), 480);
+            if (c.toFresh)
+                c.change(fresh);
+            PutProperty(fresh.Object(), kMax, Variant(double(kRows)));
+            PutProperty(fresh.Object(), kValue, Variant(double(r)));
+            const QImage& drawn = fresh.Surface().Image();
+            EXPECT_TRUE(first[r] == drawn) << "first run after the change";
+            EXPECT_TRUE(second[r] == drawn) << "second run after it";
+            if (r == c.lastRow)
+                EXPECT_TRUE(first[0] == drawn) << "the row shown last, shown again by Max";
+        }
+    }
 }
 
 // One bar of the sheet: its caption and what differs from a new bar.

@@ -16,6 +16,7 @@
 #include <filesystem>
 #include <functional>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -284,6 +285,49 @@ TEST(WriteBatch, AChangeMadeOutsideBetweenBatchesIsSeen)
     ASSERT_TRUE(profile::WritePrivateProfileString("s", "n", "4", file));
     EXPECT_TRUE(profile::EndWriteBatch());
     EXPECT_EQ(folder.Get("t.ini"), "[s]\r\nk=2\r\nm=3\r\nn=4\r\n");
+}
+
+// Reads of one file come in long runs; a read after the file changed in between, by an INI
+// write, a whole-file write, an append or a delete, sees the change.
+TEST(WriteBatch, ARepeatedReadSeesWhatChangedTheFileInBetween)
+{
+    struct Case {
+        const char* name;
+        std::function<void(const Path& file)> change;
+        const char* key;
+        std::optional<std::string> expected;
+    };
+    const Case cases[] = {
+        {"ini write",
+         [](const Path& f) { ASSERT_TRUE(profile::WritePrivateProfileString("s", "k", "2", f)); },
+         "k", "2"},
+        {"text write", [](const Path& f) { files::WriteFile(f, "[s]\r\nk=3\r\n"); }, "k", "3"},
+        {"append", [](const Path& f) { files::AppendFile(f, "j=4\r\n"); }, "j", "4"},
+        {"delete", [](const Path& f) { files::DeleteFile(f); }, "k", std::nullopt},
+        {"write over its version",
+         [](const Path& f) {
+             ASSERT_TRUE(files::WriteFileIfUnchanged(f, "[s]\r\nk=5\r\n", files::VersionOf(f)));
+         },
+         "k", "5"},
+        {"text write after a read of another file",
+         [](const Path& f) {
+             EXPECT_EQ(profile::FindProfileValue("s", "k", f.Parent() / "other.ini"), "9");
+             files::WriteFile(f, "[s]\r\nk=6\r\n");
+         },
+         "k", "6"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        TempFolder folder;
+        const Path file = Path::Native(folder.path()) / "t.ini";
+        folder.Put("t.ini", "[s]\r\nk=1\r\n");
+        folder.Put("other.ini", "[s]\r\nk=9\r\n");
+        profile::BeginWriteBatch();
+        EXPECT_EQ(profile::FindProfileValue("s", "k", file), "1");
+        c.change(file);
+        EXPECT_EQ(profile::FindProfileValue("s", c.key, file), c.expected);
+        EXPECT_TRUE(profile::EndWriteBatch());
+    }
 }
 
 // Another program saves the file after we read it and before our write replaces it: the
