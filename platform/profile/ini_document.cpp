@@ -98,13 +98,7 @@ std::optional<std::string_view> IniDocument::Find(std::string_view section,
     }
     if (!m_original)
         return std::nullopt;
-    const IniIndex::Section* original = m_original->FindSection(s);
-    if (!original)
-        return std::nullopt;
-    const IniIndex::Key* found = m_original->FindKey(*original, k);
-    if (!found)
-        return std::nullopt;
-    return m_original->Value(*found);
+    return m_original->FindValue(s, k);
 }
 
 void IniDocument::Set(std::string_view section, std::string_view key, std::string_view value)

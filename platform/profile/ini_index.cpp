@@ -87,6 +87,16 @@ void IniIndex::Close(Section& section, std::size_t first)
     }
 }
 
+std::optional<std::string_view> IniIndex::FindValue(std::string_view foldedSection,
+                                                    std::string_view foldedKey) const
+{
+    const Section* section = FindSection(foldedSection);
+    const Key* key = section ? FindKey(*section, foldedKey) : nullptr;
+    if (!key)
+        return std::nullopt;
+    return Value(*key);
+}
+
 // The key's line without its line end, trimmed, as the parse saw it.
 std::string_view IniIndex::Line(const Key& key) const
 {

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <deque>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -36,6 +37,9 @@ public:
     // Null when there is none. `folded` as files::FoldCase gives it.
     const Section* FindSection(std::string_view folded) const;
     const Key* FindKey(const Section& section, std::string_view folded) const;
+    // The value of `foldedKey` in the section `foldedSection`; none when either is missing.
+    std::optional<std::string_view> FindValue(std::string_view foldedSection,
+                                              std::string_view foldedKey) const;
     // The key as the file spells it, and its value, both trimmed.
     std::string_view Spelled(const Key& key) const;
     std::string_view Value(const Key& key) const;

@@ -19,13 +19,8 @@ std::optional<std::string> FindIn(const IniIndex* index, std::string_view sectio
 {
     if (!index)
         return std::nullopt;
-    const IniIndex::Section* s = index->FindSection(files::FoldCase(section));
-    if (!s)
-        return std::nullopt;
-    const IniIndex::Key* k = index->FindKey(*s, files::FoldCase(key));
-    if (!k)
-        return std::nullopt;
-    return std::string(index->Value(*k));
+    const auto value = index->FindValue(files::FoldCase(section), files::FoldCase(key));
+    return value ? std::optional<std::string>(*value) : std::nullopt;
 }
 
 bool WriteNow(std::string_view section, std::string_view key, std::string_view value,

@@ -31,14 +31,9 @@ void ExpectSameAsOneByOne(const std::string& original, bool exists, const std::v
         document.Set(e.section, e.key, e.value);
         ASSERT_EQ(document.Content(), flat->content);
         for (const Edit& probe : edits) {
-            const IniIndex::Section* s = flat->FindSection(platform::files::FoldCase(probe.section));
-            std::optional<std::string> expected;
-            if (s) {
-                if (const IniIndex::Key* k = flat->FindKey(*s, platform::files::FoldCase(probe.key)))
-                    expected = std::string(flat->Value(*k));
-            }
-            const auto got = document.Find(probe.section, probe.key);
-            ASSERT_EQ(got ? std::optional<std::string>(*got) : std::nullopt, expected)
+            const auto expected = flat->FindValue(platform::files::FoldCase(probe.section),
+                                                  platform::files::FoldCase(probe.key));
+            ASSERT_EQ(document.Find(probe.section, probe.key), expected)
                 << "[" << probe.section << "] " << probe.key;
         }
     }

@@ -110,12 +110,10 @@ void ExpectSameAsPrevious(const std::string& content, const std::vector<std::str
         for (const std::string& key : names) {
             const std::string_view k = TrimBlanks(key);
             SCOPED_TRACE("[" + std::string(s) + "] " + std::string(k));
-            std::optional<std::string> found;
-            if (const IniIndex::Section* at = now->FindSection(platform::files::FoldCase(s))) {
-                if (const IniIndex::Key* line = now->FindKey(*at, platform::files::FoldCase(k)))
-                    found = std::string(now->Value(*line));
-            }
-            ASSERT_EQ(found, previous_ini::Find(*before, s, k));
+            const auto found =
+                now->FindValue(platform::files::FoldCase(s), platform::files::FoldCase(k));
+            ASSERT_EQ(found ? std::optional<std::string>(*found) : std::nullopt,
+                      previous_ini::Find(*before, s, k));
             ASSERT_EQ(WithValue(now.get(), s, k, "new"),
                       previous_ini::WithValue(before.get(), s, k, "new"));
         }
