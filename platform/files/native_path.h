@@ -2,7 +2,8 @@
 
 #include <string>
 
-// Internal to the file layer: pieces of native paths as the resolver builds them.
+// Pieces of native paths as the resolver builds them, for the file layer and the INI layer's
+// held writes, which check a file's folder as the file layer would.
 namespace platform::files::detail {
 
 // `folder` + "/" + `name`, without doubling a "/" that ends `folder`.

@@ -2,6 +2,7 @@
 
 #include "platform/errors/run_time_error.h"
 #include "platform/files/names.h"
+#include "platform/files/native_path.h"
 #include "profile.h"
 
 #include <climits>
@@ -52,14 +53,6 @@ void Redo(std::string_view log, IniDocument& document)
     }
 }
 
-std::string ParentOf(const std::string& native)
-{
-    const auto slash = native.rfind('/');
-    if (slash == std::string::npos)
-        return ".";
-    return slash == 0 ? "/" : native.substr(0, slash);
-}
-
 // What writing the file now needs: a file we may write (the file layer writes it in place
 // when its folder is closed to us), or a new name in a folder we may write.
 bool Writable(const Loaded& loaded)
@@ -68,12 +61,12 @@ bool Writable(const Loaded& loaded)
         return false; // there, but a folder or unreadable: never replace what we cannot read
     if (loaded.exists)
         return ::access(loaded.native.c_str(), W_OK) == 0;
-    const std::string folder = ParentOf(loaded.native);
+    const std::string folder = files::detail::ParentOf(loaded.native);
     struct stat st;
     if (::stat(folder.c_str(), &st) != 0 || !S_ISDIR(st.st_mode) ||
         ::access(folder.c_str(), W_OK | X_OK) != 0)
         return false;
-    return loaded.native.size() - folder.size() - 1 <= NAME_MAX;
+    return files::detail::BaseNameOf(loaded.native).size() <= NAME_MAX;
 }
 
 // A native path in the form in which two spellings of one name compare equal: each name in
@@ -430,10 +423,7 @@ private:
         m_last = nullptr;
         const std::string changed = FoldNative(native);
         for (auto it = m_seen.begin(); it != m_seen.end();) {
-            const std::string& seen = it->second.folded;
-            const bool touched = seen.compare(0, changed.size(), changed) == 0 &&
-                                 (seen.size() == changed.size() || seen[changed.size()] == '/');
-            if (!it->second.loaded.exists || touched)
+            if (!it->second.loaded.exists || Touches(changed, it->second.folded))
                 it = m_seen.erase(it);
             else
                 ++it;
