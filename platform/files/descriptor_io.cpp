@@ -39,11 +39,11 @@ int WriteAllFromStart(int fd, std::string_view content)
     });
 }
 
-int ReadAllFromStart(int fd, std::string& content)
+int ReadAll(int fd, std::string& content)
 {
     char buffer[65536];
-    for (off_t at = 0;;) {
-        const ssize_t n = ::pread(fd, buffer, sizeof buffer, at);
+    for (;;) {
+        const ssize_t n = ::read(fd, buffer, sizeof buffer);
         if (n < 0) {
             if (errno == EINTR)
                 continue;
@@ -52,7 +52,6 @@ int ReadAllFromStart(int fd, std::string& content)
         if (n == 0)
             return 0;
         content.append(buffer, static_cast<std::size_t>(n));
-        at += n;
     }
 }
 

@@ -11,7 +11,7 @@ namespace platform::files::detail {
 int WriteAll(int fd, std::string_view content);
 // Writes all of `content` from the start of the file, whatever the descriptor's position.
 int WriteAllFromStart(int fd, std::string_view content);
-// Appends the whole file, from its start, to `content`.
-int ReadAllFromStart(int fd, std::string& content);
+// Appends everything from the descriptor's position to the end of the file to `content`.
+int ReadAll(int fd, std::string& content);
 
 } // namespace platform::files::detail

@@ -229,21 +229,10 @@ std::string ReadFile(const Path& path)
     if (fd < 0)
         RaiseErrno(errno, 53);
     std::string content;
-    char buffer[65536];
-    for (;;) {
-        const ssize_t n = ::read(fd, buffer, sizeof buffer);
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            const int err = errno;
-            ::close(fd);
-            RaiseErrno(err, 53);
-        }
-        if (n == 0)
-            break;
-        content.append(buffer, static_cast<std::size_t>(n));
-    }
+    const int err = detail::ReadAll(fd, content);
     ::close(fd);
+    if (err != 0)
+        RaiseErrno(err, 53);
     return content;
 }
 

@@ -56,7 +56,7 @@ bool WriteInPlace(const std::string& native, std::string_view content, const Fil
     }
     std::string old;
     if (err == 0 && readable)
-        err = ReadAllFromStart(fd, old);
+        err = ReadAll(fd, old);
     if (err == 0) {
         err = Overwrite(fd, content);
         if (err != 0 && readable)
