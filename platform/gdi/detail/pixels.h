@@ -26,13 +26,10 @@ inline bool IsWordFormat(const QImage& image) {
            image.format() == QImage::Format_ARGB32_Premultiplied;
 }
 
-// What setPixel stores for a colour, and what pixel() reads from a stored word: the RGB32
-// format forces the alpha byte to 255 both ways, the two alpha formats take the word as it is.
+// What setPixel stores for a colour: the RGB32 format forces the alpha byte to 255 (as pixel()
+// does on reading), the two alpha formats take the word as it is.
 inline std::uint32_t StoredWord(const QImage& image, QRgb rgb) {
     return image.format() == QImage::Format_RGB32 ? 0xFF000000u | rgb : rgb;
-}
-inline QRgb ReadWord(const QImage& image, std::uint32_t word) {
-    return image.format() == QImage::Format_RGB32 ? 0xFF000000u | word : word;
 }
 
 // The benchmark's baseline: plots, columns, tiles, copies and masks go through the toolkit's
