@@ -65,8 +65,4 @@ std::string PageNumberText(double value, char decimalSeparator = '.');
 // when it is none. Under a separator other than the point, a text with a point is none.
 double PageNumber(const std::string& text, char decimalSeparator = '.');
 
-// The user locale's decimal separator, by the rule the bar's value text follows: the point
-// when the locale's is not one plain character.
-char LocaleDecimalSeparator();
-
 } // namespace kolvetra

@@ -5,6 +5,7 @@
 
 #include <limits>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 #include "controls/progress_bar/dlgAbout.h"
@@ -285,8 +286,12 @@ void ProgressBar::DrawProgress() {
     // A surface of no size has nothing to paint on.
     if (!m_surface || m_site->Image().isNull())
         return;
+    DrawPicture(KeyOf(m_props, m_anim, *m_surface, m_site->Image()));
+}
+
+void ProgressBar::DrawPicture(PictureKey key) {
     m_shown.reset();
-    m_painting = KeyOf(m_props, m_anim, *m_surface, m_site->Image());
+    m_painting = std::move(key);
     // A picture painted before from the same key is copied; the yield after it stays.
     const QImage* picture = m_pictures.Find(m_painting, StateOf(*m_surface));
     m_copied = picture && CopyPicture(*picture, m_site->Image());
@@ -298,16 +303,18 @@ void ProgressBar::DrawProgress() {
 }
 
 void ProgressBar::DrawProgressIfChanged() {
+    if (!m_surface || m_site->Image().isNull())
+        return;
+    PictureKey key = KeyOf(m_props, m_anim, *m_surface, m_site->Image());
     // The compilers set Value once per row of thousands; most sets move no pixel. When in doubt
     // (another surface image, a host that drew on the control) the key differs and it paints.
-    if (m_surface && m_shown && !m_site->Image().isNull() &&
-        (m_site != m_own.get() || m_own->ShowsLastRefresh())) {
-        PictureKey key = KeyOf(m_props, m_anim, *m_surface, m_site->Image());
+    if (m_shown && (m_site != m_own.get() || m_own->ShowsLastRefresh())) {
         key.image = m_site->Image().cacheKey();
         if (key == *m_shown)
             return;
+        key.image = 0;
     }
-    DrawProgress();
+    DrawPicture(std::move(key));
 }
 
 void ProgressBar::SetFontProperty(const StdFont& font) {

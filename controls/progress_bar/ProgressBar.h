@@ -131,6 +131,8 @@ private:
     // DrawProgress, unless the surface already holds exactly the picture it would paint: a
     // property set that changes no pixel then neither paints nor yields.
     void DrawProgressIfChanged();
+    // DrawProgress with the key of the repaint already made (its image revision 0).
+    void DrawPicture(PictureKey key);
     void SetTimer(std::int32_t interval);
     void RaiseMouse(platform::com::DispId id, const char* name, std::int16_t& button,
                     std::int16_t& shift, float& x, float& y);

@@ -11,15 +11,15 @@
 
 namespace kolvetra {
 
+// The user locale's decimal separator as one CP1252 character ("." when it has none such):
+// the bar's value text and the property page's numbers follow the same rule.
+char SystemDecimalSeparator();
+
 // The user-control surface a painter draws on: the control's persistent backing image with a
 // device context over it, and the surface state the painters read and change (back, fore and
 // fill colour, pen width, font). The scale mode is pixels: ScaleWidth and ScaleHeight are the
 // image's size. The surface owns one font object, its current font, selected into the DC; it is
 // made again only when the font changes, so a paint with an unchanged font makes no object here.
-// The user locale's decimal separator as one CP1252 character ("." when it has none such):
-// the bar's value text and the property page's numbers follow the same rule.
-char SystemDecimalSeparator();
-
 class PaintSurface {
 public:
     explicit PaintSurface(QImage& image);

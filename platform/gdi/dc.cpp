@@ -1,12 +1,7 @@
 #include "platform/gdi/dc.h"
 
 #include <algorithm>
-#include <cstring>
 #include <utility>
-
-#if defined(__SSE2__)
-#include <emmintrin.h>
-#endif
 
 #include "platform/gdi/detail/object_table.h"
 #include "platform/gdi/detail/pixels.h"
@@ -84,30 +79,6 @@ int SetDCPenWidth(HDC hdc, int width) {
         return 0;
     return std::exchange(dc->penWidth, std::max(width, 1));
 }
-
-namespace {
-
-// Words that do not overlap: the loop runs at memory speed.
-void CopyWords(std::uint32_t* __restrict to, const std::uint32_t* __restrict from, int count,
-               std::uint32_t alpha) {
-    if (alpha == 0) {
-        std::memcpy(to, from, std::size_t(count) * sizeof(std::uint32_t));
-        return;
-    }
-    int i = 0;
-#if defined(__SSE2__)
-    // Four words at a time: the compiler leaves this loop scalar at our optimisation level.
-    const __m128i high = _mm_set1_epi32(int(alpha));
-    for (; i + 4 <= count; i += 4) {
-        const __m128i words = _mm_loadu_si128(reinterpret_cast<const __m128i*>(from + i));
-        _mm_storeu_si128(reinterpret_cast<__m128i*>(to + i), _mm_or_si128(high, words));
-    }
-#endif
-    for (; i < count; ++i)
-        to[i] = alpha | from[i];
-}
-
-} // namespace
 
 bool BitBlt(HDC destination, int x, int y, int width, int height, HDC source, int sourceX,
             int sourceY, std::uint32_t operation) {

@@ -26,13 +26,10 @@ inline bool IsWordFormat(const QImage& image) {
            image.format() == QImage::Format_ARGB32_Premultiplied;
 }
 
-// What setPixel stores for a colour, and what pixel() reads from a stored word: the RGB32
-// format forces the alpha byte to 255 both ways, the two alpha formats take the word as it is.
+// What setPixel stores for a colour: the RGB32 format forces the alpha byte to 255 (as pixel()
+// does on reading), the two alpha formats take the word as it is.
 inline std::uint32_t StoredWord(const QImage& image, QRgb rgb) {
     return image.format() == QImage::Format_RGB32 ? 0xFF000000u | rgb : rgb;
-}
-inline QRgb ReadWord(const QImage& image, std::uint32_t word) {
-    return image.format() == QImage::Format_RGB32 ? 0xFF000000u | word : word;
 }
 
 // The benchmark's baseline: plots, columns, tiles, copies and masks go through the toolkit's
@@ -47,6 +44,10 @@ void FillColumn(QImage& image, int x, int y0, int y1, QRgb rgb);
 void Plot(QImage& image, int x, int y, QRgb rgb);
 // A one-pixel line that covers both end points.
 void Line(QImage& image, int x0, int y0, int x1, int y1, QRgb rgb);
+// Words `alpha | from[i]` into `to`, for two ranges that do not overlap: alpha 0 copies,
+// 0xFF000000 reads an RGB32 source as pixel() does.
+void CopyWords(std::uint32_t* __restrict to, const std::uint32_t* __restrict from, int count,
+               std::uint32_t alpha);
 // Columns x0..x1-1 of row y take the tile's pixels (x mod w, y mod h): the tile lies from the
 // image's origin, wherever the span is. The tile is RGB32.
 void TileSpan(QImage& image, int y, int x0, int x1, const QImage& tile);
