@@ -314,10 +314,9 @@ void Control::WatchInput(QWidget* w)
     w->installEventFilter(m_bridge.get());
 }
 
-void Control::RaiseClicksFromMouse(bool click, bool dblClick)
+void Control::RaiseClicksFromMouse()
 {
-    m_clickFromMouse = click;
-    m_dblClickFromMouse = dblClick;
+    m_clicksFromMouse = true;
 }
 
 QWidget* Control::FocusTarget() const
@@ -396,18 +395,18 @@ bool Control::Filter(QObject* watched, QEvent* event)
         } else if (event->type() == QEvent::MouseButtonRelease) {
             if (MouseUp)
                 Raise("MouseUp", MouseUp, ButtonsOf(me->button()), shift, x, y);
-            if (m_clickFromMouse && me->button() == Qt::LeftButton && m_widget &&
+            if (m_clicksFromMouse && me->button() == Qt::LeftButton && m_widget &&
                 m_widget->rect().contains(p))
                 Raise("Click", Click);
         } else if (event->type() == QEvent::MouseButtonDblClick) {
-            if (m_dblClickFromMouse && me->button() == Qt::LeftButton)
+            if (m_clicksFromMouse && me->button() == Qt::LeftButton)
                 Raise("DblClick", DblClick);
         } else if (MouseMove) {
             Raise("MouseMove", MouseMove, ButtonsOf(me->buttons()), shift, x, y);
         }
         // Controls that only show something take their mouse events whole, so nothing
         // reaches the container behind them.
-        return m_clickFromMouse && w == m_widget;
+        return m_clicksFromMouse && w == m_widget;
     }
     default: return false;
     }

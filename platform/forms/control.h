@@ -128,8 +128,8 @@ public:
 protected:
     // Receive mouse, key and focus events of `w` too (a viewport or an inner line edit).
     void WatchInput(QWidget* w);
-    // Whether a mouse release on the control raises Click and a double-click DblClick.
-    void RaiseClicksFromMouse(bool click, bool dblClick);
+    // A mouse release on the control raises Click and a double-click DblClick.
+    void RaiseClicksFromMouse();
 
     // Hooks for kinds that show a property differently from a plain widget.
     virtual void ApplyGeometry();
@@ -174,8 +174,7 @@ private:
     OleColor m_backColor = kDefaultColor;
     int m_mousePointer = vbDefault;
     QCursor m_mouseIcon;
-    bool m_clickFromMouse = false;
-    bool m_dblClickFromMouse = false;
+    bool m_clicksFromMouse = false;
     bool m_typingReplacement = false;
 };
 

@@ -4,14 +4,9 @@
 
 namespace platform::forms {
 
-std::string DrawingFamily(const std::string& name)
-{
-    return platform::gdi::DrawingFamily(name);
-}
-
 QFont ToQFont(const Font& font)
 {
-    QFont f(QString::fromStdString(DrawingFamily(font.name)));
+    QFont f(QString::fromStdString(platform::gdi::DrawingFamily(font.name)));
     f.setPointSizeF(font.size > 0 ? font.size : 8.25);
     f.setBold(font.bold);
     f.setItalic(font.italic);

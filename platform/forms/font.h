@@ -15,10 +15,7 @@ struct Font {
     bool underline = false;
 };
 
-// The installed family a font name is drawn with (platform::gdi::DrawingFamily, which the
-// drawing layer shares).
-std::string DrawingFamily(const std::string& name);
-
+// Drawn with the installed family platform::gdi::DrawingFamily maps the name to.
 QFont ToQFont(const Font& font);
 
 } // namespace platform::forms

@@ -84,7 +84,7 @@ Frame::Frame(bool border)
     : Control(MakeFrameWidget(border))
     , m_box(border ? static_cast<detail::CaptionFrame*>(Widget()) : nullptr)
 {
-    RaiseClicksFromMouse(true, true);
+    RaiseClicksFromMouse();
 }
 
 void Frame::SetCaption(const std::string& caption)
@@ -106,7 +106,7 @@ PictureBox::PictureBox(bool border)
     w->setFrameStyle(border ? QFrame::Panel | QFrame::Sunken : QFrame::NoFrame);
     w->setLineWidth(border ? 2 : 0);
     w->setAutoFillBackground(true);
-    RaiseClicksFromMouse(true, true);
+    RaiseClicksFromMouse();
 }
 
 void PictureBox::SetPicture(const QPixmap& picture)

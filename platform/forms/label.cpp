@@ -13,7 +13,7 @@ Label::Label()
     m_label->setWordWrap(true);
     m_label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_label->setTextFormat(Qt::PlainText);
-    RaiseClicksFromMouse(true, true);
+    RaiseClicksFromMouse();
     ApplyColours();
 }
 

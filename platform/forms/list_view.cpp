@@ -180,7 +180,7 @@ ListView::ListView()
     m_tree->header()->setSectionsMovable(false);
     m_tree->setColumnCount(0);
     WatchInput(m_tree->viewport());
-    RaiseClicksFromMouse(true, true);
+    RaiseClicksFromMouse();
     // A click comes after the press has selected the row, as the handlers expect.
     QObject::connect(m_tree, &QTreeWidget::itemClicked, m_tree, [this](QTreeWidgetItem* row) {
         if (ListItem* item = ItemOf(row))

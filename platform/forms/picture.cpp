@@ -32,7 +32,7 @@ Image::Image()
     : Control(new QLabel)
 {
     static_cast<QLabel*>(Widget())->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    RaiseClicksFromMouse(true, true);
+    RaiseClicksFromMouse();
 }
 
 void Image::SetPicture(const QPixmap& picture)
