@@ -101,13 +101,17 @@ void CheckFactionKey(const std::string& key)
         platform::Raise(52);
 }
 
-Path FactionListFile(FactionList list, const std::string& key)
+std::string FactionListFileName(FactionList list, const std::string& key)
 {
     static const char* const prefixes[] = {"Shiplist_", "Voicelist_", "Bodylist_", "Scanlist_",
                                            "Formationlist_"};
+    return prefixes[static_cast<int>(list)] + key + ".lst";
+}
+
+Path FactionListFile(FactionList list, const std::string& key)
+{
     CheckFactionKey(key);
-    return InActive({"faction_prop"}) /
-           (prefixes[static_cast<int>(list)] + key + ".lst");
+    return InActive({"faction_prop"}) / FactionListFileName(list, key);
 }
 
 Path ReputationFile(const std::string& key)

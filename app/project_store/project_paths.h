@@ -51,6 +51,8 @@ Path ProtocolFileOf(const std::string& project); // the same file of any project
 enum class FactionList { Ship, Voice, Body, Scan, Formation };
 // faction_prop\Shiplist_<key>.lst, Voicelist_, Bodylist_, Scanlist_, Formationlist_
 Path FactionListFile(FactionList list, const std::string& key);
+// Its file name alone, in CP1252, for any key.
+std::string FactionListFileName(FactionList list, const std::string& key);
 Path ReputationFile(const std::string& key);      // emphaty\new\reps_<key>.facts
 Path EmpathyScratchFile(const std::string& key);  // emphaty\new\<key>.tmp
 
