@@ -26,7 +26,8 @@ using Clock = std::chrono::steady_clock;
 using namespace platform::com;
 
 // Seconds per call of `work`, over at least a quarter of a second.
-double PerCall(const std::function<void()>& work) {
+double PerCall(const std::function<void()>& work)
+{
     long calls = 0;
     const auto start = Clock::now();
     double elapsed = 0;
@@ -39,7 +40,8 @@ double PerCall(const std::function<void()>& work) {
     return elapsed / double(calls);
 }
 
-kolvetra::ProgressBarProperties MainWindowBar() {
+kolvetra::ProgressBarProperties MainWindowBar()
+{
     kolvetra::ProgressBarProperties p;
     p.Scrolling = kolvetra::zemScrolling::zemScrollingSmooth;
     p.SpecialEffects = kolvetra::zemSpecialEffects::zemSunken;
@@ -72,7 +74,8 @@ private:
 
 } // namespace
 
-int main(int argc, char** argv) {
+int main(int argc, char** argv)
+{
     QApplication app(argc, argv);
     const long sets = argc > 1 ? std::atol(argv[1]) : 1000000;
 

@@ -29,18 +29,21 @@ const char* const kPropertyKeys[] = {
 const char* const kListPrefixes[] = {"Shiplist_", "Voicelist_", "Bodylist_", "Scanlist_",
                                      "Formationlist_"};
 
-std::string Key(int i) {
+std::string Key(int i)
+{
     return "fc_bench_faction_" + std::to_string(i);
 }
 
 // Written natively by their known names: the generation is not what is measured, and the
 // case-insensitive lookup of every new name would scan the growing folder.
-void Put(const std::string& native, const std::string& bytes) {
+void Put(const std::string& native, const std::string& bytes)
+{
     std::ofstream(native, std::ios::binary) << bytes;
 }
 
 // A fresh project "BenchN" of n factions; returns the faction keys in registry order.
-std::vector<std::string> MakeProject(const std::string& root, int n) {
+std::vector<std::string> MakeProject(const std::string& root, int n)
+{
     const std::string name = "Bench" + std::to_string(n);
     const std::string project = root + "/projects/" + name;
     for (const char* rel : {"", "/faction_prop", "/compiled", "/Protocol"})
@@ -67,7 +70,8 @@ std::vector<std::string> MakeProject(const std::string& root, int n) {
 
 // `inHandler`: as the button's handler runs it, inside one write batch, where each input
 // file is checked once rather than once per key.
-double TimeCompile(const std::vector<std::string>& factions, bool inHandler = false) {
+double TimeCompile(const std::vector<std::string>& factions, bool inHandler = false)
+{
     const auto start = Clock::now();
     if (inHandler)
         platform::profile::BeginWriteBatch();
@@ -88,7 +92,8 @@ struct Row {
 
 } // namespace
 
-int main(int argc, char** argv) {
+int main(int argc, char** argv)
+{
     const double budget = argc > 1 ? std::atof(argv[1]) : 20.0;
     char pattern[] = "/tmp/qv_bench_fp_XXXXXX";
     if (!mkdtemp(pattern)) {

@@ -22,9 +22,9 @@ namespace files = platform::files;
 constexpr int kFactions = 1000;
 volatile long g_keep; // keeps the reads from being optimised away
 const char* const kPropertyKeys[] = {
-    "Legality",       "plurality",        "jump",           "msg_id_prefix", "mc_costume",
-    "firstname_male", "firstname_female", "lastname",       "rank_desig",    "formation_desig",
-    "large_ship_desig", "large_ship_names", "scan_chance",  "scan_announce",
+    "Legality",         "plurality",        "jump",        "msg_id_prefix", "mc_costume",
+    "firstname_male",   "firstname_female", "lastname",    "rank_desig",    "formation_desig",
+    "large_ship_desig", "large_ship_names", "scan_chance", "scan_announce",
 };
 
 std::string Key(int i)
@@ -90,8 +90,8 @@ int main()
         return 1;
     }
     quorvel::SetProgramFolder(pattern);
-    for (const char* rel : {"projects", "projects/Bench", "projects/Bench/misc",
-                            "projects/Bench/faction_prop"})
+    for (const char* rel :
+         {"projects", "projects/Bench", "projects/Bench/misc", "projects/Bench/faction_prop"})
         ::mkdir((std::string(pattern) + "/" + rel).c_str(), 0777);
     quorvel::SetActiveProject("Bench");
     MakeFiles();
@@ -110,10 +110,10 @@ int main()
     std::printf("ReadIni over %d factions (%d keys per pass), file unchanged between calls\n",
                 kFactions, kFactions * 15);
     std::printf("  one stat of the file:          %9.3f us\n", stat * 1e6);
-    std::printf("  ReadIni, parsed index on:      %9.3f us per call (%.1f stats)\n",
-                indexed * 1e6, indexed / stat);
-    std::printf("  ReadIni, index off (baseline): %9.3f us per call (%.0f stats)\n",
-                parsed * 1e6, parsed / stat);
+    std::printf("  ReadIni, parsed index on:      %9.3f us per call (%.1f stats)\n", indexed * 1e6,
+                indexed / stat);
+    std::printf("  ReadIni, index off (baseline): %9.3f us per call (%.0f stats)\n", parsed * 1e6,
+                parsed / stat);
     g_keep = sink;
 
     nftw(

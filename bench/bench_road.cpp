@@ -38,7 +38,8 @@ using namespace roadbench;
 using Clock = std::chrono::steady_clock;
 
 // Every switch between the fast paths and the baseline, in one place.
-void SetFastPaths(bool on) {
+void SetFastPaths(bool on)
+{
     platform::profile::SetIndexEnabled(on);
     platform::profile::SetBatchingEnabled(on);
     platform::files::SetListingCacheEnabled(on);
@@ -51,7 +52,8 @@ struct Options {
     bool baseline = true;
 };
 
-Options Parse(int argc, char** argv) {
+Options Parse(int argc, char** argv)
+{
     Options options;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
@@ -78,13 +80,15 @@ Options Parse(int argc, char** argv) {
     return options;
 }
 
-template <class F> double Seconds(F&& f) {
+template <class F> double Seconds(F&& f)
+{
     const auto start = Clock::now();
     f();
     return std::chrono::duration<double>(Clock::now() - start).count();
 }
 
-void RemoveTree(const std::string& folder) {
+void RemoveTree(const std::string& folder)
+{
     std::error_code ec;
     fs::remove_all(folder, ec);
 }
@@ -98,21 +102,26 @@ public:
         , m_n(n)
         , m_mode(fast ? "fast" : "base")
         , m_project("Road" + std::to_string(n) + m_mode)
-        , m_keys(FactionKeys(n)) {}
+        , m_keys(FactionKeys(n))
+    {
+    }
 
     // Each step's timing, in the order of kSteps.
     std::vector<Timing> Run(double budget);
 
 private:
-    std::string ProjectFolder(const std::string& name) const {
+    std::string ProjectFolder(const std::string& name) const
+    {
         return m_root + "/projects/" + name;
     }
-    void Check(const char* what) {
+    void Check(const char* what)
+    {
         const std::string messages = m_w.TakeMessages();
         if (!messages.empty())
             throw std::runtime_error(std::string(what) + " showed: " + messages);
     }
-    double Timed(const char* what, const std::function<void()>& step) {
+    double Timed(const char* what, const std::function<void()>& step)
+    {
         Check("the set-up");
         const double t = Seconds(step);
         Check(what);
@@ -120,7 +129,8 @@ private:
     }
     // The project's registry cut to its first m factions, and the lists reloaded from it:
     // the lists, and so the pickers and the compiles, work on m factions of files of n.
-    void UseFactions(int m) {
+    void UseFactions(int m)
+    {
         if (m == m_listed)
             return;
         WriteRegistry(m);
@@ -128,13 +138,15 @@ private:
         Check("the reload of the lists");
         m_listed = m;
     }
-    void WriteRegistry(int m) const {
+    void WriteRegistry(int m) const
+    {
         std::string registry;
         for (int i = 0; i < m; ++i)
             registry += "[" + m_keys[i] + "]\r\ngrp=" + m_keys[i] + "\r\n";
         Put(ProjectFolder(m_project) + "/misc/factions.ini", registry);
     }
-    std::vector<std::string> Keys(int m) const {
+    std::vector<std::string> Keys(int m) const
+    {
         return std::vector<std::string>(m_keys.begin(), m_keys.begin() + m);
     }
 
@@ -153,7 +165,8 @@ private:
 
 // The empty project made and loaded as the user does, the stock empathy folder holding the
 // first m factions (the other two folders keep all n), then the click on btnImportAll.
-double Road::Import(int m) {
+double Road::Import(int m)
+{
     const std::string name = "Imp" + std::to_string(m_n) + m_mode + std::to_string(++m_imports);
     m_w.CreateInNameBox(name);
     m_w.SelectProject(name);
@@ -194,7 +207,8 @@ double Road::Import(int m) {
     return t;
 }
 
-double Road::Load(int m) {
+double Road::Load(int m)
+{
     WriteRegistry(m);
     m_w.SelectProject(m_project);
     const double t = Timed("the load", [&] { m_w.ClickLoad(); });
@@ -203,7 +217,8 @@ double Road::Load(int m) {
     return t;
 }
 
-std::vector<Timing> Road::Run(double budget) {
+std::vector<Timing> Road::Run(double budget)
+{
     const std::string p = ProjectFolder(m_project);
     MakeProjectFolders(p);
     WriteImportedProject(p, m_n, m_n);
@@ -268,7 +283,8 @@ std::vector<Timing> Road::Run(double budget) {
 
 } // namespace
 
-int main(int argc, char** argv) {
+int main(int argc, char** argv)
+{
     Options options;
     try {
         options = Parse(argc, argv);

@@ -37,28 +37,34 @@ const char* const kPropertyKeys[][2] = {
 };
 
 // A decimal text of tenths between -0.9 and 0.9, as the game's files write them.
-std::string Tenths(int v) {
+std::string Tenths(int v)
+{
     v = v % 19 - 9;
     if (v == 0)
         return "0.0";
     return (v < 0 ? "-0." : "0.") + std::to_string(v < 0 ? -v : v);
 }
 
-std::string EventFactor(int i, int e) {
+std::string EventFactor(int i, int e)
+{
     return Tenths(i * 5 + e * 7 + 3);
 }
-std::string Rate(int i, int j) {
+std::string Rate(int i, int j)
+{
     return Tenths(i * 37 + j * 11);
 }
-std::string Reputation(int i, int j) {
+std::string Reputation(int i, int j)
+{
     return i == j ? "1" : Tenths(i * 13 + j * 29 + 4);
 }
 
-std::string Id(int base, int i) {
+std::string Id(int base, int i)
+{
     return std::to_string(base + i);
 }
 
-std::string PropertyValue(int i, int p) {
+std::string PropertyValue(int i, int p)
+{
     switch (p) {
     case 0:
         return i % 3 == 1 ? "unlawful" : "lawful";
@@ -86,7 +92,8 @@ struct ListLines {
     const char* filePrefix;
     std::vector<std::string> entries;
 };
-std::vector<ListLines> ListsOf(int i) {
+std::vector<ListLines> ListsOf(int i)
+{
     const std::string n = std::to_string(i);
     return {
         {"npc_ship", "Shiplist_", {"ld_scout_" + n, "ld_hauler_" + n, "ld_gunboat_" + n}},
@@ -100,7 +107,8 @@ std::vector<ListLines> ListsOf(int i) {
     };
 }
 
-std::string StockEmpathy(int i, int n) {
+std::string StockEmpathy(int i, int n)
+{
     std::string text = "[RepChangeEffects]\r\ngroup = " + FactionKey(i) + "\r\n";
     for (int e = 0; e < 4; ++e)
         text += std::string("event = ") + kEvents[e] + ", " + EventFactor(i, e) + "\r\n";
@@ -111,7 +119,8 @@ std::string StockEmpathy(int i, int n) {
     return text;
 }
 
-std::string StockProperties(int i) {
+std::string StockProperties(int i)
+{
     const std::vector<ListLines> lists = ListsOf(i);
     std::string text = "[FactionProps]\r\naffiliation = " + FactionKey(i) + "\r\n";
     for (int p = 0; p < 14; ++p) {
@@ -126,7 +135,8 @@ std::string StockProperties(int i) {
     return text;
 }
 
-std::string StockInitialWorld(int i, int n) {
+std::string StockInitialWorld(int i, int n)
+{
     std::string text = "[Group]\r\nnickname = " + FactionKey(i) +
                        "\r\nids_name = " + Id(260000, i) + "\r\nids_info = " + Id(270000, i) +
                        "\r\nids_short_name = " + Id(280000, i) + "\r\n";
@@ -135,7 +145,8 @@ std::string StockInitialWorld(int i, int n) {
     return text;
 }
 
-void MakeFolder(const std::string& folder) {
+void MakeFolder(const std::string& folder)
+{
     std::error_code ec;
     fs::create_directories(folder, ec);
     if (ec)
@@ -144,27 +155,31 @@ void MakeFolder(const std::string& folder) {
 
 } // namespace
 
-std::string FactionKey(int i) {
+std::string FactionKey(int i)
+{
     char key[32];
     std::snprintf(key, sizeof key, "rb_fc_%04d_grp", i);
     return key;
 }
 
-std::vector<std::string> FactionKeys(int n) {
+std::vector<std::string> FactionKeys(int n)
+{
     std::vector<std::string> keys;
     for (int i = 0; i < n; ++i)
         keys.push_back(FactionKey(i));
     return keys;
 }
 
-void Put(const std::string& file, const std::string& bytes) {
+void Put(const std::string& file, const std::string& bytes)
+{
     std::ofstream out(file, std::ios::binary);
     out << bytes;
     if (!out)
         throw std::runtime_error("cannot write " + file);
 }
 
-void WriteStock(const std::string& programFolder, int n) {
+void WriteStock(const std::string& programFolder, int n)
+{
     const std::string data = programFolder + "/data/";
     for (const char* area : {"emphaty", "faction_prop", "initialworld"})
         MakeFolder(data + area + "/original_factions");
@@ -176,13 +191,15 @@ void WriteStock(const std::string& programFolder, int n) {
     }
 }
 
-void MakeProjectFolders(const std::string& projectFolder) {
+void MakeProjectFolders(const std::string& projectFolder)
+{
     for (const char* sub :
          {"emphaty/new", "faction_prop", "initialworld", "XML", "Protocol", "compiled", "misc"})
         MakeFolder(projectFolder + "/" + sub);
 }
 
-void WriteImportedProject(const std::string& projectFolder, int n, int imported) {
+void WriteImportedProject(const std::string& projectFolder, int n, int imported)
+{
     const std::string p = projectFolder + "/";
     std::string registry, empathy, properties, world;
     for (int i = 0; i < imported; ++i) {
@@ -221,7 +238,8 @@ void WriteImportedProject(const std::string& projectFolder, int n, int imported)
     Put(p + "initialworld/grp.ini", world);
 }
 
-std::vector<std::pair<std::string, std::string>> TreeOf(const std::string& folder) {
+std::vector<std::pair<std::string, std::string>> TreeOf(const std::string& folder)
+{
     std::vector<std::pair<std::string, std::string>> files;
     for (const auto& entry : fs::recursive_directory_iterator(folder)) {
         if (!entry.is_regular_file())

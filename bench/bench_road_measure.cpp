@@ -10,13 +10,15 @@ namespace roadbench {
 
 namespace {
 
-double Power(Growth growth) {
+double Power(Growth growth)
+{
     return growth == Growth::Quadratic ? 2.0 : 1.0;
 }
 
 // The time at n from runs at m1 < m2. The fit's two parts may not be negative (a noisy small
 // run can make one so): then the other part alone carries the larger run to n.
-double Extrapolate(Growth growth, std::pair<int, double> p1, std::pair<int, double> p2, int n) {
+double Extrapolate(Growth growth, std::pair<int, double> p1, std::pair<int, double> p2, int n)
+{
     const double m1 = p1.first, t1 = p1.second, m2 = p2.first, t2 = p2.second;
     if (growth == Growth::Linear) {
         const double perFaction = (t2 - t1) / (m2 - m1);
@@ -38,7 +40,8 @@ double Extrapolate(Growth growth, std::pair<int, double> p1, std::pair<int, doub
 
 } // namespace
 
-Timing Measure(const StepRun& run, Growth growth, int n, int start, double budget) {
+Timing Measure(const StepRun& run, Growth growth, int n, int start, double budget)
+{
     Timing timing;
     timing.n = n;
     std::vector<std::pair<int, double>> runs;

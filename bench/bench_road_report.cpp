@@ -23,7 +23,8 @@ const char* const kStepNames[kStepCount] = {
     "empathy compile alone, 1/2 reps missing",
 };
 
-std::string Figure(const Timing& t) {
+std::string Figure(const Timing& t)
+{
     if (!t.Valid())
         return "failed";
     char text[32];
@@ -34,7 +35,8 @@ std::string Figure(const Timing& t) {
     return text;
 }
 
-std::string MeasuredOn(const Timing& t) {
+std::string MeasuredOn(const Timing& t)
+{
     if (!t.Valid())
         return "-";
     if (!t.Scaled())
@@ -43,7 +45,8 @@ std::string MeasuredOn(const Timing& t) {
 }
 
 // The machine's load over the last minute: the figures of a busy machine are slower.
-std::string LoadAverage() {
+std::string LoadAverage()
+{
     char text[16] = "?";
     if (std::FILE* file = std::fopen("/proc/loadavg", "r")) {
         if (std::fscanf(file, "%15s", text) != 1)
@@ -53,7 +56,8 @@ std::string LoadAverage() {
     return text;
 }
 
-const Figures* Find(const std::vector<Figures>& all, int n) {
+const Figures* Find(const std::vector<Figures>& all, int n)
+{
     for (const Figures& f : all) {
         if (f.n == n)
             return &f;
@@ -61,18 +65,21 @@ const Figures* Find(const std::vector<Figures>& all, int n) {
     return nullptr;
 }
 
-void Verdict(const char* what, const std::string& figure, bool valid, bool met, bool scaled) {
+void Verdict(const char* what, const std::string& figure, bool valid, bool met, bool scaled)
+{
     std::printf("  %-62s %14s  %s\n", what, figure.c_str(),
                 !valid ? "NO FIGURE"
                 : met  ? (scaled ? "met (scaled)" : "met")
                        : (scaled ? "MISSED (scaled)" : "MISSED"));
 }
 
-void Under(const Timing& t, double limit, const std::string& what) {
+void Under(const Timing& t, double limit, const std::string& what)
+{
     Verdict(what.c_str(), Figure(t), t.Valid(), t.seconds < limit, t.Scaled());
 }
 
-void Within(const Timing& t, const Timing& reference, double factor, const std::string& what) {
+void Within(const Timing& t, const Timing& reference, double factor, const std::string& what)
+{
     char ratio[32];
     std::snprintf(ratio, sizeof ratio, "%.2fx", t.seconds / reference.seconds);
     Verdict(what.c_str(), ratio, t.Valid() && reference.Valid(),
@@ -81,11 +88,13 @@ void Within(const Timing& t, const Timing& reference, double factor, const std::
 
 } // namespace
 
-const char* StepName(int step) {
+const char* StepName(int step)
+{
     return kStepNames[step];
 }
 
-void PrintTable(const Figures& f) {
+void PrintTable(const Figures& f)
+{
     std::printf("\nThe road at N = %d factions (fast: the fast paths on; baseline: all off; "
                 "load average at the end: %s)\n\n",
                 f.n, LoadAverage().c_str());
@@ -121,7 +130,8 @@ void PrintTable(const Figures& f) {
     std::fflush(stdout);
 }
 
-void PrintTargets(const std::vector<Figures>& all) {
+void PrintTargets(const std::vector<Figures>& all)
+{
     std::printf("\nTargets (fast figures)\n");
     const int buttons[] = {kButtonProperties, kButtonEmpathy, kButtonInitialWorld};
     const int alone[] = {kAloneProperties, kAloneEmpathy, kAloneInitialWorld};

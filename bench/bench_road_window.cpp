@@ -17,7 +17,8 @@ namespace {
 
 // The window creates its bars through the component model, so the library must be
 // registered first, as the program's set-up does; the registry file is the bench's own.
-void RegisterKolvetra(const std::string& programFolder, const std::string& kolvetra) {
+void RegisterKolvetra(const std::string& programFolder, const std::string& kolvetra)
+{
     ::setenv("QV_REGISTRY_FILE", (programFolder + "/registry.txt").c_str(), 1);
     char resolved[PATH_MAX];
     if (!::realpath(kolvetra.c_str(), resolved))
@@ -33,7 +34,8 @@ void RegisterKolvetra(const std::string& programFolder, const std::string& kolve
 
 } // namespace
 
-RoadWindow::RoadWindow(const std::string& programFolder, const std::string& kolvetra) {
+RoadWindow::RoadWindow(const std::string& programFolder, const std::string& kolvetra)
+{
     RegisterKolvetra(programFolder, kolvetra);
     quorvel::SetProgramFolder(programFolder);
     quorvel::SetActiveProject("");
@@ -44,34 +46,40 @@ RoadWindow::RoadWindow(const std::string& programFolder, const std::string& kolv
         throw std::runtime_error("the main window did not load: " + TakeMessages());
 }
 
-RoadWindow::~RoadWindow() {
+RoadWindow::~RoadWindow()
+{
     m_main.reset();
     m_dialogs.reset();
     quorvel::SetActiveProject("");
 }
 
-Control& RoadWindow::Ctl(const std::string& name) const {
+Control& RoadWindow::Ctl(const std::string& name) const
+{
     return m_main->Ctl<Control>(name);
 }
 
-void RoadWindow::Click(const std::string& control) {
+void RoadWindow::Click(const std::string& control)
+{
     Control& c = Ctl(control);
     c.Raise("Click", c.Click);
 }
 
-void RoadWindow::Tick(const std::string& timer, int most) {
+void RoadWindow::Tick(const std::string& timer, int most)
+{
     for (int i = 0; i < most && m_main->FindTimer(timer)->FireTick(); ++i) {
     }
 }
 
-void RoadWindow::BackToManager() {
+void RoadWindow::BackToManager()
+{
     if (m_main->Ctl<Frame>("Frame1").Visible())
         return;
     Click("Label4");
     Tick("Timer4", 500);
 }
 
-void RoadWindow::CreateInNameBox(const std::string& name) {
+void RoadWindow::CreateInNameBox(const std::string& name)
+{
     BackToManager();
     auto& box = m_main->Ctl<TextBox>("txtdateiname");
     Click("BreloButton7");
@@ -82,7 +90,8 @@ void RoadWindow::CreateInNameBox(const std::string& name) {
     Tick("Timer2", 100);
 }
 
-void RoadWindow::SelectProject(const std::string& name) {
+void RoadWindow::SelectProject(const std::string& name)
+{
     BackToManager();
     Click("BreloButton4");
     auto& list = m_main->Ctl<ListBox>("lstProjects");
@@ -95,34 +104,41 @@ void RoadWindow::SelectProject(const std::string& name) {
     throw std::runtime_error("no project " + name + " in the list");
 }
 
-void RoadWindow::ClickLoad() {
+void RoadWindow::ClickLoad()
+{
     Click("BreloButton6");
 }
 
-void RoadWindow::FinishSlide() {
+void RoadWindow::FinishSlide()
+{
     Tick("Timer3", 500);
 }
 
-void RoadWindow::Pick(const std::string& picker, int entry) {
+void RoadWindow::Pick(const std::string& picker, int entry)
+{
     m_main->Ctl<ComboBox>(picker).SetListIndex(entry);
 }
 
-void RoadWindow::SelectRow(const std::string& view, int row, const std::string& answer) {
+void RoadWindow::SelectRow(const std::string& view, int row, const std::string& answer)
+{
     auto& list = m_main->Ctl<ListView>(view);
     list.SetSelectedItem(&list.ListItems()(row));
     m_dialogs->inputBoxAnswers.assign(1, answer);
 }
 
-void RoadWindow::DoubleClick(const std::string& view) {
+void RoadWindow::DoubleClick(const std::string& view)
+{
     auto& list = m_main->Ctl<ListView>(view);
     list.Raise("DblClick", list.DblClick);
 }
 
-bool RoadWindow::Answered() const {
+bool RoadWindow::Answered() const
+{
     return m_dialogs->inputBoxAnswers.empty();
 }
 
-std::string RoadWindow::TakeMessages() {
+std::string RoadWindow::TakeMessages()
+{
     std::string text;
     for (const ScriptedDialogs::Shown& shown : m_dialogs->shown) {
         if (!shown.input)

@@ -24,7 +24,8 @@ struct FacePalette {
     QColor bevelBottom;
 };
 
-const FacePalette& PaletteOf(ButtonFace face) {
+const FacePalette& PaletteOf(ButtonFace face)
+{
     static const FacePalette normal{
         .border = QColor(0x70, 0x7c, 0x8c),
         .bodyTop = QColor(0xfd, 0xfd, 0xfe),
@@ -66,13 +67,15 @@ const FacePalette& PaletteOf(ButtonFace face) {
     return normal;
 }
 
-QLinearGradient VerticalGradient(const QRect& rect) {
+QLinearGradient VerticalGradient(const QRect& rect)
+{
     return QLinearGradient(QPointF(0, rect.top()), QPointF(0, rect.top() + rect.height()));
 }
 
 } // namespace
 
-void DrawButtonFace(QPainter& painter, const QRect& rect, ButtonFace face) {
+void DrawButtonFace(QPainter& painter, const QRect& rect, ButtonFace face)
+{
     if (rect.isEmpty())
         return;
     const FacePalette& c = PaletteOf(face);
@@ -110,7 +113,8 @@ void DrawButtonFace(QPainter& painter, const QRect& rect, ButtonFace face) {
     painter.restore();
 }
 
-QImage ButtonFaceImage(ButtonFace face, QSize size) {
+QImage ButtonFaceImage(ButtonFace face, QSize size)
+{
     QImage image(size, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     QPainter painter(&image);
@@ -118,7 +122,8 @@ QImage ButtonFaceImage(ButtonFace face, QSize size) {
     return image;
 }
 
-void DrawStretchedFace(QPainter& painter, const QRect& rect, const QImage& face) {
+void DrawStretchedFace(QPainter& painter, const QRect& rect, const QImage& face)
+{
     const int e = kFaceEdge;
     if (rect.width() < 2 * e || rect.height() < 2 * e || face.width() < 2 * e + 1 ||
         face.height() < 2 * e + 1) {
@@ -142,7 +147,8 @@ void DrawStretchedFace(QPainter& painter, const QRect& rect, const QImage& face)
     }
 }
 
-CursorPicture HandCursorPicture() {
+CursorPicture HandCursorPicture()
+{
     // The hand is built from rounded pieces in pixel coordinates; outlines run on half pixels
     // so they stay one pixel wide. The index finger's first filled pixel is the hot spot.
     QPainterPath hand;
@@ -181,16 +187,19 @@ CursorPicture HandCursorPicture() {
     return {image, QPoint(17, 3)};
 }
 
-QCursor MakeButtonCursor() {
+QCursor MakeButtonCursor()
+{
     const CursorPicture picture = HandCursorPicture();
     return QCursor(QPixmap::fromImage(picture.image), picture.hotSpot.x(), picture.hotSpot.y());
 }
 
-QCursor MakeWindowCursor() {
+QCursor MakeWindowCursor()
+{
     return MakeButtonCursor();
 }
 
-QImage WindowIconImage(int size) {
+QImage WindowIconImage(int size)
+{
     // Drawn on a 64-unit grid and scaled, so every size shows the same picture: a planet in the
     // bar picture's blues, an orange orbit like the main window's arrow, and one bright star.
     QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
@@ -247,7 +256,8 @@ QImage WindowIconImage(int size) {
     return image;
 }
 
-QIcon MakeWindowIcon() {
+QIcon MakeWindowIcon()
+{
     QIcon icon;
     for (int size : {16, 24, 32, 48, 64})
         icon.addPixmap(QPixmap::fromImage(WindowIconImage(size)));

@@ -62,8 +62,8 @@ const QCursor& CaptionCursor()
 
 // The button's late-bound face: a separate object, so the window keeps owning the button
 // while hosts hold references to its interface. Calls after the button is gone raise 91.
-class ButtonObject : public platform::com::EventDispatchObject<ButtonObject,
-                                                               platform::com::IDispatch> {
+class ButtonObject
+    : public platform::com::EventDispatchObject<ButtonObject, platform::com::IDispatch> {
 public:
     explicit ButtonObject(BreloButton& button)
         : m_button(&button)
@@ -75,38 +75,63 @@ public:
     static const DispatchTable<ButtonObject>& Members()
     {
         static const DispatchTable<ButtonObject> table{
-            {"URLGoTo", kDispURLGoTo, {}, {},
+            {"URLGoTo",
+             kDispURLGoTo,
+             {},
+             {},
              [](ButtonObject& o, std::vector<Variant>& args) {
                  if (args.size() != 2)
                      platform::Raise(450);
                  o.Button().URLGoTo(args[0].ToInt32(), args[1].ToString());
                  return Variant();
              }},
-            {"Caption", kDispCaption, [](ButtonObject& o) { return Variant(o.Button().Caption()); },
-             [](ButtonObject& o, const Variant& v) { o.Button().SetCaption(v.ToString()); }, {}},
-            {"FontName", 0x68030007,
+            {"Caption",
+             kDispCaption,
+             [](ButtonObject& o) { return Variant(o.Button().Caption()); },
+             [](ButtonObject& o, const Variant& v) { o.Button().SetCaption(v.ToString()); },
+             {}},
+            {"FontName",
+             0x68030007,
              [](ButtonObject& o) { return Variant(o.Button().FontName()); },
-             [](ButtonObject& o, const Variant& v) { o.Button().SetFontName(v.ToString()); }, {}},
-            {"FontSize", 0x68030006,
+             [](ButtonObject& o, const Variant& v) { o.Button().SetFontName(v.ToString()); },
+             {}},
+            {"FontSize",
+             0x68030006,
              [](ButtonObject& o) { return Variant(o.Button().FontSize()); },
-             [](ButtonObject& o, const Variant& v) { o.Button().SetFontSize(v.ToInt16()); }, {}},
-            {"Bold", 0x68030005, [](ButtonObject& o) { return Variant(o.Button().Bold()); },
-             [](ButtonObject& o, const Variant& v) { o.Button().SetBold(v.ToBool()); }, {}},
-            {"Italic", 0x68030004, [](ButtonObject& o) { return Variant(o.Button().Italic()); },
-             [](ButtonObject& o, const Variant& v) { o.Button().SetItalic(v.ToBool()); }, {}},
-            {"Underline", 0x68030003,
+             [](ButtonObject& o, const Variant& v) { o.Button().SetFontSize(v.ToInt16()); },
+             {}},
+            {"Bold",
+             0x68030005,
+             [](ButtonObject& o) { return Variant(o.Button().Bold()); },
+             [](ButtonObject& o, const Variant& v) { o.Button().SetBold(v.ToBool()); },
+             {}},
+            {"Italic",
+             0x68030004,
+             [](ButtonObject& o) { return Variant(o.Button().Italic()); },
+             [](ButtonObject& o, const Variant& v) { o.Button().SetItalic(v.ToBool()); },
+             {}},
+            {"Underline",
+             0x68030003,
              [](ButtonObject& o) { return Variant(o.Button().Underline()); },
-             [](ButtonObject& o, const Variant& v) { o.Button().SetUnderline(v.ToBool()); }, {}},
-            {"ForeColor", 0x68030002,
+             [](ButtonObject& o, const Variant& v) { o.Button().SetUnderline(v.ToBool()); },
+             {}},
+            {"ForeColor",
+             0x68030002,
              [](ButtonObject& o) { return Variant(o.Button().ForeColor()); },
              [](ButtonObject& o, const Variant& v) {
                  o.Button().SetForeColor(static_cast<std::int32_t>(v.ToColor().value));
              },
              {}},
-            {"Enabled", kDispEnabled, [](ButtonObject& o) { return Variant(o.Button().Enabled()); },
-             [](ButtonObject& o, const Variant& v) { o.Button().SetEnabled(v.ToBool()); }, {}},
-            {"GoURL", 0x68030000, {},
-             [](ButtonObject& o, const Variant& v) { o.Button().SetGoURL(v.ToString()); }, {}},
+            {"Enabled",
+             kDispEnabled,
+             [](ButtonObject& o) { return Variant(o.Button().Enabled()); },
+             [](ButtonObject& o, const Variant& v) { o.Button().SetEnabled(v.ToBool()); },
+             {}},
+            {"GoURL",
+             0x68030000,
+             {},
+             [](ButtonObject& o, const Variant& v) { o.Button().SetGoURL(v.ToString()); },
+             {}},
         };
         return table;
     }
@@ -302,8 +327,7 @@ void BreloButton::UserControl_DblClick()
         m_labelButtons |= platform::forms::vbLeftButton;
 }
 
-void BreloButton::UserControl_MouseUp(std::int16_t& button, std::int16_t& shift, float& x,
-                                      float& y)
+void BreloButton::UserControl_MouseUp(std::int16_t& button, std::int16_t& shift, float& x, float& y)
 {
     // Each button's release is the label's when that button went down on it, whatever other
     // button came and went meanwhile.
@@ -370,10 +394,10 @@ void BreloButton::ShowOver()
 void BreloButton::RaiseButtonEvent(int id, const char* name, const std::function<void()>& handler)
 {
     Raise(name, std::function<void()>([&] {
-        m_object->Fire(id, name);
-        if (handler)
-            handler();
-    }));
+              m_object->Fire(id, name);
+              if (handler)
+                  handler();
+          }));
 }
 
 void BreloButton::Paint()
@@ -395,13 +419,12 @@ void BreloButton::Paint()
     // The label's place decides where it takes presses; its text is centred on the face
     // itself, because the label's offset was tuned to the metrics of the original fonts and
     // the installed replacements sit a little higher in it.
-    const int flags =
-        Qt::AlignHCenter | Qt::AlignVCenter | Qt::TextShowMnemonic | Qt::TextWordWrap;
+    const int flags = Qt::AlignHCenter | Qt::AlignVCenter | Qt::TextShowMnemonic | Qt::TextWordWrap;
     const QRect label = canvas.rect();
     const QString text = platform::forms::ToQt(m_label.caption);
     if (m_label.enabled) {
-        painter.setPen(platform::forms::ToQColor(static_cast<platform::forms::OleColor>(
-            m_label.foreColor)));
+        painter.setPen(
+            platform::forms::ToQColor(static_cast<platform::forms::OleColor>(m_label.foreColor)));
         painter.drawText(label, flags, text);
     } else {
         // The engraved look of a disabled label: a light copy one pixel down and right.

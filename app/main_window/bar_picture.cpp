@@ -11,11 +11,13 @@ const QColor kMiddle(0, 64, 160);
 const QColor kBottom(64, 255, 255);
 
 // Integer arithmetic, so every row comes out the same on every machine.
-int Blend(int from, int to, int step, int steps) {
+int Blend(int from, int to, int step, int steps)
+{
     return (from * (steps - step) + to * step + steps / 2) / steps;
 }
 
-QColor Blend(const QColor& from, const QColor& to, int step, int steps) {
+QColor Blend(const QColor& from, const QColor& to, int step, int steps)
+{
     return QColor(Blend(from.red(), to.red(), step, steps),
                   Blend(from.green(), to.green(), step, steps),
                   Blend(from.blue(), to.blue(), step, steps));
@@ -23,7 +25,8 @@ QColor Blend(const QColor& from, const QColor& to, int step, int steps) {
 
 } // namespace
 
-QColor BarPictureRowColour(int row) {
+QColor BarPictureRowColour(int row)
+{
     row = std::clamp(row, 0, kBarPictureHeight - 1);
     if (row <= kBarPictureMiddleRow)
         return Blend(kTop, kMiddle, row, kBarPictureMiddleRow);
@@ -31,7 +34,8 @@ QColor BarPictureRowColour(int row) {
     return Blend(kMiddle, kBottom, row - kBarPictureMiddleRow, lastRow - kBarPictureMiddleRow);
 }
 
-QImage MakeBarPicture() {
+QImage MakeBarPicture()
+{
     QImage image(kBarPictureWidth, kBarPictureHeight, QImage::Format_RGB888);
     for (int y = 0; y < kBarPictureHeight; ++y) {
         const QColor colour = BarPictureRowColour(y);

@@ -1,11 +1,11 @@
 #include "modFunctions.h"
 
 #include "modINI.h"
-#include "project_paths.h"
-#include "txtReadWrite.h"
 #include "platform/errors/run_time_error.h"
 #include "platform/files/files.h"
 #include "platform/files/names.h"
+#include "project_paths.h"
+#include "txtReadWrite.h"
 
 #include <ctime>
 #include <iostream>

@@ -1,8 +1,8 @@
 #include "modINI.h"
 
-#include "project_paths.h"
 #include "platform/errors/run_time_error.h"
 #include "platform/profile/profile.h"
+#include "project_paths.h"
 
 namespace quorvel {
 

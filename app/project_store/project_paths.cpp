@@ -81,14 +81,38 @@ Path ActiveProjectFolder()
     return ProjectFolder(ActiveProject());
 }
 
-Path FactionRegistryFile() { return InActive({"misc", "factions.ini"}); }
-Path FactionPropertiesFile() { return InActive({"faction_prop", "grp.ini"}); }
-Path EmpathyFile() { return InActive({"emphaty", "new", "grp.ini"}); }
-Path InitialWorldFile() { return InActive({"initialworld", "grp.ini"}); }
-Path CompiledFactionPropFile() { return InActive({"compiled", "faction_prop.ini"}); }
-Path CompiledEmpathyFile() { return InActive({"compiled", "emphaty.ini"}); }
-Path CompiledInitialWorldFile() { return InActive({"compiled", "initialworld.ini"}); }
-Path ProtocolFile() { return ProtocolFileOf(ActiveProject()); }
+Path FactionRegistryFile()
+{
+    return InActive({"misc", "factions.ini"});
+}
+Path FactionPropertiesFile()
+{
+    return InActive({"faction_prop", "grp.ini"});
+}
+Path EmpathyFile()
+{
+    return InActive({"emphaty", "new", "grp.ini"});
+}
+Path InitialWorldFile()
+{
+    return InActive({"initialworld", "grp.ini"});
+}
+Path CompiledFactionPropFile()
+{
+    return InActive({"compiled", "faction_prop.ini"});
+}
+Path CompiledEmpathyFile()
+{
+    return InActive({"compiled", "emphaty.ini"});
+}
+Path CompiledInitialWorldFile()
+{
+    return InActive({"compiled", "initialworld.ini"});
+}
+Path ProtocolFile()
+{
+    return ProtocolFileOf(ActiveProject());
+}
 
 Path ProtocolFileOf(const std::string& project)
 {
@@ -97,7 +121,8 @@ Path ProtocolFileOf(const std::string& project)
 
 void CheckFactionKey(const std::string& key)
 {
-    if (key == "." || key == ".." || key.find_first_of(std::string("/\\\r\n\0", 5)) != std::string::npos)
+    if (key == "." || key == ".." ||
+        key.find_first_of(std::string("/\\\r\n\0", 5)) != std::string::npos)
         platform::Raise(52);
 }
 

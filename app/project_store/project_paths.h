@@ -35,14 +35,14 @@ void SetActiveProject(const std::string& name);
 Path ActiveProjectFolder();
 
 // Files of the active project; each raises 76 while no project is loaded.
-Path FactionRegistryFile();       // misc\factions.ini
-Path FactionPropertiesFile();     // faction_prop\grp.ini
-Path EmpathyFile();               // emphaty\new\grp.ini
-Path InitialWorldFile();          // initialworld\grp.ini
-Path CompiledFactionPropFile();   // compiled\faction_prop.ini
-Path CompiledEmpathyFile();       // compiled\emphaty.ini
-Path CompiledInitialWorldFile();  // compiled\initialworld.ini
-Path ProtocolFile();              // protocol\protocol.txt
+Path FactionRegistryFile();                      // misc\factions.ini
+Path FactionPropertiesFile();                    // faction_prop\grp.ini
+Path EmpathyFile();                              // emphaty\new\grp.ini
+Path InitialWorldFile();                         // initialworld\grp.ini
+Path CompiledFactionPropFile();                  // compiled\faction_prop.ini
+Path CompiledEmpathyFile();                      // compiled\emphaty.ini
+Path CompiledInitialWorldFile();                 // compiled\initialworld.ini
+Path ProtocolFile();                             // protocol\protocol.txt
 Path ProtocolFileOf(const std::string& project); // the same file of any project
 
 // Files named after a faction key. The key is used as typed (letter case, blanks), but a
@@ -53,8 +53,8 @@ enum class FactionList { Ship, Voice, Body, Scan, Formation };
 Path FactionListFile(FactionList list, const std::string& key);
 // Its file name alone, in CP1252, for any key.
 std::string FactionListFileName(FactionList list, const std::string& key);
-Path ReputationFile(const std::string& key);      // emphaty\new\reps_<key>.facts
-Path EmpathyScratchFile(const std::string& key);  // emphaty\new\<key>.tmp
+Path ReputationFile(const std::string& key);     // emphaty\new\reps_<key>.facts
+Path EmpathyScratchFile(const std::string& key); // emphaty\new\<key>.tmp
 
 // Raises 52 unless `key` may be part of a file name (see above).
 void CheckFactionKey(const std::string& key);

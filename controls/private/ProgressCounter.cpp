@@ -121,8 +121,8 @@ void ProgressCounter::Paint(PaintSurface& s)
     const float near = 0.05f * H, arm = 0.15f * H, armW = 0.15f * W;
     Line(s, {{Px(near), Px(arm)}, {Px(near), Px(near)}, {Px(armW), Px(near)}});
     Line(s, {{Px(H - near), Px(arm)}, {Px(H - near), Px(near)}, {Px(H - armW), Px(near)}});
-    Line(s, {{Px(H - near), Px(H - arm)}, {Px(H - near), Px(H - near)},
-             {Px(H - armW), Px(H - near)}});
+    Line(s,
+         {{Px(H - near), Px(H - arm)}, {Px(H - near), Px(H - near)}, {Px(H - armW), Px(H - near)}});
     Line(s, {{Px(near), Px(H - arm)}, {Px(near), Px(H - near)}, {Px(armW), Px(H - near)}});
     s.SetForeColor(fore);
     s.SetDrawWidth(1);
@@ -161,9 +161,8 @@ void ProgressCounter::DrawValueText(PaintSurface& s, const double& percent)
 {
     const float W = s.ScaleWidth() * kTwipsPerPixel, H = s.ScaleHeight() * kTwipsPerPixel;
     std::string text;
-    Skip([&] {
-        text = GeneralNumberText(Fix(Div(Mul(Sub(100, percent), m_maxCount), 100)) + 0.0);
-    });
+    Skip(
+        [&] { text = GeneralNumberText(Fix(Div(Mul(Sub(100, percent), m_maxCount), 100)) + 0.0); });
     const double size = s.Font().Size;
     std::int32_t x = Px(W / 2), y = 0;
     SetRounded(y, TwipsToPixels(H / 2) + size / 2);

@@ -39,7 +39,7 @@ private:
 // corner between 12 o'clock and the hand, out to the hand's far point and back.
 std::vector<platform::gdi::Point> SweepPolygon(double angle, const platform::gdi::Point& centre,
                                                const platform::gdi::Point& top,
-                                               const platform::gdi::Point& hand,
-                                               std::int32_t width, std::int32_t height);
+                                               const platform::gdi::Point& hand, std::int32_t width,
+                                               std::int32_t height);
 
 } // namespace kolvetra

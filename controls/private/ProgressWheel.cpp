@@ -309,8 +309,8 @@ void ProgressWheel::DrawFields(PaintSurface& s)
             FillPattern(s, points, PictureBitmap());
         } else {
             Skip([&] {
-                s.SetFillColor(RGB(Channel(Re + i * dR), Channel(Ge + i * dG),
-                                   Channel(Be + i * dB)));
+                s.SetFillColor(
+                    RGB(Channel(Re + i * dR), Channel(Ge + i * dG), Channel(Be + i * dB)));
             });
             FillSolid(s, points, s.FillColor());
         }
@@ -333,8 +333,7 @@ void ProgressWheel::MakeTransparent(PaintSurface& s, OLE_COLOR colour)
     std::int32_t width = 0, height = 0;
     SetRounded(width, s.ScaleWidth());
     SetRounded(height, s.ScaleHeight());
-    const gdi::HRGN region =
-        CreateRegionFromDC(s.hDC(), width, height, TransparentColour(colour));
+    const gdi::HRGN region = CreateRegionFromDC(s.hDC(), width, height, TransparentColour(colour));
     // The window owns a region it took; one it refused would otherwise be left behind.
     if (Site()->SetWindowRgn(region, true))
         m_shaped = true;

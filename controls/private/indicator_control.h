@@ -6,8 +6,8 @@
 
 #include "controls/private/indicator_site.h"
 #include "controls/progress_bar/paint_surface.h"
-#include "platform/com/property_bag.h"
 #include "platform/com/picture.h"
+#include "platform/com/property_bag.h"
 #include "platform/com/std_font.h"
 #include "platform/gdi/picture.h"
 

@@ -56,8 +56,7 @@ private:
 std::function<void()>& LibraryAboutBox();
 
 // A hosted indicator of one kind: Hosted<ProgressWheel>.
-template <class Kind>
-class Hosted : public IndicatorHost {
+template <class Kind> class Hosted : public IndicatorHost {
 public:
     Hosted()
         : IndicatorHost(std::make_unique<Kind>())

@@ -40,8 +40,8 @@ gdi::HFONT CreateValueTextFont(PaintSurface& s, int escapement)
     });
     const std::uint32_t yes = 0xFFFFFFFF;
     return gdi::CreateFontA(height, 0, escapement, 0, font.Bold ? 700 : 0, font.Italic ? yes : 0,
-                            font.Underline ? yes : 0, font.Strikethrough ? yes : 0, 0, 0, 0, 0,
-                            0, s.FontName());
+                            font.Underline ? yes : 0, font.Strikethrough ? yes : 0, 0, 0, 0, 0, 0,
+                            s.FontName());
 }
 
 void WriteText(PaintSurface& s, gdi::HFONT font, int x, int y, const std::string& text)
@@ -58,8 +58,8 @@ namespace {
 
 void Fill(PaintSurface& s, const std::vector<Point>& points, gdi::HBRUSH brush)
 {
-    const gdi::HRGN region = gdi::CreatePolygonRgn(points.data(), int(points.size()),
-                                                   gdi::ALTERNATE);
+    const gdi::HRGN region =
+        gdi::CreatePolygonRgn(points.data(), int(points.size()), gdi::ALTERNATE);
     gdi::FillRgn(s.hDC(), region, brush);
     gdi::DeleteObject(brush);
     gdi::DeleteObject(region);

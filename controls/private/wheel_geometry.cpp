@@ -27,8 +27,7 @@ struct Ring {
     }
 
     void Build(std::vector<WheelCell>& cells, double inner, double outer, Point first,
-               std::int32_t from, std::int32_t to, std::int32_t closing,
-               std::int32_t step) const
+               std::int32_t from, std::int32_t to, std::int32_t closing, std::int32_t step) const
     {
         auto corner = [](const Point& p) { return Coordinate{double(p.x), double(p.y)}; };
         std::map<std::int32_t, Point> innerEdge;
@@ -63,8 +62,7 @@ std::int32_t WheelStep(std::int32_t fields)
     Assign(step, [&] { return CLng(Div(361.0 - fields, fields)); });
     // A product outside 32 bits fails in the original and leaves the step as it is.
     const double left = 360.0 - double(fields) * step;
-    if (double(fields) * step >= -2147483648.0 && double(fields) * step <= 2147483647.0 &&
-        left > 0)
+    if (double(fields) * step >= -2147483648.0 && double(fields) * step <= 2147483647.0 && left > 0)
         ++step;
     return step;
 }

@@ -93,7 +93,8 @@ const Row kRows[] = {
     {"AnimatedInterval", "txtAnimatedInterval", Row::WholeNumber},
 };
 
-bool IsNumber(const std::string& text, char separator) {
+bool IsNumber(const std::string& text, char separator)
+{
     try {
         PageNumber(text, separator);
         return true;
@@ -102,12 +103,14 @@ bool IsNumber(const std::string& text, char separator) {
     }
 }
 
-bool ReadsBack(const std::string& text, double value, char separator) {
+bool ReadsBack(const std::string& text, double value, char separator)
+{
     return IsNumber(text, separator) && PageNumber(text, separator) == value;
 }
 
 // Error 13 naming the field, before anything is written.
-void CheckNumber(const Row& row, const std::string& text, char separator) {
+void CheckNumber(const Row& row, const std::string& text, char separator)
+{
     bool ok = IsNumber(text, separator);
     if (ok && row.form == Row::WholeNumber) {
         const double rounded = std::nearbyint(PageNumber(text, separator));
@@ -123,7 +126,8 @@ void CheckNumber(const Row& row, const std::string& text, char separator) {
 
 } // namespace
 
-std::string PageNumberText(double value, char decimalSeparator) {
+std::string PageNumberText(double value, char decimalSeparator)
+{
     std::string text = platform::com::FormatDouble(value);
     for (int digits = 16; digits <= 17 && std::isfinite(value) && !ReadsBack(text, value, '.');
          ++digits) {
@@ -135,7 +139,8 @@ std::string PageNumberText(double value, char decimalSeparator) {
     return text;
 }
 
-double PageNumber(const std::string& text, char decimalSeparator) {
+double PageNumber(const std::string& text, char decimalSeparator)
+{
     std::string point = text;
     if (decimalSeparator != '.') {
         // A point is no decimal separator here; reading it as one would take "12.5" typed
@@ -147,7 +152,8 @@ double PageNumber(const std::string& text, char decimalSeparator) {
     return platform::com::ParseNumber(point);
 }
 
-const platform::com::DispatchTable<PgbAllgemein>& PgbAllgemein::Members() {
+const platform::com::DispatchTable<PgbAllgemein>& PgbAllgemein::Members()
+{
     // `_PgbAllgemein` has no members.
     static const platform::com::DispatchTable<PgbAllgemein> table{};
     return table;
@@ -155,7 +161,8 @@ const platform::com::DispatchTable<PgbAllgemein>& PgbAllgemein::Members() {
 
 PgbAllgemein::PgbAllgemein()
     : PropertyPageObject("PgbAllgemein", "Allgemein", 5925, 3480)
-    , m_decimalSeparator(SystemDecimalSeparator()) {
+    , m_decimalSeparator(SystemDecimalSeparator())
+{
     Create(kControls);
     for (const ListDef& list : kLists) {
         for (const char* item : list.items)
@@ -164,13 +171,15 @@ PgbAllgemein::PgbAllgemein()
     connectHandlers();
 }
 
-platform::com::HRESULT PgbAllgemein::QueryInterface(const platform::com::Guid& iid, void** out) {
+platform::com::HRESULT PgbAllgemein::QueryInterface(const platform::com::Guid& iid, void** out)
+{
     if (iid == kIID_PgbAllgemein)
         return PropertyPageObject::QueryInterface(platform::com::IDispatch::iid, out);
     return PropertyPageObject::QueryInterface(iid, out);
 }
 
-void PgbAllgemein::connectHandlers() {
+void PgbAllgemein::connectHandlers()
+{
     List("cbAlignment").Click = [this] { cbAlignment_Click(); };
     List("cbSpecialEffects").Click = [this] { cbSpecialEffects_Click(); };
     List("cbBarColorType").Click = [this] { cbBarColorType_Click(); };
@@ -187,15 +196,18 @@ void PgbAllgemein::connectHandlers() {
     Text("txtAnimatedInterval").Change = [this] { txtAnimatedInterval_Change(); };
 }
 
-TextBox& PgbAllgemein::Text(const char* name) const {
+TextBox& PgbAllgemein::Text(const char* name) const
+{
     return Ctl<TextBox>(name);
 }
 
-ComboBox& PgbAllgemein::List(const char* name) const {
+ComboBox& PgbAllgemein::List(const char* name) const
+{
     return Ctl<ComboBox>(name);
 }
 
-void PgbAllgemein::PropertyPage_SelectionChanged() {
+void PgbAllgemein::PropertyPage_SelectionChanged()
+{
     for (const Row& row : kRows) {
         const Variant value = GetSelectedProperty(row.property);
         switch (row.form) {
@@ -220,7 +232,8 @@ void PgbAllgemein::PropertyPage_SelectionChanged() {
     }
 }
 
-void PgbAllgemein::PropertyPage_ApplyChanges() {
+void PgbAllgemein::PropertyPage_ApplyChanges()
+{
     // Every number is checked first, so a text that is not one changes nothing at all.
     for (const Row& row : kRows) {
         if (row.form == Row::Number || row.form == Row::WholeNumber)
@@ -245,59 +258,73 @@ void PgbAllgemein::PropertyPage_ApplyChanges() {
     PutSelectedProperty("Value", Variant(PageNumber(Text("txtValue").Text(), m_decimalSeparator)));
 }
 
-void PgbAllgemein::cbAlignment_Click() {
+void PgbAllgemein::cbAlignment_Click()
+{
     SetChanged(true);
 }
 
-void PgbAllgemein::cbSpecialEffects_Click() {
+void PgbAllgemein::cbSpecialEffects_Click()
+{
     SetChanged(true);
 }
 
-void PgbAllgemein::cbBarColorType_Click() {
+void PgbAllgemein::cbBarColorType_Click()
+{
     SetChanged(true);
 }
 
-void PgbAllgemein::cbScrolling_Click() {
+void PgbAllgemein::cbScrolling_Click()
+{
     SetChanged(true);
 }
 
-void PgbAllgemein::cbTextAlignment_Click() {
+void PgbAllgemein::cbTextAlignment_Click()
+{
     SetChanged(true);
 }
 
-void PgbAllgemein::cbValueType_Click() {
+void PgbAllgemein::cbValueType_Click()
+{
     SetChanged(true);
 }
 
-void PgbAllgemein::txtValue_Change() {
+void PgbAllgemein::txtValue_Change()
+{
     SetChanged(true);
 }
 
-void PgbAllgemein::txtTextBeforeValue_Change() {
+void PgbAllgemein::txtTextBeforeValue_Change()
+{
     SetChanged(true);
 }
 
-void PgbAllgemein::txtTextAfterValue_Change() {
+void PgbAllgemein::txtTextAfterValue_Change()
+{
     SetChanged(true);
 }
 
-void PgbAllgemein::txtMax_Change() {
+void PgbAllgemein::txtMax_Change()
+{
     SetChanged(true);
 }
 
-void PgbAllgemein::txtMin_Change() {
+void PgbAllgemein::txtMin_Change()
+{
     SetChanged(true);
 }
 
-void PgbAllgemein::txtAspectRatio_Change() {
+void PgbAllgemein::txtAspectRatio_Change()
+{
     SetChanged(true);
 }
 
-void PgbAllgemein::txtCaption_Change() {
+void PgbAllgemein::txtCaption_Change()
+{
     SetChanged(true);
 }
 
-void PgbAllgemein::txtAnimatedInterval_Change() {
+void PgbAllgemein::txtAnimatedInterval_Change()
+{
     // Only a number is guarded: empty or other text stays for Apply to refuse.
     TextBox& box = Text("txtAnimatedInterval");
     if (IsNumber(box.Text(), m_decimalSeparator) &&

@@ -26,7 +26,8 @@ constexpr std::int32_t kAnimatedTick = 10; // ms
 constexpr OLE_COLOR kSurfaceBackColor = 0x8000000F;
 constexpr OLE_COLOR kSurfaceForeColor = 0x80000012;
 
-StdFontValues ToPainterFont(const StdFont& font) {
+StdFontValues ToPainterFont(const StdFont& font)
+{
     StdFontValues v;
     v.Name = font.name;
     v.Size = font.size;
@@ -37,25 +38,30 @@ StdFontValues ToPainterFont(const StdFont& font) {
     return v;
 }
 
-PicturePtr ToPainterPicture(const Picture& picture) {
+PicturePtr ToPainterPicture(const Picture& picture)
+{
     if (picture.IsNone())
         return nullptr;
     return platform::gdi::Picture::FromImage(picture.Image());
 }
 
-template <class E> Variant EnumGet(E value) {
+template <class E> Variant EnumGet(E value)
+{
     return Variant(static_cast<std::int32_t>(value));
 }
 
-template <class E> E EnumPut(const Variant& v) {
+template <class E> E EnumPut(const Variant& v)
+{
     return static_cast<E>(v.ToInt32());
 }
 
-Variant ColorGet(OLE_COLOR value) {
+Variant ColorGet(OLE_COLOR value)
+{
     return Variant(OleColor{value});
 }
 
-OLE_COLOR ColorPut(const Variant& v) {
+OLE_COLOR ColorPut(const Variant& v)
+{
     return v.ToColor().value;
 }
 
@@ -128,15 +134,19 @@ const DispatchTable<ProgressBar>& ProgressBar::Members()
 class ProgressBar::OwnSurface : public ControlSite {
 public:
     explicit OwnSurface(ProgressBar& bar)
-        : m_bar(bar) {}
+        : m_bar(bar)
+    {
+    }
 
-    QImage& Image() override {
+    QImage& Image() override
+    {
         const QSize size(m_bar.PixelWidth(), m_bar.PixelHeight());
         if (m_canvas.size() != size)
             m_canvas = size.isEmpty() ? QImage() : QImage(size, QImage::Format_RGB32);
         return m_canvas;
     }
-    void Refresh() override {
+    void Refresh() override
+    {
         // A canvas that shares a picture the bar keeps holds pixels that never change under
         // that revision, and copying it over the whole backing image gives the same image
         // every time: the first copy is kept and shown again by sharing it. A compile shows
@@ -160,15 +170,18 @@ public:
     // True while the control's backing image holds the last copy Refresh made: a resize or a
     // clear by the host changes it.
     bool ShowsLastRefresh() const { return m_bar.Image().cacheKey() == m_shown; }
-    void PropertyChanged(std::string_view name) override {
+    void PropertyChanged(std::string_view name) override
+    {
         m_bar.PropertyChanged(std::string(name));
     }
     StdFont AmbientFont() const override { return m_bar.Ambient().font; }
-    void SetTimerInterval(std::int32_t milliseconds) override {
+    void SetTimerInterval(std::int32_t milliseconds) override
+    {
         m_bar.m_timer1->SetInterval(milliseconds);
     }
     void SetMousePointer(std::int16_t pointer) override { m_bar.Control::SetMousePointer(pointer); }
-    void SetMouseIcon(const platform::com::Picture& icon) override {
+    void SetMouseIcon(const platform::com::Picture& icon) override
+    {
         // The icon shows only while MousePointer is 99 (custom); the forms layer's setter
         // would switch to it at once.
         const int pointer = m_bar.Control::MousePointer();
@@ -182,7 +195,8 @@ public:
 private:
     static constexpr std::size_t kCopyBudget = 16u << 20; // bytes of kept copies
 
-    void Keep(qint64 key, const QImage& copy) {
+    void Keep(qint64 key, const QImage& copy)
+    {
         const std::size_t bytes = std::size_t(copy.sizeInBytes());
         if (m_copyBytes + bytes > kCopyBudget) {
             m_copies.clear();
@@ -204,7 +218,8 @@ private:
 
 ProgressBar::ProgressBar()
     : m_timer1(&AddTimer("Timer1", 0, true))
-    , m_own(std::make_unique<OwnSurface>(*this)) {
+    , m_own(std::make_unique<OwnSurface>(*this))
+{
     SetScaleMode(platform::hosting::vbPixels);
     m_timer1->Timer = [this] { Timer1_Timer(); };
     // Every field starts at zero; only what the surface holds has the surface's defaults.
@@ -231,21 +246,25 @@ ProgressBar::ProgressBar()
     SetSite(nullptr);
 }
 
-ProgressBar::~ProgressBar() {
+ProgressBar::~ProgressBar()
+{
     Terminate();
 }
 
-HRESULT ProgressBar::QueryInterface(const Guid& iid, void** out) {
+HRESULT ProgressBar::QueryInterface(const Guid& iid, void** out)
+{
     if (iid == kIID_ProgressBar)
         return ControlObject::QueryInterface(IDispatch::iid, out);
     return ControlObject::QueryInterface(iid, out);
 }
 
-std::vector<Guid> ProgressBar::PropertyPages() const {
+std::vector<Guid> ProgressBar::PropertyPages() const
+{
     return {kCLSID_PgbAllgemein, kCLSID_StandardFont, kCLSID_StandardColor, kCLSID_StandardPicture};
 }
 
-void ProgressBar::SetSite(ControlSite* site) {
+void ProgressBar::SetSite(ControlSite* site)
+{
     m_surface.reset();
     m_site = site ? site : m_own.get();
     m_surface = std::make_unique<PaintSurface>(m_site->Image());
@@ -266,30 +285,35 @@ void ProgressBar::SetSite(ControlSite* site) {
 }
 
 template <class T>
-void ProgressBar::Store(T& field, const T& value, const char* name, Repaint repaint) {
+void ProgressBar::Store(T& field, const T& value, const char* name, Repaint repaint)
+{
     field = value;
     Changed(name, repaint);
 }
 
-void ProgressBar::Changed(const char* name, Repaint repaint) {
+void ProgressBar::Changed(const char* name, Repaint repaint)
+{
     m_site->PropertyChanged(name);
     if (repaint == Repaint::Always || m_props.BarColorType != zemBarColorType::zemAnimated)
         DrawProgressIfChanged();
 }
 
-void ProgressBar::SetTimer(std::int32_t interval) {
+void ProgressBar::SetTimer(std::int32_t interval)
+{
     m_timerInterval = interval;
     m_site->SetTimerInterval(interval);
 }
 
-void ProgressBar::DrawProgress() {
+void ProgressBar::DrawProgress()
+{
     // A surface of no size has nothing to paint on.
     if (!m_surface || m_site->Image().isNull())
         return;
     DrawPicture(KeyOf(m_props, m_anim, *m_surface, m_site->Image()));
 }
 
-void ProgressBar::DrawPicture(PictureKey key) {
+void ProgressBar::DrawPicture(PictureKey key)
+{
     m_shown.reset();
     m_painting = std::move(key);
     // A picture painted before from the same key is copied; the yield after it stays.
@@ -302,7 +326,8 @@ void ProgressBar::DrawPicture(PictureKey key) {
     m_surface->DoEvents();
 }
 
-void ProgressBar::DrawProgressIfChanged() {
+void ProgressBar::DrawProgressIfChanged()
+{
     if (!m_surface || m_site->Image().isNull())
         return;
     PictureKey key = KeyOf(m_props, m_anim, *m_surface, m_site->Image());
@@ -317,29 +342,35 @@ void ProgressBar::DrawProgressIfChanged() {
     DrawPicture(std::move(key));
 }
 
-void ProgressBar::SetFontProperty(const StdFont& font) {
+void ProgressBar::SetFontProperty(const StdFont& font)
+{
     m_font = font;
     m_props.Font = ToPainterFont(font);
     Changed("Font", Repaint::UnlessAnimated);
 }
 
-void ProgressBar::SetCaption(const std::string& value) {
+void ProgressBar::SetCaption(const std::string& value)
+{
     Store(m_props.Caption, value, "Caption", Repaint::UnlessAnimated);
 }
 
-void ProgressBar::SetSpecialEffects(zemSpecialEffects value) {
+void ProgressBar::SetSpecialEffects(zemSpecialEffects value)
+{
     Store(m_props.SpecialEffects, value, "SpecialEffects", Repaint::UnlessAnimated);
 }
 
-void ProgressBar::SetFieldEffects(zemFieldEffects value) {
+void ProgressBar::SetFieldEffects(zemFieldEffects value)
+{
     Store(m_props.FieldEffects, value, "FieldEffects", Repaint::UnlessAnimated);
 }
 
-void ProgressBar::SetOnlyValueFields(bool value) {
+void ProgressBar::SetOnlyValueFields(bool value)
+{
     Store(m_props.OnlyValueFields, value, "OnlyValueFields", Repaint::Always);
 }
 
-void ProgressBar::SetBarColorType(zemBarColorType value) {
+void ProgressBar::SetBarColorType(zemBarColorType value)
+{
     // The animation position is kept, so a return to the animated mode resumes from there.
     m_props.BarColorType = value;
     m_site->PropertyChanged("BarColorType");
@@ -347,57 +378,70 @@ void ProgressBar::SetBarColorType(zemBarColorType value) {
     DrawProgress();
 }
 
-void ProgressBar::SetValueType(zemValueType value) {
+void ProgressBar::SetValueType(zemValueType value)
+{
     Store(m_props.ValueType, value, "ValueType", Repaint::UnlessAnimated);
 }
 
-void ProgressBar::SetScrolling(zemScrolling value) {
+void ProgressBar::SetScrolling(zemScrolling value)
+{
     Store(m_props.Scrolling, value, "Scrolling", Repaint::UnlessAnimated);
 }
 
-void ProgressBar::SetAspectRatio(double value) {
+void ProgressBar::SetAspectRatio(double value)
+{
     Store(m_props.AspectRatio, value, "AspectRatio", Repaint::UnlessAnimated);
 }
 
-void ProgressBar::SetPicture(const platform::com::Picture& picture) {
+void ProgressBar::SetPicture(const platform::com::Picture& picture)
+{
     m_picture = picture;
     m_props.Picture = ToPainterPicture(picture);
     Changed("Picture", Repaint::UnlessAnimated);
 }
 
-void ProgressBar::SetAlignment(zemAlignment value) {
+void ProgressBar::SetAlignment(zemAlignment value)
+{
     Store(m_props.Alignment, value, "Alignment", Repaint::UnlessAnimated);
 }
 
-void ProgressBar::SetAnimatedInterval(std::int32_t value) {
+void ProgressBar::SetAnimatedInterval(std::int32_t value)
+{
     Store(m_props.AnimatedInterval, value, "AnimatedInterval", Repaint::UnlessAnimated);
 }
 
-void ProgressBar::SetTextAlignment(zemTextAlignment value) {
+void ProgressBar::SetTextAlignment(zemTextAlignment value)
+{
     Store(m_props.TextAlignment, value, "TextAlignment", Repaint::UnlessAnimated);
 }
 
-void ProgressBar::SetBorderColor(OLE_COLOR value) {
+void ProgressBar::SetBorderColor(OLE_COLOR value)
+{
     Store(m_props.BorderColor, value, "BorderColor", Repaint::UnlessAnimated);
 }
 
-void ProgressBar::SetStartFillColor(OLE_COLOR value) {
+void ProgressBar::SetStartFillColor(OLE_COLOR value)
+{
     Store(m_props.StartFillColor, value, "StartFillColor", Repaint::UnlessAnimated);
 }
 
-void ProgressBar::SetEndFillColor(OLE_COLOR value) {
+void ProgressBar::SetEndFillColor(OLE_COLOR value)
+{
     Store(m_props.EndFillColor, value, "EndFillColor", Repaint::UnlessAnimated);
 }
 
-void ProgressBar::SetBackColor(OLE_COLOR value) {
+void ProgressBar::SetBackColor(OLE_COLOR value)
+{
     Store(m_props.BackColor, value, "BackColor", Repaint::UnlessAnimated);
 }
 
-void ProgressBar::SetMin(double value) {
+void ProgressBar::SetMin(double value)
+{
     Store(m_props.Min, value, "Min", Repaint::UnlessAnimated);
 }
 
-void ProgressBar::SetMax(double value) {
+void ProgressBar::SetMax(double value)
+{
     m_props.Max = value;
     // Pulled down, Value stays down when Max rises again.
     if (value < m_props.Value)
@@ -405,15 +449,18 @@ void ProgressBar::SetMax(double value) {
     Changed("Max", Repaint::UnlessAnimated);
 }
 
-void ProgressBar::SetTextAfterValue(const std::string& value) {
+void ProgressBar::SetTextAfterValue(const std::string& value)
+{
     Store(m_props.TextAfterValue, value, "TextAfterValue", Repaint::UnlessAnimated);
 }
 
-void ProgressBar::SetTextBeforeValue(const std::string& value) {
+void ProgressBar::SetTextBeforeValue(const std::string& value)
+{
     Store(m_props.TextBeforeValue, value, "TextBeforeValue", Repaint::Always);
 }
 
-void ProgressBar::SetValue(double value) {
+void ProgressBar::SetValue(double value)
+{
     // A value above Max is dropped without a word, yet reported (and repainted unless the
     // surface already shows the picture); the first read of "Value" while loading relies on it.
     if (!(value > m_props.Max))
@@ -421,18 +468,21 @@ void ProgressBar::SetValue(double value) {
     Changed("Value", Repaint::UnlessAnimated);
 }
 
-void ProgressBar::SetForeColor(OLE_COLOR value) {
+void ProgressBar::SetForeColor(OLE_COLOR value)
+{
     Store(m_props.ForeColor, value, "ForeColor", Repaint::UnlessAnimated);
 }
 
-void ProgressBar::SetMouseIcon(const platform::com::Picture& icon) {
+void ProgressBar::SetMouseIcon(const platform::com::Picture& icon)
+{
     m_site->SetMouseIcon(icon);
     m_mouseIcon = icon;
     m_props.MouseIcon = ToPainterPicture(icon);
     m_site->PropertyChanged("MouseIcon");
 }
 
-void ProgressBar::SetMousePointer(std::int32_t value) {
+void ProgressBar::SetMousePointer(std::int32_t value)
+{
     if (value < std::numeric_limits<std::int16_t>::min() ||
         value > std::numeric_limits<std::int16_t>::max())
         platform::Raise(6);
@@ -441,7 +491,8 @@ void ProgressBar::SetMousePointer(std::int32_t value) {
     m_site->PropertyChanged("MousePointer");
 }
 
-void ProgressBar::ShowAboutBox() {
+void ProgressBar::ShowAboutBox()
+{
     try {
         ShowAbout(m_site->Window());
     } catch (...) {
@@ -449,7 +500,8 @@ void ProgressBar::ShowAboutBox() {
     }
 }
 
-void ProgressBar::UserControl_InitProperties() {
+void ProgressBar::UserControl_InitProperties()
+{
     m_font = m_site->AmbientFont();
     m_props.Font = ToPainterFont(m_font);
     SetValue(0);
@@ -471,7 +523,8 @@ void ProgressBar::UserControl_InitProperties() {
     m_props.FieldEffects = zemFieldEffects::zemRaisedField;
 }
 
-void ProgressBar::UserControl_ReadProperties(const PropertyBag& bag) {
+void ProgressBar::UserControl_ReadProperties(const PropertyBag& bag)
+{
     const StdFont ambient = m_site->AmbientFont();
     SetFontProperty(bag.ReadProperty("Font", Variant(ambient)).ToFont());
     SetSpecialEffects(EnumPut<zemSpecialEffects>(bag.ReadProperty("SpecialEffects", Variant(0))));
@@ -504,7 +557,8 @@ void ProgressBar::UserControl_ReadProperties(const PropertyBag& bag) {
     m_site->SetMousePointer(m_props.MousePointer);
 }
 
-void ProgressBar::UserControl_WriteProperties(PropertyBag& bag) {
+void ProgressBar::UserControl_WriteProperties(PropertyBag& bag)
+{
     const StdFont ambient = m_site->AmbientFont();
     const auto& p = m_props;
     bag.WriteProperty("Font", Variant(m_font), Variant(ambient));
@@ -534,16 +588,19 @@ void ProgressBar::UserControl_WriteProperties(PropertyBag& bag) {
     bag.WriteProperty("MousePointer", Variant(p.MousePointer), Variant(0));
 }
 
-void ProgressBar::UserControl_Click() {
+void ProgressBar::UserControl_Click()
+{
     RaiseEvent(1, "Click");
 }
 
-void ProgressBar::UserControl_DblClick() {
+void ProgressBar::UserControl_DblClick()
+{
     RaiseEvent(2, "DblClick");
 }
 
 void ProgressBar::RaiseMouse(DispId id, const char* name, std::int16_t& button, std::int16_t& shift,
-                             float& x, float& y) {
+                             float& x, float& y)
+{
     std::vector<Variant> args{Variant(button), Variant(shift), Variant(double(x)),
                               Variant(double(y))};
     RaiseEvent(id, name, args);
@@ -555,34 +612,40 @@ void ProgressBar::RaiseMouse(DispId id, const char* name, std::int16_t& button, 
 }
 
 void ProgressBar::UserControl_MouseDown(std::int16_t& button, std::int16_t& shift, float& x,
-                                        float& y) {
+                                        float& y)
+{
     RaiseMouse(3, "MouseDown", button, shift, x, y);
 }
 
 void ProgressBar::UserControl_MouseMove(std::int16_t& button, std::int16_t& shift, float& x,
-                                        float& y) {
+                                        float& y)
+{
     RaiseMouse(4, "MouseMove", button, shift, x, y);
 }
 
-void ProgressBar::UserControl_MouseUp(std::int16_t& button, std::int16_t& shift, float& x,
-                                      float& y) {
+void ProgressBar::UserControl_MouseUp(std::int16_t& button, std::int16_t& shift, float& x, float& y)
+{
     RaiseMouse(5, "MouseUp", button, shift, x, y);
 }
 
-void ProgressBar::UserControl_Resize() {
+void ProgressBar::UserControl_Resize()
+{
     DrawProgress();
     RaiseEvent(6, "Resize");
 }
 
-void ProgressBar::UserControl_Show() {
+void ProgressBar::UserControl_Show()
+{
     DrawProgress();
 }
 
-void ProgressBar::UserControl_Terminate() {
+void ProgressBar::UserControl_Terminate()
+{
     m_timer1->SetInterval(0);
 }
 
-void ProgressBar::Timer1_Timer() {
+void ProgressBar::Timer1_Timer()
+{
     const QImage& image = m_site->Image();
     AdvanceAnimation(m_anim, m_props, float(image.width()), float(image.height()));
     DrawProgress();

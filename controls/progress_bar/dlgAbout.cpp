@@ -40,7 +40,8 @@ constexpr ControlDef kControls[] = {
 };
 // clang-format on
 
-AboutObserver& Observer() {
+AboutObserver& Observer()
+{
     static AboutObserver observer;
     return observer;
 }
@@ -48,7 +49,8 @@ AboutObserver& Observer() {
 } // namespace
 
 dlgAbout::dlgAbout()
-    : Form("dlgAbout") {
+    : Form("dlgAbout")
+{
     SetCaption("Info zu den Kolvetra-Steuerelementen");
     SetBorderStyle(BorderStyle::SizableToolWindow);
     SetStartUpPosition(vbStartUpManual);
@@ -59,18 +61,21 @@ dlgAbout::dlgAbout()
     connectHandlers();
 }
 
-void dlgAbout::connectHandlers() {
+void dlgAbout::connectHandlers()
+{
     Ctl<CommandButton>("Command1").Click = [this] { Command1_Click(); };
 }
 
-void dlgAbout::Form_Load() {
+void dlgAbout::Form_Load()
+{
     Ctl<Label>("lblVersion")
         .SetCaption("Version " + std::to_string(kFileVersion.major) + "." +
                     std::to_string(kFileVersion.minor));
     Ctl<Label>("Label1").SetCaption("Revision " + std::to_string(kFileVersion.revision));
 }
 
-void dlgAbout::Command1_Click() {
+void dlgAbout::Command1_Click()
+{
     // Hiding ends the modal display; the caller unloads.
     Hide();
 }
@@ -78,12 +83,13 @@ void dlgAbout::Command1_Click() {
 namespace {
 
 // The private indicators show the same dialog as the published control.
-[[maybe_unused]] const bool kIndicatorsShowThisDialog =
-    (LibraryAboutBox() = [] { ShowAbout(nullptr); }, true);
+[[maybe_unused]] const bool kIndicatorsShowThisDialog = (
+    LibraryAboutBox() = [] { ShowAbout(nullptr); }, true);
 
 } // namespace
 
-void ShowAbout(QWidget* owner) {
+void ShowAbout(QWidget* owner)
+{
     dlgAbout dialog;
     if (!dialog.Load())
         return;
@@ -106,13 +112,15 @@ void ShowAbout(QWidget* owner) {
     dialog.Unload();
 }
 
-AboutObserver SetAboutObserver(AboutObserver observer) {
+AboutObserver SetAboutObserver(AboutObserver observer)
+{
     AboutObserver previous = std::move(Observer());
     Observer() = std::move(observer);
     return previous;
 }
 
-QPixmap KolvetraLogo(int pixels) {
+QPixmap KolvetraLogo(int pixels)
+{
     // Three stacked bars at different fill levels: the library's progress displays.
     QPixmap pixmap(pixels, pixels);
     pixmap.fill(Qt::transparent);

@@ -4,7 +4,8 @@
 
 namespace kolvetra {
 
-void DoEventsWithoutInput() {
+void DoEventsWithoutInput()
+{
     platform::forms::DoEventsWithoutInput();
 }
 

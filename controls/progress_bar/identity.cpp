@@ -7,7 +7,8 @@ namespace kolvetra {
 
 using namespace platform::com;
 
-const ServerDescription& DescribeServer() {
+const ServerDescription& DescribeServer()
+{
     static const ServerDescription server{
         {kTypeLibName, kLIBID_Kolvetra, kTypeLibMajor, kTypeLibMinor, kTypeLibLocale},
         {

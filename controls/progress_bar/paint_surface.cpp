@@ -72,16 +72,16 @@ void PaintSurface::MakeFont()
 {
     gdi::LogFont lf;
     // The surface shows its font at its true size, 8.25 points as 11 pixels.
-    platform::arith::Assign(lf.height, [&] { return -platform::arith::CLng(m_font.Size * 96 / 72); });
+    platform::arith::Assign(lf.height,
+                            [&] { return -platform::arith::CLng(m_font.Size * 96 / 72); });
     lf.weight = m_font.Bold ? 700 : 400;
     lf.italic = m_font.Italic;
     lf.underline = m_font.Underline;
     lf.strikeOut = m_font.Strikethrough;
     lf.faceName = m_font.Name;
     m_logFont = lf;
-    const gdi::HFONT made = gdi::CreateFontA(lf.height, 0, 0, 0, lf.weight, lf.italic,
-                                             lf.underline, lf.strikeOut, 0, 0, 0, 0, 0,
-                                             lf.faceName);
+    const gdi::HFONT made = gdi::CreateFontA(lf.height, 0, 0, 0, lf.weight, lf.italic, lf.underline,
+                                             lf.strikeOut, 0, 0, 0, 0, 0, lf.faceName);
     const gdi::HGDIOBJ previous = gdi::SelectObject(hDC(), made);
     if (!m_hfont)
         m_stockFont = previous;

@@ -12,7 +12,8 @@ namespace {
 bool g_reuse = true;
 
 // Only what moves from one Value to the next: the rest of the key is the same along a run.
-std::size_t HashOf(const PictureKey& key) {
+std::size_t HashOf(const PictureKey& key)
+{
     std::size_t h = std::hash<std::string>{}(key.value.text);
     const auto mix = [&h](std::size_t v) { h ^= v + 0x9e3779b97f4a7c15ull + (h << 6) + (h >> 2); };
     mix(std::size_t(key.value.barLength));
@@ -26,7 +27,8 @@ std::size_t HashOf(const PictureKey& key) {
 
 } // namespace
 
-SurfaceState StateOf(const PaintSurface& surface) {
+SurfaceState StateOf(const PaintSurface& surface)
+{
     SurfaceState state;
     state.backColor = surface.BackColor();
     state.foreColor = surface.ForeColor();
@@ -36,15 +38,18 @@ SurfaceState StateOf(const PaintSurface& surface) {
     return state;
 }
 
-void PictureCache::SetReuseEnabled(bool on) {
+void PictureCache::SetReuseEnabled(bool on)
+{
     g_reuse = on;
 }
 
-bool PictureCache::ReuseEnabled() {
+bool PictureCache::ReuseEnabled()
+{
     return g_reuse;
 }
 
-const QImage* PictureCache::Find(const PictureKey& key, const SurfaceState& now) const {
+const QImage* PictureCache::Find(const PictureKey& key, const SurfaceState& now) const
+{
     if (!g_reuse)
         return nullptr;
     const auto bucket = m_entries.find(HashOf(key));
@@ -57,7 +62,8 @@ const QImage* PictureCache::Find(const PictureKey& key, const SurfaceState& now)
     return nullptr;
 }
 
-void PictureCache::Store(const PictureKey& key, const SurfaceState& after, const QImage& picture) {
+void PictureCache::Store(const PictureKey& key, const SurfaceState& after, const QImage& picture)
+{
     if (!g_reuse || Find(key, after))
         return;
     const std::size_t bytes = std::size_t(picture.sizeInBytes());
@@ -71,12 +77,14 @@ void PictureCache::Store(const PictureKey& key, const SurfaceState& after, const
     m_bytes += bytes;
 }
 
-void PictureCache::Clear() {
+void PictureCache::Clear()
+{
     m_entries.clear();
     m_bytes = 0;
 }
 
-bool CopyPicture(const QImage& picture, QImage& image) {
+bool CopyPicture(const QImage& picture, QImage& image)
+{
     if (picture.size() != image.size() || picture.format() != image.format() ||
         picture.bytesPerLine() != image.bytesPerLine())
         return false;

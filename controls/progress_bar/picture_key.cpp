@@ -5,7 +5,8 @@
 namespace kolvetra {
 
 PictureKey KeyOf(const ProgressBarProperties& properties, const AnimationState& animation,
-                 const PaintSurface& surface, const QImage& image) {
+                 const PaintSurface& surface, const QImage& image)
+{
     PictureKey key;
     key.properties = properties;
     key.properties.Value = 0;

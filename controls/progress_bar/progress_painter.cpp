@@ -34,42 +34,50 @@ struct Channels {
 // that its RGB value, not its index, makes the ramp.
 struct Ramp {
     std::int32_t Rs = 0, Gs = 0, Bs = 0, Re = 0, Ge = 0, Be = 0;
-    explicit Ramp(const ProgressBarProperties& p) {
+    explicit Ramp(const ProgressBarProperties& p)
+    {
         SplitColor(TranslateColor(p.StartFillColor), Rs, Gs, Bs);
         SplitColor(TranslateColor(p.EndFillColor), Re, Ge, Be);
     }
     // The step per unit when the ramp is spread over `length`; a failing division leaves the
     // step of that channel as it was.
-    void Steps(double length, Channels& step) const {
+    void Steps(double length, Channels& step) const
+    {
         Assign(step.red, [&] { return Div(Re - Rs, length); });
         Assign(step.green, [&] { return Div(Ge - Gs, length); });
         Assign(step.blue, [&] { return Div(Be - Bs, length); });
     }
     // The start colour plus `count` steps.
-    Channels At(double count, const Channels& step) const {
+    Channels At(double count, const Channels& step) const
+    {
         return {Rs + count * step.red, Gs + count * step.green, Bs + count * step.blue};
     }
 };
 
-bool IsHorizontal(const ProgressBarProperties& p) {
+bool IsHorizontal(const ProgressBarProperties& p)
+{
     return p.Alignment == zemAlignment::zemHorizontal;
 }
 
-bool HasPicture(const ProgressBarProperties& p) {
+bool HasPicture(const ProgressBarProperties& p)
+{
     return p.Picture && p.Picture->Handle();
 }
 
-double Percent(const ProgressBarProperties& p) {
+double Percent(const ProgressBarProperties& p)
+{
     return Div(Mul(100.0, Sub(p.Value, p.Min)), Sub(p.Max, p.Min));
 }
 
 // point := (x, y); a coordinate whose conversion fails keeps its earlier value.
-void SetPoint(Point& point, double x, double y) {
+void SetPoint(Point& point, double x, double y)
+{
     Assign(point.x, [&] { return CLng(x); });
     Assign(point.y, [&] { return CLng(y); });
 }
 
-void SetRectangle(Point (&points)[4], double x1, double y1, double x2, double y2) {
+void SetRectangle(Point (&points)[4], double x1, double y1, double x2, double y2)
+{
     SetPoint(points[0], x1, y1);
     SetPoint(points[1], x2, y1);
     SetPoint(points[2], x2, y2);
@@ -78,7 +86,8 @@ void SetRectangle(Point (&points)[4], double x1, double y1, double x2, double y2
 
 // FillColor := RGB(channels) (skipped when a channel does not fit or is negative, so the colour
 // held from before is used), then the polygon is filled with a brush of that colour.
-void FillPolygon(PaintSurface& s, const Point (&points)[4], const Channels& colour) {
+void FillPolygon(PaintSurface& s, const Point (&points)[4], const Channels& colour)
+{
     Skip([&] { s.SetFillColor(RGB(CInt(colour.red), CInt(colour.green), CInt(colour.blue))); });
     const gdi::HBRUSH brush = gdi::CreateSolidBrush(TranslateColor(s.FillColor()));
     const gdi::HRGN region = gdi::CreatePolygonRgn(points, 4, gdi::ALTERNATE);
@@ -87,7 +96,8 @@ void FillPolygon(PaintSurface& s, const Point (&points)[4], const Channels& colo
     gdi::DeleteObject(region);
 }
 
-void FillWithPicture(PaintSurface& s, const Point (&points)[4], const PicturePtr& picture) {
+void FillWithPicture(PaintSurface& s, const Point (&points)[4], const PicturePtr& picture)
+{
     const gdi::HRGN region = gdi::CreatePolygonRgn(points, 4, gdi::ALTERNATE);
     const gdi::HBRUSH brush = gdi::CreatePatternBrush(picture->Handle());
     gdi::FillRgn(s.hDC(), region, brush);
@@ -95,7 +105,8 @@ void FillWithPicture(PaintSurface& s, const Point (&points)[4], const PicturePtr
     gdi::DeleteObject(region);
 }
 
-void DrawFrame(const ProgressBarProperties& p, PaintSurface& s) {
+void DrawFrame(const ProgressBarProperties& p, PaintSurface& s)
+{
     std::int32_t W = 0, H = 0;
     Assign(W, [&] { return CLng(s.ScaleWidth()); });
     Assign(H, [&] { return CLng(s.ScaleHeight()); });
@@ -136,14 +147,16 @@ void DrawFrame(const ProgressBarProperties& p, PaintSurface& s) {
 
 } // namespace
 
-std::int32_t SmoothLength(const ProgressBarProperties& p, const PaintSurface& s, double pct) {
+std::int32_t SmoothLength(const ProgressBarProperties& p, const PaintSurface& s, double pct)
+{
     std::int32_t L = 0;
     const double extent = IsHorizontal(p) ? s.ScaleWidth() : s.ScaleHeight();
     Assign(L, [&] { return CLng(Div(Mul(extent, pct), 100)); });
     return L;
 }
 
-std::int32_t FieldCount(const ProgressBarProperties& p, const PaintSurface& s) {
+std::int32_t FieldCount(const ProgressBarProperties& p, const PaintSurface& s)
+{
     const bool horizontal = IsHorizontal(p);
     const double length = horizontal ? s.ScaleWidth() : s.ScaleHeight();
     const double W = s.ScaleWidth(), H = s.ScaleHeight();
@@ -155,13 +168,15 @@ std::int32_t FieldCount(const ProgressBarProperties& p, const PaintSurface& s) {
     return N;
 }
 
-std::int32_t LitFields(const ProgressBarProperties& p, std::int32_t fieldCount) {
+std::int32_t LitFields(const ProgressBarProperties& p, std::int32_t fieldCount)
+{
     std::int32_t F = 0;
     Assign(F, [&] { return CLng(Div(Mul(fieldCount, Sub(p.Value, p.Min)), Sub(p.Max, p.Min))); });
     return F;
 }
 
-bool ValueText(const ProgressBarProperties& p, const PaintSurface& s, std::string& text) {
+bool ValueText(const ProgressBarProperties& p, const PaintSurface& s, std::string& text)
+{
     switch (p.ValueType) {
     case zemValueType::zemPrecentage:
         // None when the percentage cannot be computed or does not fit 16 bits.
@@ -177,13 +192,15 @@ bool ValueText(const ProgressBarProperties& p, const PaintSurface& s, std::strin
     }
 }
 
-double TextPercent(const ProgressBarProperties& p) {
+double TextPercent(const ProgressBarProperties& p)
+{
     double pct = 0;
     Assign(pct, [&] { return Percent(p); });
     return pct;
 }
 
-ValueFootprint FootprintOf(const ProgressBarProperties& p, const PaintSurface& s) {
+ValueFootprint FootprintOf(const ProgressBarProperties& p, const PaintSurface& s)
+{
     ValueFootprint f;
     if (p.Scrolling == zemScrolling::zemScrollingSmooth) {
         double pct = 0;
@@ -200,8 +217,8 @@ ValueFootprint FootprintOf(const ProgressBarProperties& p, const PaintSurface& s
     return f;
 }
 
-void DrawProgress(const ProgressBarProperties& p, const AnimationState& animation,
-                  PaintSurface& s) {
+void DrawProgress(const ProgressBarProperties& p, const AnimationState& animation, PaintSurface& s)
+{
     s.SetBackColor(p.BackColor);
     s.SetForeColor(p.ForeColor);
     s.SetFont(p.Font);
@@ -233,7 +250,8 @@ void DrawProgress(const ProgressBarProperties& p, const AnimationState& animatio
 }
 
 void DrawSmoothBar(const ProgressBarProperties& p, const AnimationState& animation, PaintSurface& s,
-                   double pct) {
+                   double pct)
+{
     if (!(pct > 0))
         return;
     const double W = s.ScaleWidth(), H = s.ScaleHeight();
@@ -304,7 +322,8 @@ void DrawSmoothBar(const ProgressBarProperties& p, const AnimationState& animati
     }
 }
 
-void DrawFields(const ProgressBarProperties& p, const AnimationState& animation, PaintSurface& s) {
+void DrawFields(const ProgressBarProperties& p, const AnimationState& animation, PaintSurface& s)
+{
     const OLE_COLOR fore = s.ForeColor();
     const double W = s.ScaleWidth(), H = s.ScaleHeight();
     const bool horizontal = IsHorizontal(p);
@@ -438,7 +457,8 @@ void DrawFields(const ProgressBarProperties& p, const AnimationState& animation,
     s.SetForeColor(fore);
 }
 
-void DrawValueText(const ProgressBarProperties& p, PaintSurface& s, std::string& text) {
+void DrawValueText(const ProgressBarProperties& p, PaintSurface& s, std::string& text)
+{
     const std::string full = p.TextBeforeValue + text + p.TextAfterValue;
     text = full;
     const gdi::HDC hdc = s.hDC();
@@ -516,7 +536,8 @@ void DrawValueText(const ProgressBarProperties& p, PaintSurface& s, std::string&
 }
 
 void AdvanceAnimation(AnimationState& animation, const ProgressBarProperties& p, float scaleWidth,
-                      float scaleHeight) {
+                      float scaleHeight)
+{
     const float extent = IsHorizontal(p) ? scaleWidth : scaleHeight;
     if (animation.m_AnimOffset >= extent)
         animation.m_AnimForward = false;

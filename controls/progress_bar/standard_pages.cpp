@@ -55,23 +55,27 @@ constexpr ControlDef kPictureControls[] = {
 };
 // clang-format on
 
-bool Checked(const Form& page, const char* name) {
+bool Checked(const Form& page, const char* name)
+{
     return page.Ctl<CheckBox>(name).Value() == vbChecked;
 }
 
-void SetChecked(Form& page, const char* name, bool on) {
+void SetChecked(Form& page, const char* name, bool on)
+{
     page.Ctl<CheckBox>(name).SetValue(on ? vbChecked : vbUnchecked);
 }
 
 } // namespace
 
-std::string ColourText(std::uint32_t colour) {
+std::string ColourText(std::uint32_t colour)
+{
     char buf[16];
     std::snprintf(buf, sizeof buf, "&H%08X&", colour);
     return buf;
 }
 
-std::uint32_t ParseColourText(const std::string& text) {
+std::uint32_t ParseColourText(const std::string& text)
+{
     std::string t = text;
     if (t.size() >= 2 && (t[0] == '&') && (t[1] == 'H' || t[1] == 'h')) {
         t = t.substr(2);
@@ -88,7 +92,8 @@ std::uint32_t ParseColourText(const std::string& text) {
     }
 }
 
-const platform::com::DispatchTable<StandardPage>& StandardPage::Members() {
+const platform::com::DispatchTable<StandardPage>& StandardPage::Members()
+{
     static const platform::com::DispatchTable<StandardPage> table{};
     return table;
 }
@@ -96,25 +101,29 @@ const platform::com::DispatchTable<StandardPage>& StandardPage::Members() {
 StandardPage::StandardPage(std::string name, std::string caption,
                            std::vector<std::string> properties)
     : PropertyPageObject(std::move(name), std::move(caption), kPageWidth, kPageHeight)
-    , m_properties(std::move(properties)) {
+    , m_properties(std::move(properties))
+{
     Create(kPropertyList);
     for (const std::string& p : m_properties)
         Ctl<ComboBox>("cboProperty").AddItem(p);
     Ctl<ComboBox>("cboProperty").Click = [this] { cboProperty_Click(); };
 }
 
-const Variant& StandardPage::Held(const std::string& property) const {
+const Variant& StandardPage::Held(const std::string& property) const
+{
     static const Variant none;
     auto it = m_held.find(property);
     return it == m_held.end() ? none : it->second;
 }
 
-std::string StandardPage::Picked() const {
+std::string StandardPage::Picked() const
+{
     const ComboBox& list = Ctl<ComboBox>("cboProperty");
     return list.ListIndex() < 0 ? std::string() : list.List(list.ListIndex());
 }
 
-void StandardPage::PropertyPage_SelectionChanged() {
+void StandardPage::PropertyPage_SelectionChanged()
+{
     m_held.clear();
     for (const std::string& p : m_properties)
         m_held[p] = GetSelectedProperty(p);
@@ -126,14 +135,16 @@ void StandardPage::PropertyPage_SelectionChanged() {
     SetChanged(false);
 }
 
-void StandardPage::PropertyPage_ApplyChanges() {
+void StandardPage::PropertyPage_ApplyChanges()
+{
     if (!Picked().empty())
         m_held[Picked()] = Edited(); // an editor text that does not convert fails here
     for (const std::string& p : m_properties)
         PutSelectedProperty(p, m_held[p]);
 }
 
-void StandardPage::cboProperty_Click() {
+void StandardPage::cboProperty_Click()
+{
     if (Picked().empty())
         return;
     m_showing = true;
@@ -141,7 +152,8 @@ void StandardPage::cboProperty_Click() {
     m_showing = false;
 }
 
-void StandardPage::EditorChanged() {
+void StandardPage::EditorChanged()
+{
     if (m_showing || Picked().empty())
         return;
     try {
@@ -152,14 +164,16 @@ void StandardPage::EditorChanged() {
     SetChanged(true);
 }
 
-void StandardPage::SetHeld(const Variant& value) {
+void StandardPage::SetHeld(const Variant& value)
+{
     if (!Picked().empty())
         m_held[Picked()] = value;
     SetChanged(true);
 }
 
 StandardFontPage::StandardFontPage(std::vector<std::string> properties)
-    : StandardPage("StandardFont", "Schriftart", std::move(properties)) {
+    : StandardPage("StandardFont", "Schriftart", std::move(properties))
+{
     Create(kFontControls);
     Ctl<TextBox>("txtName").Change = [this] { EditorChanged(); };
     Ctl<TextBox>("txtSize").Change = [this] { EditorChanged(); };
@@ -167,7 +181,8 @@ StandardFontPage::StandardFontPage(std::vector<std::string> properties)
         Ctl<CheckBox>(name).Click = [this] { EditorChanged(); };
 }
 
-void StandardFontPage::ShowValue(const Variant& value) {
+void StandardFontPage::ShowValue(const Variant& value)
+{
     const platform::com::StdFont font = value.IsEmpty() ? platform::com::StdFont() : value.ToFont();
     Ctl<TextBox>("txtName").SetText(font.name);
     Ctl<TextBox>("txtSize").SetText(platform::com::FormatDouble(font.size));
@@ -181,7 +196,8 @@ void StandardFontPage::ShowValue(const Variant& value) {
     sample.SetFontBold(font.bold);
 }
 
-Variant StandardFontPage::Edited() const {
+Variant StandardFontPage::Edited() const
+{
     platform::com::StdFont font;
     font.name = Ctl<TextBox>("txtName").Text();
     const double size = platform::com::ParseNumber(Ctl<TextBox>("txtSize").Text());
@@ -197,7 +213,8 @@ Variant StandardFontPage::Edited() const {
 }
 
 StandardColorPage::StandardColorPage(std::vector<std::string> properties)
-    : StandardPage("StandardColor", "Farbe", std::move(properties)) {
+    : StandardPage("StandardColor", "Farbe", std::move(properties))
+{
     Create(kColourControls);
     Ctl<TextBox>("txtColour").Change = [this] {
         EditorChanged();
@@ -208,40 +225,47 @@ StandardColorPage::StandardColorPage(std::vector<std::string> properties)
     };
 }
 
-void StandardColorPage::ShowSwatch(std::uint32_t colour) {
+void StandardColorPage::ShowSwatch(std::uint32_t colour)
+{
     QPixmap swatch(160, 80);
     swatch.fill(ToQColor(colour));
     Ctl<PictureBox>("picColour").SetPicture(swatch);
 }
 
-void StandardColorPage::ShowValue(const Variant& value) {
+void StandardColorPage::ShowValue(const Variant& value)
+{
     const std::uint32_t colour = value.IsEmpty() ? 0 : value.ToColor().value;
     Ctl<TextBox>("txtColour").SetText(ColourText(colour));
     ShowSwatch(colour);
 }
 
-Variant StandardColorPage::Edited() const {
+Variant StandardColorPage::Edited() const
+{
     return Variant(platform::com::OleColor{ParseColourText(Ctl<TextBox>("txtColour").Text())});
 }
 
 StandardPicturePage::StandardPicturePage(std::vector<std::string> properties)
-    : StandardPage("StandardPicture", "Bild", std::move(properties)) {
+    : StandardPage("StandardPicture", "Bild", std::move(properties))
+{
     Create(kPictureControls);
     Ctl<CommandButton>("cmdLoad").Click = [this] { cmdLoad_Click(); };
     Ctl<CommandButton>("cmdClear").Click = [this] { cmdClear_Click(); };
 }
 
-void StandardPicturePage::ShowValue(const Variant& value) {
+void StandardPicturePage::ShowValue(const Variant& value)
+{
     m_picture = value.ToPicture();
     Ctl<PictureBox>("picPreview")
         .SetPicture(m_picture.IsNone() ? QPixmap() : QPixmap::fromImage(m_picture.Image()));
 }
 
-Variant StandardPicturePage::Edited() const {
+Variant StandardPicturePage::Edited() const
+{
     return Variant(m_picture);
 }
 
-void StandardPicturePage::cmdLoad_Click() {
+void StandardPicturePage::cmdLoad_Click()
+{
     const std::string file = Ctl<TextBox>("txtFile").Text();
     QImage image(ToQt(file));
     if (image.isNull())
@@ -250,12 +274,14 @@ void StandardPicturePage::cmdLoad_Click() {
     SetHeld(Edited());
 }
 
-void StandardPicturePage::cmdClear_Click() {
+void StandardPicturePage::cmdClear_Click()
+{
     ShowValue(Variant(platform::com::Picture()));
     SetHeld(Edited());
 }
 
-std::vector<platform::com::ComPtr<platform::com::IUnknown>> ProgressBarPages() {
+std::vector<platform::com::ComPtr<platform::com::IUnknown>> ProgressBarPages()
+{
     using platform::com::IUnknown;
     using platform::com::MakeObject;
     return {

@@ -43,8 +43,7 @@ std::int32_t SubLng(std::int32_t a, std::int32_t b);
 
 // Runs one statement under the runtime's "resume next" rule: a RunTimeError inside skips the
 // rest of the statement and is swallowed. Returns true when the statement ran to its end.
-template <class Statement>
-bool Skip(Statement&& statement)
+template <class Statement> bool Skip(Statement&& statement)
 {
     try {
         std::forward<Statement>(statement)();
@@ -56,8 +55,7 @@ bool Skip(Statement&& statement)
 
 // `target = expression` under the same rule: when evaluating the expression raises, the
 // target keeps the value it had. Returns true when the assignment took place.
-template <class T, class Expression>
-bool Assign(T& target, Expression&& expression)
+template <class T, class Expression> bool Assign(T& target, Expression&& expression)
 {
     try {
         T value = std::forward<Expression>(expression)();

@@ -21,7 +21,8 @@ struct IClassFactory : IUnknown {
 using CreateFunction = ComPtr<IUnknown> (*)();
 
 // The CreateFunction of a ComObject-derived class T with a default constructor.
-template <class T> ComPtr<IUnknown> CreateObjectOf() {
+template <class T> ComPtr<IUnknown> CreateObjectOf()
+{
     return MakeObject<T>().template As<IUnknown>();
 }
 
@@ -30,9 +31,12 @@ template <class T> ComPtr<IUnknown> CreateObjectOf() {
 class ClassFactory final : public ComObject<IClassFactory> {
 public:
     explicit ClassFactory(CreateFunction create)
-        : m_create(create) {}
+        : m_create(create)
+    {
+    }
 
-    HRESULT CreateInstance(IUnknown* outer, const Guid& iid, void** out) override {
+    HRESULT CreateInstance(IUnknown* outer, const Guid& iid, void** out) override
+    {
         if (!out)
             return E_POINTER;
         *out = nullptr;
@@ -50,7 +54,8 @@ public:
         }
     }
 
-    [[gnu::visibility("hidden")]] HRESULT LockServer(bool lock) override {
+    [[gnu::visibility("hidden")]] HRESULT LockServer(bool lock) override
+    {
         if (lock)
             ++ModuleLockCount();
         else if (ModuleLockCount() > 0)

@@ -10,11 +10,13 @@ namespace platform::com {
 // Live objects and server locks of the module (shared library or program) that the code is
 // compiled into. Hidden, so that every library keeps its own counts for DllCanUnloadNow even
 // when several libraries are loaded into one process.
-[[gnu::visibility("hidden")]] inline std::atomic<long>& ModuleObjectCount() {
+[[gnu::visibility("hidden")]] inline std::atomic<long>& ModuleObjectCount()
+{
     static std::atomic<long> count{0};
     return count;
 }
-[[gnu::visibility("hidden")]] inline std::atomic<long>& ModuleLockCount() {
+[[gnu::visibility("hidden")]] inline std::atomic<long>& ModuleLockCount()
+{
     static std::atomic<long> count{0};
     return count;
 }
@@ -22,7 +24,8 @@ namespace platform::com {
 namespace detail {
 
 // Walks I, I::Base, ... (short of IUnknown, which the caller answers) for `iid`.
-template <class Self, class I> bool FindInterface(Self* self, const Guid& iid, void** out) {
+template <class Self, class I> bool FindInterface(Self* self, const Guid& iid, void** out)
+{
     if constexpr (std::is_same_v<I, IUnknown> || std::is_void_v<I>) {
         return false;
     } else {
@@ -34,7 +37,9 @@ template <class Self, class I> bool FindInterface(Self* self, const Guid& iid, v
     }
 }
 
-template <class First, class...> struct FirstOf { using type = First; };
+template <class First, class...> struct FirstOf {
+    using type = First;
+};
 
 } // namespace detail
 
@@ -43,7 +48,8 @@ template <class First, class...> struct FirstOf { using type = First; };
 // reference, which MakeObject hands to a ComPtr.
 template <class... Interfaces> class ComObject : public Interfaces... {
 public:
-    HRESULT QueryInterface(const Guid& iid, void** out) override {
+    HRESULT QueryInterface(const Guid& iid, void** out) override
+    {
         if (!out)
             return E_POINTER;
         *out = nullptr;
@@ -58,7 +64,8 @@ public:
 
     std::uint32_t AddRef() override { return ++m_refs; }
 
-    [[gnu::visibility("hidden")]] std::uint32_t Release() override {
+    [[gnu::visibility("hidden")]] std::uint32_t Release() override
+    {
         std::uint32_t left = --m_refs;
         if (left == 0)
             delete this;
@@ -77,7 +84,8 @@ private:
 };
 
 // Creates an object of a ComObject-derived class and owns its first reference.
-template <class T, class... Args> ComPtr<T> MakeObject(Args&&... args) {
+template <class T, class... Args> ComPtr<T> MakeObject(Args&&... args)
+{
     return ComPtr<T>::Attach(new T(std::forward<Args>(args)...));
 }
 

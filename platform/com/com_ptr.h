@@ -14,29 +14,37 @@ public:
     ComPtr() = default;
     ComPtr(std::nullptr_t) {}
     ComPtr(T* p)
-        : m_p(p) {
+        : m_p(p)
+    {
         if (m_p)
             m_p->AddRef();
     }
     ComPtr(const ComPtr& other)
-        : ComPtr(other.m_p) {}
+        : ComPtr(other.m_p)
+    {
+    }
     ComPtr(ComPtr&& other) noexcept
-        : m_p(std::exchange(other.m_p, nullptr)) {}
+        : m_p(std::exchange(other.m_p, nullptr))
+    {
+    }
     ~ComPtr() { Reset(); }
 
-    ComPtr& operator=(ComPtr other) noexcept {
+    ComPtr& operator=(ComPtr other) noexcept
+    {
         std::swap(m_p, other.m_p);
         return *this;
     }
 
-    static ComPtr Attach(T* p) {
+    static ComPtr Attach(T* p)
+    {
         ComPtr result;
         result.m_p = p;
         return result;
     }
     T* Detach() { return std::exchange(m_p, nullptr); }
 
-    void Reset() {
+    void Reset()
+    {
         if (T* p = std::exchange(m_p, nullptr))
             p->Release();
     }
@@ -47,14 +55,16 @@ public:
     explicit operator bool() const { return m_p != nullptr; }
 
     // For out-parameters: drops the current reference and hands out the slot.
-    T** put() {
+    T** put()
+    {
         Reset();
         return &m_p;
     }
     void** put_void() { return reinterpret_cast<void**>(put()); }
 
     // Queries for another interface; null when the object does not have it.
-    template <class U> ComPtr<U> As() const {
+    template <class U> ComPtr<U> As() const
+    {
         ComPtr<U> result;
         if (m_p)
             m_p->QueryInterface(U::iid, result.put_void());

@@ -13,14 +13,16 @@ namespace platform::com {
 
 namespace {
 
-void Tell(std::string* error, std::string text) {
+void Tell(std::string* error, std::string text)
+{
     if (error)
         *error = std::move(text);
 }
 
 // Loaded libraries by path; never closed, since objects and factories may still point into
 // them long after the last creation.
-void* LoadLibrary(const std::string& path, std::string* error) {
+void* LoadLibrary(const std::string& path, std::string* error)
+{
     static std::mutex mutex;
     static std::map<std::string, void*> loaded;
     std::lock_guard lock(mutex);
@@ -38,7 +40,8 @@ void* LoadLibrary(const std::string& path, std::string* error) {
     return handle;
 }
 
-[[noreturn]] void RaiseCannotCreate(std::string_view name, HRESULT hr, const std::string& why) {
+[[noreturn]] void RaiseCannotCreate(std::string_view name, HRESULT hr, const std::string& why)
+{
     std::string text = "ActiveX component can't create object: class " + std::string(name);
     if (hr == REGDB_E_CLASSNOTREG || hr == CO_E_CLASSSTRING)
         text += " is not registered; register its library with regsvr";
@@ -49,7 +52,8 @@ void* LoadLibrary(const std::string& path, std::string* error) {
     throw RunTimeError(429, text);
 }
 
-template <class T> ComPtr<T> Create(const Guid& clsid, std::string_view name) {
+template <class T> ComPtr<T> Create(const Guid& clsid, std::string_view name)
+{
     ComPtr<T> object;
     std::string why;
     HRESULT hr = CreateInstance(clsid, T::iid, object.put_void(), &why);
@@ -60,7 +64,8 @@ template <class T> ComPtr<T> Create(const Guid& clsid, std::string_view name) {
 
 } // namespace
 
-HRESULT ClsidFromProgId(std::string_view progId, Guid* clsid, std::string* error) {
+HRESULT ClsidFromProgId(std::string_view progId, Guid* clsid, std::string* error)
+{
     if (!clsid)
         return E_POINTER;
     *clsid = Guid{};
@@ -79,7 +84,8 @@ HRESULT ClsidFromProgId(std::string_view progId, Guid* clsid, std::string* error
     }
 }
 
-HRESULT GetClassObject(const Guid& clsid, const Guid& iid, void** out, std::string* error) {
+HRESULT GetClassObject(const Guid& clsid, const Guid& iid, void** out, std::string* error)
+{
     if (!out)
         return E_POINTER;
     *out = nullptr;
@@ -114,7 +120,8 @@ HRESULT GetClassObject(const Guid& clsid, const Guid& iid, void** out, std::stri
     return getClassObject(&clsid, &iid, out);
 }
 
-HRESULT CreateInstance(const Guid& clsid, const Guid& iid, void** out, std::string* error) {
+HRESULT CreateInstance(const Guid& clsid, const Guid& iid, void** out, std::string* error)
+{
     if (!out)
         return E_POINTER;
     *out = nullptr;
@@ -125,7 +132,8 @@ HRESULT CreateInstance(const Guid& clsid, const Guid& iid, void** out, std::stri
     return factory->CreateInstance(nullptr, iid, out);
 }
 
-ComPtr<IDispatch> CreateObject(std::string_view classOrProgId) {
+ComPtr<IDispatch> CreateObject(std::string_view classOrProgId)
+{
     std::optional<Guid> clsid = Guid::Parse(classOrProgId);
     if (!clsid) {
         Guid found;
@@ -138,7 +146,8 @@ ComPtr<IDispatch> CreateObject(std::string_view classOrProgId) {
     return Create<IDispatch>(*clsid, classOrProgId);
 }
 
-ComPtr<IUnknown> CreateObjectByClass(const Guid& clsid) {
+ComPtr<IUnknown> CreateObjectByClass(const Guid& clsid)
+{
     return Create<IUnknown>(clsid, clsid.ToString());
 }
 

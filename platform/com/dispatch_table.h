@@ -30,9 +30,12 @@ template <class T> struct DispatchMember {
 template <class T> class DispatchTable {
 public:
     DispatchTable(std::initializer_list<DispatchMember<T>> members)
-        : m_members(members) {}
+        : m_members(members)
+    {
+    }
 
-    const DispatchMember<T>* Find(DispId id) const {
+    const DispatchMember<T>* Find(DispId id) const
+    {
         for (const auto& m : m_members) {
             if (m.id == id)
                 return &m;
@@ -40,7 +43,8 @@ public:
         return nullptr;
     }
 
-    const DispatchMember<T>* Find(std::string_view name) const {
+    const DispatchMember<T>* Find(std::string_view name) const
+    {
         for (const auto& m : m_members) {
             if (NamesEqual(m.name, name))
                 return &m;
@@ -48,7 +52,8 @@ public:
         return nullptr;
     }
 
-    HRESULT GetIDsOfNames(std::string_view name, DispId* id) const {
+    HRESULT GetIDsOfNames(std::string_view name, DispId* id) const
+    {
         if (!id)
             return E_POINTER;
         *id = DISPID_UNKNOWN;
@@ -60,7 +65,8 @@ public:
     }
 
     HRESULT Invoke(T& self, DispId id, std::uint16_t flags, std::vector<Variant>& args,
-                   Variant* result, ExcepInfo* excep) const {
+                   Variant* result, ExcepInfo* excep) const
+    {
         const DispatchMember<T>* m = Find(id);
         if (!m)
             return DISP_E_MEMBERNOTFOUND;
@@ -117,12 +123,14 @@ private:
 template <class Derived, class... Interfaces>
 class DispatchObject : public ComObject<Interfaces...> {
 public:
-    HRESULT GetIDsOfNames(std::string_view name, DispId* id) override {
+    HRESULT GetIDsOfNames(std::string_view name, DispId* id) override
+    {
         return Derived::Members().GetIDsOfNames(name, id);
     }
 
     HRESULT Invoke(DispId id, std::uint16_t flags, std::vector<Variant>& args, Variant* result,
-                   ExcepInfo* excep) override {
+                   ExcepInfo* excep) override
+    {
         return Derived::Members().Invoke(static_cast<Derived&>(*this), id, flags, args, result,
                                          excep);
     }

@@ -4,13 +4,15 @@
 
 namespace platform::com {
 
-std::uint32_t EventConnections::Add(EventHandler handler) {
+std::uint32_t EventConnections::Add(EventHandler handler)
+{
     std::uint32_t cookie = m_next++;
     m_handlers.push_back({cookie, std::make_shared<EventHandler>(std::move(handler))});
     return cookie;
 }
 
-bool EventConnections::Remove(std::uint32_t cookie) {
+bool EventConnections::Remove(std::uint32_t cookie)
+{
     auto it = std::find_if(m_handlers.begin(), m_handlers.end(),
                            [&](const Connection& c) { return c.cookie == cookie; });
     if (it == m_handlers.end())
@@ -19,7 +21,8 @@ bool EventConnections::Remove(std::uint32_t cookie) {
     return true;
 }
 
-void EventConnections::Raise(DispId id, std::string_view name, std::vector<Variant>& args) const {
+void EventConnections::Raise(DispId id, std::string_view name, std::vector<Variant>& args) const
+{
     // A copy, because a handler may connect or disconnect while the event runs.
     const std::vector<Connection> snapshot = m_handlers;
     Event event{id, name, args};
@@ -31,7 +34,8 @@ void EventConnections::Raise(DispId id, std::string_view name, std::vector<Varia
     }
 }
 
-void EventConnections::Raise(DispId id, std::string_view name, std::vector<Variant>&& args) const {
+void EventConnections::Raise(DispId id, std::string_view name, std::vector<Variant>&& args) const
+{
     Raise(id, name, args);
 }
 

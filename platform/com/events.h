@@ -56,7 +56,8 @@ private:
 template <class Derived, class... Interfaces>
 class EventDispatchObject : public DispatchObject<Derived, Interfaces..., IEventSource> {
 public:
-    HRESULT Advise(EventHandler handler, std::uint32_t* cookie) override {
+    HRESULT Advise(EventHandler handler, std::uint32_t* cookie) override
+    {
         if (!cookie)
             return E_POINTER;
         *cookie = 0;
@@ -66,15 +67,18 @@ public:
         return S_OK;
     }
 
-    HRESULT Unadvise(std::uint32_t cookie) override {
+    HRESULT Unadvise(std::uint32_t cookie) override
+    {
         return m_events.Remove(cookie) ? S_OK : E_INVALIDARG;
     }
 
 protected:
-    void RaiseEvent(DispId id, std::string_view name, std::vector<Variant>& args) {
+    void RaiseEvent(DispId id, std::string_view name, std::vector<Variant>& args)
+    {
         m_events.Raise(id, name, args);
     }
-    void RaiseEvent(DispId id, std::string_view name, std::vector<Variant>&& args = {}) {
+    void RaiseEvent(DispId id, std::string_view name, std::vector<Variant>&& args = {})
+    {
         m_events.Raise(id, name, args);
     }
 

@@ -6,7 +6,8 @@ namespace platform::com {
 
 namespace {
 
-int HexDigit(char c) {
+int HexDigit(char c)
+{
     if (c >= '0' && c <= '9')
         return c - '0';
     if (c >= 'a' && c <= 'f')
@@ -18,7 +19,8 @@ int HexDigit(char c) {
 
 } // namespace
 
-std::optional<Guid> Guid::Parse(std::string_view text) {
+std::optional<Guid> Guid::Parse(std::string_view text)
+{
     // Positions of the four dashes inside "{8-4-4-4-12}".
     if (text.size() != 38 || text.front() != '{' || text.back() != '}')
         return std::nullopt;
@@ -47,7 +49,8 @@ std::optional<Guid> Guid::Parse(std::string_view text) {
     return g;
 }
 
-std::string Guid::ToString() const {
+std::string Guid::ToString() const
+{
     char buf[39];
     std::snprintf(buf, sizeof buf, "{%08X-%04X-%04X-%02X%02X-%02X%02X%02X%02X%02X%02X}", data1,
                   data2, data3, data4[0], data4[1], data4[2], data4[3], data4[4], data4[5],

@@ -30,7 +30,8 @@ struct Guid {
 };
 
 // Builds a Guid from a literal at compile time; a malformed literal fails the build.
-consteval Guid MakeGuid(std::string_view braced) {
+consteval Guid MakeGuid(std::string_view braced)
+{
     auto hex = [&](std::size_t at, std::size_t digits) {
         std::uint32_t value = 0;
         for (std::size_t i = 0; i < digits; ++i) {

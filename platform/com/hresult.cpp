@@ -4,7 +4,8 @@
 
 namespace platform::com {
 
-std::string HResultText(HRESULT hr) {
+std::string HResultText(HRESULT hr)
+{
     struct Name {
         HRESULT code;
         const char* name;

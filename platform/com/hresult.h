@@ -8,7 +8,8 @@ namespace platform::com {
 // Result code of every call that crosses a component boundary: negative means failure.
 using HRESULT = std::int32_t;
 
-constexpr HRESULT MakeHResult(std::uint32_t bits) {
+constexpr HRESULT MakeHResult(std::uint32_t bits)
+{
     return static_cast<HRESULT>(bits);
 }
 
@@ -37,10 +38,12 @@ inline constexpr HRESULT DISP_E_BADPARAMCOUNT = MakeHResult(0x8002000E);
 inline constexpr HRESULT SELFREG_E_TYPELIB = MakeHResult(0x80040200);
 inline constexpr HRESULT SELFREG_E_CLASS = MakeHResult(0x80040201);
 
-constexpr bool Succeeded(HRESULT hr) {
+constexpr bool Succeeded(HRESULT hr)
+{
     return hr >= 0;
 }
-constexpr bool Failed(HRESULT hr) {
+constexpr bool Failed(HRESULT hr)
+{
     return hr < 0;
 }
 

@@ -6,13 +6,15 @@ namespace platform::com {
 
 namespace {
 
-IDispatch* Require(IDispatch* object) {
+IDispatch* Require(IDispatch* object)
+{
     if (!object)
         Raise(91);
     return object;
 }
 
-Variant Call(IDispatch* object, DispId id, std::uint16_t flags, std::vector<Variant>& args) {
+Variant Call(IDispatch* object, DispId id, std::uint16_t flags, std::vector<Variant>& args)
+{
     Variant result;
     ExcepInfo excep;
     HRESULT hr = Require(object)->Invoke(id, flags, args, &result, &excep);
@@ -22,7 +24,8 @@ Variant Call(IDispatch* object, DispId id, std::uint16_t flags, std::vector<Vari
 
 } // namespace
 
-void RaiseForDispatch(HRESULT hr, const ExcepInfo& excep) {
+void RaiseForDispatch(HRESULT hr, const ExcepInfo& excep)
+{
     if (Succeeded(hr))
         return;
     if (excep.number != 0)
@@ -40,22 +43,26 @@ void RaiseForDispatch(HRESULT hr, const ExcepInfo& excep) {
     throw RunTimeError(440, "Automation error " + HResultText(hr));
 }
 
-DispId GetDispId(IDispatch* object, std::string_view name) {
+DispId GetDispId(IDispatch* object, std::string_view name)
+{
     DispId id = DISPID_UNKNOWN;
     RaiseForDispatch(Require(object)->GetIDsOfNames(name, &id), ExcepInfo{});
     return id;
 }
 
-Variant GetProperty(IDispatch* object, DispId id) {
+Variant GetProperty(IDispatch* object, DispId id)
+{
     std::vector<Variant> args;
     return Call(object, id, DISPATCH_PROPERTYGET | DISPATCH_METHOD, args);
 }
 
-Variant GetProperty(IDispatch* object, std::string_view name) {
+Variant GetProperty(IDispatch* object, std::string_view name)
+{
     return GetProperty(object, GetDispId(object, name));
 }
 
-void PutProperty(IDispatch* object, DispId id, const Variant& value) {
+void PutProperty(IDispatch* object, DispId id, const Variant& value)
+{
     std::vector<Variant> args{value};
     std::uint16_t flags = value.Type() == VarType::Object || value.Type() == VarType::Picture
                               ? DISPATCH_PROPERTYPUTREF
@@ -63,19 +70,23 @@ void PutProperty(IDispatch* object, DispId id, const Variant& value) {
     Call(object, id, flags, args);
 }
 
-void PutProperty(IDispatch* object, std::string_view name, const Variant& value) {
+void PutProperty(IDispatch* object, std::string_view name, const Variant& value)
+{
     PutProperty(object, GetDispId(object, name), value);
 }
 
-Variant CallMethod(IDispatch* object, DispId id, std::vector<Variant>& args) {
+Variant CallMethod(IDispatch* object, DispId id, std::vector<Variant>& args)
+{
     return Call(object, id, DISPATCH_METHOD, args);
 }
 
-Variant CallMethod(IDispatch* object, DispId id, std::vector<Variant>&& args) {
+Variant CallMethod(IDispatch* object, DispId id, std::vector<Variant>&& args)
+{
     return Call(object, id, DISPATCH_METHOD, args);
 }
 
-Variant CallMethod(IDispatch* object, std::string_view name, std::vector<Variant>&& args) {
+Variant CallMethod(IDispatch* object, std::string_view name, std::vector<Variant>&& args)
+{
     return Call(object, GetDispId(object, name), DISPATCH_METHOD, args);
 }
 

@@ -4,12 +4,14 @@
 
 namespace platform::com {
 
-Picture::Picture(QImage image) {
+Picture::Picture(QImage image)
+{
     if (!image.isNull())
         m_data = std::make_shared<const Data>(Data{std::move(image), QByteArray()});
 }
 
-Picture Picture::FromPng(const QByteArray& png) {
+Picture Picture::FromPng(const QByteArray& png)
+{
     Picture picture;
     QImage image;
     if (image.loadFromData(png, "PNG"))
@@ -17,20 +19,24 @@ Picture Picture::FromPng(const QByteArray& png) {
     return picture;
 }
 
-const QImage& Picture::Image() const {
+const QImage& Picture::Image() const
+{
     static const QImage none;
     return m_data ? m_data->image : none;
 }
 
-int Picture::Width() const {
+int Picture::Width() const
+{
     return m_data ? m_data->image.width() : 0;
 }
 
-int Picture::Height() const {
+int Picture::Height() const
+{
     return m_data ? m_data->image.height() : 0;
 }
 
-QByteArray Picture::ToPng() const {
+QByteArray Picture::ToPng() const
+{
     if (!m_data)
         return QByteArray();
     if (!m_data->png.isEmpty())

@@ -15,7 +15,8 @@ thread_local std::string t_lastError;
 
 using registry::Registry;
 
-template <class Body> HRESULT Guarded(const std::string& libraryPath, Body body) {
+template <class Body> HRESULT Guarded(const std::string& libraryPath, Body body)
+{
     t_lastError.clear();
     try {
         if (libraryPath.empty() || libraryPath.front() != '/') {
@@ -36,7 +37,8 @@ template <class Body> HRESULT Guarded(const std::string& libraryPath, Body body)
 
 } // namespace
 
-HRESULT RegisterServer(const ServerDescription& server, const std::string& libraryPath) {
+HRESULT RegisterServer(const ServerDescription& server, const std::string& libraryPath)
+{
     return Guarded(libraryPath, [&](Registry& reg) {
         const std::string libid = server.typeLib.libid.ToString();
         for (const ServerClass& c : server.classes) {
@@ -52,7 +54,8 @@ HRESULT RegisterServer(const ServerDescription& server, const std::string& libra
     });
 }
 
-HRESULT UnregisterServer(const ServerDescription& server, const std::string& libraryPath) {
+HRESULT UnregisterServer(const ServerDescription& server, const std::string& libraryPath)
+{
     return Guarded(libraryPath, [&](Registry& reg) {
         for (const ServerClass& c : server.classes) {
             const std::string clsid = c.clsid.ToString();
@@ -73,11 +76,13 @@ HRESULT UnregisterServer(const ServerDescription& server, const std::string& lib
     });
 }
 
-std::string LastRegistrationError() {
+std::string LastRegistrationError()
+{
     return t_lastError;
 }
 
-std::string ModuleFileOf(const void* address) {
+std::string ModuleFileOf(const void* address)
+{
     Dl_info info{};
     if (!::dladdr(address, &info) || !info.dli_fname || !*info.dli_fname)
         return "";

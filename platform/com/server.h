@@ -56,7 +56,8 @@ namespace detail {
 
 // Compiled into the serving library (hidden), so that the factory counts there.
 [[gnu::visibility("hidden")]] inline HRESULT
-ServeClassObject(const ServerDescription& server, const Guid* clsid, const Guid* iid, void** out) {
+ServeClassObject(const ServerDescription& server, const Guid* clsid, const Guid* iid, void** out)
+{
     if (!out)
         return E_POINTER;
     *out = nullptr;
@@ -69,7 +70,8 @@ ServeClassObject(const ServerDescription& server, const Guid* clsid, const Guid*
     return CLASS_E_CLASSNOTAVAILABLE;
 }
 
-[[gnu::visibility("hidden")]] inline HRESULT CanUnloadNow() {
+[[gnu::visibility("hidden")]] inline HRESULT CanUnloadNow()
+{
     return ModuleObjectCount() == 0 && ModuleLockCount() == 0 ? S_OK : S_FALSE;
 }
 
@@ -85,8 +87,8 @@ ServeClassObject(const ServerDescription& server, const Guid* clsid, const Guid*
 //
 // Every export catches what its body throws and returns a result code.
 #define QV_IN_PROCESS_SERVER(describe)                                                             \
-    extern "C" __attribute__((visibility("default"))) ::platform::com::HRESULT                     \
-    DllRegisterServer() {                                                                          \
+    extern "C" __attribute__((visibility("default"))) ::platform::com::HRESULT DllRegisterServer() \
+    {                                                                                              \
         try {                                                                                      \
             return ::platform::com::RegisterServer(                                                \
                 describe(),                                                                        \
@@ -96,7 +98,8 @@ ServeClassObject(const ServerDescription& server, const Guid* clsid, const Guid*
         }                                                                                          \
     }                                                                                              \
     extern "C" __attribute__((visibility("default"))) ::platform::com::HRESULT                     \
-    DllUnregisterServer() {                                                                        \
+    DllUnregisterServer()                                                                          \
+    {                                                                                              \
         try {                                                                                      \
             return ::platform::com::UnregisterServer(                                              \
                 describe(), ::platform::com::ModuleFileOf(                                         \
@@ -106,7 +109,8 @@ ServeClassObject(const ServerDescription& server, const Guid* clsid, const Guid*
         }                                                                                          \
     }                                                                                              \
     extern "C" __attribute__((visibility("default"))) ::platform::com::HRESULT DllGetClassObject(  \
-        const ::platform::com::Guid* clsid, const ::platform::com::Guid* iid, void** out) {        \
+        const ::platform::com::Guid* clsid, const ::platform::com::Guid* iid, void** out)          \
+    {                                                                                              \
         try {                                                                                      \
             return ::platform::com::detail::ServeClassObject(describe(), clsid, iid, out);         \
         } catch (const std::bad_alloc&) {                                                          \
@@ -115,7 +119,8 @@ ServeClassObject(const ServerDescription& server, const Guid* clsid, const Guid*
             return ::platform::com::E_UNEXPECTED;                                                  \
         }                                                                                          \
     }                                                                                              \
-    extern "C" __attribute__((visibility("default"))) ::platform::com::HRESULT DllCanUnloadNow() { \
+    extern "C" __attribute__((visibility("default"))) ::platform::com::HRESULT DllCanUnloadNow()   \
+    {                                                                                              \
         try {                                                                                      \
             return ::platform::com::detail::CanUnloadNow();                                        \
         } catch (...) {                                                                            \

@@ -14,14 +14,16 @@ namespace {
 
 constexpr const char* kEol = "\r\n";
 
-std::string FormatNumber(double value) {
+std::string FormatNumber(double value)
+{
     // The shortest text that reads back as the same double.
     char buf[32];
     auto [end, ec] = std::to_chars(buf, buf + sizeof buf, value);
     return std::string(buf, end);
 }
 
-std::string Quote(std::string_view text) {
+std::string Quote(std::string_view text)
+{
     std::string out = "\"";
     for (char ch : text) {
         unsigned char c = static_cast<unsigned char>(ch);
@@ -59,9 +61,12 @@ class ValueReader {
 public:
     ValueReader(std::string_view text, int line)
         : m_text(text)
-        , m_line(line) {}
+        , m_line(line)
+    {
+    }
 
-    Variant ReadValue() {
+    Variant ReadValue()
+    {
         SkipBlanks();
         if (AtEnd())
             Fail("a value is missing");
@@ -88,13 +93,15 @@ public:
         Fail("unknown value \"" + word + "\"");
     }
 
-    void ExpectEnd() {
+    void ExpectEnd()
+    {
         SkipBlanks();
         if (!AtEnd())
             Fail("unexpected text after the value");
     }
 
-    [[noreturn]] void Fail(const std::string& what) const {
+    [[noreturn]] void Fail(const std::string& what) const
+    {
         throw RunTimeError(380, "Invalid property value: stored layout line " +
                                     std::to_string(m_line) + ": " + what);
     }
@@ -102,19 +109,22 @@ public:
 private:
     bool AtEnd() const { return m_pos >= m_text.size(); }
 
-    void SkipBlanks() {
+    void SkipBlanks()
+    {
         while (!AtEnd() && (m_text[m_pos] == ' ' || m_text[m_pos] == '\t'))
             ++m_pos;
     }
 
-    void Expect(char c) {
+    void Expect(char c)
+    {
         SkipBlanks();
         if (AtEnd() || m_text[m_pos] != c)
             Fail(std::string("'") + c + "' expected");
         ++m_pos;
     }
 
-    bool Accept(char c) {
+    bool Accept(char c)
+    {
         SkipBlanks();
         if (!AtEnd() && m_text[m_pos] == c) {
             ++m_pos;
@@ -123,7 +133,8 @@ private:
         return false;
     }
 
-    std::string ReadWord() {
+    std::string ReadWord()
+    {
         SkipBlanks();
         std::size_t start = m_pos;
         while (!AtEnd() &&
@@ -134,7 +145,8 @@ private:
         return std::string(m_text.substr(start, m_pos - start));
     }
 
-    std::string ReadString() {
+    std::string ReadString()
+    {
         Expect('"');
         std::string out;
         for (;;) {
@@ -181,7 +193,8 @@ private:
         }
     }
 
-    OleColor ReadColor() {
+    OleColor ReadColor()
+    {
         if (m_text.substr(m_pos, 2) != "&H" && m_text.substr(m_pos, 2) != "&h")
             Fail("a colour is written &H followed by hex digits");
         m_pos += 2;
@@ -194,7 +207,8 @@ private:
         return OleColor{value};
     }
 
-    double ReadRawNumber(std::string* spelled = nullptr) {
+    double ReadRawNumber(std::string* spelled = nullptr)
+    {
         SkipBlanks();
         std::size_t start = m_pos;
         while (!AtEnd() &&
@@ -210,7 +224,8 @@ private:
         }
     }
 
-    Variant ReadNumber() {
+    Variant ReadNumber()
+    {
         std::string spelled;
         double value = ReadRawNumber(&spelled);
         char suffix = AtEnd() ? '\0' : m_text[m_pos];
@@ -241,14 +256,16 @@ private:
         }
     }
 
-    std::int16_t ReadSmallInteger() {
+    std::int16_t ReadSmallInteger()
+    {
         double value = ReadRawNumber();
         if (!(value >= -32768 && value <= 32767) || value != std::trunc(value))
             Fail("a whole number from -32768 to 32767 is expected");
         return static_cast<std::int16_t>(value);
     }
 
-    StdFont ReadFont() {
+    StdFont ReadFont()
+    {
         StdFont font;
         Expect('(');
         SkipBlanks();
@@ -279,7 +296,8 @@ private:
         return font;
     }
 
-    Picture ReadPicture() {
+    Picture ReadPicture()
+    {
         Expect('(');
         SkipBlanks();
         if (AtEnd() || m_text[m_pos] != '"')
@@ -301,13 +319,15 @@ private:
     int m_line;
 };
 
-bool IsNameChar(char c) {
+bool IsNameChar(char c)
+{
     return std::isalnum(static_cast<unsigned char>(c)) || c == '_';
 }
 
 } // namespace
 
-const StoredControl* StoredLayout::Find(std::string_view name) const {
+const StoredControl* StoredLayout::Find(std::string_view name) const
+{
     for (const StoredControl& c : controls) {
         if (NamesEqual(c.name, name))
             return &c;
@@ -315,7 +335,8 @@ const StoredControl* StoredLayout::Find(std::string_view name) const {
     return nullptr;
 }
 
-std::string FormatStoredValue(const Variant& value) {
+std::string FormatStoredValue(const Variant& value)
+{
     switch (value.Type()) {
     case VarType::Empty:
         return "Empty";
@@ -360,7 +381,8 @@ std::string FormatStoredValue(const Variant& value) {
     throw RunTimeError(13, "Type mismatch: an object reference cannot be stored in a layout");
 }
 
-std::string WriteStoredLayout(const StoredLayout& layout) {
+std::string WriteStoredLayout(const StoredLayout& layout)
+{
     std::string out;
     for (const StoredControl& c : layout.controls) {
         out += "Begin " + c.classId + " " + c.name + kEol;
@@ -371,7 +393,8 @@ std::string WriteStoredLayout(const StoredLayout& layout) {
     return out;
 }
 
-StoredLayout ParseStoredLayout(std::string_view text) {
+StoredLayout ParseStoredLayout(std::string_view text)
+{
     StoredLayout layout;
     StoredControl* current = nullptr;
     int lineNumber = 0;

@@ -19,27 +19,48 @@ constexpr int kOverflow = 6;
 } // namespace
 
 Variant::Variant(bool value)
-    : m_value(value) {}
+    : m_value(value)
+{
+}
 Variant::Variant(std::int16_t value)
-    : m_value(value) {}
+    : m_value(value)
+{
+}
 Variant::Variant(std::int32_t value)
-    : m_value(value) {}
+    : m_value(value)
+{
+}
 Variant::Variant(double value)
-    : m_value(value) {}
+    : m_value(value)
+{
+}
 Variant::Variant(std::string value)
-    : m_value(std::move(value)) {}
+    : m_value(std::move(value))
+{
+}
 Variant::Variant(const char* value)
-    : m_value(std::string(value)) {}
+    : m_value(std::string(value))
+{
+}
 Variant::Variant(OleColor value)
-    : m_value(value) {}
+    : m_value(value)
+{
+}
 Variant::Variant(StdFont value)
-    : m_value(std::move(value)) {}
+    : m_value(std::move(value))
+{
+}
 Variant::Variant(Picture value)
-    : m_value(std::move(value)) {}
+    : m_value(std::move(value))
+{
+}
 Variant::Variant(ComPtr<IDispatch> value)
-    : m_value(std::move(value)) {}
+    : m_value(std::move(value))
+{
+}
 
-bool Variant::IsNumeric() const {
+bool Variant::IsNumeric() const
+{
     switch (Type()) {
     case VarType::Boolean:
     case VarType::Integer:
@@ -52,7 +73,8 @@ bool Variant::IsNumeric() const {
     }
 }
 
-double Variant::ToDouble() const {
+double Variant::ToDouble() const
+{
     switch (Type()) {
     case VarType::Empty:
         return 0;
@@ -73,7 +95,8 @@ double Variant::ToDouble() const {
     }
 }
 
-bool Variant::ToBool() const {
+bool Variant::ToBool() const
+{
     if (Type() == VarType::Boolean)
         return std::get<bool>(m_value);
     if (Type() == VarType::String) {
@@ -86,7 +109,8 @@ bool Variant::ToBool() const {
     return ToDouble() != 0;
 }
 
-std::int32_t Variant::ToInt32() const {
+std::int32_t Variant::ToInt32() const
+{
     switch (Type()) {
     case VarType::Long:
         return std::get<std::int32_t>(m_value);
@@ -99,11 +123,13 @@ std::int32_t Variant::ToInt32() const {
     }
 }
 
-std::int16_t Variant::ToInt16() const {
+std::int16_t Variant::ToInt16() const
+{
     return static_cast<std::int16_t>(RoundToInteger(ToDouble(), -32768, 32767));
 }
 
-OleColor Variant::ToColor() const {
+OleColor Variant::ToColor() const
+{
     if (Type() == VarType::Color)
         return std::get<OleColor>(m_value);
     // Accepts both the signed reading (-2147483640) and the unsigned one (2147483656).
@@ -112,7 +138,8 @@ OleColor Variant::ToColor() const {
     return OleColor{static_cast<std::uint32_t>(n)};
 }
 
-std::string Variant::ToString() const {
+std::string Variant::ToString() const
+{
     switch (Type()) {
     case VarType::Empty:
         return "";
@@ -135,13 +162,15 @@ std::string Variant::ToString() const {
     }
 }
 
-StdFont Variant::ToFont() const {
+StdFont Variant::ToFont() const
+{
     if (Type() != VarType::Font)
         Raise(kTypeMismatch);
     return std::get<StdFont>(m_value);
 }
 
-Picture Variant::ToPicture() const {
+Picture Variant::ToPicture() const
+{
     if (Type() == VarType::Picture)
         return std::get<Picture>(m_value);
     if (Type() == VarType::Object && !std::get<ComPtr<IDispatch>>(m_value))
@@ -149,13 +178,15 @@ Picture Variant::ToPicture() const {
     Raise(kTypeMismatch);
 }
 
-ComPtr<IDispatch> Variant::ToObject() const {
+ComPtr<IDispatch> Variant::ToObject() const
+{
     if (Type() != VarType::Object)
         Raise(kTypeMismatch);
     return std::get<ComPtr<IDispatch>>(m_value);
 }
 
-bool ValuesEqual(const Variant& a, const Variant& b) {
+bool ValuesEqual(const Variant& a, const Variant& b)
+{
     auto isNothing = [](const Variant& v) {
         return (v.Type() == VarType::Picture && v.ToPicture().IsNone()) ||
                (v.Type() == VarType::Object && !v.ToObject());
@@ -174,7 +205,8 @@ bool ValuesEqual(const Variant& a, const Variant& b) {
     return a == b;
 }
 
-std::string FormatDouble(double value) {
+std::string FormatDouble(double value)
+{
     if (value == 0)
         return "0"; // also for -0
     char buf[40];
@@ -182,7 +214,8 @@ std::string FormatDouble(double value) {
     return buf;
 }
 
-double ParseNumber(std::string_view text) {
+double ParseNumber(std::string_view text)
+{
     std::string_view t = TrimBlanks(text);
     bool negative = false;
     if (!t.empty() && (t.front() == '+' || t.front() == '-')) {
@@ -201,7 +234,8 @@ double ParseNumber(std::string_view text) {
     return negative ? -value : value;
 }
 
-std::int64_t RoundToInteger(double value, std::int64_t low, std::int64_t high) {
+std::int64_t RoundToInteger(double value, std::int64_t low, std::int64_t high)
+{
     if (std::isnan(value))
         Raise(kOverflow);
     double rounded = std::nearbyint(value); // the default rounding mode: half to even

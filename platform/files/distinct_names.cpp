@@ -4,7 +4,8 @@
 
 namespace platform::files {
 
-bool IsDistinctName(std::string_view raw) {
+bool IsDistinctName(std::string_view raw)
+{
     return Cp1252ToUtf8(Utf8ToCp1252(raw)) == raw;
 }
 

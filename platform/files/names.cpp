@@ -111,8 +111,8 @@ std::optional<std::string> DecodeUtf8(std::string_view text)
                 return std::nullopt;
             cp = (cp << 6) | (cont & 0x3F);
         }
-        const bool overlong = (len == 2 && cp < 0x80) || (len == 3 && cp < 0x800) ||
-                              (len == 4 && cp < 0x10000);
+        const bool overlong =
+            (len == 2 && cp < 0x80) || (len == 3 && cp < 0x800) || (len == 4 && cp < 0x10000);
         if (overlong || cp > 0x10FFFF)
             return std::nullopt;
         out.push_back(cp > 0xFFFF ? '?' : UnicodeToCp1252(static_cast<char16_t>(cp)));

@@ -25,9 +25,12 @@ void CheckBox::SetCaption(const std::string& caption)
 int CheckBox::Value() const
 {
     switch (static_cast<QCheckBox*>(Widget())->checkState()) {
-    case Qt::Checked: return vbChecked;
-    case Qt::PartiallyChecked: return vbGrayed;
-    default: return vbUnchecked;
+    case Qt::Checked:
+        return vbChecked;
+    case Qt::PartiallyChecked:
+        return vbGrayed;
+    default:
+        return vbUnchecked;
     }
 }
 

@@ -36,12 +36,17 @@ int KeyAscii(const QKeyEvent* e)
 {
     switch (e->key()) {
     case Qt::Key_Return:
-    case Qt::Key_Enter: return 13;
-    case Qt::Key_Backspace: return 8;
-    case Qt::Key_Escape: return 27;
+    case Qt::Key_Enter:
+        return 13;
+    case Qt::Key_Backspace:
+        return 8;
+    case Qt::Key_Escape:
+        return 27;
     case Qt::Key_Tab:
-    case Qt::Key_Backtab: return 0; // moves the focus; the original raised no KeyPress
-    default: break;
+    case Qt::Key_Backtab:
+        return 0; // moves the focus; the original raised no KeyPress
+    default:
+        break;
     }
     const QString text = e->text();
     if (text.size() != 1)
@@ -82,27 +87,46 @@ int VbKeyCode(int key)
     if (key >= Qt::Key_F1 && key <= Qt::Key_F16)
         return 112 + (key - Qt::Key_F1);
     switch (key) {
-    case Qt::Key_Backspace: return 8;
+    case Qt::Key_Backspace:
+        return 8;
     case Qt::Key_Tab:
-    case Qt::Key_Backtab: return 9;
+    case Qt::Key_Backtab:
+        return 9;
     case Qt::Key_Return:
-    case Qt::Key_Enter: return 13;
-    case Qt::Key_Shift: return 16;
-    case Qt::Key_Control: return 17;
-    case Qt::Key_Alt: return 18;
-    case Qt::Key_Escape: return 27;
-    case Qt::Key_Space: return 32;
-    case Qt::Key_PageUp: return 33;
-    case Qt::Key_PageDown: return 34;
-    case Qt::Key_End: return 35;
-    case Qt::Key_Home: return 36;
-    case Qt::Key_Left: return 37;
-    case Qt::Key_Up: return 38;
-    case Qt::Key_Right: return 39;
-    case Qt::Key_Down: return 40;
-    case Qt::Key_Insert: return 45;
-    case Qt::Key_Delete: return 46;
-    default: return 0;
+    case Qt::Key_Enter:
+        return 13;
+    case Qt::Key_Shift:
+        return 16;
+    case Qt::Key_Control:
+        return 17;
+    case Qt::Key_Alt:
+        return 18;
+    case Qt::Key_Escape:
+        return 27;
+    case Qt::Key_Space:
+        return 32;
+    case Qt::Key_PageUp:
+        return 33;
+    case Qt::Key_PageDown:
+        return 34;
+    case Qt::Key_End:
+        return 35;
+    case Qt::Key_Home:
+        return 36;
+    case Qt::Key_Left:
+        return 37;
+    case Qt::Key_Up:
+        return 38;
+    case Qt::Key_Right:
+        return 39;
+    case Qt::Key_Down:
+        return 40;
+    case Qt::Key_Insert:
+        return 45;
+    case Qt::Key_Delete:
+        return 46;
+    default:
+        return 0;
     }
 }
 
@@ -284,12 +308,24 @@ void Control::SetMousePointer(int pointer)
 {
     m_mousePointer = pointer;
     switch (pointer) {
-    case vbArrow: m_widget->setCursor(Qt::ArrowCursor); break;
-    case 2: m_widget->setCursor(Qt::CrossCursor); break;
-    case vbIbeam: m_widget->setCursor(Qt::IBeamCursor); break;
-    case vbHourglass: m_widget->setCursor(Qt::WaitCursor); break;
-    case vbCustom: m_widget->setCursor(m_mouseIcon); break;
-    default: m_widget->unsetCursor(); break;
+    case vbArrow:
+        m_widget->setCursor(Qt::ArrowCursor);
+        break;
+    case 2:
+        m_widget->setCursor(Qt::CrossCursor);
+        break;
+    case vbIbeam:
+        m_widget->setCursor(Qt::IBeamCursor);
+        break;
+    case vbHourglass:
+        m_widget->setCursor(Qt::WaitCursor);
+        break;
+    case vbCustom:
+        m_widget->setCursor(m_mouseIcon);
+        break;
+    default:
+        m_widget->unsetCursor();
+        break;
     }
 }
 
@@ -324,9 +360,7 @@ QWidget* Control::FocusTarget() const
     return m_widget;
 }
 
-void Control::TypeReplacement(QWidget*, QKeyEvent*, int)
-{
-}
+void Control::TypeReplacement(QWidget*, QKeyEvent*, int) {}
 
 bool Control::Filter(QObject* watched, QEvent* event)
 {
@@ -408,7 +442,8 @@ bool Control::Filter(QObject* watched, QEvent* event)
         // reaches the container behind them.
         return m_clicksFromMouse && w == m_widget;
     }
-    default: return false;
+    default:
+        return false;
     }
 }
 

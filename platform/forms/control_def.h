@@ -7,29 +7,29 @@ namespace platform::forms {
 // The kinds a window's control table names.
 enum class Kind {
     Label,
-    TextBox,       // kMultiLine for a multi-line box
-    ComboBox,      // drop-down combo: free text
-    DropDownList,  // drop-down list: no free text
+    TextBox,      // kMultiLine for a multi-line box
+    ComboBox,     // drop-down combo: free text
+    DropDownList, // drop-down list: no free text
     ListBox,
-    Frame,         // kNoBorder for a borderless frame
+    Frame, // kNoBorder for a borderless frame
     CheckBox,
-    OptionButton,  // groups with the other option buttons of its container
+    OptionButton, // groups with the other option buttons of its container
     PictureBox,
     Image,
-    Line,          // left, top, width, height hold X1, Y1, X2, Y2
+    Line, // left, top, width, height hold X1, Y1, X2, Y2
     CommandButton,
     Slider,
-    ListView,      // report mode; caption "Faction|Description|REP" names the columns
+    ListView, // report mode; caption "Faction|Description|REP" names the columns
     RichTextBox,
-    TabDialog,     // caption "Page 0|Page 1|..." names the pages
+    TabDialog, // caption "Page 0|Page 1|..." names the pages
     DirListBox,
-    FileListBox,   // caption is the pattern ("*." for files without an extension)
+    FileListBox, // caption is the pattern ("*." for files without an extension)
 };
 
 // Flags of a table row.
 enum : unsigned {
-    kHidden = 1u << 0,      // Visible = False at start
-    kDisabled = 1u << 1,    // Enabled = False at start
+    kHidden = 1u << 0,   // Visible = False at start
+    kDisabled = 1u << 1, // Enabled = False at start
     kMultiLine = 1u << 2,
     kSorted = 1u << 3,      // list and combo boxes
     kNoBorder = 1u << 4,    // frames, picture boxes, text boxes

@@ -35,11 +35,20 @@ int ShowMessageBox(const std::string& prompt, int buttons, const std::string& ti
     box.setWindowTitle(ToQt(title));
     box.setText(ToQt(prompt));
     switch (buttons & 0x70) {
-    case vbCritical: box.setIcon(QMessageBox::Critical); break;
-    case vbQuestion: box.setIcon(QMessageBox::Question); break;
-    case vbExclamation: box.setIcon(QMessageBox::Warning); break;
-    case vbInformation: box.setIcon(QMessageBox::Information); break;
-    default: break;
+    case vbCritical:
+        box.setIcon(QMessageBox::Critical);
+        break;
+    case vbQuestion:
+        box.setIcon(QMessageBox::Question);
+        break;
+    case vbExclamation:
+        box.setIcon(QMessageBox::Warning);
+        break;
+    case vbInformation:
+        box.setIcon(QMessageBox::Information);
+        break;
+    default:
+        break;
     }
     struct Button {
         QMessageBox::StandardButton qt;
@@ -47,18 +56,27 @@ int ShowMessageBox(const std::string& prompt, int buttons, const std::string& ti
     };
     std::vector<Button> list;
     switch (buttons & 0x0F) {
-    case vbOKCancel: list = {{QMessageBox::Ok, vbOK}, {QMessageBox::Cancel, vbCancel}}; break;
+    case vbOKCancel:
+        list = {{QMessageBox::Ok, vbOK}, {QMessageBox::Cancel, vbCancel}};
+        break;
     case vbAbortRetryIgnore:
-        list = {{QMessageBox::Abort, vbAbort}, {QMessageBox::Retry, vbRetry},
+        list = {{QMessageBox::Abort, vbAbort},
+                {QMessageBox::Retry, vbRetry},
                 {QMessageBox::Ignore, vbIgnore}};
         break;
     case vbYesNoCancel:
-        list = {{QMessageBox::Yes, vbYes}, {QMessageBox::No, vbNo},
-                {QMessageBox::Cancel, vbCancel}};
+        list = {
+            {QMessageBox::Yes, vbYes}, {QMessageBox::No, vbNo}, {QMessageBox::Cancel, vbCancel}};
         break;
-    case vbYesNo: list = {{QMessageBox::Yes, vbYes}, {QMessageBox::No, vbNo}}; break;
-    case vbRetryCancel: list = {{QMessageBox::Retry, vbRetry}, {QMessageBox::Cancel, vbCancel}}; break;
-    default: list = {{QMessageBox::Ok, vbOK}}; break;
+    case vbYesNo:
+        list = {{QMessageBox::Yes, vbYes}, {QMessageBox::No, vbNo}};
+        break;
+    case vbRetryCancel:
+        list = {{QMessageBox::Retry, vbRetry}, {QMessageBox::Cancel, vbCancel}};
+        break;
+    default:
+        list = {{QMessageBox::Ok, vbOK}};
+        break;
     }
     for (const Button& b : list)
         box.addButton(b.qt);
@@ -125,10 +143,14 @@ int DefaultAnswer(int buttons)
     switch (buttons & 0x0F) {
     case vbOKCancel:
     case vbYesNoCancel:
-    case vbRetryCancel: return vbCancel;
-    case vbAbortRetryIgnore: return vbAbort;
-    case vbYesNo: return vbYes;
-    default: return vbOK;
+    case vbRetryCancel:
+        return vbCancel;
+    case vbAbortRetryIgnore:
+        return vbAbort;
+    case vbYesNo:
+        return vbYes;
+    default:
+        return vbOK;
     }
 }
 
@@ -177,15 +199,15 @@ InputBoxSink SetInputBoxSink(InputBoxSink sink)
 
 ScriptedDialogs::ScriptedDialogs()
 {
-    m_savedMsg = SetMsgBoxSink([this](const std::string& prompt, int buttons,
-                                      const std::string& title) {
-        shown.push_back({false, prompt, title, buttons, ""});
-        if (msgBoxAnswers.empty())
-            return DefaultAnswer(buttons);
-        int answer = msgBoxAnswers.front();
-        msgBoxAnswers.pop_front();
-        return answer;
-    });
+    m_savedMsg =
+        SetMsgBoxSink([this](const std::string& prompt, int buttons, const std::string& title) {
+            shown.push_back({false, prompt, title, buttons, ""});
+            if (msgBoxAnswers.empty())
+                return DefaultAnswer(buttons);
+            int answer = msgBoxAnswers.front();
+            msgBoxAnswers.pop_front();
+            return answer;
+        });
     m_savedInput = SetInputBoxSink([this](const std::string& prompt, const std::string& title,
                                           const std::string& defaultText) {
         shown.push_back({true, prompt, title, 0, defaultText});

@@ -41,10 +41,10 @@ int DefaultAnswer(int buttons);
 // nobody could answer, it answers DefaultAnswer() and "" instead of blocking, and writes
 // each message box's title and text to standard error.
 // Texts are CP1252; a title given to the sink is never empty (AppTitle() filled in).
-using MsgBoxSink = std::function<int(const std::string& prompt, int buttons,
-                                     const std::string& title)>;
-using InputBoxSink = std::function<std::string(
-    const std::string& prompt, const std::string& title, const std::string& defaultText)>;
+using MsgBoxSink =
+    std::function<int(const std::string& prompt, int buttons, const std::string& title)>;
+using InputBoxSink = std::function<std::string(const std::string& prompt, const std::string& title,
+                                               const std::string& defaultText)>;
 // An empty function restores the default. Returns the sink it replaces.
 MsgBoxSink SetMsgBoxSink(MsgBoxSink sink);
 InputBoxSink SetInputBoxSink(InputBoxSink sink);

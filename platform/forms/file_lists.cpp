@@ -18,9 +18,7 @@ namespace {
 
 bool Glob(const char* name, const char* pattern)
 {
-    auto lower = [](char c) {
-        return static_cast<char>(c >= 'A' && c <= 'Z' ? c + 32 : c);
-    };
+    auto lower = [](char c) { return static_cast<char>(c >= 'A' && c <= 'Z' ? c + 32 : c); };
     if (*pattern == '\0')
         return *name == '\0';
     if (*pattern == '*') {
@@ -103,9 +101,7 @@ bool MatchesPattern(const std::string& name, const std::string& pattern)
     return false;
 }
 
-DirListBox::DirListBox()
-{
-}
+DirListBox::DirListBox() {}
 
 void DirListBox::SetPath(const std::string& path)
 {
@@ -136,9 +132,7 @@ std::string DirListBox::List(int index) const
     return (m_path == "/" ? "" : m_path) + "/" + files::Cp1252ToUtf8(m_folders[index]);
 }
 
-FileListBox::FileListBox()
-{
-}
+FileListBox::FileListBox() {}
 
 void FileListBox::ApplyDesign(const ControlDef& def)
 {

@@ -61,26 +61,42 @@ namespace {
 std::unique_ptr<Control> MakeControl(const ControlDef& def)
 {
     switch (def.kind) {
-    case Kind::Label: return std::make_unique<Label>();
-    case Kind::TextBox: return std::make_unique<TextBox>((def.flags & kMultiLine) != 0);
-    case Kind::RichTextBox: return std::make_unique<RichTextBox>();
+    case Kind::Label:
+        return std::make_unique<Label>();
+    case Kind::TextBox:
+        return std::make_unique<TextBox>((def.flags & kMultiLine) != 0);
+    case Kind::RichTextBox:
+        return std::make_unique<RichTextBox>();
     case Kind::ComboBox:
         return std::make_unique<ComboBox>(ComboBox::DropDownCombo, (def.flags & kSorted) != 0);
     case Kind::DropDownList:
         return std::make_unique<ComboBox>(ComboBox::DropDownList, (def.flags & kSorted) != 0);
-    case Kind::ListBox: return std::make_unique<ListBox>((def.flags & kSorted) != 0);
-    case Kind::Frame: return std::make_unique<Frame>((def.flags & kNoBorder) == 0);
-    case Kind::CheckBox: return std::make_unique<CheckBox>();
-    case Kind::OptionButton: return std::make_unique<OptionButton>();
-    case Kind::PictureBox: return std::make_unique<PictureBox>((def.flags & kNoBorder) == 0);
-    case Kind::Image: return std::make_unique<Image>();
-    case Kind::Line: return std::make_unique<Line>();
-    case Kind::CommandButton: return std::make_unique<CommandButton>();
-    case Kind::Slider: return std::make_unique<Slider>();
-    case Kind::ListView: return std::make_unique<ListView>();
-    case Kind::TabDialog: return std::make_unique<TabDialog>();
-    case Kind::DirListBox: return std::make_unique<DirListBox>();
-    case Kind::FileListBox: return std::make_unique<FileListBox>();
+    case Kind::ListBox:
+        return std::make_unique<ListBox>((def.flags & kSorted) != 0);
+    case Kind::Frame:
+        return std::make_unique<Frame>((def.flags & kNoBorder) == 0);
+    case Kind::CheckBox:
+        return std::make_unique<CheckBox>();
+    case Kind::OptionButton:
+        return std::make_unique<OptionButton>();
+    case Kind::PictureBox:
+        return std::make_unique<PictureBox>((def.flags & kNoBorder) == 0);
+    case Kind::Image:
+        return std::make_unique<Image>();
+    case Kind::Line:
+        return std::make_unique<Line>();
+    case Kind::CommandButton:
+        return std::make_unique<CommandButton>();
+    case Kind::Slider:
+        return std::make_unique<Slider>();
+    case Kind::ListView:
+        return std::make_unique<ListView>();
+    case Kind::TabDialog:
+        return std::make_unique<TabDialog>();
+    case Kind::DirListBox:
+        return std::make_unique<DirListBox>();
+    case Kind::FileListBox:
+        return std::make_unique<FileListBox>();
     }
     throw std::invalid_argument(std::string("unknown control kind for ") + def.name);
 }
@@ -200,7 +216,9 @@ void Form::ApplyWindowFlags()
 {
     Qt::WindowFlags flags;
     switch (m_border) {
-    case BorderStyle::None: flags = Qt::Window | Qt::FramelessWindowHint; break;
+    case BorderStyle::None:
+        flags = Qt::Window | Qt::FramelessWindowHint;
+        break;
     case BorderStyle::FixedSingle:
         flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                 Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
@@ -211,10 +229,12 @@ void Form::ApplyWindowFlags()
         break;
     case BorderStyle::FixedToolWindow:
     case BorderStyle::SizableToolWindow:
-        flags = Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                Qt::WindowCloseButtonHint;
+        flags =
+            Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
         break;
-    case BorderStyle::Sizable: flags = Qt::Window; break;
+    case BorderStyle::Sizable:
+        flags = Qt::Window;
+        break;
     }
     bool shown = m_window->isVisible();
     m_window->setWindowFlags(flags);

@@ -54,8 +54,7 @@ public:
     Control& Create(const ControlDef& def);
     void Create(std::span<const ControlDef> table);
     // Places a control made by the caller (a user control) as a table row places one.
-    template <class T, class... Args>
-    T& Add(const ControlDef& def, Args&&... args)
+    template <class T, class... Args> T& Add(const ControlDef& def, Args&&... args)
     {
         auto owned = std::make_unique<T>(std::forward<Args>(args)...);
         T& control = *owned;
@@ -68,13 +67,11 @@ public:
     Control* Find(const std::string& name) const;
     TimerControl* FindTimer(const std::string& name) const;
     // The control of that name as its kind; std::logic_error when there is none.
-    template <class T>
-    T& Ctl(const std::string& name) const
+    template <class T> T& Ctl(const std::string& name) const
     {
         T* control = dynamic_cast<T*>(Find(name));
         if (!control)
-            throw std::logic_error("form " + m_name + " has no control " + name +
-                                   " of that kind");
+            throw std::logic_error("form " + m_name + " has no control " + name + " of that kind");
         return *control;
     }
 

@@ -43,8 +43,8 @@ protected:
         p.fillRect(caption, palette().color(backgroundRole()));
         p.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled,
                                  QPalette::WindowText));
-        p.drawText(caption.adjusted(2, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
-                   m_title);
+        p.drawText(caption.adjusted(2, 0, 0, 0),
+                   Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, m_title);
     }
 
 private:

@@ -222,8 +222,8 @@ void ListView::SetSelectedItem(ListItem* item)
         m_tree->clearSelection();
         return;
     }
-    m_tree->setCurrentItem(item->Item(), 0, QItemSelectionModel::ClearAndSelect |
-                                                QItemSelectionModel::Rows);
+    m_tree->setCurrentItem(item->Item(), 0,
+                           QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
 }
 
 } // namespace platform::forms

@@ -21,8 +21,7 @@ std::vector<std::string> SplitBars(const std::string& text)
 
 bool SameText(const std::string& a, const std::string& b)
 {
-    return a.size() == b.size() &&
-           std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
                return LowerCp1252(static_cast<unsigned char>(x)) ==
                       LowerCp1252(static_cast<unsigned char>(y));
            });

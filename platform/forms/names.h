@@ -12,8 +12,7 @@ using platform::CompareNames;
 
 // Where a sorted list of `count` entries (entry i given by `entry(i)`) takes `item`: after
 // the entries that sort before it or equal it.
-template <class Entry>
-int SortedPosition(const std::string& item, int count, const Entry& entry)
+template <class Entry> int SortedPosition(const std::string& item, int count, const Entry& entry)
 {
     for (int i = 0; i < count; ++i) {
         if (CompareNames(item, entry(i)) < 0)

@@ -2,8 +2,8 @@
 
 #include <QPainter>
 #include <QProxyStyle>
-#include <qdrawutil.h>
 #include <QTabBar>
+#include <qdrawutil.h>
 
 #include <algorithm>
 #include <numeric>

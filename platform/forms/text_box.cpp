@@ -50,9 +50,7 @@ TextBox::TextBox(bool multiLine)
         m_edit = static_cast<QPlainTextEdit*>(Widget());
         m_edit->setTabChangesFocus(true);
         m_edit->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-        QObject::connect(m_edit, &QPlainTextEdit::textChanged, m_edit, [this] {
-            TakeUserText();
-        });
+        QObject::connect(m_edit, &QPlainTextEdit::textChanged, m_edit, [this] { TakeUserText(); });
         WatchInput(m_edit->viewport());
     } else {
         m_line = static_cast<QLineEdit*>(Widget());

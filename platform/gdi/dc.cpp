@@ -12,7 +12,8 @@ using namespace detail;
 
 namespace {
 
-HDC AddDc(QImage* target) {
+HDC AddDc(QImage* target)
+{
     DcData dc;
     dc.target = target;
     dc.bitmap = DefaultBitmap();
@@ -24,19 +25,24 @@ HDC AddDc(QImage* target) {
 } // namespace
 
 ImageDC::ImageDC(QImage& target)
-    : m_hdc(AddDc(&target)) {}
+    : m_hdc(AddDc(&target))
+{
+}
 
-ImageDC::~ImageDC() {
+ImageDC::~ImageDC()
+{
     Objects().Erase(m_hdc.value);
 }
 
-HDC CreateCompatibleDC(HDC hdc) {
+HDC CreateCompatibleDC(HDC hdc)
+{
     if (hdc && !FindDc(hdc))
         return {};
     return AddDc(nullptr);
 }
 
-bool DeleteDC(HDC hdc) {
+bool DeleteDC(HDC hdc)
+{
     DcData* dc = FindDc(hdc);
     if (!dc || dc->target)
         return false;
@@ -44,7 +50,8 @@ bool DeleteDC(HDC hdc) {
     return true;
 }
 
-int GetDeviceCaps(HDC hdc, int index) {
+int GetDeviceCaps(HDC hdc, int index)
+{
     DcData* dc = FindDc(hdc);
     if (!dc)
         return 0;
@@ -66,14 +73,16 @@ int GetDeviceCaps(HDC hdc, int index) {
     }
 }
 
-COLORREF SetDCPenColor(HDC hdc, COLORREF colour) {
+COLORREF SetDCPenColor(HDC hdc, COLORREF colour)
+{
     DcData* dc = FindDc(hdc);
     if (!dc)
         return 0;
     return std::exchange(dc->pen, colour & 0xFFFFFF);
 }
 
-int SetDCPenWidth(HDC hdc, int width) {
+int SetDCPenWidth(HDC hdc, int width)
+{
     DcData* dc = FindDc(hdc);
     if (!dc)
         return 0;
@@ -81,7 +90,8 @@ int SetDCPenWidth(HDC hdc, int width) {
 }
 
 bool BitBlt(HDC destination, int x, int y, int width, int height, HDC source, int sourceX,
-            int sourceY, std::uint32_t operation) {
+            int sourceY, std::uint32_t operation)
+{
     DcData* to = FindDc(destination);
     DcData* from = FindDc(source);
     if (!to || !from || operation != SRCCOPY)

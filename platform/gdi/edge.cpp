@@ -19,7 +19,8 @@ struct Band {
 };
 
 // One band of the given kind (one of the four BDR_ bits).
-Band BandColours(unsigned kind, unsigned flags) {
+Band BandColours(unsigned kind, unsigned flags)
+{
     const bool inner = kind == BDR_RAISEDINNER || kind == BDR_SUNKENINNER;
     if (flags & BF_MONO) {
         const COLORREF c = GetSysColor(inner ? COLOR_WINDOW : COLOR_WINDOWFRAME);
@@ -45,7 +46,8 @@ Band BandColours(unsigned kind, unsigned flags) {
     }
 }
 
-void Ring(QImage& image, const Rect& r, const Band& band, unsigned flags) {
+void Ring(QImage& image, const Rect& r, const Band& band, unsigned flags)
+{
     if (r.right <= r.left || r.bottom <= r.top)
         return;
     const QRgb tl = ToQRgb(band.topLeft), br = ToQRgb(band.bottomRight);
@@ -61,7 +63,8 @@ void Ring(QImage& image, const Rect& r, const Band& band, unsigned flags) {
 
 } // namespace
 
-bool DrawEdge(HDC hdc, Rect& rect, unsigned edge, unsigned flags) {
+bool DrawEdge(HDC hdc, Rect& rect, unsigned edge, unsigned flags)
+{
     DcData* dc = FindDc(hdc);
     if (!dc)
         return false;

@@ -19,19 +19,22 @@ using namespace detail;
 
 namespace {
 
-TextMeasure& FixedMeasure() {
+TextMeasure& FixedMeasure()
+{
     static TextMeasure measure;
     return measure;
 }
 
-QString ToQString(std::string_view text) {
+QString ToQString(std::string_view text)
+{
     const std::u16string wide = DecodeCp1252(text);
     return QString::fromUtf16(wide.data(), qsizetype(wide.size()));
 }
 
 } // namespace
 
-QFont ToolkitFont(const LogFont& lf) {
+QFont ToolkitFont(const LogFont& lf)
+{
     QFont font(QString::fromStdString(DrawingFamily(lf.faceName)));
     font.setStyleStrategy(QFont::NoAntialias);
     const int weight = lf.weight == 0 ? 400 : std::clamp(lf.weight, 1, 1000);
@@ -57,8 +60,8 @@ QFont ToolkitFont(const LogFont& lf) {
 HFONT CreateFontA(int height, int width, int escapement, int orientation, int weight,
                   std::uint32_t italic, std::uint32_t underline, std::uint32_t strikeOut,
                   std::uint32_t charSet, std::uint32_t outPrecision, std::uint32_t clipPrecision,
-                  std::uint32_t quality, std::uint32_t pitchAndFamily,
-                  const std::string& faceName) {
+                  std::uint32_t quality, std::uint32_t pitchAndFamily, const std::string& faceName)
+{
     LogFont lf;
     lf.height = height;
     lf.width = width;
@@ -77,7 +80,8 @@ HFONT CreateFontA(int height, int width, int escapement, int orientation, int we
     return HFONT{Objects().Add(FontData{lf})};
 }
 
-bool GetFontInfo(HFONT font, LogFont& out) {
+bool GetFontInfo(HFONT font, LogFont& out)
+{
     auto* data = Objects().Find<FontData>(font.value);
     if (!data)
         return false;
@@ -85,22 +89,26 @@ bool GetFontInfo(HFONT font, LogFont& out) {
     return true;
 }
 
-unsigned SetTextAlign(HDC hdc, unsigned flags) {
+unsigned SetTextAlign(HDC hdc, unsigned flags)
+{
     DcData* dc = FindDc(hdc);
     return dc ? std::exchange(dc->align, flags) : GDI_ERROR;
 }
 
-unsigned GetTextAlign(HDC hdc) {
+unsigned GetTextAlign(HDC hdc)
+{
     DcData* dc = FindDc(hdc);
     return dc ? dc->align : GDI_ERROR;
 }
 
-COLORREF SetTextColor(HDC hdc, COLORREF colour) {
+COLORREF SetTextColor(HDC hdc, COLORREF colour)
+{
     DcData* dc = FindDc(hdc);
     return dc ? std::exchange(dc->text, colour & 0xFFFFFF) : 0;
 }
 
-TextExtent MeasureText(const LogFont& font, std::string_view text) {
+TextExtent MeasureText(const LogFont& font, std::string_view text)
+{
     if (FixedMeasure())
         return FixedMeasure()(font, text);
     const QFontMetrics metrics(ToolkitFont(font));
@@ -109,27 +117,32 @@ TextExtent MeasureText(const LogFont& font, std::string_view text) {
 
 namespace {
 
-unsigned& MeasureRevision() {
+unsigned& MeasureRevision()
+{
     static unsigned revision = 0;
     return revision;
 }
 
 } // namespace
 
-void SetTextMeasure(TextMeasure measure) {
+void SetTextMeasure(TextMeasure measure)
+{
     FixedMeasure() = std::move(measure);
     ++MeasureRevision();
 }
 
-unsigned TextMeasureRevision() {
+unsigned TextMeasureRevision()
+{
     return MeasureRevision();
 }
 
-bool HasFixedTextMeasure() {
+bool HasFixedTextMeasure()
+{
     return bool(FixedMeasure());
 }
 
-bool TextOutA(HDC hdc, int x, int y, const std::string& text, int length) {
+bool TextOutA(HDC hdc, int x, int y, const std::string& text, int length)
+{
     DcData* dc = FindDc(hdc);
     if (!dc || length < 0)
         return false;

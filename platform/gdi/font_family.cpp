@@ -25,7 +25,8 @@ const Replacement kReplacements[] = {
     {"Times New Roman", {"Liberation Serif", "DejaVu Serif"}},
 };
 
-bool SameName(const std::string& a, const char* b) {
+bool SameName(const std::string& a, const char* b)
+{
     return std::equal(a.begin(), a.end(), b, b + std::char_traits<char>::length(b),
                       [](char x, char y) {
                           return std::tolower(static_cast<unsigned char>(x)) ==
@@ -33,7 +34,8 @@ bool SameName(const std::string& a, const char* b) {
                       });
 }
 
-std::string FirstInstalled(const Replacement& r) {
+std::string FirstInstalled(const Replacement& r)
+{
     const QStringList families = QFontDatabase::families();
     for (const char* candidate : r.installed) {
         if (families.contains(QString::fromLatin1(candidate), Qt::CaseInsensitive))
@@ -44,7 +46,8 @@ std::string FirstInstalled(const Replacement& r) {
 
 } // namespace
 
-std::string DrawingFamily(const std::string& name) {
+std::string DrawingFamily(const std::string& name)
+{
     for (const Replacement& r : kReplacements) {
         if (!SameName(name, r.original))
             continue;

@@ -104,8 +104,8 @@ ObjectKind KindOf(HGDIOBJ object)
     Entry* entry = Objects().FindEntry(object.value);
     if (!entry)
         return ObjectKind::None;
-    static constexpr ObjectKind kinds[] = {ObjectKind::Brush, ObjectKind::Region,
-                                           ObjectKind::Font, ObjectKind::Bitmap, ObjectKind::DC};
+    static constexpr ObjectKind kinds[] = {ObjectKind::Brush, ObjectKind::Region, ObjectKind::Font,
+                                           ObjectKind::Bitmap, ObjectKind::DC};
     return kinds[entry->data.index()];
 }
 

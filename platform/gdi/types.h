@@ -32,8 +32,7 @@ struct HGDIOBJ {
     bool operator==(const HGDIOBJ&) const = default;
 };
 
-template <ObjectKind K>
-struct Handle {
+template <ObjectKind K> struct Handle {
     std::uint32_t value = 0;
     explicit operator bool() const { return value != 0; }
     operator HGDIOBJ() const { return HGDIOBJ{value}; }

@@ -9,13 +9,15 @@ namespace platform::gdi {
 
 using namespace detail;
 
-bool WindowRegion::Shows(QPoint pixel, QSize size) const {
+bool WindowRegion::Shows(QPoint pixel, QSize size) const
+{
     if (!QRect(QPoint(0, 0), size).contains(pixel))
         return false;
     return !m_shaped || m_shape.contains(pixel);
 }
 
-int SetWindowRgn(WindowRegion& window, HRGN region, bool redraw) {
+int SetWindowRgn(WindowRegion& window, HRGN region, bool redraw)
+{
     if (!region) {
         window.m_shaped = false;
         window.m_shape = QRegion();
@@ -36,7 +38,8 @@ namespace {
 
 // Pixels x0..x1-1 of row y take index 1; the mono format keeps the leftmost pixel in the high
 // bit of each byte.
-void SetBits(QImage& mask, int y, int x0, int x1) {
+void SetBits(QImage& mask, int y, int x0, int x1)
+{
     if (PixelCallsForced()) {
         for (int x = x0; x < x1; ++x)
             mask.setPixel(x, y, 1);
@@ -57,7 +60,8 @@ void SetBits(QImage& mask, int y, int x0, int x1) {
 
 } // namespace
 
-QImage WindowMask(const WindowRegion& window, QSize size) {
+QImage WindowMask(const WindowRegion& window, QSize size)
+{
     QImage mask(size, QImage::Format_Mono);
     // fill() leaves the padding bits at the end of each line as they were allocated, and the
     // toolkit's conversion to a bitmap reads them.

@@ -27,11 +27,12 @@ struct IUserControl : com::IUnknown {
 // The base of a control class that a library serves: a user control with a dispatch
 // interface answered from `Derived::Members()` and an event source.
 //
-//     class Gauge : public ControlObject<Gauge> { ... static const DispatchTable<Gauge>& Members(); };
+//     class Gauge : public ControlObject<Gauge> { ... static const DispatchTable<Gauge>& Members();
+//     };
 template <class Derived, class... Interfaces>
 class ControlObject
-    : public UserControl
-    , public com::EventDispatchObject<Derived, com::IDispatch, IUserControl, Interfaces...> {
+    : public UserControl,
+      public com::EventDispatchObject<Derived, com::IDispatch, IUserControl, Interfaces...> {
 public:
     UserControl* GetUserControl() override { return this; }
 };
@@ -64,9 +65,7 @@ T& AddUserControl(forms::Form& form, const forms::ControlDef& row, Placement pla
 // raises each event of the control as "<row name>_<Event>" inside the forms boundary, where
 // ControlEvent (when set) receives it with its arguments. The site holds one reference to the
 // object; the control terminates when the site goes.
-class ControlSite
-    : public forms::Control
-    , public forms::Container {
+class ControlSite : public forms::Control, public forms::Container {
 public:
     // Error 13 (type mismatch) when the object is no user control.
     explicit ControlSite(com::ComPtr<com::IUnknown> object);

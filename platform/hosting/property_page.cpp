@@ -14,8 +14,7 @@
 
 namespace platform::hosting {
 
-PropertyPage::PropertyPage(std::string name, std::string caption, int widthTwips,
-                           int heightTwips)
+PropertyPage::PropertyPage(std::string name, std::string caption, int widthTwips, int heightTwips)
     : Form(std::move(name))
 {
     SetCaption(caption);
@@ -68,7 +67,8 @@ PropertyPageFrame::PropertyPageFrame(std::string title,
                                      std::vector<com::ComPtr<com::IDispatch>> selection)
     : m_window(new QWidget)
     , m_tabs(new QTabWidget)
-    , m_apply(new QPushButton(QString::fromUtf8("\xC3\x9C" "bernehmen")))
+    , m_apply(new QPushButton(QString::fromUtf8("\xC3\x9C"
+                                                "bernehmen")))
 {
     m_window->setWindowTitle(forms::ToQt(title));
     auto* ok = new QPushButton(QStringLiteral("OK"));

@@ -29,10 +29,7 @@ public:
     // `caption` is the tab's title; the size is the page's in twips.
     PropertyPage(std::string name, std::string caption, int widthTwips, int heightTwips);
 
-    const std::vector<com::ComPtr<com::IDispatch>>& SelectedControls() const
-    {
-        return m_selected;
-    }
+    const std::vector<com::ComPtr<com::IDispatch>>& SelectedControls() const { return m_selected; }
     // Host side: a new selection, then SelectionChanged. False when the handler raised.
     bool SetSelectedControls(std::vector<com::ComPtr<com::IDispatch>> controls);
     bool Changed() const { return m_changed; }
@@ -71,8 +68,8 @@ struct IPropertyPageObject : com::IUnknown {
 // be empty: `Derived::Members()`).
 template <class Derived>
 class PropertyPageObject
-    : public PropertyPage
-    , public com::DispatchObject<Derived, com::IDispatch, IPropertyPageObject> {
+    : public PropertyPage,
+      public com::DispatchObject<Derived, com::IDispatch, IPropertyPageObject> {
 public:
     template <class... Args>
     explicit PropertyPageObject(Args&&... args)

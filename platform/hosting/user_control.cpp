@@ -25,10 +25,14 @@ enum MouseKind { kPress, kRelease, kDoubleClick, kMove };
 double TwipsPerUnit(int mode)
 {
     switch (mode) {
-    case vbTwips: return 1;
-    case vbPoints: return 20;
-    case vbPixels: return forms::kTwipsPerPixel;
-    default: platform::Raise(380);
+    case vbTwips:
+        return 1;
+    case vbPoints:
+        return 20;
+    case vbPixels:
+        return forms::kTwipsPerPixel;
+    default:
+        platform::Raise(380);
     }
 }
 
@@ -383,7 +387,9 @@ void UserControl::MouseEvent(int kind, int button, int buttons, int shift, QPoin
         if (button == forms::vbLeftButton)
             RaiseSurface("DblClick", [this] { UserControl_DblClick(); });
         break;
-    case kMove: RaiseSurface("MouseMove", [&] { UserControl_MouseMove(b, s, x, y); }); break;
+    case kMove:
+        RaiseSurface("MouseMove", [&] { UserControl_MouseMove(b, s, x, y); });
+        break;
     }
 }
 

@@ -153,8 +153,7 @@ protected:
                                        float& y)
     {
     }
-    virtual void UserControl_MouseUp(std::int16_t& button, std::int16_t& shift, float& x,
-                                     float& y)
+    virtual void UserControl_MouseUp(std::int16_t& button, std::int16_t& shift, float& x, float& y)
     {
     }
 

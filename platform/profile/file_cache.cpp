@@ -108,8 +108,8 @@ void Remember(const std::string& native, const struct stat& st,
 {
     Cache& cache = TheCache();
     if (cache.enabled)
-        cache.entries.insert_or_assign(native,
-                                       Entry{files::FileVersion::Of(st), std::move(index), Settled(st)});
+        cache.entries.insert_or_assign(
+            native, Entry{files::FileVersion::Of(st), std::move(index), Settled(st)});
 }
 
 void SetCacheEnabled(bool enabled)

@@ -156,7 +156,8 @@ std::shared_ptr<const IniIndex> ParseIni(std::string content)
             end = text.size();
         std::size_t next = end;
         if (next < text.size())
-            next += (text[next] == '\r' && next + 1 < text.size() && text[next + 1] == '\n') ? 2 : 1;
+            next +=
+                (text[next] == '\r' && next + 1 < text.size() && text[next + 1] == '\n') ? 2 : 1;
         const bool hasEol = end < text.size();
         const std::size_t begin = pos;
         const std::string_view line = TrimBlanks(text.substr(pos, end - pos));

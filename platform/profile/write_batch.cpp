@@ -444,8 +444,8 @@ private:
     std::unordered_multimap<std::string, Pending*> m_byFolded;
     std::unordered_map<std::string, int> m_names;     // on the way to any held file
     std::unordered_map<std::string, int> m_textNames; // on the way to a held text
-    std::unordered_map<std::string, Seen> m_seen; // by literal path, this batch
-    files::Path m_lastPath;                       // of the last look, while m_last is set
+    std::unordered_map<std::string, Seen> m_seen;     // by literal path, this batch
+    files::Path m_lastPath;                           // of the last look, while m_last is set
     const Seen* m_last = nullptr;
 };
 

@@ -19,7 +19,8 @@ namespace platform::registry {
 
 namespace {
 
-bool EqualsNoCase(std::string_view a, std::string_view b) {
+bool EqualsNoCase(std::string_view a, std::string_view b)
+{
     return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
         auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? char(c + 32) : c; };
         return lower(x) == lower(y);
@@ -27,13 +28,15 @@ bool EqualsNoCase(std::string_view a, std::string_view b) {
 }
 
 template <class Entry, class Key>
-auto FindIn(std::vector<Entry>& entries, std::string_view key, Key Entry::*field) {
+auto FindIn(std::vector<Entry>& entries, std::string_view key, Key Entry::*field)
+{
     return std::find_if(entries.begin(), entries.end(),
                         [&](const Entry& e) { return EqualsNoCase(e.*field, key); });
 }
 
 template <class Entry, class Key>
-void SetIn(std::vector<Entry>& entries, const Entry& entry, Key Entry::*field) {
+void SetIn(std::vector<Entry>& entries, const Entry& entry, Key Entry::*field)
+{
     auto it = FindIn(entries, entry.*field, field);
     if (it != entries.end())
         *it = entry;
@@ -42,7 +45,8 @@ void SetIn(std::vector<Entry>& entries, const Entry& entry, Key Entry::*field) {
 }
 
 template <class Entry, class Key>
-bool RemoveFrom(std::vector<Entry>& entries, std::string_view key, Key Entry::*field) {
+bool RemoveFrom(std::vector<Entry>& entries, std::string_view key, Key Entry::*field)
+{
     auto it = FindIn(entries, key, field);
     if (it == entries.end())
         return false;
@@ -50,18 +54,21 @@ bool RemoveFrom(std::vector<Entry>& entries, std::string_view key, Key Entry::*f
     return true;
 }
 
-[[noreturn]] void RaiseFileError(int err, const std::string& what, const std::string& path) {
+[[noreturn]] void RaiseFileError(int err, const std::string& what, const std::string& path)
+{
     throw RunTimeError(ErrorFromErrno(err, 76),
                        what + " the registry file " + path + ": " + std::strerror(err));
 }
 
-std::string Locale(std::uint32_t locale) {
+std::string Locale(std::uint32_t locale)
+{
     char buf[16];
     std::snprintf(buf, sizeof buf, "0x%X", locale);
     return buf;
 }
 
-void CheckStorable(const std::string& value) {
+void CheckStorable(const std::string& value)
+{
     if (value.find_first_of("\r\n") != std::string::npos)
         throw RunTimeError(5, "A registry value cannot hold a line break: " + value);
 }
@@ -69,7 +76,8 @@ void CheckStorable(const std::string& value) {
 // The user's own home: HOME when it is an absolute path, else the account database's entry
 // for the real user; "" when neither names one. A shared folder such as /tmp is never used,
 // since any local user could plant libraries there for this user to load.
-std::string HomeFolder() {
+std::string HomeFolder()
+{
     if (const char* home = std::getenv("HOME"); home && *home == '/')
         return home;
     const long size = ::sysconf(_SC_GETPW_R_SIZE_MAX);
@@ -86,7 +94,8 @@ std::string HomeFolder() {
 // writing; its name goes to `temp`. The file is always one made by this call, under a name
 // ending in random letters: a name that exists already (a file, or a link planted to redirect the
 // write) is never opened, another one is tried. Returns -1 with errno set on failure.
-int CreateTemporaryBeside(const std::string& path, std::string& temp) {
+int CreateTemporaryBeside(const std::string& path, std::string& temp)
+{
     // The writer's process id stays in the name, so that a left-over file tells whose it was.
     temp = path + ".tmp" + std::to_string(::getpid()) + ".XXXXXX";
     const int fd = ::mkostemp(temp.data(), O_CLOEXEC | O_NOFOLLOW); // O_CREAT | O_EXCL
@@ -102,7 +111,8 @@ int CreateTemporaryBeside(const std::string& path, std::string& temp) {
 
 } // namespace
 
-std::string Registry::DefaultPath() {
+std::string Registry::DefaultPath()
+{
     if (const char* file = std::getenv("QV_REGISTRY_FILE"); file && *file)
         return file;
     std::string base;
@@ -116,7 +126,8 @@ std::string Registry::DefaultPath() {
     return base + "/quorvel/registry.txt";
 }
 
-Registry Registry::Load(const std::string& path) {
+Registry Registry::Load(const std::string& path)
+{
     Registry reg;
     std::error_code ec;
     if (!std::filesystem::exists(path, ec))
@@ -202,7 +213,8 @@ Registry Registry::Load(const std::string& path) {
     return reg;
 }
 
-void Registry::Save(const std::string& path) const {
+void Registry::Save(const std::string& path) const
+{
     std::ostringstream out;
     out << "# Per-user component registry of Quorvel, written by regsvr.\n";
     for (const ClassEntry& c : m_classes) {
@@ -262,13 +274,15 @@ void Registry::Save(const std::string& path) const {
     }
 }
 
-const ClassEntry* Registry::FindClass(std::string_view clsid) const {
+const ClassEntry* Registry::FindClass(std::string_view clsid) const
+{
     auto& classes = const_cast<std::vector<ClassEntry>&>(m_classes);
     auto it = FindIn(classes, clsid, &ClassEntry::clsid);
     return it == classes.end() ? nullptr : &*it;
 }
 
-std::optional<std::string> Registry::ClassOfProgId(std::string_view progId) const {
+std::optional<std::string> Registry::ClassOfProgId(std::string_view progId) const
+{
     auto& progIds = const_cast<std::vector<ProgIdEntry>&>(m_progIds);
     auto it = FindIn(progIds, progId, &ProgIdEntry::progId);
     if (it == progIds.end())
@@ -276,33 +290,40 @@ std::optional<std::string> Registry::ClassOfProgId(std::string_view progId) cons
     return it->clsid;
 }
 
-const TypeLibEntry* Registry::FindTypeLib(std::string_view libid) const {
+const TypeLibEntry* Registry::FindTypeLib(std::string_view libid) const
+{
     auto& libs = const_cast<std::vector<TypeLibEntry>&>(m_typeLibs);
     auto it = FindIn(libs, libid, &TypeLibEntry::libid);
     return it == libs.end() ? nullptr : &*it;
 }
 
-void Registry::SetClass(const ClassEntry& entry) {
+void Registry::SetClass(const ClassEntry& entry)
+{
     SetIn(m_classes, entry, &ClassEntry::clsid);
 }
 
-void Registry::SetProgId(const ProgIdEntry& entry) {
+void Registry::SetProgId(const ProgIdEntry& entry)
+{
     SetIn(m_progIds, entry, &ProgIdEntry::progId);
 }
 
-void Registry::SetTypeLib(const TypeLibEntry& entry) {
+void Registry::SetTypeLib(const TypeLibEntry& entry)
+{
     SetIn(m_typeLibs, entry, &TypeLibEntry::libid);
 }
 
-bool Registry::RemoveClass(std::string_view clsid) {
+bool Registry::RemoveClass(std::string_view clsid)
+{
     return RemoveFrom(m_classes, clsid, &ClassEntry::clsid);
 }
 
-bool Registry::RemoveProgId(std::string_view progId) {
+bool Registry::RemoveProgId(std::string_view progId)
+{
     return RemoveFrom(m_progIds, progId, &ProgIdEntry::progId);
 }
 
-bool Registry::RemoveTypeLib(std::string_view libid) {
+bool Registry::RemoveTypeLib(std::string_view libid)
+{
     return RemoveFrom(m_typeLibs, libid, &TypeLibEntry::libid);
 }
 

@@ -6,13 +6,15 @@ namespace platform {
 
 namespace {
 
-bool IsLetter(unsigned char c) {
+bool IsLetter(unsigned char c)
+{
     c = LowerCp1252(c);
     return (c >= 'a' && c <= 'z') || c >= 0xDF || c == 0x9A || c == 0x9C || c == 0x9E || c == 0x83;
 }
 
 // Rank classes first, then the lower-case byte.
-int Weight(unsigned char c) {
+int Weight(unsigned char c)
+{
     unsigned char l = LowerCp1252(c);
     int cls = IsLetter(c) ? 2 : (l >= '0' && l <= '9') ? 1 : 0;
     return cls * 256 + l;
@@ -20,7 +22,8 @@ int Weight(unsigned char c) {
 
 } // namespace
 
-unsigned char LowerCp1252(unsigned char c) {
+unsigned char LowerCp1252(unsigned char c)
+{
     if (c >= 'A' && c <= 'Z')
         return c + 32;
     if ((c >= 0xC0 && c <= 0xDE && c != 0xD7))
@@ -32,7 +35,8 @@ unsigned char LowerCp1252(unsigned char c) {
     return c;
 }
 
-int CompareNames(std::string_view a, std::string_view b) {
+int CompareNames(std::string_view a, std::string_view b)
+{
     size_t n = std::min(a.size(), b.size());
     for (size_t i = 0; i < n; ++i) {
         int wa = Weight(static_cast<unsigned char>(a[i]));
@@ -45,7 +49,8 @@ int CompareNames(std::string_view a, std::string_view b) {
     return a.compare(b) < 0 ? -1 : a.compare(b) > 0 ? 1 : 0;
 }
 
-bool NameBefore(std::string_view a, std::string_view b) {
+bool NameBefore(std::string_view a, std::string_view b)
+{
     return CompareNames(a, b) < 0;
 }
 

@@ -22,11 +22,13 @@ namespace fs = std::filesystem;
 
 const char* const kFolders[] = {"emphaty", "faction_prop", "initialworld"};
 
-fs::path FolderOf(const std::string& kind) {
+fs::path FolderOf(const std::string& kind)
+{
     return fs::path(QV_DATA_DIR) / kind / "original_factions";
 }
 
-std::vector<std::string> FactionNames(const std::string& kind) {
+std::vector<std::string> FactionNames(const std::string& kind)
+{
     std::vector<std::string> names;
     for (const fs::directory_entry& entry : fs::directory_iterator(FolderOf(kind)))
         names.push_back(entry.path().filename().string());
@@ -34,13 +36,15 @@ std::vector<std::string> FactionNames(const std::string& kind) {
     return names;
 }
 
-std::string ReadBytes(const fs::path& path) {
+std::string ReadBytes(const fs::path& path)
+{
     std::ifstream in(path, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
 // The lines of a CR LF text, without their line ends; the last line end ends the text.
-std::vector<std::string> Lines(const std::string& bytes) {
+std::vector<std::string> Lines(const std::string& bytes)
+{
     std::vector<std::string> lines;
     std::size_t start = 0;
     for (std::size_t end; (end = bytes.find("\r\n", start)) != std::string::npos; start = end + 2)
@@ -48,18 +52,21 @@ std::vector<std::string> Lines(const std::string& bytes) {
     return lines;
 }
 
-bool StartsWith(const std::string& text, const std::string& prefix) {
+bool StartsWith(const std::string& text, const std::string& prefix)
+{
     return text.compare(0, prefix.size(), prefix) == 0;
 }
 
-bool IsDecimal(const std::string& text) {
+bool IsDecimal(const std::string& text)
+{
     static const std::regex decimal("-?[0-9]+\\.[0-9]+");
     return std::regex_match(text, decimal);
 }
 
 // A value as the cut leaves it: not empty, no blank at either end (a wrong number of blanks
 // around "=" or after "," would show up as one).
-bool IsCleanValue(const std::string& text) {
+bool IsCleanValue(const std::string& text)
+{
     return !text.empty() && text.front() != ' ' && text.back() != ' ';
 }
 
@@ -71,7 +78,8 @@ struct Pair {
 // The import's split of a rest: before the first comma, and from two characters after it.
 // Returns nothing where the import itself would fail, and where the skipped character is not
 // the blank of the game's form (the second value would then lose its first character).
-std::optional<Pair> SplitAtComma(const std::string& rest) {
+std::optional<Pair> SplitAtComma(const std::string& rest)
+{
     const std::size_t comma = rest.find(',');
     if (comma == std::string::npos || comma + 1 >= rest.size() || rest[comma + 1] != ' ')
         return std::nullopt;
@@ -87,7 +95,8 @@ struct StockFile {
 
 class StockFilesTest : public testing::Test {
 protected:
-    static void SetUpTestSuite() {
+    static void SetUpTestSuite()
+    {
         s_factions = FactionNames("emphaty");
         for (const char* kind : kFolders)
             for (const std::string& name : FactionNames(kind)) {
@@ -96,7 +105,8 @@ protected:
             }
     }
 
-    static bool IsFaction(const std::string& key) {
+    static bool IsFaction(const std::string& key)
+    {
         return std::find(s_factions.begin(), s_factions.end(), key) != s_factions.end();
     }
 
@@ -104,7 +114,8 @@ protected:
     static inline std::map<std::string, std::vector<StockFile>> s_files;
 };
 
-TEST_F(StockFilesTest, EveryFolderHoldsTheSameFactionsAsFilesWithoutExtension) {
+TEST_F(StockFilesTest, EveryFolderHoldsTheSameFactionsAsFilesWithoutExtension)
+{
     EXPECT_GE(s_factions.size(), 2u) << "the examples must show factions toward each other";
     for (const char* kind : kFolders) {
         SCOPED_TRACE(kind);
@@ -116,7 +127,8 @@ TEST_F(StockFilesTest, EveryFolderHoldsTheSameFactionsAsFilesWithoutExtension) {
     }
 }
 
-TEST_F(StockFilesTest, EveryLineEndsInCrLfAndHasTheGameForm) {
+TEST_F(StockFilesTest, EveryLineEndsInCrLfAndHasTheGameForm)
+{
     for (const auto& [kind, files] : s_files)
         for (const StockFile& file : files) {
             SCOPED_TRACE(kind + "/" + file.faction);
@@ -141,7 +153,8 @@ TEST_F(StockFilesTest, EveryLineEndsInCrLfAndHasTheGameForm) {
         }
 }
 
-TEST_F(StockFilesTest, EmpathyFilesGiveEveryEventAndARateTowardEveryOtherFaction) {
+TEST_F(StockFilesTest, EmpathyFilesGiveEveryEventAndARateTowardEveryOtherFaction)
+{
     const std::set<std::string> events = {"object_destruction", "random_mission_success",
                                           "random_mission_failure", "random_mission_abortion"};
     for (const StockFile& file : s_files["emphaty"]) {
@@ -179,7 +192,8 @@ TEST_F(StockFilesTest, EmpathyFilesGiveEveryEventAndARateTowardEveryOtherFaction
     }
 }
 
-TEST_F(StockFilesTest, PropertiesFilesHoldTheFourteenValuesAndEntriesForAllFiveLists) {
+TEST_F(StockFilesTest, PropertiesFilesHoldTheFourteenValuesAndEntriesForAllFiveLists)
+{
     const std::string valueKeys[] = {
         "legality",        "nickname_plurality", "msg_id_prefix",    "mc_costume",
         "firstname_male",  "firstname_female",   "lastname",         "rank_desig",
@@ -240,7 +254,8 @@ TEST_F(StockFilesTest, PropertiesFilesHoldTheFourteenValuesAndEntriesForAllFiveL
     }
 }
 
-TEST_F(StockFilesTest, InitialWorldFilesGiveNamesAndAReputationTowardEveryFaction) {
+TEST_F(StockFilesTest, InitialWorldFilesGiveNamesAndAReputationTowardEveryFaction)
+{
     for (const StockFile& file : s_files["initialworld"]) {
         SCOPED_TRACE(file.faction);
         ASSERT_FALSE(file.lines.empty());

@@ -27,10 +27,9 @@ public:
     ~TempFolder()
     {
         nftw(
-            m_path.c_str(), [](const char* p, const struct stat*, int, struct FTW*) {
-                return ::remove(p);
-            },
-            16, FTW_DEPTH | FTW_PHYS);
+            m_path.c_str(),
+            [](const char* p, const struct stat*, int, struct FTW*) { return ::remove(p); }, 16,
+            FTW_DEPTH | FTW_PHYS);
     }
     TempFolder(const TempFolder&) = delete;
     TempFolder& operator=(const TempFolder&) = delete;
@@ -77,4 +76,3 @@ private:
 };
 
 } // namespace testing_support
-

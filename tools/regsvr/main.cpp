@@ -18,7 +18,8 @@
 namespace {
 
 // The registry file, or why there is none (no home folder for this user).
-std::string RegistryPathText() {
+std::string RegistryPathText()
+{
     try {
         return platform::registry::Registry::DefaultPath();
     } catch (const std::exception& e) {
@@ -26,7 +27,8 @@ std::string RegistryPathText() {
     }
 }
 
-int Usage() {
+int Usage()
+{
     std::fprintf(stderr,
                  "usage: regsvr [-u] <library.so>\n"
                  "  registers the library's classes in %s\n"
@@ -37,7 +39,8 @@ int Usage() {
 
 } // namespace
 
-int main(int argc, char** argv) {
+int main(int argc, char** argv)
+{
     bool unregister = false;
     const char* library = nullptr;
     for (int i = 1; i < argc; ++i) {

@@ -27,14 +27,16 @@ constexpr ControlDef kButtons[] = {
 };
 // clang-format on
 
-void Fill(ComboBox& box, pick_lists::PickList entries) {
+void Fill(ComboBox& box, pick_lists::PickList entries)
+{
     for (const char* entry : entries)
         box.AddItem(entry);
 }
 
 } // namespace
 
-void WriteListFile(const Path& file, const ListBox& list) {
+void WriteListFile(const Path& file, const ListBox& list)
+{
     std::string text;
     for (int i = 0; i < list.ListCount(); ++i)
         text += list.List(i) + "\r\n";
@@ -44,7 +46,8 @@ void WriteListFile(const Path& file, const ListBox& list) {
 frmFPBodyparts::frmFPBodyparts(ListBox& list, ComboBox& group)
     : Form("frmFPBodyparts")
     , m_list(list)
-    , m_group(group) {
+    , m_group(group)
+{
     SetCaption("Bodyparts");
     SetBorderStyle(BorderStyle::FixedDialog);
     SetClientSize(8085, 1335);
@@ -57,7 +60,8 @@ frmFPBodyparts::frmFPBodyparts(ListBox& list, ComboBox& group)
     connectHandlers();
 }
 
-void frmFPBodyparts::connectHandlers() {
+void frmFPBodyparts::connectHandlers()
+{
     Ctl<ComboBox>("Combo1").Change = [this] { Combo1_Change(); };
     Ctl<ComboBox>("Combo1").Click = [this] { Combo1_Click(); };
     Ctl<ComboBox>("Combo2").Change = [this] { Combo2_Change(); };
@@ -69,7 +73,8 @@ void frmFPBodyparts::connectHandlers() {
 }
 
 // A dialog opened anew starts empty, with OK disabled.
-void frmFPBodyparts::Form_Load() {
+void frmFPBodyparts::Form_Load()
+{
     for (const char* name : {"Combo1", "Combo2", "Combo3"}) {
         ComboBox& box = Ctl<ComboBox>(name);
         box.SetListIndex(-1);
@@ -78,39 +83,47 @@ void frmFPBodyparts::Form_Load() {
     SetButtonEnabled(Ctl<Control>("BreloButton1"), false);
 }
 
-void frmFPBodyparts::Combo1_Change() {
+void frmFPBodyparts::Combo1_Change()
+{
     ApplyOkRule();
 }
 
-void frmFPBodyparts::Combo1_Click() {
+void frmFPBodyparts::Combo1_Click()
+{
     Combo1_Change();
 }
 
-void frmFPBodyparts::Combo2_Change() {
+void frmFPBodyparts::Combo2_Change()
+{
     ApplyOkRule();
 }
 
-void frmFPBodyparts::Combo2_Click() {
+void frmFPBodyparts::Combo2_Click()
+{
     Combo2_Change();
 }
 
-void frmFPBodyparts::Combo3_Change() {
+void frmFPBodyparts::Combo3_Change()
+{
     ApplyOkRule();
 }
 
-void frmFPBodyparts::Combo3_Click() {
+void frmFPBodyparts::Combo3_Click()
+{
     Combo3_Change();
 }
 
 // A text of blanks counts as filled.
-void frmFPBodyparts::ApplyOkRule() {
+void frmFPBodyparts::ApplyOkRule()
+{
     bool filled = true;
     for (const char* name : {"Combo1", "Combo2", "Combo3"})
         filled = filled && !Ctl<ComboBox>(name).Text().empty();
     SetButtonEnabled(Ctl<Control>("BreloButton1"), filled);
 }
 
-void frmFPBodyparts::BreloButton1_Click() {
+void frmFPBodyparts::BreloButton1_Click()
+{
     // With no project or no faction picked there is no list the entry could belong to:
     // nothing is added or written and the dialog stays open.
     const std::string g = m_group.Text();
@@ -124,7 +137,8 @@ void frmFPBodyparts::BreloButton1_Click() {
     Unload();
 }
 
-void frmFPBodyparts::BreloButton2_Click() {
+void frmFPBodyparts::BreloButton2_Click()
+{
     Unload();
 }
 

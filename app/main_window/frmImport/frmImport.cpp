@@ -18,10 +18,8 @@ constexpr ControlDef kControls[] = {
 };
 
 constexpr ControlDef kButtons[] = {
-    {Kind::CommandButton, "btnImport",    "", 3030, 120, 1215, 375, "Import", -1, 0,
-     {"Tahoma", 8}},
-    {Kind::CommandButton, "BreloButton1", "", 3030, 600, 1215, 375, "Close", -1, 0,
-     {"Tahoma", 8}},
+    {Kind::CommandButton, "btnImport", "", 3030, 120, 1215, 375, "Import", -1, 0, {"Tahoma", 8}},
+    {Kind::CommandButton, "BreloButton1", "", 3030, 600, 1215, 375, "Close", -1, 0, {"Tahoma", 8}},
 };
 
 } // namespace

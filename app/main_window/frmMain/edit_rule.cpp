@@ -4,7 +4,8 @@
 
 namespace quorvel {
 
-bool EditMayWrite(const std::string& faction) {
+bool EditMayWrite(const std::string& faction)
+{
     return !ActiveProject().empty() && !faction.empty();
 }
 

@@ -22,13 +22,15 @@ constexpr std::string_view kCrLf = "\r\n";
 constexpr std::string_view kUnchanged =
     "compiled\\emphaty.ini was not written; the previous file, if any, is unchanged.";
 
-void Report(const std::function<void(double)>& to, double value) {
+void Report(const std::function<void(double)>& to, double value)
+{
     if (to)
         to(value);
 }
 
 // The faction's reputation file; none for a key that cannot be part of a file name.
-std::optional<Path> ReputationFileOf(const std::string& key) {
+std::optional<Path> ReputationFileOf(const std::string& key)
+{
     try {
         return ReputationFile(key);
     } catch (const RunTimeError& e) {
@@ -40,7 +42,8 @@ std::optional<Path> ReputationFileOf(const std::string& key) {
 
 // The original built each block in "emphaty\new\<key>.tmp"; one left behind by an
 // interrupted run goes now. Failing to remove it harms nothing.
-void RemoveScratchFile(const std::string& key) {
+void RemoveScratchFile(const std::string& key)
+{
     try {
         const Path scratch = EmpathyScratchFile(key);
         if (files::FileExists(scratch))
@@ -49,12 +52,14 @@ void RemoveScratchFile(const std::string& key) {
     }
 }
 
-void Line(std::string& out, std::string_view left, std::string_view right) {
+void Line(std::string& out, std::string_view left, std::string_view right)
+{
     out.append(left).append(right).append(kCrLf);
 }
 
 void AppendBlock(std::string& out, const std::string& g, const std::vector<std::string>& rows,
-                 const Path& factors, const EmpathyProgress& progress) {
+                 const Path& factors, const EmpathyProgress& progress)
+{
     out.append(kCrLf).append(kCrLf);
     Line(out, "[RepChangeEffects]", "");
     Line(out, "group = ", g);
@@ -85,7 +90,8 @@ void AppendBlock(std::string& out, const std::string& g, const std::vector<std::
     out.append(kCrLf);
 }
 
-void WriteOutput(const Path& file, const std::string& text) {
+void WriteOutput(const Path& file, const std::string& text)
+{
     try {
         if (!text.empty())
             files::WriteFile(file, text);
@@ -100,7 +106,8 @@ void WriteOutput(const Path& file, const std::string& text) {
 } // namespace
 
 void CompileEmpathy(const std::vector<std::string>& factions, const std::vector<std::string>& rows,
-                    const EmpathyProgress& progress) {
+                    const EmpathyProgress& progress)
+{
     if (ActiveProject().empty())
         return;
     const Path factors = EmpathyFile();

@@ -64,13 +64,15 @@ constexpr const char* kFactorChoices[] = {"-0.9", "-0.8", "-0.7", "-0.6", "-0.5"
                                           "-0.2", "-0.1", "0.0",  "0.1",  "0.2",  "0.3",  "0.4",
                                           "0.5",  "0.6",  "0.7",  "0.8",  "0.9"};
 
-Form& WithControls(Form& form) {
+Form& WithControls(Form& form)
+{
     form.Create(kControls);
     return form;
 }
 
 // The faction's reputation file; none for a key that cannot be part of a file name.
-std::optional<Path> ReputationsOf(const std::string& key) {
+std::optional<Path> ReputationsOf(const std::string& key)
+{
     try {
         return ReputationFile(key);
     } catch (const platform::RunTimeError& e) {
@@ -91,7 +93,8 @@ EmpathyPage::EmpathyPage(Form& form)
     , m_forceRep(form.Ctl<CheckBox>("chkForceREP"))
     , m_save(AddButton(form, kSaveButton))
     , m_current(AddProgressBar(form, kCurrentBar))
-    , m_overall(AddProgressBar(form, kOverallBar)) {
+    , m_overall(AddProgressBar(form, kOverallBar))
+{
     m_form.Ctl<Control>("lbl_emphaty_object_destruction")
         .SetToolTipText("Wert\xE4nderung bei zerst\xF6rtem Schiff dieser Fraktion");
     m_form.Ctl<Control>("lbl_emphaty_rms")
@@ -109,7 +112,8 @@ EmpathyPage::EmpathyPage(Form& form)
     connectHandlers();
 }
 
-void EmpathyPage::connectHandlers() {
+void EmpathyPage::connectHandlers()
+{
     m_group.Click = [this] { cboemphaty_group_Click(); };
     m_factors[0]->Change = [this] { Combo1_Change(); };
     m_factors[0]->Click = [this] { Combo1_Click(); };
@@ -127,7 +131,8 @@ void EmpathyPage::connectHandlers() {
 // Shows the picked faction's stored values. Each shown factor is written back through its
 // Change handler, so a missing key is stored as "0.0"; a value the read cut is shown but
 // not written back, which would shorten it for good.
-void EmpathyPage::cboemphaty_group_Click() {
+void EmpathyPage::cboemphaty_group_Click()
+{
     if (ActiveProject().empty() || m_group.ListIndex() < 0)
         return;
     const std::string g = m_group.List(m_group.ListIndex());
@@ -150,34 +155,43 @@ void EmpathyPage::cboemphaty_group_Click() {
     }
 }
 
-void EmpathyPage::WriteFactor(const char* key, const ComboBox& combo) {
+void EmpathyPage::WriteFactor(const char* key, const ComboBox& combo)
+{
     if (m_showingCutValue || !EditMayWrite(m_group.Text()))
         return;
     WriteIni(m_group.Text(), key, combo.Text(), EmpathyFile());
 }
 
-void EmpathyPage::Combo1_Change() {
+void EmpathyPage::Combo1_Change()
+{
     WriteFactor(kFactorKeys[0], *m_factors[0]);
 }
-void EmpathyPage::Combo1_Click() {
+void EmpathyPage::Combo1_Click()
+{
     Combo1_Change();
 }
-void EmpathyPage::Combo2_Change() {
+void EmpathyPage::Combo2_Change()
+{
     WriteFactor(kFactorKeys[1], *m_factors[1]);
 }
-void EmpathyPage::Combo2_Click() {
+void EmpathyPage::Combo2_Click()
+{
     Combo2_Change();
 }
-void EmpathyPage::Combo3_Change() {
+void EmpathyPage::Combo3_Change()
+{
     WriteFactor(kFactorKeys[2], *m_factors[2]);
 }
-void EmpathyPage::Combo3_Click() {
+void EmpathyPage::Combo3_Click()
+{
     Combo3_Change();
 }
-void EmpathyPage::Combo4_Change() {
+void EmpathyPage::Combo4_Change()
+{
     WriteFactor(kFactorKeys[3], *m_factors[3]);
 }
-void EmpathyPage::Combo4_Click() {
+void EmpathyPage::Combo4_Click()
+{
     Combo4_Change();
 }
 
@@ -186,7 +200,8 @@ void EmpathyPage::lv_emphaty_Click() {}
 // Stores a typed reputation toward the selected row's faction, and the whole REP column
 // with it, into the picked faction's file; with chkForceREP ticked also the mirrored value
 // into the selected faction's file. With no row selected nothing is asked.
-void EmpathyPage::lv_emphaty_DblClick() {
+void EmpathyPage::lv_emphaty_DblClick()
+{
     const std::string g = m_group.Text();
     ListItem* selected = m_list.SelectedItem();
     if (!EditMayWrite(g) || !selected)
@@ -215,7 +230,8 @@ void EmpathyPage::lv_emphaty_DblClick() {
         WriteIni(g, "rep", selected->SubItem(2), mirrored);
 }
 
-void EmpathyPage::btnEmphatySave_Click() {
+void EmpathyPage::btnEmphatySave_Click()
+{
     if (ActiveProject().empty())
         return;
     forms::DoEvents();

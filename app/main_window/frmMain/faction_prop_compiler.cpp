@@ -23,11 +23,13 @@ constexpr std::string_view kUnchanged =
     "compiled\\faction_prop.ini was not created; the previous file, if any, is unchanged.";
 
 // The runtime's Trim: blanks only, not tabs.
-bool Filled(std::string_view text) {
+bool Filled(std::string_view text)
+{
     return text.find_first_not_of(' ') != std::string_view::npos;
 }
 
-[[noreturn]] void RaiseNotCompiled(const RunTimeError& cause, const std::string& what) {
+[[noreturn]] void RaiseNotCompiled(const RunTimeError& cause, const std::string& what)
+{
     throw RunTimeError(cause.number(), cause.description() + " (" + what + ")" +
                                            std::string(kCrLf) + std::string(kUnchanged));
 }
@@ -37,15 +39,19 @@ public:
     BlockWriter(std::string& out, const std::string& faction, const Path& properties)
         : m_out(out)
         , m_faction(faction)
-        , m_properties(properties) {}
+        , m_properties(properties)
+    {
+    }
 
-    void Line(std::string_view left, std::string_view right = {}) {
+    void Line(std::string_view left, std::string_view right = {})
+    {
         m_out.append(left).append(right).append(kCrLf);
     }
 
     // "key = value", the value read with the compiler's default, as read (not trimmed).
     void Value(std::string_view gameKey, const char* iniKey, const char* fallback,
-               bool onlyWhenFilled = false) {
+               bool onlyWhenFilled = false)
+    {
         const std::string v = ReadIni(m_faction, iniKey, fallback, m_properties);
         if (onlyWhenFilled && !Filled(v))
             return;
@@ -55,7 +61,8 @@ public:
     // One "key = entry" line per entry of the faction's list file, in file order; lines
     // that are empty or blanks only are skipped, entries are written untrimmed. A missing
     // file gives no lines; one that is there but cannot be read stops the compile.
-    void List(std::string_view gameKey, FactionList list) {
+    void List(std::string_view gameKey, FactionList list)
+    {
         Path file;
         try {
             file = FactionListFile(list, m_faction);
@@ -85,7 +92,8 @@ private:
     const Path& m_properties;
 };
 
-void AppendBlock(std::string& out, const std::string& g, const Path& properties) {
+void AppendBlock(std::string& out, const std::string& g, const Path& properties)
+{
     BlockWriter block(out, g, properties);
     block.Line("[FactionProps]");
     block.Line("affiliation = ", g);
@@ -110,7 +118,8 @@ void AppendBlock(std::string& out, const std::string& g, const Path& properties)
 } // namespace
 
 void CompileFactionProperties(const std::vector<std::string>& factions,
-                              const CompileProgress& progress) {
+                              const CompileProgress& progress)
+{
     if (!Filled(ActiveProject()))
         return;
     const double n = static_cast<double>(factions.size());

@@ -122,7 +122,8 @@ constexpr OptionValue kOptions[] = {
 
 // Stored option values are matched without regard to case: a file that says "Lawful" or
 // "Jumpgate" (the stock files' own spelling) keeps its meaning when it is viewed.
-bool SameIgnoringCase(const std::string& a, const char* b) {
+bool SameIgnoringCase(const std::string& a, const char* b)
+{
     return std::equal(a.begin(), a.end(), b, b + std::char_traits<char>::length(b),
                       [](char x, char y) {
                           return std::tolower(static_cast<unsigned char>(x)) ==
@@ -130,12 +131,14 @@ bool SameIgnoringCase(const std::string& a, const char* b) {
                       });
 }
 
-void Fill(forms::ComboBox& box, pick_lists::PickList entries) {
+void Fill(forms::ComboBox& box, pick_lists::PickList entries)
+{
     for (const char* entry : entries)
         box.AddItem(entry);
 }
 
-forms::Form& Build(forms::Form& form) {
+forms::Form& Build(forms::Form& form)
+{
     form.Create(kControls);
     for (const ControlDef& row : kButtons)
         AddButton(form, row);
@@ -155,7 +158,8 @@ forms::Form& Build(forms::Form& form) {
 class ShowingCut {
 public:
     ShowingCut(const forms::Control*& marker, const forms::Control* box)
-        : m_marker(marker) {
+        : m_marker(marker)
+    {
         m_marker = box;
     }
     ~ShowingCut() { m_marker = nullptr; }
@@ -168,7 +172,8 @@ private:
 
 // The faction's list file; none for a key that cannot be part of a file name, whose lists
 // are then as empty as those of a missing file.
-std::optional<Path> ListFileOf(FactionList kind, const std::string& g) {
+std::optional<Path> ListFileOf(FactionList kind, const std::string& g)
+{
     try {
         return FactionListFile(kind, g);
     } catch (const platform::RunTimeError& e) {
@@ -181,14 +186,16 @@ std::optional<Path> ListFileOf(FactionList kind, const std::string& g) {
 // Appends the entry to the list of faction g and rewrites its file. The file's name is made
 // first, so that a key that cannot name a file leaves the list as it was.
 void AddEntry(forms::ListBox& list, FactionList kind, const std::string& g,
-              const std::string& entry) {
+              const std::string& entry)
+{
     const Path file = FactionListFile(kind, g);
     list.AddItem(entry);
     WriteListFile(file, list);
 }
 
 // Removes the selected entry (none selected: nothing) and rewrites the file from the list.
-void RemoveSelected(forms::ListBox& list, FactionList kind, const std::string& g) {
+void RemoveSelected(forms::ListBox& list, FactionList kind, const std::string& g)
+{
     // With no project or no faction the list belongs to no file: nothing is removed or written.
     if (!EditMayWrite(g))
         return;
@@ -225,13 +232,15 @@ FactionPropPage::FactionPropPage(forms::Form& form)
     , cboFPFormation(form.Ctl<forms::ComboBox>("cboFPFormation"))
     , cboFPformation2(form.Ctl<forms::ComboBox>("cboFPformation2"))
     , pgFP2(*form.Find("pgFP2"))
-    , m_bodyparts(std::make_unique<frmFPBodyparts>(lstFPBodyparts, cboFP_group)) {
+    , m_bodyparts(std::make_unique<frmFPBodyparts>(lstFPBodyparts, cboFP_group))
+{
     connectHandlers();
 }
 
 FactionPropPage::~FactionPropPage() = default;
 
-void FactionPropPage::connectHandlers() {
+void FactionPropPage::connectHandlers()
+{
     cboFP_group.Click = [this] { cboFP_group_Click(); };
     cboFPprefix.Change = [this] { cboFPprefix_Change(); };
     cboFPprefix.Click = [this] { cboFPprefix_Click(); };
@@ -266,7 +275,8 @@ void FactionPropPage::connectHandlers() {
 
 // Every selection and text set below goes through the control as a user edit does, so each
 // control's own handler writes the shown value back at once (defaults included).
-void FactionPropPage::cboFP_group_Click() {
+void FactionPropPage::cboFP_group_Click()
+{
     const std::string g = cboFP_group.Text();
     if (!EditMayWrite(g))
         return;
@@ -323,14 +333,16 @@ void FactionPropPage::cboFP_group_Click() {
 
 template <class Box>
 void FactionPropPage::ShowValue(Box& box, const char* key, const char* fallback,
-                                const std::string& g) {
+                                const std::string& g)
+{
     const IniValue value = ReadIniValue(g, key, fallback, FactionPropertiesFile());
     ShowingCut showing(m_showingCut, value.cut ? &box : nullptr);
     box.SetText(value.text);
 }
 
 void FactionPropPage::WriteValue(const forms::Control& box, const char* key,
-                                 const std::string& text) {
+                                 const std::string& text)
+{
     if (&box == m_showingCut)
         return;
     const std::string g = cboFP_group.Text();
@@ -339,57 +351,70 @@ void FactionPropPage::WriteValue(const forms::Control& box, const char* key,
     WriteIni(g, key, text, FactionPropertiesFile());
 }
 
-void FactionPropPage::cboFPprefix_Change() {
+void FactionPropPage::cboFPprefix_Change()
+{
     WriteValue(cboFPprefix, "msg_id_prefix", cboFPprefix.Text());
 }
 
-void FactionPropPage::cboFPprefix_Click() {
+void FactionPropPage::cboFPprefix_Click()
+{
     cboFPprefix_Change();
 }
 
-void FactionPropPage::cboFPmc_Change() {
+void FactionPropPage::cboFPmc_Change()
+{
     WriteValue(cboFPmc, "mc_costume", cboFPmc.Text());
 }
 
-void FactionPropPage::cboFPmc_Click() {
+void FactionPropPage::cboFPmc_Click()
+{
     cboFPmc_Change();
 }
 
-void FactionPropPage::txtFPNameMale_Change() {
+void FactionPropPage::txtFPNameMale_Change()
+{
     WriteValue(txtFPNameMale, "firstname_male", txtFPNameMale.Text());
 }
 
-void FactionPropPage::txtFPFemale_Change() {
+void FactionPropPage::txtFPFemale_Change()
+{
     WriteValue(txtFPFemale, "firstname_female", txtFPFemale.Text());
 }
 
-void FactionPropPage::txtFPLastname_Change() {
+void FactionPropPage::txtFPLastname_Change()
+{
     WriteValue(txtFPLastname, "lastname", txtFPLastname.Text());
 }
 
-void FactionPropPage::txtFPrank_Change() {
+void FactionPropPage::txtFPrank_Change()
+{
     WriteValue(txtFPrank, "rank_desig", txtFPrank.Text());
 }
 
-void FactionPropPage::txtFPformation_Change() {
+void FactionPropPage::txtFPformation_Change()
+{
     WriteValue(txtFPformation, "formation_desig", txtFPformation.Text());
 }
 
-void FactionPropPage::txtFPlsd_Change() {
+void FactionPropPage::txtFPlsd_Change()
+{
     WriteValue(txtFPlsd, "large_ship_desig", txtFPlsd.Text());
 }
 
-void FactionPropPage::txtFPlsn_Change() {
+void FactionPropPage::txtFPlsn_Change()
+{
     WriteValue(txtFPlsn, "large_ship_names", txtFPlsn.Text());
 }
 
-void FactionPropPage::txtFPScan_Change() {
+void FactionPropPage::txtFPScan_Change()
+{
     WriteValue(txtFPScan, "scan_chance", txtFPScan.Text());
 }
 
 // With "False" (exactly) no cargo is scanned, so the chance becomes "0.0"; nothing locks
 // txtFPScan, and a chance typed afterwards is stored as typed.
-void FactionPropPage::cboFPScanFracht_Click() {
+void FactionPropPage::cboFPScanFracht_Click()
+{
     if (!EditMayWrite(cboFP_group.Text()))
         return;
     WriteValue(cboFPScanFracht, "scan_announce", cboFPScanFracht.Text());
@@ -397,66 +422,79 @@ void FactionPropPage::cboFPScanFracht_Click() {
         txtFPScan.SetText("0.0");
 }
 
-void FactionPropPage::cboFPScanFracht_Change() {
+void FactionPropPage::cboFPScanFracht_Change()
+{
     cboFPScanFracht_Click();
 }
 
-void FactionPropPage::Option_Click(int option) {
+void FactionPropPage::Option_Click(int option)
+{
     const OptionValue& o = kOptions[option - 1];
     const std::string g = cboFP_group.Text();
     if (EditMayWrite(g))
         WriteIni(g, o.key, o.value, FactionPropertiesFile());
 }
 
-void FactionPropPage::BreloButton9_Click() {
+void FactionPropPage::BreloButton9_Click()
+{
     if (EditMayWrite(cboFP_group.Text()) && !cboFPShips.Text().empty())
         AddEntry(lstFPShips, FactionList::Ship, cboFP_group.Text(), cboFPShips.Text());
 }
 
-void FactionPropPage::BreloButton10_Click() {
+void FactionPropPage::BreloButton10_Click()
+{
     if (EditMayWrite(cboFP_group.Text()) && !cboFPVoice.Text().empty())
         AddEntry(lstFPVoice, FactionList::Voice, cboFP_group.Text(), cboFPVoice.Text());
 }
 
-void FactionPropPage::BreloButton11_Click() {
+void FactionPropPage::BreloButton11_Click()
+{
     if (EditMayWrite(cboFP_group.Text()) && !cboFPScan.Text().empty())
         AddEntry(lstFPscan, FactionList::Scan, cboFP_group.Text(), cboFPScan.Text());
 }
 
-void FactionPropPage::BreloButton12_Click() {
+void FactionPropPage::BreloButton12_Click()
+{
     if (EditMayWrite(cboFP_group.Text()) && !cboFPFormation.Text().empty() &&
         !cboFPformation2.Text().empty())
         AddEntry(lstFPformation, FactionList::Formation, cboFP_group.Text(),
                  cboFPFormation.Text() + ", " + cboFPformation2.Text());
 }
 
-void FactionPropPage::lstFPShips_DblClick() {
+void FactionPropPage::lstFPShips_DblClick()
+{
     RemoveSelected(lstFPShips, FactionList::Ship, cboFP_group.Text());
 }
 
-void FactionPropPage::lstFPVoice_DblClick() {
+void FactionPropPage::lstFPVoice_DblClick()
+{
     RemoveSelected(lstFPVoice, FactionList::Voice, cboFP_group.Text());
 }
 
-void FactionPropPage::lstFPBodyparts_DblClick() {
+void FactionPropPage::lstFPBodyparts_DblClick()
+{
     RemoveSelected(lstFPBodyparts, FactionList::Body, cboFP_group.Text());
 }
 
-void FactionPropPage::lstFPscan_DblClick() {
+void FactionPropPage::lstFPscan_DblClick()
+{
     RemoveSelected(lstFPscan, FactionList::Scan, cboFP_group.Text());
 }
 
-void FactionPropPage::lstFPformation_DblClick() {
+void FactionPropPage::lstFPformation_DblClick()
+{
     RemoveSelected(lstFPformation, FactionList::Formation, cboFP_group.Text());
 }
 
 // One dialog: shown again while open, it comes forward with its texts as they are.
-void FactionPropPage::BreloButton8_Click() {
+void FactionPropPage::BreloButton8_Click()
+{
     if (!ActiveProject().empty())
         m_bodyparts->Show(forms::vbModeless, &m_form);
 }
 
-void FactionPropPage::btnCompileFP_Click() {
+void FactionPropPage::btnCompileFP_Click()
+{
     std::vector<std::string> factions;
     factions.reserve(static_cast<std::size_t>(cboFP_group.ListCount()));
     for (int i = 0; i < cboFP_group.ListCount(); ++i)

@@ -93,7 +93,8 @@ constexpr std::size_t kMaxFileNameBytes = 255;
 
 // The bytes on disk of the longest file name made from `key` (the formation list file);
 // names are stored as UTF-8, where a character beyond ASCII takes two or three bytes.
-std::size_t LongestFileNameBytes(const std::string& key) {
+std::size_t LongestFileNameBytes(const std::string& key)
+{
     return platform::files::Cp1252ToUtf8(FactionListFileName(FactionList::Formation, key)).size();
 }
 

@@ -16,40 +16,35 @@ using namespace platform::forms;
 namespace {
 
 constexpr ControlDef kControls[] = {
-    {Kind::Frame,    "Frame2",            "SSTab1",        9960, 1080, 15,   4215,
-     "Fraktionen bearbeiten", 0, kHidden},
-    {Kind::ListView, "lv_newfactions",    "Frame2",        120,  240,  9535, 1575,
-     "Nickname|Description"},
-    {Kind::Label,    "lblFactions",       "Frame2",        120,  1920, 1455, 255,
-     "Fraktionen gesamt:", -1, kTransparent},
-    {Kind::Label,    "lblFactionsGesamt", "Frame2",        1620, 1920, 735,  255,  "", -1,
+    {Kind::Frame, "Frame2", "SSTab1", 9960, 1080, 15, 4215, "Fraktionen bearbeiten", 0, kHidden},
+    {Kind::ListView, "lv_newfactions", "Frame2", 120, 240, 9535, 1575, "Nickname|Description"},
+    {Kind::Label, "lblFactions", "Frame2", 120, 1920, 1455, 255, "Fraktionen gesamt:", -1,
      kTransparent},
-    {Kind::Frame,    "frmnewFaction",     "Frame2",        120,  2160, 7575, 1935, "Eigenschaften"},
-    {Kind::Label,    "lblNewNick",        "frmnewFaction", 120,  360,  1335, 255,  "Nickname", -1,
+    {Kind::Label, "lblFactionsGesamt", "Frame2", 1620, 1920, 735, 255, "", -1, kTransparent},
+    {Kind::Frame, "frmnewFaction", "Frame2", 120, 2160, 7575, 1935, "Eigenschaften"},
+    {Kind::Label, "lblNewNick", "frmnewFaction", 120, 360, 1335, 255, "Nickname", -1, kTransparent},
+    {Kind::TextBox, "txtNewNick", "frmnewFaction", 120, 600, 3255, 285},
+    {Kind::Label, "lblNewDescr", "frmnewFaction", 3480, 360, 1335, 255, "Description", -1,
      kTransparent},
-    {Kind::TextBox,  "txtNewNick",        "frmnewFaction", 120,  600,  3255, 285},
-    {Kind::Label,    "lblNewDescr",       "frmnewFaction", 3480, 360,  1335, 255,  "Description", -1,
-     kTransparent},
-    {Kind::TextBox,  "txtNewDescr",       "frmnewFaction", 3480, 600,  3855, 285},
-    {Kind::Label,    "lblStatus",         "frmnewFaction", 120,  1590, 615,  255,  "Status:", -1,
-     kTransparent},
+    {Kind::TextBox, "txtNewDescr", "frmnewFaction", 3480, 600, 3855, 285},
+    {Kind::Label, "lblStatus", "frmnewFaction", 120, 1590, 615, 255, "Status:", -1, kTransparent},
 };
 
 constexpr ControlDef kButtons[] = {
-    {Kind::CommandButton, "btnnewfactionnew",    "Frame2", 7815, 2280, 1815, 255,
-     "Neu/Speichern", -1, 0, kButtonFont, kSysButtonText},
-    {Kind::CommandButton, "btnnewfactiondel",    "Frame2", 7815, 2640, 1815, 255,
-     "&L\xF6schen", -1, 0, kButtonFont, kSysButtonText},
-    {Kind::CommandButton, "btnnewfactionreload", "Frame2", 7815, 3000, 1815, 255,
-     "Neu einlesen", -1, 0, kButtonFont, kSysButtonText},
-    {Kind::CommandButton, "btnImport",           "Frame2", 7815, 3480, 1815, 255,
-     "Importiere Original", -1, 0, kButtonFont, kSysButtonText},
-    {Kind::CommandButton, "btnImportAll",        "Frame2", 7815, 3840, 1815, 255,
-     "Alle importieren", -1, 0, kButtonFont, kSysButtonText},
+    {Kind::CommandButton, "btnnewfactionnew", "Frame2", 7815, 2280, 1815, 255, "Neu/Speichern", -1,
+     0, kButtonFont, kSysButtonText},
+    {Kind::CommandButton, "btnnewfactiondel", "Frame2", 7815, 2640, 1815, 255, "&L\xF6schen", -1, 0,
+     kButtonFont, kSysButtonText},
+    {Kind::CommandButton, "btnnewfactionreload", "Frame2", 7815, 3000, 1815, 255, "Neu einlesen",
+     -1, 0, kButtonFont, kSysButtonText},
+    {Kind::CommandButton, "btnImport", "Frame2", 7815, 3480, 1815, 255, "Importiere Original", -1,
+     0, kButtonFont, kSysButtonText},
+    {Kind::CommandButton, "btnImportAll", "Frame2", 7815, 3840, 1815, 255, "Alle importieren", -1,
+     0, kButtonFont, kSysButtonText},
 };
 
-constexpr ControlDef kImportBar = {Kind::PictureBox, "pgImportAll", "frmnewFaction", 840, 1560,
-                                   6495, 255};
+constexpr ControlDef kImportBar = {
+    Kind::PictureBox, "pgImportAll", "frmnewFaction", 840, 1560, 6495, 255};
 
 } // namespace
 

@@ -40,32 +40,40 @@ using namespace platform::forms;
 namespace {
 
 constexpr ControlDef kControls[] = {
-    {Kind::TabDialog, "SSTab1",           "", 0,    0,    10095, 5415,
+    {Kind::TabDialog, "SSTab1", "", 0, 0, 10095, 5415,
      "Projektmanager|Emphaty.ini|Faction_Prop.ini|Initialworld.ini|XML-Script"},
-    {Kind::Label,     "lblActiveProject", "", 0,    5400, 2535,  255, "", -1, kHidden},
-    {Kind::Label,     "Label6",           "", 5400, 5760, 135,   135, "\"", -1, kHidden},
+    {Kind::Label, "lblActiveProject", "", 0, 5400, 2535, 255, "", -1, kHidden},
+    {Kind::Label, "Label6", "", 5400, 5760, 135, 135, "\"", -1, kHidden},
 };
 
 constexpr ControlDef kButtons[] = {
-    {Kind::CommandButton, "BreloButton3", "", 6600, 5520, 375,  375, "?", -1, 0,
-     {"MS Sans Serif", 8, true}, kSysButtonText},
+    {Kind::CommandButton,
+     "BreloButton3",
+     "",
+     6600,
+     5520,
+     375,
+     375,
+     "?",
+     -1,
+     0,
+     {"MS Sans Serif", 8, true},
+     kSysButtonText},
     {Kind::CommandButton, "BreloButton2", "", 7080, 5520, 1455, 375, "Englische Version", -1, 0,
      kButtonFont, kSysButtonText},
-    {Kind::CommandButton, "BreloButton1", "", 8640, 5520, 1335, 375, "&Beenden", -1, 0,
-     kButtonFont, kSysButtonText},
+    {Kind::CommandButton, "BreloButton1", "", 8640, 5520, 1335, 375, "&Beenden", -1, 0, kButtonFont,
+     kSysButtonText},
 };
 
 // The faction pickers and lists of the empathy (1) and initial-world (3) pages, which
 // LoadFactionList fills, for a build without those pages' classes.
 constexpr ControlDef kEmpathyStandIns[] = {
     {Kind::DropDownList, "cboemphaty_group", "SSTab1", 1560, 480, 2535, 315, "", 1},
-    {Kind::ListView,     "lv_emphaty",       "SSTab1", 4440, 840, 5415, 3855,
-     "Faction|Description|REP", 1},
+    {Kind::ListView, "lv_emphaty", "SSTab1", 4440, 840, 5415, 3855, "Faction|Description|REP", 1},
 };
 constexpr ControlDef kInitialWorldStandIns[] = {
-    {Kind::DropDownList, "cboInit_group",    "SSTab1", 1560, 480, 2535, 315, "", 3},
-    {Kind::ListView,     "lv_Init",          "SSTab1", 4440, 840, 5415, 3855,
-     "Faction|Description|REP", 3},
+    {Kind::DropDownList, "cboInit_group", "SSTab1", 1560, 480, 2535, 315, "", 3},
+    {Kind::ListView, "lv_Init", "SSTab1", 4440, 840, 5415, 3855, "Faction|Description|REP", 3},
 };
 
 void AddRow(ListView& view, const std::vector<std::string>& texts)
@@ -93,19 +101,19 @@ frmMain::frmMain()
     m_projectManager = std::make_unique<ProjectManagerPage>(*this); // page 0
     m_registry = std::make_unique<FactionRegistryPane>(*this);      // page 0, Frame2
 #ifdef QV_HAS_EMPATHY_PAGE
-    m_pages.push_back(std::make_shared<EmpathyPage>(*this));        // page 1
+    m_pages.push_back(std::make_shared<EmpathyPage>(*this)); // page 1
 #else
     Create(kEmpathyStandIns);
 #endif
 #ifdef QV_HAS_FACTION_PROP_PAGE
-    m_pages.push_back(std::make_shared<FactionPropPage>(*this));    // page 2
+    m_pages.push_back(std::make_shared<FactionPropPage>(*this)); // page 2
 #endif
 #ifdef QV_HAS_INITIAL_WORLD_PAGE
-    m_pages.push_back(std::make_shared<InitialWorldPage>(*this));   // page 3
+    m_pages.push_back(std::make_shared<InitialWorldPage>(*this)); // page 3
 #else
     Create(kInitialWorldStandIns);
 #endif
-    m_pages.push_back(std::make_shared<XmlScriptPage>(*this));      // page 4
+    m_pages.push_back(std::make_shared<XmlScriptPage>(*this)); // page 4
     // ---- end of the pages ----
 
     m_about = std::make_unique<frmAbout>();

@@ -29,20 +29,22 @@ constexpr std::string_view kHeader =
     "ber die Reputation-Liste ein, bevor du diese Datei benutzt.\r\n"
     "\r\n\r\n\r\n\r\n";
 
-void Call(const std::function<void(double)>& f, double value) {
+void Call(const std::function<void(double)>& f, double value)
+{
     if (f)
         f(value);
 }
 
-void AppendLine(std::string& out, std::string_view left, std::string_view right = {}) {
+void AppendLine(std::string& out, std::string_view left, std::string_view right = {})
+{
     out.append(left).append(right).append(kCrLf);
 }
 
 } // namespace
 
 void CompileInitialWorld(const std::vector<std::string>& factions,
-                         const std::vector<std::string>& rows,
-                         const InitialWorldProgress& progress) {
+                         const std::vector<std::string>& rows, const InitialWorldProgress& progress)
+{
     if (ActiveProject().empty())
         return;
     const Path source = InitialWorldFile();

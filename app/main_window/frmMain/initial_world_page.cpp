@@ -6,7 +6,6 @@
 #include "app/project_store/modINI.h"
 #include "app/project_store/project_paths.h"
 
-
 #include <algorithm>
 #include <cmath>
 
@@ -50,7 +49,8 @@ constexpr ControlDef kBars[] = {
 // Column widths of lv_Init, twips.
 constexpr int kColumnWidths[] = {1500, 2535, 960};
 
-forms::Form& Build(forms::Form& form) {
+forms::Form& Build(forms::Form& form)
+{
     form.Create(kControls);
     auto& columns = form.Ctl<forms::ListView>("lv_Init").ColumnHeaders();
     for (int c = 0; c < columns.Count(); ++c)
@@ -73,19 +73,23 @@ InitialWorldPage::InitialWorldPage(forms::Form& form)
     , chkForceRep2(form.Ctl<forms::CheckBox>("chkForceRep2"))
     , BreloButton13(*form.Find("BreloButton13"))
     , pgInit1(*form.Find("pgInit1"))
-    , pgInit2(*form.Find("pgInit2")) {
+    , pgInit2(*form.Find("pgInit2"))
+{
     connectHandlers();
 }
 
-double InitialWorldPage::BarMax(const char* bar) const {
+double InitialWorldPage::BarMax(const char* bar) const
+{
     return quorvel::BarMax(*m_form.Find(bar));
 }
 
-double InitialWorldPage::BarValue(const char* bar) const {
+double InitialWorldPage::BarValue(const char* bar) const
+{
     return quorvel::BarValue(*m_form.Find(bar));
 }
 
-void InitialWorldPage::connectHandlers() {
+void InitialWorldPage::connectHandlers()
+{
     cboInit_group.Click = [this] { cboInit_group_Click(); };
     txtInitName.Change = [this] { txtInitName_Change(); };
     txtInitShortName.Change = [this] { txtInitShortName_Change(); };
@@ -94,7 +98,8 @@ void InitialWorldPage::connectHandlers() {
     BreloButton13.Click = [this] { BreloButton13_Click(); };
 }
 
-void InitialWorldPage::cboInit_group_Click() {
+void InitialWorldPage::cboInit_group_Click()
+{
     if (ActiveProject().empty())
         return;
     const std::string g = cboInit_group.Text();
@@ -109,19 +114,23 @@ void InitialWorldPage::cboInit_group_Click() {
     }
 }
 
-void InitialWorldPage::txtInitName_Change() {
+void InitialWorldPage::txtInitName_Change()
+{
     WriteId(txtInitName, "ids_name");
 }
 
-void InitialWorldPage::txtInitShortName_Change() {
+void InitialWorldPage::txtInitShortName_Change()
+{
     WriteId(txtInitShortName, "ids_short_name");
 }
 
-void InitialWorldPage::txtInitInfo_Change() {
+void InitialWorldPage::txtInitInfo_Change()
+{
     WriteId(txtInitInfo, "ids_info");
 }
 
-void InitialWorldPage::lv_Init_DblClick() {
+void InitialWorldPage::lv_Init_DblClick()
+{
     if (!EditMayWrite(cboInit_group.Text()))
         return;
     // Without a selected row there is nothing the answer could be stored for.
@@ -142,7 +151,8 @@ void InitialWorldPage::lv_Init_DblClick() {
     row->SetSubItem(2, v);
 }
 
-void InitialWorldPage::BreloButton13_Click() {
+void InitialWorldPage::BreloButton13_Click()
+{
     std::vector<std::string> factions;
     factions.reserve(cboInit_group.ListCount());
     for (int i = 0; i < cboInit_group.ListCount(); ++i)
@@ -163,7 +173,8 @@ void InitialWorldPage::BreloButton13_Click() {
 
 // Shows the stored value; the box's Change then writes it back (a missing key is thereby
 // stored as "error"), unless the read cut it short.
-void InitialWorldPage::ShowId(forms::TextBox& box, const char* key, const std::string& g) {
+void InitialWorldPage::ShowId(forms::TextBox& box, const char* key, const std::string& g)
+{
     const IniValue value = ReadIniValue(g, key, "error", InitialWorldFile());
     m_showingCut = value.cut ? &box : nullptr;
     try {
@@ -175,7 +186,8 @@ void InitialWorldPage::ShowId(forms::TextBox& box, const char* key, const std::s
     m_showingCut = nullptr;
 }
 
-void InitialWorldPage::WriteId(const forms::TextBox& box, const char* key) {
+void InitialWorldPage::WriteId(const forms::TextBox& box, const char* key)
+{
     const std::string g = cboInit_group.Text();
     if (&box == m_showingCut || !EditMayWrite(g))
         return;

@@ -261,43 +261,53 @@ constexpr const char* kScanAnnounceValues[] = {"False", "True"};
 
 } // namespace
 
-PickList MissionCostumes() {
+PickList MissionCostumes()
+{
     return kMissionCostumes;
 }
 
-PickList ShipLoadouts() {
+PickList ShipLoadouts()
+{
     return kShipLoadouts;
 }
 
-PickList Voices() {
+PickList Voices()
+{
     return kVoices;
 }
 
-PickList CargoNames() {
+PickList CargoNames()
+{
     return kCargoNames;
 }
 
-PickList FirstFormationValues() {
+PickList FirstFormationValues()
+{
     return kFirstFormationValues;
 }
 
-PickList SecondFormationValues() {
+PickList SecondFormationValues()
+{
     return kSecondFormationValues;
 }
 
-PickList Heads() {
+PickList Heads()
+{
     return kHeads;
 }
 
-PickList Bodies() {
+PickList Bodies()
+{
     return kBodies;
 }
 
-PickList ThirdParts() {
+PickList ThirdParts()
+{
     return kThirdParts;
 }
 
-PickList ScanAnnounceValues() {
+PickList ScanAnnounceValues()
+{
     return kScanAnnounceValues;
 }
 

@@ -23,26 +23,45 @@ using namespace platform::forms;
 namespace {
 
 constexpr ControlDef kControls[] = {
-    {Kind::Slider,      "Slider1",      "SSTab1", 360,  360,  9375, 255,  "", 0},
-    {Kind::Label,       "Label4",       "SSTab1", 480,  840,  405,  195,  "-->", 0, 0,
-     {"Lucida Console", 9.75, true}, RGB(255, 128, 0)},
-    {Kind::Label,       "Label1",       "SSTab1", 7680, 840,  975,  255,  "Scroll-Tempo", 0},
-    {Kind::TextBox,     "txtZeit",      "SSTab1", 8760, 840,  975,  285,  "80", 0},
-    {Kind::Frame,       "Frame1",       "SSTab1", 120,  1080, 9840, 4215, "Projektmanager", 0},
-    {Kind::ListBox,     "lstProjects",  "Frame1", 120,  240,  2535, 3765},
-    {Kind::Label,       "lblNoProject", "Frame1", 2760, 1440, 1455, 615,
-     "Kein Projekt ausgew\xE4hlt!", -1, kHidden | kTransparent, {}, RGB(255, 0, 0)},
-    {Kind::TextBox,     "txtdateiname", "Frame1", 2760, 2880, 150,  285,  "Projektname", -1,
-     kHidden},
-    {Kind::Label,       "Label5",       "Frame1", 4440, 240,  1335, 255,  "Log:", -1, kTransparent},
-    {Kind::RichTextBox, "rtfLog",       "Frame1", 4440, 480,  5295, 3255},
-    {Kind::DirListBox,  "Dir1",         "Frame1", 1200, 4320, 2535, 540,  "", -1, kHidden},
+    {Kind::Slider, "Slider1", "SSTab1", 360, 360, 9375, 255, "", 0},
+    {Kind::Label,
+     "Label4",
+     "SSTab1",
+     480,
+     840,
+     405,
+     195,
+     "-->",
+     0,
+     0,
+     {"Lucida Console", 9.75, true},
+     RGB(255, 128, 0)},
+    {Kind::Label, "Label1", "SSTab1", 7680, 840, 975, 255, "Scroll-Tempo", 0},
+    {Kind::TextBox, "txtZeit", "SSTab1", 8760, 840, 975, 285, "80", 0},
+    {Kind::Frame, "Frame1", "SSTab1", 120, 1080, 9840, 4215, "Projektmanager", 0},
+    {Kind::ListBox, "lstProjects", "Frame1", 120, 240, 2535, 3765},
+    {Kind::Label,
+     "lblNoProject",
+     "Frame1",
+     2760,
+     1440,
+     1455,
+     615,
+     "Kein Projekt ausgew\xE4hlt!",
+     -1,
+     kHidden | kTransparent,
+     {},
+     RGB(255, 0, 0)},
+    {Kind::TextBox, "txtdateiname", "Frame1", 2760, 2880, 150, 285, "Projektname", -1, kHidden},
+    {Kind::Label, "Label5", "Frame1", 4440, 240, 1335, 255, "Log:", -1, kTransparent},
+    {Kind::RichTextBox, "rtfLog", "Frame1", 4440, 480, 5295, 3255},
+    {Kind::DirListBox, "Dir1", "Frame1", 1200, 4320, 2535, 540, "", -1, kHidden},
 };
 
 constexpr ControlDef kButtons[] = {
-    {Kind::CommandButton, "BreloButton4", "Frame1", 2760, 240,  1455, 255, "Aktualisieren", -1,
-     0, kButtonFont, kSysButtonText},
-    {Kind::CommandButton, "BreloButton5", "Frame1", 2760, 600,  1455, 255, "L\xF6schen", -1, 0,
+    {Kind::CommandButton, "BreloButton4", "Frame1", 2760, 240, 1455, 255, "Aktualisieren", -1, 0,
+     kButtonFont, kSysButtonText},
+    {Kind::CommandButton, "BreloButton5", "Frame1", 2760, 600, 1455, 255, "L\xF6schen", -1, 0,
      kButtonFont, kSysButtonText},
     {Kind::CommandButton, "BreloButton7", "Frame1", 2760, 3360, 1455, 255, "Neu...", -1, 0,
      kButtonFont, kSysButtonText},
@@ -50,8 +69,8 @@ constexpr ControlDef kButtons[] = {
      kButtonFont, kSysButtonText},
 };
 
-constexpr ControlDef kLoadBar = {Kind::PictureBox, "pgLoadProject", "Frame1", 4440, 3840, 5295,
-                                 255};
+constexpr ControlDef kLoadBar = {
+    Kind::PictureBox, "pgLoadProject", "Frame1", 4440, 3840, 5295, 255};
 
 // The slide step as the runtime's Val read the box: blanks, tabs and line feeds dropped, then a
 // leading decimal number (sign, digits, point, exponent with E or D), anything after it

@@ -62,7 +62,8 @@ std::pair<std::string, std::string> Split(const std::string& rest)
 // The reputation file is plain text with nothing escaped: a rate line whose other key would
 // read back as another section (or none), or whose rate would start a line of its own, is
 // refused as a malformed line is.
-void CheckRate(const std::string& other, const std::string& rate) {
+void CheckRate(const std::string& other, const std::string& rate)
+{
     if (!platform::profile::IsStorableSectionName(platform::profile::TrimBlanks(other)) ||
         rate.find_first_of("\r\n") != std::string::npos)
         platform::Raise(5);
@@ -201,7 +202,8 @@ std::vector<std::string> ListStockFactions(const Path& folder)
     return names;
 }
 
-void CheckStockFaction(const std::string& key) {
+void CheckStockFaction(const std::string& key)
+{
     FactionRegistryFile(); // 76 while no project is loaded
     if (const std::string problem = FactionKeyProblem(key); !problem.empty())
         throw platform::RunTimeError(52, problem);
@@ -209,12 +211,13 @@ void CheckStockFaction(const std::string& key) {
     const Path w = StockInitialWorldFolder() / key;
     for (const Path& needed : {f, w}) {
         if (!files::FileExists(needed))
-            throw platform::RunTimeError(
-                53, platform::ErrorDescription(53) + ": " + needed.Literal());
+            throw platform::RunTimeError(53,
+                                         platform::ErrorDescription(53) + ": " + needed.Literal());
     }
 }
 
-void ImportStockFaction(const std::string& key) {
+void ImportStockFaction(const std::string& key)
+{
     CheckStockFaction(key);
     const Path e = StockEmpathyFolder() / key;
     const Path f = StockPropertiesFolder() / key;

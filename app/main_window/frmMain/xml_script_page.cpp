@@ -21,19 +21,80 @@ constexpr int kStep = 20;
 
 // Frame3 comes before the rows inside it.
 constexpr ControlDef kControls[] = {
-    {Kind::CheckBox,    "Check1",            "SSTab1", 120,  360,  1815, 255,  "Header benutzen", kPage},
-    {Kind::Frame,       "Frame3",            "SSTab1", 120,  600,  7815, kFrameClosed, "Header Einstellungen", kPage, kHidden},
-    {Kind::TextBox,     "txtHeadModName",    "Frame3", 120,  240,  1695, 285,  "MyFaction Mod", -1, 0, {}, kFieldText, kFieldBack},
-    {Kind::TextBox,     "txtHeadModVersion", "Frame3", 1920, 240,  375,  285,  "1.0", -1, 0, {}, kFieldText, kFieldBack},
-    {Kind::TextBox,     "txtHeadModURL",     "Frame3", 2400, 240,  2655, 285,  "http://www.example.com", -1, 0, {}, kFieldText, kFieldBack},
-    {Kind::TextBox,     "txtHeadModAutor",   "Frame3", 5160, 240,  2175, 285,  "MyName", -1, 0, {}, kFieldText, kFieldBack},
-    {Kind::TextBox,     "txtHeadModDescr",   "Frame3", 120,  600,  7215, 615,  "Mod description", -1, kMultiLine, {}, kFieldText, kFieldBack},
-    {Kind::RichTextBox, "rtfXML",            "SSTab1", 120,  840,  9615, 4455, "", kPage},
+    {Kind::CheckBox, "Check1", "SSTab1", 120, 360, 1815, 255, "Header benutzen", kPage},
+    {Kind::Frame, "Frame3", "SSTab1", 120, 600, 7815, kFrameClosed, "Header Einstellungen", kPage,
+     kHidden},
+    {Kind::TextBox,
+     "txtHeadModName",
+     "Frame3",
+     120,
+     240,
+     1695,
+     285,
+     "MyFaction Mod",
+     -1,
+     0,
+     {},
+     kFieldText,
+     kFieldBack},
+    {Kind::TextBox,
+     "txtHeadModVersion",
+     "Frame3",
+     1920,
+     240,
+     375,
+     285,
+     "1.0",
+     -1,
+     0,
+     {},
+     kFieldText,
+     kFieldBack},
+    {Kind::TextBox,
+     "txtHeadModURL",
+     "Frame3",
+     2400,
+     240,
+     2655,
+     285,
+     "http://www.example.com",
+     -1,
+     0,
+     {},
+     kFieldText,
+     kFieldBack},
+    {Kind::TextBox,
+     "txtHeadModAutor",
+     "Frame3",
+     5160,
+     240,
+     2175,
+     285,
+     "MyName",
+     -1,
+     0,
+     {},
+     kFieldText,
+     kFieldBack},
+    {Kind::TextBox,
+     "txtHeadModDescr",
+     "Frame3",
+     120,
+     600,
+     7215,
+     615,
+     "Mod description",
+     -1,
+     kMultiLine,
+     {},
+     kFieldText,
+     kFieldBack},
+    {Kind::RichTextBox, "rtfXML", "SSTab1", 120, 840, 9615, 4455, "", kPage},
 };
 
 constexpr ControlDef kCreateButton = {
-    Kind::CommandButton, "btnCreateXML", "SSTab1", 8280, 360, 1455, 375, "Generiere XML", kPage, kDisabled,
-    kButtonFont, kSysButtonText};
+    Kind::CommandButton, "btnCreateXML", "SSTab1",  8280,        360,           1455, 375,
+    "Generiere XML",     kPage,          kDisabled, kButtonFont, kSysButtonText};
 
 constexpr struct {
     const char* control;
@@ -155,12 +216,12 @@ void XmlScriptPage::AddXMLHeader()
     const std::string q = m_form.Ctl<Label>("Label6").Caption();
     const std::string nl = "\r\n";
     // The field texts go in as typed: nothing is escaped.
-    m_rtfXML.SetText(m_rtfXML.Text() + nl + "<header name=" + q + m_txtHeadModName.Text() + q + ">" +
-                   nl + nl + "<scriptversion>" + nl + m_txtHeadModVersion.Text() + nl +
-                   "</scriptversion>" + nl + nl + "<modurl>" + nl + m_txtHeadModURL.Text() + nl +
-                   "</modurl>" + nl + nl + "<author>" + nl + m_txtHeadModAutor.Text() + nl +
-                   "</author>" + nl + nl + "<description>" + nl + m_txtHeadModDescr.Text() + nl +
-                   "</description>" + nl + "</header>" + nl + nl);
+    m_rtfXML.SetText(m_rtfXML.Text() + nl + "<header name=" + q + m_txtHeadModName.Text() + q +
+                     ">" + nl + nl + "<scriptversion>" + nl + m_txtHeadModVersion.Text() + nl +
+                     "</scriptversion>" + nl + nl + "<modurl>" + nl + m_txtHeadModURL.Text() + nl +
+                     "</modurl>" + nl + nl + "<author>" + nl + m_txtHeadModAutor.Text() + nl +
+                     "</author>" + nl + nl + "<description>" + nl + m_txtHeadModDescr.Text() + nl +
+                     "</description>" + nl + "</header>" + nl + nl);
 }
 
 } // namespace quorvel

@@ -52,8 +52,7 @@ class ObjectTable {
 public:
     std::uint32_t Add(ObjectData data, bool stock = false);
     // Null when the id names nothing or an object of another kind.
-    template <class T>
-    T* Find(std::uint32_t id)
+    template <class T> T* Find(std::uint32_t id)
     {
         auto it = m_entries.find(id);
         if (it == m_entries.end())

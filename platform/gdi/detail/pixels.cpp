@@ -17,15 +17,18 @@ bool g_pixelCalls = false;
 
 } // namespace
 
-void ForcePixelCalls(bool on) {
+void ForcePixelCalls(bool on)
+{
     g_pixelCalls = on;
 }
 
-bool PixelCallsForced() {
+bool PixelCallsForced()
+{
     return g_pixelCalls;
 }
 
-void FillSpan(QImage& image, int y, int x0, int x1, QRgb rgb) {
+void FillSpan(QImage& image, int y, int x0, int x1, QRgb rgb)
+{
     if (y < 0 || y >= image.height())
         return;
     x0 = std::max(x0, 0);
@@ -41,7 +44,8 @@ void FillSpan(QImage& image, int y, int x0, int x1, QRgb rgb) {
         image.setPixel(x, y, rgb);
 }
 
-void FillColumn(QImage& image, int x, int y0, int y1, QRgb rgb) {
+void FillColumn(QImage& image, int x, int y0, int y1, QRgb rgb)
+{
     if (x < 0 || x >= image.width())
         return;
     y0 = std::max(y0, 0);
@@ -60,12 +64,14 @@ void FillColumn(QImage& image, int x, int y0, int y1, QRgb rgb) {
         *reinterpret_cast<std::uint32_t*>(at) = word;
 }
 
-void Plot(QImage& image, int x, int y, QRgb rgb) {
+void Plot(QImage& image, int x, int y, QRgb rgb)
+{
     FillColumn(image, x, y, y + 1, rgb);
 }
 
 void CopyWords(std::uint32_t* __restrict to, const std::uint32_t* __restrict from, int count,
-               std::uint32_t alpha) {
+               std::uint32_t alpha)
+{
     if (alpha == 0) {
         std::memcpy(to, from, std::size_t(count) * sizeof(std::uint32_t));
         return;
@@ -83,7 +89,8 @@ void CopyWords(std::uint32_t* __restrict to, const std::uint32_t* __restrict fro
         to[i] = alpha | from[i];
 }
 
-void TileSpan(QImage& image, int y, int x0, int x1, const QImage& tile) {
+void TileSpan(QImage& image, int y, int x0, int x1, const QImage& tile)
+{
     if (y < 0 || y >= image.height() || tile.isNull())
         return;
     x0 = std::max(x0, 0);
@@ -111,7 +118,8 @@ void TileSpan(QImage& image, int y, int x0, int x1, const QImage& tile) {
     }
 }
 
-void Line(QImage& image, int x0, int y0, int x1, int y1, QRgb rgb) {
+void Line(QImage& image, int x0, int y0, int x1, int y1, QRgb rgb)
+{
     // A segment reaching far outside is cut down first, so huge coordinates cannot make the walk
     // below take billions of steps. Within the margin the walk is the exact one.
     constexpr double kMargin = 4096;

@@ -11,24 +11,28 @@
 // painted through them is the same to the last byte.
 namespace platform::gdi::detail {
 
-inline QRgb ToQRgb(COLORREF colour) {
+inline QRgb ToQRgb(COLORREF colour)
+{
     return qRgb(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
 }
 
-inline COLORREF FromQRgb(QRgb rgb) {
+inline COLORREF FromQRgb(QRgb rgb)
+{
     return Rgb(qRed(rgb), qGreen(rgb), qBlue(rgb));
 }
 
 // The formats whose pixels are one 32-bit word each. Every surface of ours is one of them;
 // any other format takes the toolkit's per-pixel calls.
-inline bool IsWordFormat(const QImage& image) {
+inline bool IsWordFormat(const QImage& image)
+{
     return image.format() == QImage::Format_RGB32 || image.format() == QImage::Format_ARGB32 ||
            image.format() == QImage::Format_ARGB32_Premultiplied;
 }
 
 // What setPixel stores for a colour: the RGB32 format forces the alpha byte to 255 (as pixel()
 // does on reading), the two alpha formats take the word as it is.
-inline std::uint32_t StoredWord(const QImage& image, QRgb rgb) {
+inline std::uint32_t StoredWord(const QImage& image, QRgb rgb)
+{
     return image.format() == QImage::Format_RGB32 ? 0xFF000000u | rgb : rgb;
 }
 

@@ -18,7 +18,8 @@ constexpr std::int64_t kLimit = 1 << 20;
 class BandBuilder {
 public:
     // Spans of row y, left to right, none touching the next; rows come in rising order.
-    void AddRow(int y, const std::vector<std::pair<int, int>>& spans) {
+    void AddRow(int y, const std::vector<std::pair<int, int>>& spans)
+    {
         if (spans.empty())
             return;
         if (m_bandRows > 0 && y == m_bandTop + m_bandRows && spans == m_bandSpans) {
@@ -30,7 +31,8 @@ public:
         m_bandRows = 1;
         m_bandSpans = spans;
     }
-    QRegion Finish() {
+    QRegion Finish()
+    {
         Flush();
         QRegion region;
         if (!m_rects.empty())
@@ -39,7 +41,8 @@ public:
     }
 
 private:
-    void Flush() {
+    void Flush()
+    {
         for (const auto& [from, to] : m_bandSpans)
             m_rects.emplace_back(from, m_bandTop, to - from, m_bandRows);
         m_bandSpans.clear();
@@ -55,7 +58,8 @@ private:
 // An axis-parallel rectangle in any vertex order: every region the progress painters make. Its
 // pixels are columns min..max-1 and rows min..max-1 whichever the fill mode, so it needs no
 // walk over its rows, which for a bar reaching far off the surface are a million.
-bool IsAxisRectangle(const Point* p, int count) {
+bool IsAxisRectangle(const Point* p, int count)
+{
     if (count != 4)
         return false;
     return (p[0].y == p[1].y && p[1].x == p[2].x && p[2].y == p[3].y && p[3].x == p[0].x) ||
@@ -64,7 +68,8 @@ bool IsAxisRectangle(const Point* p, int count) {
 
 } // namespace
 
-QRegion PolygonPixels(const Point* points, int count, bool winding) {
+QRegion PolygonPixels(const Point* points, int count, bool winding)
+{
     if (IsAxisRectangle(points, count)) {
         auto clamp = [](std::int64_t v) { return std::clamp(v, -kLimit, kLimit); };
         const std::int64_t x0 = clamp(std::min(points[0].x, points[2].x));
@@ -135,7 +140,8 @@ QRegion PolygonPixels(const Point* points, int count, bool winding) {
     return bands.Finish();
 }
 
-void FillPixels(QImage& image, const QRegion& pixels, const BrushData& brush) {
+void FillPixels(QImage& image, const QRegion& pixels, const BrushData& brush)
+{
     const QRegion visible = pixels.intersected(image.rect());
     for (const QRect& r : visible) {
         for (int y = r.top(); y <= r.bottom(); ++y) {

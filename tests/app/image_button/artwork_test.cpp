@@ -12,7 +12,8 @@
 namespace quorvel {
 namespace {
 
-QGuiApplication& App() {
+QGuiApplication& App()
+{
     static int argc = 1;
     static char name[] = "artwork_test";
     static char* argv[] = {name, nullptr};
@@ -20,11 +21,13 @@ QGuiApplication& App() {
     return app;
 }
 
-int Luminance(QRgb p) {
+int Luminance(QRgb p)
+{
     return qGray(p);
 }
 
-double MeanLuminance(const QImage& image) {
+double MeanLuminance(const QImage& image)
+{
     double sum = 0;
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x)
@@ -34,7 +37,8 @@ double MeanLuminance(const QImage& image) {
 
 constexpr ButtonFace kFaces[] = {ButtonFace::Normal, ButtonFace::Pressed, ButtonFace::Hover};
 
-TEST(ButtonFaceTest, StoredPicturesHaveTheStoredSizeAndDifferFromEachOther) {
+TEST(ButtonFaceTest, StoredPicturesHaveTheStoredSizeAndDifferFromEachOther)
+{
     const QImage normal = ButtonFaceImage(ButtonFace::Normal);
     const QImage pressed = ButtonFaceImage(ButtonFace::Pressed);
     const QImage hover = ButtonFaceImage(ButtonFace::Hover);
@@ -50,7 +54,8 @@ TEST(ButtonFaceTest, StoredPicturesHaveTheStoredSizeAndDifferFromEachOther) {
     EXPECT_GT(hoverBorder.blue(), hoverBorder.red() + 60) << "hover border carries the accent";
 }
 
-QImage StretchedStoredFace(ButtonFace face, QSize size) {
+QImage StretchedStoredFace(ButtonFace face, QSize size)
+{
     QImage image(size, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     QPainter painter(&image);
@@ -60,7 +65,8 @@ QImage StretchedStoredFace(ButtonFace face, QSize size) {
 
 // A plain stretch of a 127-pixel-wide picture over 25 pixels drops or smears its side borders.
 // Both ways the button may paint itself must give a solid one-pixel border on all four sides.
-TEST(ButtonFaceTest, BorderIsOneSolidPixelAtEveryButtonSize) {
+TEST(ButtonFaceTest, BorderIsOneSolidPixelAtEveryButtonSize)
+{
     struct Case {
         const char* name;
         QSize size;
@@ -102,7 +108,8 @@ TEST(ButtonFaceTest, BorderIsOneSolidPixelAtEveryButtonSize) {
     }
 }
 
-TEST(ButtonFaceTest, DrawingLeavesThePainterAsItWas) {
+TEST(ButtonFaceTest, DrawingLeavesThePainterAsItWas)
+{
     QImage image(40, 20, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     QPainter painter(&image);
@@ -114,7 +121,8 @@ TEST(ButtonFaceTest, DrawingLeavesThePainterAsItWas) {
     EXPECT_FALSE(painter.testRenderHint(QPainter::Antialiasing));
 }
 
-TEST(CursorTest, HandPointsWithTheIndexFingerAtTheHotSpot) {
+TEST(CursorTest, HandPointsWithTheIndexFingerAtTheHotSpot)
+{
     const CursorPicture hand = HandCursorPicture();
     EXPECT_EQ(hand.image.size(), QSize(32, 32));
     EXPECT_EQ(hand.hotSpot, QPoint(17, 3));
@@ -133,7 +141,8 @@ TEST(CursorTest, HandPointsWithTheIndexFingerAtTheHotSpot) {
     }
 }
 
-TEST(WindowIconTest, EverySizeIsDrawnAndPainted) {
+TEST(WindowIconTest, EverySizeIsDrawnAndPainted)
+{
     for (int size : {16, 32, 64}) {
         SCOPED_TRACE(size);
         const QImage image = WindowIconImage(size);
@@ -149,7 +158,8 @@ TEST(WindowIconTest, EverySizeIsDrawnAndPainted) {
 // A sheet to look at: every face at the sizes the windows use, with their captions, the stored
 // picture stretched beside the face drawn at size, the pointer and the bar picture.
 void DrawCaption(QPainter& painter, const QRect& rect, const QString& text, bool bold,
-                 ButtonFace face, bool enabled) {
+                 ButtonFace face, bool enabled)
+{
     QFont font("Liberation Sans");
     font.setPixelSize(11);
     font.setBold(bold);
@@ -159,7 +169,8 @@ void DrawCaption(QPainter& painter, const QRect& rect, const QString& text, bool
     painter.drawText(textRect, Qt::AlignCenter | Qt::TextShowMnemonic, text);
 }
 
-QImage RenderSheet() {
+QImage RenderSheet()
+{
     struct Button {
         QSize size;
         const char* caption;
@@ -207,7 +218,8 @@ QImage RenderSheet() {
     return sheet;
 }
 
-TEST(ArtworkSheetTest, RendersToPng) {
+TEST(ArtworkSheetTest, RendersToPng)
+{
     QV_SKIP_UNLESS_RENDERING();
     App();
     const QImage sheet = RenderSheet();

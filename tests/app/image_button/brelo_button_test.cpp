@@ -86,8 +86,8 @@ TEST_F(BreloButtonTest, PressLeaveAndReleaseAnywhereStillClicks)
     Poll(b);
     EXPECT_EQ(b.Face(), ButtonFace::Normal);
     Release(b, QPoint(-200, 90));
-    EXPECT_EQ(ButtonEvents(log),
-              (Events{"btnQuit_ButtonDown", "btnQuit_ButtonUp", "btnQuit_ButtonUp", "btnQuit_Click"}));
+    EXPECT_EQ(ButtonEvents(log), (Events{"btnQuit_ButtonDown", "btnQuit_ButtonUp",
+                                         "btnQuit_ButtonUp", "btnQuit_Click"}));
 }
 
 TEST_F(BreloButtonTest, TwoQuickClicksAreTwoClicks)
@@ -212,10 +212,10 @@ TEST_F(BreloButtonTest, ADisabledButtonIgnoresPressAndHoverAndKeepsItsFace)
 
 TEST_F(BreloButtonTest, AStoredLayoutWithOnlyACaptionTakesTheDefaults)
 {
-    platform::com::StoredLayout layout = platform::com::ParseStoredLayout(
-        "Begin Quorvel.BreloButton BreloButton4\r\n"
-        "    Caption = \"Aktualisieren\"\r\n"
-        "End\r\n");
+    platform::com::StoredLayout layout =
+        platform::com::ParseStoredLayout("Begin Quorvel.BreloButton BreloButton4\r\n"
+                                         "    Caption = \"Aktualisieren\"\r\n"
+                                         "End\r\n");
     BreloButton& b = platform::hosting::AddUserControl<BreloButton>(
         form, {Kind::PictureBox, "BreloButton4", "", 0, 0, 1455, 375},
         platform::hosting::Placement{&layout.controls[0].properties});
@@ -310,11 +310,11 @@ TEST_F(BreloButtonTest, EveryLetButEnabledReportsItsName)
 TEST_F(BreloButtonTest, TheInterfaceKeepsItsSlotOrderIdentifiers)
 {
     BreloButton& b = Place();
-    const std::pair<const char*, int> ids[] = {
-        {"urlgoto", 0x68030009}, {"Caption", 0x68030008}, {"FontName", 0x68030007},
-        {"FontSize", 0x68030006}, {"Bold", 0x68030005},    {"Italic", 0x68030004},
-        {"Underline", 0x68030003}, {"ForeColor", 0x68030002}, {"Enabled", 0x68030001},
-        {"GoURL", 0x68030000}};
+    const std::pair<const char*, int> ids[] = {{"urlgoto", 0x68030009},   {"Caption", 0x68030008},
+                                               {"FontName", 0x68030007},  {"FontSize", 0x68030006},
+                                               {"Bold", 0x68030005},      {"Italic", 0x68030004},
+                                               {"Underline", 0x68030003}, {"ForeColor", 0x68030002},
+                                               {"Enabled", 0x68030001},   {"GoURL", 0x68030000}};
     for (auto [name, id] : ids) {
         SCOPED_TRACE(name);
         EXPECT_EQ(platform::com::GetDispId(b.Object(), name), id);
@@ -330,7 +330,8 @@ TEST_F(BreloButtonTest, DesignModeNeverStartsThePoll)
 {
     platform::com::PropertyBag stored;
     stored.Set("Caption", Variant("Laden"));
-    for (const platform::com::PropertyBag* bag : {static_cast<platform::com::PropertyBag*>(nullptr), &stored}) {
+    for (const platform::com::PropertyBag* bag :
+         {static_cast<platform::com::PropertyBag*>(nullptr), &stored}) {
         SCOPED_TRACE(bag ? "stored" : "new");
         platform::forms::Form designer("frmDesign");
         BreloButton& b = platform::hosting::AddUserControl<BreloButton>(
@@ -422,20 +423,30 @@ TEST_F(BreloButtonTest, TheLeftReleaseClicksWhateverOtherButtonCameAndWent)
     };
     const Case cases[] = {
         {"right came and went",
-         {{true, Qt::LeftButton, on}, {true, Qt::RightButton, on}, {false, Qt::RightButton, on},
+         {{true, Qt::LeftButton, on},
+          {true, Qt::RightButton, on},
+          {false, Qt::RightButton, on},
           {false, Qt::LeftButton, on}}},
         {"left released first",
-         {{true, Qt::LeftButton, on}, {true, Qt::RightButton, on}, {false, Qt::LeftButton, on},
+         {{true, Qt::LeftButton, on},
+          {true, Qt::RightButton, on},
+          {false, Qt::LeftButton, on},
           {false, Qt::RightButton, on}}},
         {"right held before",
-         {{true, Qt::RightButton, on}, {true, Qt::LeftButton, on}, {false, Qt::LeftButton, on},
+         {{true, Qt::RightButton, on},
+          {true, Qt::LeftButton, on},
+          {false, Qt::LeftButton, on},
           {false, Qt::RightButton, on}}},
         {"right held from above the label",
-         {{true, Qt::RightButton, above}, {true, Qt::LeftButton, on},
-          {false, Qt::RightButton, above}, {false, Qt::LeftButton, on}}},
+         {{true, Qt::RightButton, above},
+          {true, Qt::LeftButton, on},
+          {false, Qt::RightButton, above},
+          {false, Qt::LeftButton, on}}},
         {"middle came and went away from the button",
-         {{true, Qt::LeftButton, on}, {true, Qt::MiddleButton, away},
-          {false, Qt::MiddleButton, away}, {false, Qt::LeftButton, away}}},
+         {{true, Qt::LeftButton, on},
+          {true, Qt::MiddleButton, away},
+          {false, Qt::MiddleButton, away},
+          {false, Qt::LeftButton, away}}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -464,9 +475,14 @@ TEST_F(BreloButtonTest, URLGoToHandsOnlyWebAndMailAddressesOnWithTheBusyPointer)
         const QCursor* c = QApplication::overrideCursor();
         busy = busy && c && c->shape() == Qt::WaitCursor;
     });
-    const char* addresses[] = {"http://example.org", "HTTPS://example.org/a?b=1",
-                               "mailto:author@example.org", "file:///etc/passwd",
-                               "/usr/bin/xterm", "javascript:alert(1)", "", "http:"};
+    const char* addresses[] = {"http://example.org",
+                               "HTTPS://example.org/a?b=1",
+                               "mailto:author@example.org",
+                               "file:///etc/passwd",
+                               "/usr/bin/xterm",
+                               "javascript:alert(1)",
+                               "",
+                               "http:"};
     for (const char* url : addresses)
         platform::com::CallMethod(b.Object(), 0x68030009, {Variant(b.hWnd()), Variant(url)});
     EXPECT_EQ(opened, (Events{"http://example.org", "HTTPS://example.org/a?b=1",
@@ -518,8 +534,8 @@ TEST_F(BreloButtonTest, ARowOfButtonsLooksRight)
     };
     std::vector<BreloButton*> buttons;
     for (const Row& r : rows)
-        buttons.push_back(&AddBreloButton(form, {Kind::PictureBox, r.name, "", r.left, r.top,
-                                                 r.width, r.height}, r.stored));
+        buttons.push_back(&AddBreloButton(
+            form, {Kind::PictureBox, r.name, "", r.left, r.top, r.width, r.height}, r.stored));
     form.Show();
     Press(*buttons[1]);
     PointAt(*buttons[2]);

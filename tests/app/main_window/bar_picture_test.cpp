@@ -5,7 +5,8 @@
 namespace quorvel {
 namespace {
 
-TEST(BarPictureTest, IsA24BitPictureOf1000By20WithOneColourPerRow) {
+TEST(BarPictureTest, IsA24BitPictureOf1000By20WithOneColourPerRow)
+{
     const QImage picture = MakeBarPicture();
     EXPECT_EQ(picture.size(), QSize(1000, 20));
     EXPECT_EQ(picture.format(), QImage::Format_RGB888);
@@ -18,7 +19,8 @@ TEST(BarPictureTest, IsA24BitPictureOf1000By20WithOneColourPerRow) {
     }
 }
 
-TEST(BarPictureTest, RowsRunFromWhiteThroughDarkBlueToLightCyan) {
+TEST(BarPictureTest, RowsRunFromWhiteThroughDarkBlueToLightCyan)
+{
     struct Case {
         const char* name;
         int row;
@@ -44,7 +46,8 @@ TEST(BarPictureTest, RowsRunFromWhiteThroughDarkBlueToLightCyan) {
     EXPECT_EQ(kBarPictureMiddleRow, 10);
 }
 
-TEST(BarPictureTest, EachHalfChangesSteadilyWithoutRepeatingARow) {
+TEST(BarPictureTest, EachHalfChangesSteadilyWithoutRepeatingARow)
+{
     // Blue falls from the top to the middle and rises below it; green falls then rises too.
     for (int y = 1; y < 20; ++y) {
         SCOPED_TRACE(y);

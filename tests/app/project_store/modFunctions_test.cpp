@@ -24,12 +24,12 @@ TEST_F(Projects, CreateMakesTheTreeListsItAndLogsInTheNewProject)
 
     EXPECT_TRUE(m_messages.empty());
     const Path p = At("projects") / "Mod One";
-    EXPECT_EQ(files::ListFolders(p), (std::vector<std::string>{"compiled", "emphaty",
-                                                              "faction_prop", "initialworld",
-                                                              "misc", "Protocol", "XML"}));
+    EXPECT_EQ(files::ListFolders(p),
+              (std::vector<std::string>{"compiled", "emphaty", "faction_prop", "initialworld",
+                                        "misc", "Protocol", "XML"}));
     EXPECT_EQ(files::ListFolders(p / "emphaty"), std::vector<std::string>{"new"});
-    for (const char* folder : {"emphaty/new", "faction_prop", "initialworld", "XML", "compiled",
-                               "misc"})
+    for (const char* folder :
+         {"emphaty/new", "faction_prop", "initialworld", "XML", "compiled", "misc"})
         EXPECT_EQ(m_tmp.CountEntries(std::string("projects/Mod One/") + folder), 0) << folder;
     EXPECT_EQ(m_tmp.Get("projects/Mod One/Protocol/protocol.txt"),
               kEntry1 + "Project created.\r\n\r\n");
@@ -134,19 +134,18 @@ protected:
 
 TEST_F(FactionRegistry, RowsFollowTheSectionLinesWithTheirDefaults)
 {
-    m_tmp.Put("projects/P/misc/factions.ini",
-              "[a]\r\ngrp=Group A\r\nRep=0.5\r\n"
-              "[b]\r\n"
-              "\r\n"
-              "[a]\r\ngrp=second a\r\n"
-              "[x] \r\n"
-              " [y]\r\n"
-              "[[br]ack]]\r\n"
-              "[c]\r\nGRP=upper key\r\nrep=-0.3\r\n");
+    m_tmp.Put("projects/P/misc/factions.ini", "[a]\r\ngrp=Group A\r\nRep=0.5\r\n"
+                                              "[b]\r\n"
+                                              "\r\n"
+                                              "[a]\r\ngrp=second a\r\n"
+                                              "[x] \r\n"
+                                              " [y]\r\n"
+                                              "[[br]ack]]\r\n"
+                                              "[c]\r\nGRP=upper key\r\nrep=-0.3\r\n");
     const auto rows = quorvel::LoadFactionList();
     ASSERT_TRUE(rows);
     const std::vector<std::vector<std::string>> expected = {
-        {"a", "Group A", "0.5"},      {"b", "[ERROR]", "0.0"},       {"a", "Group A", "0.5"},
+        {"a", "Group A", "0.5"},     {"b", "[ERROR]", "0.0"},    {"a", "Group A", "0.5"},
         {"brack", "[ERROR]", "0.0"}, {"c", "upper key", "-0.3"},
     };
     ASSERT_EQ(rows->size(), expected.size());
@@ -235,8 +234,8 @@ TEST(ProtocolAsOtherUser, WriteOneEntry)
         GTEST_SKIP() << "run by AnExistingLogThatRefusesTheAppendKeepsItsHistory only";
     quorvel::SetProgramFolder(folder);
     quorvel::SetActiveProject("P");
-    std::_Exit(testing_support::ErrorOf(
-        [] { quorvel::WriteProtocol("Faction_Prop.ini created..."); }));
+    std::_Exit(
+        testing_support::ErrorOf([] { quorvel::WriteProtocol("Faction_Prop.ini created..."); }));
 }
 
 TEST_F(Protocol, AnExistingLogThatRefusesTheAppendKeepsItsHistory)

@@ -55,9 +55,9 @@ TEST_F(ProjectPaths, NamesEveryFileAsItsWritersMakeIt)
 
 TEST_F(ProjectPaths, RefusesKeysThatWouldBecomePathsAndPathsOfNoProject)
 {
-    for (const std::string& key : {std::string("."), std::string(".."), std::string("a/b"),
-                                  std::string("..\\..\\x"), std::string("a\rb"),
-                                  std::string("a\nb"), std::string("a\0b", 3)}) {
+    for (const std::string& key :
+         {std::string("."), std::string(".."), std::string("a/b"), std::string("..\\..\\x"),
+          std::string("a\rb"), std::string("a\nb"), std::string("a\0b", 3)}) {
         SCOPED_TRACE(key);
         EXPECT_EQ(ErrorOf([&] { quorvel::FactionListFile(FactionList::Ship, key); }), 52);
         EXPECT_EQ(ErrorOf([&] { quorvel::ReputationFile(key); }), 52);

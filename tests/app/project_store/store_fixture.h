@@ -1,9 +1,9 @@
 #pragma once
 
-#include "tests/support/error_of.h"
 #include "app/project_store/modFunctions.h"
 #include "app/project_store/project_paths.h"
 #include "platform/errors/run_time_error.h"
+#include "tests/support/error_of.h"
 #include "tests/support/temp_folder.h"
 
 #include <cstdlib>
@@ -31,15 +31,14 @@ protected:
         m_tmp.MakeFolder("projects");
         quorvel::SetProgramFolder(m_tmp.path());
         quorvel::SetActiveProject("");
-        quorvel::SetMessageSink([this](const std::string& prompt, int buttons,
-                                       const std::string& title) {
-            m_messages.push_back({prompt, buttons, title});
-        });
+        quorvel::SetMessageSink(
+            [this](const std::string& prompt, int buttons, const std::string& title) {
+                m_messages.push_back({prompt, buttons, title});
+            });
         quorvel::SetProjectListSink(
             [this](const std::vector<std::string>& names) { m_lists.push_back(names); });
-        quorvel::SetProtocolClock([] {
-            return std::chrono::system_clock::from_time_t(1709647629);
-        });
+        quorvel::SetProtocolClock(
+            [] { return std::chrono::system_clock::from_time_t(1709647629); });
     }
     void TearDown() override
     {

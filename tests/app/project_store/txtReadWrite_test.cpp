@@ -64,7 +64,7 @@ TEST_F(TextFiles, ReadTextLineCountsLinesByTheLineRule)
         std::int32_t line;
         const char* expected;
     };
-    const Case cases[] = {{-1, ""},           {0, ""},  {1, "a"},    {2, ""},
+    const Case cases[] = {{-1, ""},          {0, ""},  {1, "a"},    {2, ""},
                           {3, "b\nstill b"}, {4, "c"}, {5, "last"}, {6, ""}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.line);

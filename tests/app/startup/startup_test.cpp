@@ -18,7 +18,8 @@ struct Outcome {
     std::string output;  // standard output and error together
 };
 
-Outcome Run(const std::string& command) {
+Outcome Run(const std::string& command)
+{
     Outcome run;
     FILE* pipe = ::popen((command + " 2>&1").c_str(), "r");
     std::array<char, 256> buf{};
@@ -32,7 +33,8 @@ Outcome Run(const std::string& command) {
 
 // The program as a user starts it, offscreen, with its registry in `registry`. A program
 // that got past the failure would wait for its window to close: the timeout ends it.
-Outcome RunProgram(const std::string& registry, const std::string& asUser = "") {
+Outcome RunProgram(const std::string& registry, const std::string& asUser = "")
+{
     std::string command = "QT_QPA_PLATFORM=offscreen QV_REGISTRY_FILE='" + registry + "' ";
     if (!asUser.empty())
         command += "setpriv --reuid=" + asUser + " --regid=" + asUser + " --clear-groups ";
@@ -41,7 +43,8 @@ Outcome RunProgram(const std::string& registry, const std::string& asUser = "") 
 }
 
 // Kolvetra registered into `registry`, its library path then replaced by `library`.
-void RegisterKolvetraAs(const std::string& registry, const std::string& library) {
+void RegisterKolvetraAs(const std::string& registry, const std::string& library)
+{
     ASSERT_EQ(std::system(("QV_REGISTRY_FILE='" + registry +
                            "' '" QV_REGSVR "' '" QV_KOLVETRA "' >/dev/null 2>&1")
                               .c_str()),
@@ -61,7 +64,8 @@ const std::string kBarClass = "{2C124F7E-DBA8-11D8-BA1B-000000000000}";
 // Every way the registry can fail the main window's progress displays: the program shows
 // why in its message box (on standard error offscreen) and ends with status 1, never by a
 // signal.
-TEST(StartUp, AFailedLoadIsShownAndEndsTheProgramCleanly) {
+TEST(StartUp, AFailedLoadIsShownAndEndsTheProgramCleanly)
+{
     struct Case {
         const char* name;
         std::function<std::string(const TempFolder&)> prepare; // gives the registry path

@@ -3,9 +3,9 @@
 #include <functional>
 #include <vector>
 
-#include "tests/support/error_of.h"
 #include "controls/private/Coordinate.h"
 #include "platform/errors/run_time_error.h"
+#include "tests/support/error_of.h"
 
 namespace {
 

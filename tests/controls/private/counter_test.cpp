@@ -108,18 +108,41 @@ TEST_F(Counter, OutOfRangeAndDegenerateSettings)
     };
     const Case cases[] = {
         {"Max lowered below Value",
-         [](ProgressCounter& c) { c.SetValue(100); c.SetMax(50); },
-         {true, true, true, true}, {"-10"}},
-        {"no units", [](ProgressCounter& c) { c.SetValue(40); c.SetMaxCount(0); },
-         {true, true, true, true}, {"0"}},
-        {"Max equal to Min", [](ProgressCounter& c) { c.SetValue(-1); c.SetMax(0); },
-         {true, true, true, true}, {}},
-        {"Max and Value equal to Min", [](ProgressCounter& c) { c.SetMax(0); },
-         {false, false, false, false}, {}},
-        {"below Min: the hand left of 12 o'clock", [](ProgressCounter& c) { c.SetValue(-2.5); },
-         {false, true, true, true}, {"10"}},
-        {"one unit over the range", [](ProgressCounter& c) { c.SetMaxCount(1); c.SetValue(50); },
-         {true, false, true, false}, {"0"}},
+         [](ProgressCounter& c) {
+             c.SetValue(100);
+             c.SetMax(50);
+         },
+         {true, true, true, true},
+         {"-10"}},
+        {"no units",
+         [](ProgressCounter& c) {
+             c.SetValue(40);
+             c.SetMaxCount(0);
+         },
+         {true, true, true, true},
+         {"0"}},
+        {"Max equal to Min",
+         [](ProgressCounter& c) {
+             c.SetValue(-1);
+             c.SetMax(0);
+         },
+         {true, true, true, true},
+         {}},
+        {"Max and Value equal to Min",
+         [](ProgressCounter& c) { c.SetMax(0); },
+         {false, false, false, false},
+         {}},
+        {"below Min: the hand left of 12 o'clock",
+         [](ProgressCounter& c) { c.SetValue(-2.5); },
+         {false, true, true, true},
+         {"10"}},
+        {"one unit over the range",
+         [](ProgressCounter& c) {
+             c.SetMaxCount(1);
+             c.SetValue(50);
+         },
+         {true, false, true, false},
+         {"0"}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -142,14 +165,28 @@ TEST_F(Counter, TheMarksCrossHairAndCirclesLieWhereTheDialPutsThem)
     counter.SetValue(100); // nothing filled
     const QPoint border[] = {
         // The corner marks.
-        {5, 14}, {5, 5}, {14, 5}, {5, 10}, {10, 5},
-        {91, 14}, {91, 5}, {82, 5},
-        {91, 82}, {91, 91}, {82, 91},
-        {5, 82}, {5, 91}, {14, 91},
+        {5, 14},
+        {5, 5},
+        {14, 5},
+        {5, 10},
+        {10, 5},
+        {91, 14},
+        {91, 5},
+        {82, 5},
+        {91, 82},
+        {91, 91},
+        {82, 91},
+        {5, 82},
+        {5, 91},
+        {14, 91},
         // The cross-hair through (48, 48).
-        {2, 48}, {93, 48}, {48, 2}, {48, 93},
+        {2, 48},
+        {93, 48},
+        {48, 2},
+        {48, 93},
         // The circles of 576 and 504 twips (38.4 and 33.6 pixels) at 45 degrees.
-        {75, 21}, {72, 24},
+        {75, 21},
+        {72, 24},
     };
     for (QPoint p : border)
         EXPECT_EQ(site.At(p.x(), p.y()), kBorder) << p.x() << "," << p.y();

@@ -19,8 +19,7 @@ using platform::com::Variant;
 using private_test::FakeSite;
 using Log = std::vector<std::string>;
 
-template <class Control>
-struct Placed {
+template <class Control> struct Placed {
     FakeSite site{60, 60};
     Control control;
     Placed()
@@ -41,11 +40,15 @@ struct SetterCase {
 const std::vector<SetterCase>& SharedSetters()
 {
     static const std::vector<SetterCase> cases = {
-        {"Font", [](auto& c) { c.SetFont(platform::com::StdFont{"Serif", 12}); }},
+        {"Font",
+         [](auto& c) {
+             c.SetFont(platform::com::StdFont{"Serif", 12});
+         }},
         {"BackColor", [](auto& c) { c.SetBackColor(0x123456); }},
         {"ForeColor", [](auto& c) { c.SetForeColor(0x654321); }},
         {"BorderColor", [](auto& c) { c.SetBorderColor(0xFF); }},
-        {"Picture", [](auto& c) { c.SetPicture(platform::com::Picture(QImage(2, 2, QImage::Format_RGB32))); }},
+        {"Picture",
+         [](auto& c) { c.SetPicture(platform::com::Picture(QImage(2, 2, QImage::Format_RGB32))); }},
         {"Min", [](auto& c) { c.SetMin(-3); }},
         {"Max", [](auto& c) { c.SetMax(30); }},
         {"Value", [](auto& c) { c.SetValue(20); }},
@@ -84,10 +87,15 @@ TEST(IndicatorPattern, EverySetterReportsItsNameThenRepaints)
 
     const std::vector<SetterCase> sliderCases = {
         {"SpecialEffects",
-         [](auto& c) { static_cast<ProgressSlider&>(c).SetSpecialEffects(kolvetra::zemSpecialEffects::zemBump); }},
+         [](auto& c) {
+             static_cast<ProgressSlider&>(c).SetSpecialEffects(
+                 kolvetra::zemSpecialEffects::zemBump);
+         }},
         {"TextBackColor", [](auto& c) { static_cast<ProgressSlider&>(c).SetTextBackColor(1); }},
         {"Alignment",
-         [](auto& c) { static_cast<ProgressSlider&>(c).SetAlignment(kolvetra::zemAlignment::zemVertical); }},
+         [](auto& c) {
+             static_cast<ProgressSlider&>(c).SetAlignment(kolvetra::zemAlignment::zemVertical);
+         }},
         {"FillColor", [](auto& c) { static_cast<ProgressSlider&>(c).SetFillColor(1); }},
     };
     ExpectReportThenRepaint<ProgressSlider>(sliderCases, shared);
@@ -99,8 +107,7 @@ TEST(IndicatorPattern, EverySetterReportsItsNameThenRepaints)
     ExpectReportThenRepaint<ProgressCounter>(counterCases, shared);
 }
 
-template <class Control>
-void ExpectValueRule()
+template <class Control> void ExpectValueRule()
 {
     Placed<Control> p;
     auto& c = p.control;
@@ -143,9 +150,9 @@ TEST(IndicatorPattern, SurfaceEventsAreRaisedAgainWithTheirArgumentsByReference)
     p.control.UserControl_MouseMove(button, shift, x, y);
     p.control.UserControl_MouseUp(button, shift, x, y);
     p.control.UserControl_Resize();
-    EXPECT_EQ(p.site.log, (Log{"Event 1 Click", "Event 2 DblClick", "Event 3 MouseDown",
-                               "Event 4 MouseMove", "Event 5 MouseUp", "Refresh",
-                               "Event 6 Resize"}));
+    EXPECT_EQ(p.site.log,
+              (Log{"Event 1 Click", "Event 2 DblClick", "Event 3 MouseDown", "Event 4 MouseMove",
+                   "Event 5 MouseUp", "Refresh", "Event 6 Resize"}));
     EXPECT_EQ(x, 13);
     EXPECT_EQ(button, 2);
     EXPECT_EQ(shift, 4);
@@ -251,8 +258,7 @@ TEST(IndicatorInit, ANewSliderAndCounterGetTheirDefaults)
 
 // --- Property bags ----------------------------------------------------------------------
 
-template <class Control>
-PropertyBag Written(Control& c)
+template <class Control> PropertyBag Written(Control& c)
 {
     PropertyBag bag;
     c.UserControl_WriteProperties(bag);
@@ -297,10 +303,9 @@ TEST(IndicatorBag, TheWheelWritesInItsOrderAndNeverTheMouseProperties)
     w.SetFont(platform::com::StdFont{"Serif", 10});
     w.SetMousePointer(11);
     w.SetMouseIcon(platform::com::Picture(QImage(2, 2, QImage::Format_RGB32)));
-    EXPECT_EQ(Keys(Written(w)),
-              (Log{"Font", "Picture", "BorderColor", "BackColor", "StartFillColor",
-                   "EndFillColor", "CounterColor", "FontColor", "ForeColor", "Value", "Min",
-                   "Max", "Fields", "BackStyle"}));
+    EXPECT_EQ(Keys(Written(w)), (Log{"Font", "Picture", "BorderColor", "BackColor",
+                                     "StartFillColor", "EndFillColor", "CounterColor", "FontColor",
+                                     "ForeColor", "Value", "Min", "Max", "Fields", "BackStyle"}));
 }
 
 TEST(IndicatorBag, ALoadedWheelGetsItsStoredValuesBack)
@@ -325,9 +330,8 @@ TEST(IndicatorBag, ALoadedWheelGetsItsStoredValuesBack)
     EXPECT_EQ(w.BorderColor(), 0xC0C0C0u);
     // Font, Picture, BackColor, ForeColor and Value go through their setters.
     EXPECT_EQ(site.Entries("PropertyChanged"),
-              (Log{"PropertyChanged Font", "PropertyChanged Picture",
-                   "PropertyChanged BackColor", "PropertyChanged ForeColor",
-                   "PropertyChanged Value"}));
+              (Log{"PropertyChanged Font", "PropertyChanged Picture", "PropertyChanged BackColor",
+                   "PropertyChanged ForeColor", "PropertyChanged Value"}));
     EXPECT_EQ(site.Paints(), 5);
 }
 
@@ -376,8 +380,8 @@ TEST(WheelMouse, MousePropertiesReportWithoutRepaintAndOverflowChangesNothing)
     Placed<ProgressWheel> p;
     p.control.SetMousePointer(-32768);
     p.control.SetMouseIcon(platform::com::Picture(QImage(2, 2, QImage::Format_RGB32)));
-    EXPECT_EQ(p.site.log, (Log{"MousePointer -32768", "PropertyChanged MousePointer",
-                               "MouseIcon", "PropertyChanged MouseIcon"}));
+    EXPECT_EQ(p.site.log, (Log{"MousePointer -32768", "PropertyChanged MousePointer", "MouseIcon",
+                               "PropertyChanged MouseIcon"}));
     p.site.log.clear();
     try {
         p.control.SetMousePointer(32768);

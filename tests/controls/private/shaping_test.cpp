@@ -55,14 +55,18 @@ TEST(CreateRegionFromDC, EachRunOfPixelsThatDifferBecomesOneRectangle)
     };
     const Case cases[] = {
         {"a row all in the key colour adds nothing", {".....", "....."}, QRegion()},
-        {"a row differing everywhere is one rectangle", {".....", "#####"},
+        {"a row differing everywhere is one rectangle",
+         {".....", "#####"},
          Rects({QRect(0, 1, 5, 1)})},
-        {"runs at both edges and in the middle", {"##.#.##"},
+        {"runs at both edges and in the middle",
+         {"##.#.##"},
          Rects({QRect(0, 0, 2, 1), QRect(3, 0, 1, 1), QRect(5, 0, 2, 1)})},
         // 6 pixels wide: the copy is 8 wide; 7: still 8 (the next multiple of 4 above).
-        {"widths around a multiple of 4", {"#....#", ".####."},
+        {"widths around a multiple of 4",
+         {"#....#", ".####."},
          Rects({QRect(0, 0, 1, 1), QRect(5, 0, 1, 1), QRect(1, 1, 4, 1)})},
-        {"width 8 needs a copy of 12", {"#......#", "########", "...##..."},
+        {"width 8 needs a copy of 12",
+         {"#......#", "########", "...##..."},
          Rects({QRect(0, 0, 1, 1), QRect(7, 0, 1, 1), QRect(0, 1, 8, 1), QRect(3, 2, 2, 1)})},
     };
     for (const Case& c : cases) {

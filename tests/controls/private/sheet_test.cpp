@@ -93,8 +93,10 @@ TEST(PrivateSheet, RendersEveryIndicatorInItsMainModes)
         bool picture;
     };
     const WheelCase wheels[] = {
-        {"wheel 0", 0, 18, 0, false},      {"wheel 1", 1, 18, 0, false},
-        {"wheel 55", 55, 18, 0, false},    {"wheel 100", 100, 18, 0, false},
+        {"wheel 0", 0, 18, 0, false},
+        {"wheel 1", 1, 18, 0, false},
+        {"wheel 55", 55, 18, 0, false},
+        {"wheel 100", 100, 18, 0, false},
         {"wheel 37 transparent", 37, 18, 1, false},
         {"wheel 62, 36 fields, picture", 62, 36, 0, true},
     };
@@ -156,9 +158,9 @@ TEST(PrivateSheet, RendersEveryIndicatorInItsMainModes)
         bool picture;
     };
     const CounterCase counters[] = {
-        {"counter 0", 0, 100, false},      {"counter 5", 5, 100, false},
-        {"counter 33", 33, 100, false},    {"counter 97.5", 97.5, 100, false},
-        {"counter 100", 100, 100, false},  {"counter 64, picture", 64, 100, true},
+        {"counter 0", 0, 100, false},     {"counter 5", 5, 100, false},
+        {"counter 33", 33, 100, false},   {"counter 97.5", 97.5, 100, false},
+        {"counter 100", 100, 100, false}, {"counter 64, picture", 64, 100, true},
     };
     x = 10;
     for (const CounterCase& c : counters) {

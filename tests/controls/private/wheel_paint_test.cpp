@@ -61,7 +61,7 @@ TEST_F(Wheel, TheWorkedValuesFillTheirCellsAndPlaceTheCounter)
         const char* text;
     };
     const Case cases[] = {
-        {0, 19, 0, "0%"},   {1, 19, 3, "1%"},    {50, 10, 18, "50%"},
+        {0, 19, 0, "0%"},   {1, 19, 3, "1%"},   {50, 10, 18, "50%"},
         {55, 9, 16, "55%"}, {99, 1, 14, "99%"}, {100, 1, 0, "100%"},
     };
     for (const Case& c : cases) {
@@ -69,7 +69,7 @@ TEST_F(Wheel, TheWorkedValuesFillTheirCellsAndPlaceTheCounter)
         measured.clear();
         wheel.SetValue(c.value);
         for (int m = 1; m <= 18; ++m) {
-            const auto expected = m == c.counter       ? kCounter
+            const auto expected = m == c.counter        ? kCounter
                                   : m >= c.lowestFilled ? kFilled
                                                         : kEmpty;
             EXPECT_EQ(OuterCell(m), expected) << "cell " << m;
@@ -184,9 +184,19 @@ TEST_F(Wheel, DegenerateInputsPaintToTheEndAndLeaveNoDrawingObjects)
         {"no fields", [](ProgressWheel& w) { w.SetFields(0); }},
         {"negative fields", [](ProgressWheel& w) { w.SetFields(-7); }},
         {"huge fields", [](ProgressWheel& w) { w.SetFields(2147483647); }},
-        {"huge range", [](ProgressWheel& w) { w.SetMax(1e308); w.SetMin(-1e308); w.SetValue(1e308); }},
-        {"tiny range", [](ProgressWheel& w) { w.SetMax(1e-300); w.SetValue(1e-300 / 3); }},
-        {"picture", [](ProgressWheel& w) {
+        {"huge range",
+         [](ProgressWheel& w) {
+             w.SetMax(1e308);
+             w.SetMin(-1e308);
+             w.SetValue(1e308);
+         }},
+        {"tiny range",
+         [](ProgressWheel& w) {
+             w.SetMax(1e-300);
+             w.SetValue(1e-300 / 3);
+         }},
+        {"picture",
+         [](ProgressWheel& w) {
              w.SetPicture(platform::com::Picture(QImage(4, 4, QImage::Format_RGB32)));
              w.SetValue(60);
          }},

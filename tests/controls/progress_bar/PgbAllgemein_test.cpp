@@ -26,7 +26,8 @@ const char* const kPageProperties[] = {
 
 class Page : public ::testing::Test {
 protected:
-    void SetUp() override {
+    void SetUp() override
+    {
         formstest::App();
         bar = MakeObject<ProgressBar>();
         bar->UserControl_InitProperties();
@@ -39,7 +40,8 @@ protected:
     bool Load() { return page->SetSelectedControls({bar.As<IDispatch>()}); }
     TextBox& Text(const char* name) { return page->Ctl<TextBox>(name); }
     ComboBox& List(const char* name) { return page->Ctl<ComboBox>(name); }
-    std::vector<Variant> Snapshot() {
+    std::vector<Variant> Snapshot()
+    {
         std::vector<Variant> values;
         for (const char* name : kPageProperties)
             values.push_back(Get(name));
@@ -50,7 +52,8 @@ protected:
     ComPtr<PgbAllgemein> page;
 };
 
-TEST_F(Page, LoadsTheFirstSelectedControlAndIsChangedAfterwards) {
+TEST_F(Page, LoadsTheFirstSelectedControlAndIsChangedAfterwards)
+{
     Put("Max", Variant(250.0));
     Put("Value", Variant(37.5));
     Put("Min", Variant(-10.0));
@@ -83,7 +86,8 @@ TEST_F(Page, LoadsTheFirstSelectedControlAndIsChangedAfterwards) {
     EXPECT_TRUE(page->Changed());
 }
 
-TEST_F(Page, ApplyingAnUnchangedPageLeavesEveryValueExactlyAsItWas) {
+TEST_F(Page, ApplyingAnUnchangedPageLeavesEveryValueExactlyAsItWas)
+{
     // Values whose 15-digit text would not read back as the same number.
     Put("Max", Variant(0.1 + 0.2 + 100));
     Put("Value", Variant(0.1 + 0.2));
@@ -102,7 +106,8 @@ TEST_F(Page, ApplyingAnUnchangedPageLeavesEveryValueExactlyAsItWas) {
     }
 }
 
-TEST_F(Page, NumberTextsReadBackExactly) {
+TEST_F(Page, NumberTextsReadBackExactly)
+{
     for (double v : {0.0, 1.5, 100.0, -2.25, 0.1 + 0.2, 1.0 / 3, 1e20, 1.7976931348623157e308,
                      5e-324, 123456789012345678.0}) {
         SCOPED_TRACE(v);
@@ -112,7 +117,8 @@ TEST_F(Page, NumberTextsReadBackExactly) {
     EXPECT_EQ(kolvetra::PageNumberText(1e20), "1E+20");
 }
 
-TEST_F(Page, AHigherValueTypedWithAHigherMaxIsKept) {
+TEST_F(Page, AHigherValueTypedWithAHigherMaxIsKept)
+{
     ASSERT_TRUE(Load());
     Text("txtValue").SetText("150");
     Text("txtMax").SetText("200");
@@ -126,7 +132,8 @@ TEST_F(Page, AHigherValueTypedWithAHigherMaxIsKept) {
     EXPECT_EQ(Get("Value").ToDouble(), 120.0);
 }
 
-TEST_F(Page, AStoredValueOutsideAListLeavesItUnselectedAndApplySkipsIt) {
+TEST_F(Page, AStoredValueOutsideAListLeavesItUnselectedAndApplySkipsIt)
+{
     Put("SpecialEffects", Variant(9));
     Put("BarColorType", Variant(-1));
     ASSERT_TRUE(Load()) << "the page opens";
@@ -143,7 +150,8 @@ TEST_F(Page, AStoredValueOutsideAListLeavesItUnselectedAndApplySkipsIt) {
     EXPECT_EQ(Get("SpecialEffects").ToInt32(), 2);
 }
 
-TEST_F(Page, TheIntervalGuardActsOnlyOnNumbers) {
+TEST_F(Page, TheIntervalGuardActsOnlyOnNumbers)
+{
     ASSERT_TRUE(Load());
     struct Case {
         const char* typed;
@@ -162,7 +170,8 @@ TEST_F(Page, TheIntervalGuardActsOnlyOnNumbers) {
     }
 }
 
-TEST_F(Page, AZeroIntervalShowsAndAppliesTen) {
+TEST_F(Page, AZeroIntervalShowsAndAppliesTen)
+{
     Put("AnimatedInterval", Variant(0));
     ASSERT_TRUE(Load());
     EXPECT_EQ(Text("txtAnimatedInterval").Text(), "10");
@@ -170,7 +179,8 @@ TEST_F(Page, AZeroIntervalShowsAndAppliesTen) {
     EXPECT_EQ(Get("AnimatedInterval").ToInt32(), 10);
 }
 
-TEST_F(Page, TextThatIsNoNumberFailsApplyAndChangesNothing) {
+TEST_F(Page, TextThatIsNoNumberFailsApplyAndChangesNothing)
+{
     struct Case {
         const char* control;
         const char* typed;
@@ -201,7 +211,8 @@ TEST_F(Page, TextThatIsNoNumberFailsApplyAndChangesNothing) {
     }
 }
 
-TEST_F(Page, UnderACommaLocaleShowsTheNumbersAsTheBarWritesThem) {
+TEST_F(Page, UnderACommaLocaleShowsTheNumbersAsTheBarWritesThem)
+{
     page->SetDecimalSeparator(',');
     Put("Value", Variant(12.5));
     Put("Min", Variant(-0.5));
@@ -213,7 +224,8 @@ TEST_F(Page, UnderACommaLocaleShowsTheNumbersAsTheBarWritesThem) {
     EXPECT_EQ(Text("txtAspectRatio").Text(), "2,25");
 }
 
-TEST_F(Page, UnderACommaLocaleTheIntervalGuardReadsTheComma) {
+TEST_F(Page, UnderACommaLocaleTheIntervalGuardReadsTheComma)
+{
     page->SetDecimalSeparator(',');
     ASSERT_TRUE(Load());
     struct Case {
@@ -228,7 +240,8 @@ TEST_F(Page, UnderACommaLocaleTheIntervalGuardReadsTheComma) {
     }
 }
 
-TEST_F(Page, UnderACommaLocaleAppliesCommaNumbersAndRefusesPointOnes) {
+TEST_F(Page, UnderACommaLocaleAppliesCommaNumbersAndRefusesPointOnes)
+{
     page->SetDecimalSeparator(',');
     ASSERT_TRUE(Load());
     Text("txtMax").SetText("200,5");
@@ -249,7 +262,8 @@ TEST_F(Page, UnderACommaLocaleAppliesCommaNumbersAndRefusesPointOnes) {
     EXPECT_EQ(Get("AspectRatio").ToDouble(), 2.5);
 }
 
-TEST_F(Page, ChoosingTheAnimatedModeStartsTheControlsTimer) {
+TEST_F(Page, ChoosingTheAnimatedModeStartsTheControlsTimer)
+{
     ASSERT_TRUE(Load());
     List("cbBarColorType").SetListIndex(3);
     ASSERT_TRUE(page->Apply());
@@ -257,7 +271,8 @@ TEST_F(Page, ChoosingTheAnimatedModeStartsTheControlsTimer) {
     EXPECT_EQ(bar->TimerInterval(), 10);
 }
 
-TEST_F(Page, EveryEditMarksThePageChanged) {
+TEST_F(Page, EveryEditMarksThePageChanged)
+{
     ASSERT_TRUE(Load());
     for (const char* box : {"txtValue", "txtTextBeforeValue", "txtTextAfterValue", "txtMax",
                             "txtMin", "txtAspectRatio", "txtCaption", "txtAnimatedInterval"}) {
@@ -275,7 +290,8 @@ TEST_F(Page, EveryEditMarksThePageChanged) {
     }
 }
 
-TEST_F(Page, AnswersItsInterfacesAndReadsOnlyTheFirstSelected) {
+TEST_F(Page, AnswersItsInterfacesAndReadsOnlyTheFirstSelected)
+{
     void* out = nullptr;
     ASSERT_EQ(page->QueryInterface(kolvetra::kIID_PgbAllgemein, &out), S_OK);
     static_cast<IUnknown*>(out)->Release();

@@ -36,7 +36,8 @@ constexpr DispId kMousePointer = 0x68030000;
 // A newly placed bar on a 200 x 20 surface, its log cleared.
 class Bar : public ::testing::Test {
 protected:
-    void SetUp() override {
+    void SetUp() override
+    {
         formstest::App();
         bar = MakeObject<ProgressBar>();
         bar->SetSite(&site);
@@ -48,7 +49,8 @@ protected:
     IDispatch* disp() { return bar.get(); }
     void Put(DispId id, const Variant& v) { PutProperty(disp(), id, v); }
     Variant Get(DispId id) { return GetProperty(disp(), id); }
-    void Animate() {
+    void Animate()
+    {
         Put(kBarColorType, Variant(3));
         site.Take();
     }
@@ -57,13 +59,15 @@ protected:
     ComPtr<ProgressBar> bar;
 };
 
-Picture SomePicture() {
+Picture SomePicture()
+{
     QImage image(4, 4, QImage::Format_RGB32);
     image.fill(Qt::green);
     return Picture(image);
 }
 
-TEST_F(Bar, EverySetterReportsItsNameAndRepaintsByTheAnimationRule) {
+TEST_F(Bar, EverySetterReportsItsNameAndRepaintsByTheAnimationRule)
+{
     struct Case {
         const char* name;
         DispId id;
@@ -119,7 +123,8 @@ TEST_F(Bar, EverySetterReportsItsNameAndRepaintsByTheAnimationRule) {
     }
 }
 
-TEST_F(Bar, BarColorTypeRunsTheTimerOnlyWhenAnimatedAndAlwaysRepaints) {
+TEST_F(Bar, BarColorTypeRunsTheTimerOnlyWhenAnimatedAndAlwaysRepaints)
+{
     Put(kBarColorType, Variant(3));
     EXPECT_EQ(site.Take(), (Log{"BarColorType", "Paint"}));
     EXPECT_EQ(site.interval, 10);
@@ -130,7 +135,8 @@ TEST_F(Bar, BarColorTypeRunsTheTimerOnlyWhenAnimatedAndAlwaysRepaints) {
     EXPECT_EQ(site.interval, 0);
 }
 
-TEST_F(Bar, ValueAboveMaxIsDroppedYetReported) {
+TEST_F(Bar, ValueAboveMaxIsDroppedYetReported)
+{
     Put(kValue, Variant(40.0));
     bar->DrawProgress();
     site.Take();
@@ -144,7 +150,8 @@ TEST_F(Bar, ValueAboveMaxIsDroppedYetReported) {
     EXPECT_EQ(Get(kValue).ToDouble(), -5.0);
 }
 
-TEST_F(Bar, MaxBelowValuePullsValueDownAndReportsValueFirst) {
+TEST_F(Bar, MaxBelowValuePullsValueDownAndReportsValueFirst)
+{
     Put(kValue, Variant(80.0));
     site.Take();
     Put(kMax, Variant(50.0));
@@ -167,13 +174,15 @@ TEST_F(Bar, MaxBelowValuePullsValueDownAndReportsValueFirst) {
     EXPECT_EQ(site.Take(), (Log{"Value", "Max"}));
 }
 
-TEST_F(Bar, MinIsNotChecked) {
+TEST_F(Bar, MinIsNotChecked)
+{
     Put(kMin, Variant(500.0));
     EXPECT_EQ(Get(kMin).ToDouble(), 500.0);
     EXPECT_EQ(Get(kValue).ToDouble(), 0.0);
 }
 
-TEST_F(Bar, MousePointerOutside16BitsRaisesOverflowAndChangesNothing) {
+TEST_F(Bar, MousePointerOutside16BitsRaisesOverflowAndChangesNothing)
+{
     Put(kMousePointer, Variant(std::int32_t(11)));
     site.Take();
     for (std::int32_t bad : {32768, -32769, INT_MAX}) {
@@ -192,7 +201,8 @@ TEST_F(Bar, MousePointerOutside16BitsRaisesOverflowAndChangesNothing) {
     EXPECT_EQ(site.pointer, -32768);
 }
 
-TEST_F(Bar, AnimationTicksTurnAtTheEndsAndAlwaysRepaint) {
+TEST_F(Bar, AnimationTicksTurnAtTheEndsAndAlwaysRepaint)
+{
     struct Case {
         const char* name;
         int width, height;
@@ -227,7 +237,8 @@ TEST_F(Bar, AnimationTicksTurnAtTheEndsAndAlwaysRepaint) {
     }
 }
 
-TEST_F(Bar, LeavingTheAnimatedModeKeepsThePosition) {
+TEST_F(Bar, LeavingTheAnimatedModeKeepsThePosition)
+{
     Animate();
     bar->Timer1_Timer();
     bar->Timer1_Timer();
@@ -241,7 +252,8 @@ TEST_F(Bar, LeavingTheAnimatedModeKeepsThePosition) {
     EXPECT_FALSE(bar->Animation().m_AnimForward);
 }
 
-TEST(ProgressBarNew, FieldsAreZeroUntilInitPropertiesSetsTheDefaults) {
+TEST(ProgressBarNew, FieldsAreZeroUntilInitPropertiesSetsTheDefaults)
+{
     formstest::App();
     FakeSite site;
     auto bar = MakeObject<ProgressBar>();
@@ -299,7 +311,8 @@ TEST(ProgressBarNew, FieldsAreZeroUntilInitPropertiesSetsTheDefaults) {
 struct Loaded {
     explicit Loaded(const PropertyBag& bag, int width = 200, int height = 20)
         : site(width, height)
-        , bar(MakeObject<ProgressBar>()) {
+        , bar(MakeObject<ProgressBar>())
+    {
         bar->SetSite(&site);
         bar->UserControl_ReadProperties(bag);
     }
@@ -310,7 +323,8 @@ struct Loaded {
     ComPtr<ProgressBar> bar;
 };
 
-TEST(ProgressBarBag, ReadingReportsInBagOrderWithTheSecondValue) {
+TEST(ProgressBarBag, ReadingReportsInBagOrderWithTheSecondValue)
+{
     formstest::App();
     Loaded loaded{PropertyBag()};
     Log reported;
@@ -333,7 +347,8 @@ TEST(ProgressBarBag, ReadingReportsInBagOrderWithTheSecondValue) {
     EXPECT_TRUE(ValuesEqual(GetProperty(loaded.bar.get(), "Font"), Variant(loaded.site.ambient)));
 }
 
-TEST(ProgressBarBag, TheSecondReadOfValueRestoresAValueUpToMax) {
+TEST(ProgressBarBag, TheSecondReadOfValueRestoresAValueUpToMax)
+{
     formstest::App();
     struct Case {
         const char* name;
@@ -359,7 +374,8 @@ TEST(ProgressBarBag, TheSecondReadOfValueRestoresAValueUpToMax) {
     }
 }
 
-TEST(ProgressBarBag, AnimatedBagStartsTheTimerWhileLoading) {
+TEST(ProgressBarBag, AnimatedBagStartsTheTimerWhileLoading)
+{
     formstest::App();
     PropertyBag bag;
     bag.Set("BarColorType", Variant(3));
@@ -367,7 +383,8 @@ TEST(ProgressBarBag, AnimatedBagStartsTheTimerWhileLoading) {
     EXPECT_EQ(loaded.site.interval, 10);
 }
 
-TEST(ProgressBarBag, DefaultsAreNotStoredAndEverythingElseRoundTrips) {
+TEST(ProgressBarBag, DefaultsAreNotStoredAndEverythingElseRoundTrips)
+{
     formstest::App();
     FakeSite site;
     auto bar = MakeObject<ProgressBar>();
@@ -430,7 +447,8 @@ TEST(ProgressBarBag, DefaultsAreNotStoredAndEverythingElseRoundTrips) {
     bar->SetSite(nullptr);
 }
 
-TEST_F(Bar, SurfaceEventsAreRaisedAgainWithTheirArgumentsByReference) {
+TEST_F(Bar, SurfaceEventsAreRaisedAgainWithTheirArgumentsByReference)
+{
     std::vector<std::string> events;
     std::uint32_t cookie = 0;
     ASSERT_EQ(bar->Advise(
@@ -465,7 +483,8 @@ TEST_F(Bar, SurfaceEventsAreRaisedAgainWithTheirArgumentsByReference) {
                            "6 Resize"}));
 }
 
-TEST_F(Bar, RepaintDrawsOnTheSiteImageAndYieldsLast) {
+TEST_F(Bar, RepaintDrawsOnTheSiteImageAndYieldsLast)
+{
     site.doEvents = 0;
     Put(kValue, Variant(50.0));
     EXPECT_EQ(site.doEvents, 1);
@@ -475,7 +494,8 @@ TEST_F(Bar, RepaintDrawsOnTheSiteImageAndYieldsLast) {
     EXPECT_NE(site.image.pixel(180, 10), QColor(Qt::magenta).rgb());
 }
 
-TEST_F(Bar, ShowAboutBoxShowsAFreshDialogOnEveryCall) {
+TEST_F(Bar, ShowAboutBoxShowsAFreshDialogOnEveryCall)
+{
     std::vector<const kolvetra::dlgAbout*> seen;
     std::vector<std::string> texts;
     auto previous = kolvetra::SetAboutObserver([&](kolvetra::dlgAbout& dialog) {
@@ -497,7 +517,8 @@ TEST_F(Bar, ShowAboutBoxShowsAFreshDialogOnEveryCall) {
 
 namespace {
 
-TEST(RepaintYield, TimersRunInsideItAsHandlersOfTheirOwn) {
+TEST(RepaintYield, TimersRunInsideItAsHandlersOfTheirOwn)
+{
     formstest::App();
     platform::forms::ScriptedDialogs dialogs;
     int ticks = 0;
@@ -527,7 +548,8 @@ TEST(RepaintYield, TimersRunInsideItAsHandlersOfTheirOwn) {
 
 namespace {
 
-TEST(TypeLibrary, DescribesEveryDispatchMemberUnderItsIdentifier) {
+TEST(TypeLibrary, DescribesEveryDispatchMemberUnderItsIdentifier)
+{
     const auto& members = kolvetra::ProgressBarMembers();
     ASSERT_EQ(members.size(), 26u);
     for (const kolvetra::MemberHelp& m : members) {

@@ -10,7 +10,8 @@
 namespace {
 
 // Runs ShowAbout(owner) and hands the dialog on the screen to `check`.
-template <class Check> void ShowAndCheck(QWidget* owner, Check check) {
+template <class Check> void ShowAndCheck(QWidget* owner, Check check)
+{
     bool seen = false;
     auto previous = kolvetra::SetAboutObserver([&](kolvetra::dlgAbout& dialog) {
         seen = true;
@@ -23,7 +24,8 @@ template <class Check> void ShowAndCheck(QWidget* owner, Check check) {
 }
 
 // 5130 by 3195 twips; the lower line runs to 5160 twips (344 pixels) and must not widen it.
-TEST(AboutDialog, KeepsItsClientAreaAlthoughItsLowerLineRunsPastIt) {
+TEST(AboutDialog, KeepsItsClientAreaAlthoughItsLowerLineRunsPastIt)
+{
     formstest::App();
     QWidget owner;
     owner.setGeometry(100, 100, 600, 400);

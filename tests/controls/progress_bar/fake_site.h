@@ -14,7 +14,8 @@ namespace kolvetra_test {
 class FakeSite : public kolvetra::ControlSite {
 public:
     explicit FakeSite(int width = 200, int height = 20)
-        : image(width, height, QImage::Format_RGB32) {
+        : image(width, height, QImage::Format_RGB32)
+    {
         image.fill(Qt::magenta);
     }
 
@@ -28,7 +29,8 @@ public:
     void DoEvents() override { ++doEvents; }
     QWidget* Window() const override { return nullptr; }
 
-    std::vector<std::string> Take() {
+    std::vector<std::string> Take()
+    {
         std::vector<std::string> out;
         out.swap(log);
         return out;

@@ -83,10 +83,10 @@ TEST_F(Fields, VerticalColumnLitFromTheBottom)
     props.Value = 50;
     Paint(20, 200);
     ExpectOutline(4, 2, 16, 16);
-    EXPECT_EQ(At(10, 8), kBack);             // field 1, at the top, is not lit
-    EXPECT_EQ(At(10, 190), Rgb(0, 0, 0));    // field 16: start + (N - 16) steps
-    EXPECT_EQ(At(10, 105), Rgb(70, 0, 0));   // field 9: the highest lit one
-    EXPECT_EQ(At(10, 92), kBack);            // field 8
+    EXPECT_EQ(At(10, 8), kBack);           // field 1, at the top, is not lit
+    EXPECT_EQ(At(10, 190), Rgb(0, 0, 0));  // field 16: start + (N - 16) steps
+    EXPECT_EQ(At(10, 105), Rgb(70, 0, 0)); // field 9: the highest lit one
+    EXPECT_EQ(At(10, 92), kBack);          // field 8
 
     props.Value = 0;
     Paint(20, 200);
@@ -216,8 +216,8 @@ protected:
             const gdi::Rect r = horizontal
                                     ? gdi::Rect{CLng((i - 1) * P + 2), 4, CLng(i * P + 3), H - 3}
                                     : gdi::Rect{4, CLng((i - 1) * P + 2), W - 4, CLng(i * P + 4)};
-            const gdi::Point c[4] = {{r.left, r.top}, {r.right, r.top}, {r.right, r.bottom},
-                                     {r.left, r.bottom}};
+            const gdi::Point c[4] = {
+                {r.left, r.top}, {r.right, r.top}, {r.right, r.bottom}, {r.left, r.bottom}};
             if (horizontal ? i <= F : i > N - F) {
                 const int red = CInt((horizontal ? i : N - i) * d);
                 const auto brush = gdi::CreateSolidBrush(Rgb(red, 0, 0));

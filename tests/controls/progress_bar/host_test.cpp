@@ -36,18 +36,21 @@ constexpr DispId kValue = 0x68030003;
 // Registers the built library in a temporary registry, as `regsvr libKolvetra.so` would.
 class Host : public LoadedLibrary {
 protected:
-    void SetUp() override {
+    void SetUp() override
+    {
         LoadedLibrary::SetUp();
         ASSERT_EQ(registerServer(), S_OK) << LastRegistrationError();
     }
 };
 
-QRgb At(const QImage& image, int x, int y) {
+QRgb At(const QImage& image, int x, int y)
+{
     return image.pixel(x, y) & 0xFFFFFF;
 }
 
 // The main window's bar style: smooth, sunken, the tiled bar picture and " %".
-PropertyBag MainWindowBar() {
+PropertyBag MainWindowBar()
+{
     PropertyBag bag;
     bag.Set("SpecialEffects", Variant(2));
     bag.Set("TextAfterValue", Variant(" %"));
@@ -56,7 +59,8 @@ PropertyBag MainWindowBar() {
     return bag;
 }
 
-TEST_F(Host, PlacesBarsFromAStoredLayoutAndDrivesThemByDispatchIdentifier) {
+TEST_F(Host, PlacesBarsFromAStoredLayoutAndDrivesThemByDispatchIdentifier)
+{
     // The layout as the window stores it, read back from its text form.
     const StoredLayout stored = ParseStoredLayout(WriteStoredLayout(
         StoredLayout{{{"Kolvetra.ProgressBar", "pgbFP", MainWindowBar()},
@@ -99,7 +103,8 @@ TEST_F(Host, PlacesBarsFromAStoredLayoutAndDrivesThemByDispatchIdentifier) {
 }
 
 // A bar in the main window's style, 200 by 20 pixels, `top` twips down the form.
-ControlSite& PlaceMainWindowBar(Form& form, const char* name, int top) {
+ControlSite& PlaceMainWindowBar(Form& form, const char* name, int top)
+{
     form.SetClientSize(3360, 900);
     const PropertyBag style = MainWindowBar();
     return AddControlObject(form, ControlDef{Kind::PictureBox, name, "", 60, top, 3000, 300},
@@ -108,7 +113,8 @@ ControlSite& PlaceMainWindowBar(Form& form, const char* name, int top) {
 
 // A compiler's run of Value sets, most of which move no pixel, leaves on the screen exactly
 // what a bar set once to the last value shows.
-TEST_F(Host, ARunOfSetsShowsWhatOneSetShows) {
+TEST_F(Host, ARunOfSetsShowsWhatOneSetShows)
+{
     Form form("frmRun");
     ControlSite& run = PlaceMainWindowBar(form, "pgbRun", 60);
     ControlSite& once = PlaceMainWindowBar(form, "pgbOnce", 480);
@@ -128,7 +134,8 @@ TEST_F(Host, ARunOfSetsShowsWhatOneSetShows) {
 
 // A compiler runs the same rows through a bar once per faction. Every run, and a run after the
 // bar was resized, shows at each row what the first run, which drew every picture, showed.
-TEST_F(Host, RepeatedRunsShowWhatTheFirstRunDrew) {
+TEST_F(Host, RepeatedRunsShowWhatTheFirstRunDrew)
+{
     Form form("frmRuns");
     ControlSite& bar = PlaceMainWindowBar(form, "pgbRuns", 60);
     form.Show();
@@ -166,7 +173,8 @@ TEST_F(Host, RepeatedRunsShowWhatTheFirstRunDrew) {
 // After a change between two runs, a repeated run shows at each row what a bar that never
 // showed a picture before draws for that row: kept pictures and kept copies must not outlive
 // what they were made from.
-TEST_F(Host, RunsAfterAChangeShowWhatAFreshBarDraws) {
+TEST_F(Host, RunsAfterAChangeShowWhatAFreshBarDraws)
+{
     constexpr DispId kBackColor = 0x68030008;
     constexpr int kRows = 60;
     struct Case {
@@ -233,7 +241,8 @@ struct SheetBar {
     int width = 200, height = 22;
 };
 
-std::vector<SheetBar> SheetBars() {
+std::vector<SheetBar> SheetBars()
+{
     const Variant picture(Picture(quorvel::MakeBarPicture()));
     const Variant red(OleColor{0x0000C0}), yellow(OleColor{0x00E0FF}), green(OleColor{0x20A020});
     std::vector<SheetBar> bars;
@@ -317,7 +326,8 @@ std::vector<SheetBar> SheetBars() {
     return bars;
 }
 
-TEST_F(Host, RendersTheSheetOfBarStyles) {
+TEST_F(Host, RendersTheSheetOfBarStyles)
+{
     using platform::forms::Label;
     Form form("frmSheet");
     form.SetBackColor(0xFFFFFF);
@@ -385,7 +395,8 @@ TEST_F(Host, RendersTheSheetOfBarStyles) {
 
 namespace {
 
-TEST(RegistrationTool, RegistersTheLibraryForCreationByNameAndRemovesIt) {
+TEST(RegistrationTool, RegistersTheLibraryForCreationByNameAndRemovesIt)
+{
     formstest::App();
     TempRegistry temp;
     const std::string library = QV_KOLVETRA;

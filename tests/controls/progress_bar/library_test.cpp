@@ -30,7 +30,8 @@ const std::string kLibId = kolvetra::kLIBID_Kolvetra.ToString();
 
 using Library = LoadedLibrary;
 
-std::string Output(const std::string& command) {
+std::string Output(const std::string& command)
+{
     std::string out;
     FILE* pipe = ::popen(command.c_str(), "r");
     if (!pipe)
@@ -42,7 +43,8 @@ std::string Output(const std::string& command) {
     return out;
 }
 
-TEST_F(Library, ExportsOnlyTheFourServerFunctions) {
+TEST_F(Library, ExportsOnlyTheFourServerFunctions)
+{
     const std::string listing = Output("nm -D --defined-only '" + path + "'");
     ASSERT_FALSE(listing.empty());
     std::set<std::string> names;
@@ -62,7 +64,8 @@ TEST_F(Library, ExportsOnlyTheFourServerFunctions) {
         << listing;
 }
 
-TEST_F(Library, RegistersItsTwoPublishedClassesAndRemovesThemAgain) {
+TEST_F(Library, RegistersItsTwoPublishedClassesAndRemovesThemAgain)
+{
     Registry neighbours;
     neighbours.SetClass({"{11111111-2222-3333-4444-555555555555}", "/opt/other/libOther.so", "Dial",
                          "Other.Dial", "", ""});
@@ -94,7 +97,8 @@ TEST_F(Library, RegistersItsTwoPublishedClassesAndRemovesThemAgain) {
     EXPECT_EQ(Registry::Load(), neighbours);
 }
 
-TEST_F(Library, CreatesTheBarByProgrammaticIdentifier) {
+TEST_F(Library, CreatesTheBarByProgrammaticIdentifier)
+{
     ASSERT_EQ(registerServer(), S_OK);
     Guid clsid;
     ASSERT_EQ(ClsidFromProgId("Kolvetra.ProgressBar", &clsid), S_OK);
@@ -112,7 +116,8 @@ TEST_F(Library, CreatesTheBarByProgrammaticIdentifier) {
     static_cast<IUnknown*>(defaultInterface)->Release();
 }
 
-TEST_F(Library, CanUnloadOnlyWithNoObjectNoFactoryAndNoLock) {
+TEST_F(Library, CanUnloadOnlyWithNoObjectNoFactoryAndNoLock)
+{
     EXPECT_EQ(canUnloadNow(), S_OK);
     void* raw = nullptr;
     ASSERT_EQ(getClassObject(&kolvetra::kCLSID_ProgressBar, &IClassFactory::iid, &raw), S_OK);
@@ -140,7 +145,8 @@ TEST_F(Library, CanUnloadOnlyWithNoObjectNoFactoryAndNoLock) {
     EXPECT_EQ(raw, nullptr);
 }
 
-TEST_F(Library, CarriesItsVersionBlockAndToolboxBitmap) {
+TEST_F(Library, CarriesItsVersionBlockAndToolboxBitmap)
+{
     std::ifstream in(path, std::ios::binary);
     const std::string bytes{std::istreambuf_iterator<char>(in), {}};
     EXPECT_NE(bytes.find(std::string("FileVersion=1.0.0.11\0", 21)), std::string::npos);

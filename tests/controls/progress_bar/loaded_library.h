@@ -15,7 +15,8 @@
 // temporary registry of its own.
 class LoadedLibrary : public ::testing::Test {
 protected:
-    void SetUp() override {
+    void SetUp() override
+    {
         formstest::App();
         char resolved[PATH_MAX];
         ASSERT_NE(::realpath(QV_KOLVETRA, resolved), nullptr);
@@ -28,11 +29,13 @@ protected:
         getClassObject = Export<platform::com::DllGetClassObjectFunction>("DllGetClassObject");
         canUnloadNow = Export<platform::com::DllCanUnloadNowFunction>("DllCanUnloadNow");
     }
-    void TearDown() override {
+    void TearDown() override
+    {
         if (handle)
             ::dlclose(handle);
     }
-    template <class F> F Export(const char* name) {
+    template <class F> F Export(const char* name)
+    {
         auto f = reinterpret_cast<F>(::dlsym(handle, name));
         EXPECT_NE(f, nullptr) << name;
         return f;

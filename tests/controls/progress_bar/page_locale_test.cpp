@@ -26,7 +26,8 @@ using kolvetra::PgbAllgemein;
 using kolvetra::ProgressBar;
 using platform::forms::TextBox;
 
-TEST(PageNumbers, ShowAndReadWithTheDecimalSeparatorGiven) {
+TEST(PageNumbers, ShowAndReadWithTheDecimalSeparatorGiven)
+{
     struct Case {
         const char* name;
         char separator;
@@ -48,7 +49,8 @@ TEST(PageNumbers, ShowAndReadWithTheDecimalSeparatorGiven) {
     }
 }
 
-TEST(PageNumbers, TheOtherSeparatorIsNoNumber) {
+TEST(PageNumbers, TheOtherSeparatorIsNoNumber)
+{
     struct Case {
         const char* text;
         char separator;
@@ -68,7 +70,8 @@ TEST(PageNumbers, TheOtherSeparatorIsNoNumber) {
 
 // The page and the bar's surface take their separator from the user locale by one rule. A
 // process's locale is fixed when it starts, so the German case runs in a child of this test.
-TEST(PageLocale, PageAndBarFollowTheUserLocale) {
+TEST(PageLocale, PageAndBarFollowTheUserLocale)
+{
     if (std::getenv("KOLVETRA_LOCALE_CHILD")) {
         formstest::App();
         QImage image(10, 10, QImage::Format_RGB32);

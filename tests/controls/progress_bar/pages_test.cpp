@@ -26,7 +26,8 @@ using platform::hosting::TestHost;
 
 class Frame : public ::testing::Test {
 protected:
-    void SetUp() override {
+    void SetUp() override
+    {
         formstest::App();
         host = std::make_unique<TestHost>();
         site = &host->Place(MakeObject<ProgressBar>().As<IUnknown>(), "ProgressBar1", 3000, 300);
@@ -40,7 +41,8 @@ protected:
     PropertyPageFrame* frame = nullptr;
 };
 
-TEST_F(Frame, ShowsTheFourPagesInOrderAndRenders) {
+TEST_F(Frame, ShowsTheFourPagesInOrderAndRenders)
+{
     ASSERT_EQ(frame->PageCount(), 4);
     EXPECT_EQ(Page(0).Caption(), "Allgemein");
     EXPECT_EQ(Page(1).Caption(), "Schriftart");
@@ -60,7 +62,8 @@ TEST_F(Frame, ShowsTheFourPagesInOrderAndRenders) {
     }
 }
 
-TEST_F(Frame, FontPageAppliesTheEditedFont) {
+TEST_F(Frame, FontPageAppliesTheEditedFont)
+{
     PropertyPage& page = Page(1);
     EXPECT_EQ(page.Ctl<TextBox>("txtName").Text(), GetProperty(bar(), "Font").ToFont().name);
     page.Ctl<TextBox>("txtName").SetText("Courier New");
@@ -79,7 +82,8 @@ TEST_F(Frame, FontPageAppliesTheEditedFont) {
     EXPECT_EQ(GetProperty(bar(), "Font").ToFont().size, 12.0);
 }
 
-TEST_F(Frame, ColourPageKeepsEditsPerPropertyUntilApply) {
+TEST_F(Frame, ColourPageKeepsEditsPerPropertyUntilApply)
+{
     PropertyPage& page = Page(2);
     ComboBox& property = page.Ctl<ComboBox>("cboProperty");
     TextBox& colour = page.Ctl<TextBox>("txtColour");
@@ -101,7 +105,8 @@ TEST_F(Frame, ColourPageKeepsEditsPerPropertyUntilApply) {
     EXPECT_EQ(kolvetra::ParseColourText("&h80000012"), 0x80000012u);
 }
 
-TEST_F(Frame, PicturePageClearsAndLoads) {
+TEST_F(Frame, PicturePageClearsAndLoads)
+{
     QImage image(8, 8, QImage::Format_RGB32);
     image.fill(Qt::red);
     const testing_support::TempFolder folder;
@@ -119,7 +124,8 @@ TEST_F(Frame, PicturePageClearsAndLoads) {
     EXPECT_TRUE(GetProperty(bar(), "Picture").ToPicture().IsNone());
 }
 
-TEST(AboutDialog, RendersWithItsTexts) {
+TEST(AboutDialog, RendersWithItsTexts)
+{
     formstest::App();
     bool seen = false;
     auto previous = kolvetra::SetAboutObserver([&](kolvetra::dlgAbout& dialog) {
@@ -139,7 +145,8 @@ TEST(AboutDialog, RendersWithItsTexts) {
 
 namespace {
 
-TEST(OwnSurface, MouseIconShowsOnlyWithTheCustomPointer) {
+TEST(OwnSurface, MouseIconShowsOnlyWithTheCustomPointer)
+{
     formstest::App();
     auto bar = MakeObject<ProgressBar>();
     bar->UserControl_InitProperties();

@@ -81,8 +81,7 @@ TEST_F(Painting, MaxEqualToMinStillPaintsFrameFieldsAndValueText)
     Paint(100, 17);
     EXPECT_EQ(At(0, 0), GetSysColor(21));
     EXPECT_EQ(WrittenTexts(), std::vector<std::string>{"20"});
-    EXPECT_EQ(CountOf(GetSysColor(21)) + CountOf(GetSysColor(22)) + CountOf(kBack) +
-                  CountOf(kText),
+    EXPECT_EQ(CountOf(GetSysColor(21)) + CountOf(GetSysColor(22)) + CountOf(kBack) + CountOf(kText),
               100 * 17); // no bar
 
     props.Scrolling = zemScrolling::zemScrollingStandard;
@@ -124,8 +123,7 @@ TEST_F(Painting, EveryDrawingObjectOfAPaintIsDeleted)
                         DrawProgress(props, animation, s);
                         ASSERT_EQ(platform::gdi::CountLiveObjects(), before)
                             << "scrolling " << int(scrolling) << " alignment " << int(alignment)
-                            << " type " << type << " text " << text << " picture "
-                            << withPicture;
+                            << " type " << type << " text " << text << " picture " << withPicture;
                         ++paints;
                     }
                 }

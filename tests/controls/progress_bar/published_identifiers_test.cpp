@@ -19,7 +19,8 @@ namespace {
 using namespace platform::com;
 using namespace kolvetra;
 
-TEST(PublishedIdentifiers, TheIdentityConstantsHoldTheirLiterals) {
+TEST(PublishedIdentifiers, TheIdentityConstantsHoldTheirLiterals)
+{
     struct Case {
         const char* name;
         Guid guid;
@@ -51,7 +52,8 @@ TEST(PublishedIdentifiers, TheIdentityConstantsHoldTheirLiterals) {
     EXPECT_STREQ(kProgIdProgressBar, "Kolvetra.ProgressBar");
 }
 
-TEST(PublishedIdentifiers, TheServerDescribesItsClassesWithTheirLiterals) {
+TEST(PublishedIdentifiers, TheServerDescribesItsClassesWithTheirLiterals)
+{
     const ServerDescription& server = DescribeServer();
     EXPECT_EQ(server.typeLib.libid.ToString(), "{2C124F7C-DBA8-11D8-BA1B-000000000000}");
     EXPECT_EQ(server.typeLib.major, 12);
@@ -64,7 +66,8 @@ TEST(PublishedIdentifiers, TheServerDescribesItsClassesWithTheirLiterals) {
     EXPECT_STREQ(server.classes[1].progId, "");
 }
 
-TEST(PublishedIdentifiers, TheObjectsAnswerTheirInterfaceLiterals) {
+TEST(PublishedIdentifiers, TheObjectsAnswerTheirInterfaceLiterals)
+{
     formstest::App();
     struct Case {
         const char* name;
@@ -118,7 +121,8 @@ const std::vector<PublishedEnum>& Published() {
 }
 // clang-format on
 
-TEST(PublishedIdentifiers, TheTypeLibraryReportsEachEnumerationAsPublished) {
+TEST(PublishedIdentifiers, TheTypeLibraryReportsEachEnumerationAsPublished)
+{
     const std::vector<EnumInfo>& reported = Enumerations();
     ASSERT_EQ(reported.size(), Published().size());
     for (std::size_t i = 0; i < reported.size(); ++i) {
@@ -135,7 +139,8 @@ TEST(PublishedIdentifiers, TheTypeLibraryReportsEachEnumerationAsPublished) {
     }
 }
 
-TEST(PublishedIdentifiers, TheEnumerationGuidConstantsHoldTheirLiterals) {
+TEST(PublishedIdentifiers, TheEnumerationGuidConstantsHoldTheirLiterals)
+{
     const Guid constants[] = {
         kGUID_zemAlignment, kGUID_zemTextAlignment, kGUID_zemScrolling, kGUID_zemSpecialEffects,
         kGUID_zemValueType, kGUID_zemBarColorType,  kGUID_zemBackStyle, kGUID_zemFieldEffects};
@@ -146,12 +151,14 @@ TEST(PublishedIdentifiers, TheEnumerationGuidConstantsHoldTheirLiterals) {
     }
 }
 
-template <class E> std::int32_t V(E member) {
+template <class E> std::int32_t V(E member)
+{
     return static_cast<std::int32_t>(member);
 }
 
 // The code's own enumerations, which the painters switch on, hold the published values.
-TEST(PublishedIdentifiers, TheCodesEnumerationsHoldThePublishedValues) {
+TEST(PublishedIdentifiers, TheCodesEnumerationsHoldThePublishedValues)
+{
     struct Case {
         const char* name;
         std::int32_t value;

@@ -22,7 +22,8 @@ constexpr const char* kPageClass = "{AC358272-F241-4A42-87A8-5778928CD6C0}";
 
 using Registered = LoadedLibrary;
 
-TEST_F(Registered, RegistrationWritesTheLiteralIdentifiers) {
+TEST_F(Registered, RegistrationWritesTheLiteralIdentifiers)
+{
     ASSERT_EQ(registerServer(), S_OK) << LastRegistrationError();
     const Registry reg = Registry::Load();
     ASSERT_NE(reg.FindTypeLib(kLibId), nullptr);
@@ -38,7 +39,8 @@ TEST_F(Registered, RegistrationWritesTheLiteralIdentifiers) {
 }
 
 // A host that kept only the literal identifiers still gets both classes and their interfaces.
-TEST_F(Registered, TheLiteralClassesServeTheLiteralInterfaces) {
+TEST_F(Registered, TheLiteralClassesServeTheLiteralInterfaces)
+{
     struct Case {
         const char* name;
         const char* clsid;

@@ -18,7 +18,8 @@ using namespace kolvetra;
 using platform::gdi::Rgb;
 
 // A tile like the main window's bar picture: a glossy blue band, lighter at the top.
-PicturePtr BarTile() {
+PicturePtr BarTile()
+{
     QImage tile(8, 17, QImage::Format_RGB32);
     for (int y = 0; y < 17; ++y) {
         const int shade = y < 8 ? 255 - 12 * y : 120 + 6 * (y - 8);
@@ -28,7 +29,8 @@ PicturePtr BarTile() {
     return platform::gdi::Picture::FromImage(tile);
 }
 
-ProgressBarProperties Base() {
+ProgressBarProperties Base()
+{
     ProgressBarProperties p;
     p.StartFillColor = Rgb(20, 60, 200);
     p.EndFillColor = Rgb(140, 230, 255);
@@ -41,10 +43,12 @@ ProgressBarProperties Base() {
 class Sheet {
 public:
     Sheet()
-        : m_sheet(900, 760, QImage::Format_RGB32) {
+        : m_sheet(900, 760, QImage::Format_RGB32)
+    {
         m_sheet.fill(Qt::white);
     }
-    void Add(const char* label, const ProgressBarProperties& p, int x, int y, int w, int h) {
+    void Add(const char* label, const ProgressBarProperties& p, int x, int y, int w, int h)
+    {
         QImage bar(w, h, QImage::Format_RGB32);
         PaintSurface surface(bar);
         const auto before = platform::gdi::CountLiveObjects();
@@ -61,7 +65,8 @@ private:
     QImage m_sheet;
 };
 
-TEST(ProgressSheet, EveryStyleRendered) {
+TEST(ProgressSheet, EveryStyleRendered)
+{
     Sheet sheet;
     const char* frames[] = {"flat",          "raised", "sunken", "raised double",
                             "sunken double", "etched", "bump",   "none"};
@@ -152,7 +157,8 @@ TEST(ProgressSheet, EveryStyleRendered) {
 
 } // namespace
 
-int main(int argc, char** argv) {
+int main(int argc, char** argv)
+{
     QGuiApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

@@ -38,13 +38,21 @@ TEST_F(SmoothBar, GeometryOfEachFill)
         {"colorize at 50 %", A::zemHorizontal, T::zemColorize, 200, 17, 50, {2, 2, 98, 13}},
         // The gradient loop ends at W - 6: columns 2 to 196, three past the colorized bar.
         {"gradient at 100 %", A::zemHorizontal, T::zemGradient, 200, 17, 100, {2, 2, 195, 13}},
-        {"gradient at 30 % stops after L", A::zemHorizontal, T::zemGradient, 200, 17, 30,
+        {"gradient at 30 % stops after L",
+         A::zemHorizontal,
+         T::zemGradient,
+         200,
+         17,
+         30,
          {2, 2, 61, 13}},
-        {"vertical gradient at 30 %", A::zemVertical, T::zemGradient, 20, 100, 30,
-         {2, 67, 16, 31}},
-        {"vertical colorize at 30 %", A::zemVertical, T::zemColorize, 20, 100, 30,
-         {2, 70, 16, 28}},
-        {"buttonize reaches the edges", A::zemHorizontal, T::zemButtonize, 200, 20, 50,
+        {"vertical gradient at 30 %", A::zemVertical, T::zemGradient, 20, 100, 30, {2, 67, 16, 31}},
+        {"vertical colorize at 30 %", A::zemVertical, T::zemColorize, 20, 100, 30, {2, 70, 16, 28}},
+        {"buttonize reaches the edges",
+         A::zemHorizontal,
+         T::zemButtonize,
+         200,
+         20,
+         50,
          {0, 0, 100, 20}},
         {"vertical buttonize", A::zemVertical, T::zemButtonize, 20, 100, 50, {0, 50, 18, 50}},
         {"animated", A::zemHorizontal, T::zemAnimated, 200, 17, 50, {2, 2, 98, 13}},
@@ -205,7 +213,6 @@ TEST_F(SmoothBar, UnusableValuesPaintNoBarAndNoNumber)
         EXPECT_LE(PaintedBox().right(), 1);
     }
 }
-
 
 TEST_F(SmoothBar, BarFarLongerThanTheControlIsClipped)
 {

@@ -25,7 +25,8 @@ struct Set {
 
 class Unchanged : public ::testing::Test {
 protected:
-    void SetUp() override {
+    void SetUp() override
+    {
         formstest::App();
         bar = MakeObject<ProgressBar>();
         bar->SetSite(&site);
@@ -36,7 +37,8 @@ protected:
     void Put(const Set& set) { PutProperty(bar.get(), set.property, set.value); }
     // Runs the sets, then paints once more by force, so that the next set starts from a
     // settled surface, and clears the log.
-    void Prepare(const std::vector<Set>& sets) {
+    void Prepare(const std::vector<Set>& sets)
+    {
         for (const Set& set : sets)
             Put(set);
         bar->DrawProgress();
@@ -44,7 +46,8 @@ protected:
     }
     // True when a forced repaint, drawn and not copied from an earlier one, leaves every
     // pixel as it is.
-    bool ShowsFullRepaint() {
+    bool ShowsFullRepaint()
+    {
         const QImage before = site.image.copy();
         const bool reuse = kolvetra::PictureCache::ReuseEnabled();
         kolvetra::PictureCache::SetReuseEnabled(false);
@@ -58,7 +61,8 @@ protected:
     ComPtr<ProgressBar> bar;
 };
 
-TEST_F(Unchanged, ASetPaintsExactlyWhenThePictureMayChange) {
+TEST_F(Unchanged, ASetPaintsExactlyWhenThePictureMayChange)
+{
     struct Case {
         const char* name;
         std::vector<Set> before;
@@ -141,7 +145,8 @@ TEST_F(Unchanged, ASetPaintsExactlyWhenThePictureMayChange) {
 
 // Random sets in every mode, each followed by the check that the surface shows what a full
 // repaint would.
-TEST_F(Unchanged, EverySkippedSetLeavesTheFullRepaintsPicture) {
+TEST_F(Unchanged, EverySkippedSetLeavesTheFullRepaintsPicture)
+{
     std::mt19937 random(424242);
     auto pick = [&](int n) { return int(random() % unsigned(n)); };
     const double maxima[] = {1.0, 7.0, 100.0, 997.0, 1000000.0};
@@ -181,7 +186,8 @@ TEST_F(Unchanged, EverySkippedSetLeavesTheFullRepaintsPicture) {
 // A compile runs Value from 1 to the row count once per faction: from the second run on the
 // pictures repeat and are copied. The host must see the same reports, paints and yields as in
 // the first run, and every picture must be the one drawing gives.
-TEST_F(Unchanged, ARepeatedRunShowsWhatDrawingShows) {
+TEST_F(Unchanged, ARepeatedRunShowsWhatDrawingShows)
+{
     struct Case {
         const char* name;
         std::vector<Set> setup;
@@ -238,7 +244,8 @@ TEST_F(Unchanged, ARepeatedRunShowsWhatDrawingShows) {
 
 // A picture is reused only from the state a drawing would leave: a surface the host or another
 // mode changed in between is drawn on anew.
-TEST_F(Unchanged, AReusedPictureFollowsChangesBetweenRuns) {
+TEST_F(Unchanged, AReusedPictureFollowsChangesBetweenRuns)
+{
     Prepare({{"Scrolling", Variant(1)}, {"TextAfterValue", Variant(" %")}, {"Max", Variant(40.0)}});
     for (int r = 1; r <= 40; ++r)
         Put({"Value", Variant(double(r))});
@@ -260,7 +267,8 @@ TEST_F(Unchanged, AReusedPictureFollowsChangesBetweenRuns) {
     rerun("another frame");
 }
 
-TEST_F(Unchanged, ADrawingOnTheSurfaceIsPaintedOver) {
+TEST_F(Unchanged, ADrawingOnTheSurfaceIsPaintedOver)
+{
     Prepare({{"Value", Variant(40.0)}});
     site.image.setPixel(100, 10, qRgb(1, 2, 3));
     Put({"Value", Variant(40.0)});
@@ -268,7 +276,8 @@ TEST_F(Unchanged, ADrawingOnTheSurfaceIsPaintedOver) {
     EXPECT_TRUE(ShowsFullRepaint());
 }
 
-TEST_F(Unchanged, ANewSiteIsPaintedOnItsFirstSet) {
+TEST_F(Unchanged, ANewSiteIsPaintedOnItsFirstSet)
+{
     Prepare({{"Value", Variant(40.0)}});
     FakeSite other;
     bar->SetSite(&other);
@@ -277,7 +286,8 @@ TEST_F(Unchanged, ANewSiteIsPaintedOnItsFirstSet) {
     bar->SetSite(nullptr);
 }
 
-TEST_F(Unchanged, AnimatedTicksAndModeSetsStillPaint) {
+TEST_F(Unchanged, AnimatedTicksAndModeSetsStillPaint)
+{
     Put({"AnimatedInterval", Variant(0)});
     Put({"BarColorType", Variant(3)});
     site.Take();

@@ -1,5 +1,5 @@
-#include "tests/support/error_of.h"
 #include "platform/arith/conversion.h"
+#include "tests/support/error_of.h"
 
 #include <cmath>
 #include <gtest/gtest.h>
@@ -19,10 +19,18 @@ TEST(Conversion, RoundsHalvesToEven)
         std::int32_t out;
     };
     const Case cases[] = {
-        {"2.5 down", 2.5, 2},      {"3.5 up", 3.5, 4},          {"0.5 to zero", 0.5, 0},
-        {"1.5 up", 1.5, 2},        {"-2.5 to -2", -2.5, -2},    {"-3.5 to -4", -3.5, -4},
-        {"below half", 2.4999, 2}, {"above half", 2.5001, 3},   {"12.625", 12.625, 13},
-        {"14.125", 14.125, 14},    {"-0.5 to zero", -0.5, 0},   {"whole", 7.0, 7},
+        {"2.5 down", 2.5, 2},
+        {"3.5 up", 3.5, 4},
+        {"0.5 to zero", 0.5, 0},
+        {"1.5 up", 1.5, 2},
+        {"-2.5 to -2", -2.5, -2},
+        {"-3.5 to -4", -3.5, -4},
+        {"below half", 2.4999, 2},
+        {"above half", 2.5001, 3},
+        {"12.625", 12.625, 13},
+        {"14.125", 14.125, 14},
+        {"-0.5 to zero", -0.5, 0},
+        {"whole", 7.0, 7},
         {"lowest", -2147483648.5, std::numeric_limits<std::int32_t>::min()},
         {"highest", 2147483647.4, std::numeric_limits<std::int32_t>::max()},
     };
@@ -81,9 +89,12 @@ TEST(Conversion, ArithmeticRaisesTheRuntimesNumbers)
         int error;
     };
     const Case cases[] = {
-        {"x / 0", Div, 5, 0, 11},          {"0 / 0", Div, 0, 0, 6},
-        {"-x / 0", Div, -5, 0, 11},        {"x / -0", Div, 5, -0.0, 11},
-        {"huge product", Mul, big, 2, 6},  {"huge sum", Add, big, big, 6},
+        {"x / 0", Div, 5, 0, 11},
+        {"0 / 0", Div, 0, 0, 6},
+        {"-x / 0", Div, -5, 0, 11},
+        {"x / -0", Div, 5, -0.0, 11},
+        {"huge product", Mul, big, 2, 6},
+        {"huge sum", Add, big, big, 6},
         {"huge difference", Sub, -big, big, 6},
         {"huge quotient", Div, big, 0.5, 6},
         {"plain quotient", Div, 1, 4, 0},

@@ -22,13 +22,17 @@ struct IUnrelated : IUnknown {
 class Gauge : public EventDispatchObject<Gauge, IGauge> {
 public:
     explicit Gauge(bool* destroyed = nullptr)
-        : m_destroyed(destroyed) {}
-    ~Gauge() override {
+        : m_destroyed(destroyed)
+    {
+    }
+    ~Gauge() override
+    {
         if (m_destroyed)
             *m_destroyed = true;
     }
 
-    static const DispatchTable<Gauge>& Members() {
+    static const DispatchTable<Gauge>& Members()
+    {
         static const DispatchTable<Gauge> table{
             {"Max",
              0x68030006,
@@ -84,7 +88,8 @@ private:
     bool* m_destroyed;
 };
 
-TEST(ComObject, QueryInterfaceHasOneShape) {
+TEST(ComObject, QueryInterfaceHasOneShape)
+{
     ComPtr<Gauge> gauge = MakeObject<Gauge>();
     void* out = reinterpret_cast<void*>(0x1);
     EXPECT_EQ(gauge->QueryInterface(IUnrelated::iid, &out), E_NOINTERFACE);
@@ -100,7 +105,8 @@ TEST(ComObject, QueryInterfaceHasOneShape) {
     EXPECT_FALSE(gauge.As<IClassFactory>());
 }
 
-TEST(ComObject, LastReleaseDestroysAndCountsTheModuleObjects) {
+TEST(ComObject, LastReleaseDestroysAndCountsTheModuleObjects)
+{
     long before = ModuleObjectCount();
     bool destroyed = false;
     {
@@ -123,7 +129,8 @@ protected:
     IDispatch* object = gauge.As<IDispatch>().get(); // kept alive by `gauge`
 };
 
-TEST_F(Dispatch, NamesMapToIdentifiersWithoutRegardToCase) {
+TEST_F(Dispatch, NamesMapToIdentifiersWithoutRegardToCase)
+{
     DispId id = 0;
     EXPECT_EQ(object->GetIDsOfNames("mAX", &id), S_OK);
     EXPECT_EQ(id, 0x68030006);
@@ -134,7 +141,8 @@ TEST_F(Dispatch, NamesMapToIdentifiersWithoutRegardToCase) {
     EXPECT_EQ(id, DISPID_UNKNOWN);
 }
 
-TEST_F(Dispatch, GetPutAndCallByIdentifierAndByName) {
+TEST_F(Dispatch, GetPutAndCallByIdentifierAndByName)
+{
     PutProperty(object, 0x68030006, Variant(250));
     EXPECT_EQ(gauge->max, 250);
     EXPECT_EQ(GetProperty(object, 0x68030006).ToDouble(), 250);
@@ -146,14 +154,16 @@ TEST_F(Dispatch, GetPutAndCallByIdentifierAndByName) {
     EXPECT_EQ(gauge->aboutShown, 2);
 }
 
-TEST_F(Dispatch, ArgumentsTravelByReference) {
+TEST_F(Dispatch, ArgumentsTravelByReference)
+{
     std::vector<Variant> args{Variant(1), Variant("two")};
     CallMethod(object, 0x68030011, args);
     EXPECT_EQ(args[0], Variant("two"));
     EXPECT_EQ(args[1], Variant(1));
 }
 
-TEST_F(Dispatch, InvokeReportsWhatIsWrong) {
+TEST_F(Dispatch, InvokeReportsWhatIsWrong)
+{
     struct Case {
         const char* name;
         DispId id;
@@ -214,7 +224,8 @@ TEST_F(Dispatch, InvokeReportsWhatIsWrong) {
     EXPECT_EQ(gauge->max, 100) << "no failed put may change the value";
 }
 
-TEST_F(Dispatch, LateBoundCallsRaiseTheScriptErrors) {
+TEST_F(Dispatch, LateBoundCallsRaiseTheScriptErrors)
+{
     struct Case {
         const char* name;
         std::function<void()> body;
@@ -236,7 +247,8 @@ TEST_F(Dispatch, LateBoundCallsRaiseTheScriptErrors) {
     }
 }
 
-TEST_F(Dispatch, EventsReachEveryConnectedHandlerWithTheirArguments) {
+TEST_F(Dispatch, EventsReachEveryConnectedHandlerWithTheirArguments)
+{
     ComPtr<IEventSource> source = gauge.As<IEventSource>();
     std::vector<std::string> log;
     std::uint32_t first = 0, second = 0;

@@ -7,7 +7,8 @@ namespace {
 using platform::com::Guid;
 using platform::com::MakeGuid;
 
-TEST(Guid, ParsesBracedFormInAnyCaseAndPrintsUpperCase) {
+TEST(Guid, ParsesBracedFormInAnyCaseAndPrintsUpperCase)
+{
     struct Case {
         const char* name;
         const char* text;
@@ -31,7 +32,8 @@ TEST(Guid, ParsesBracedFormInAnyCaseAndPrintsUpperCase) {
     }
 }
 
-TEST(Guid, EveryByteSurvivesTheRoundTrip) {
+TEST(Guid, EveryByteSurvivesTheRoundTrip)
+{
     const char* text = "{867170B3-7921-464F-A2E1-68193A7308E3}";
     auto g = Guid::Parse(text);
     ASSERT_TRUE(g);
@@ -40,7 +42,8 @@ TEST(Guid, EveryByteSurvivesTheRoundTrip) {
     EXPECT_NE(*g, *Guid::Parse("{867170B3-7921-464F-A2E1-68193A7308E4}"));
 }
 
-TEST(Guid, RejectsMalformedText) {
+TEST(Guid, RejectsMalformedText)
+{
     struct Case {
         const char* name;
         const char* text;

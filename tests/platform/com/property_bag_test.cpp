@@ -6,7 +6,8 @@ namespace {
 
 using namespace platform::com;
 
-TEST(PropertyBag, ValueEqualToItsDefaultIsNotStored) {
+TEST(PropertyBag, ValueEqualToItsDefaultIsNotStored)
+{
     struct Case {
         const char* name;
         Variant value;
@@ -35,7 +36,8 @@ TEST(PropertyBag, ValueEqualToItsDefaultIsNotStored) {
     }
 }
 
-TEST(PropertyBag, NamesMatchWithoutRegardToCase) {
+TEST(PropertyBag, NamesMatchWithoutRegardToCase)
+{
     PropertyBag bag;
     bag.WriteProperty("TextAfterValue", Variant(" %"), Variant(""));
     EXPECT_EQ(bag.ReadProperty("textaftervalue", Variant("")), Variant(" %"));
@@ -46,7 +48,8 @@ TEST(PropertyBag, NamesMatchWithoutRegardToCase) {
     EXPECT_EQ(bag.ReadProperty("Missing", Variant(7)), Variant(7));
 }
 
-TEST(PropertyBag, WritingTheDefaultDropsAnEarlierValue) {
+TEST(PropertyBag, WritingTheDefaultDropsAnEarlierValue)
+{
     PropertyBag bag;
     bag.WriteProperty("Max", Variant(80.0), Variant(100));
     bag.WriteProperty("Min", Variant(5.0), Variant(0));

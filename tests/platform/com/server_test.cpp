@@ -23,7 +23,8 @@ constexpr const char* kLibId = "{7D1C2B3A-0000-4000-8000-00000000AA01}";
 
 class InProcessServer : public ::testing::Test {
 protected:
-    void SetUp() override {
+    void SetUp() override
+    {
         char resolved[PATH_MAX];
         ASSERT_NE(::realpath(QV_TEST_SERVER, resolved), nullptr);
         library = resolved;
@@ -34,19 +35,22 @@ protected:
         getClassObject = Export<DllGetClassObjectFunction>("DllGetClassObject");
         canUnloadNow = Export<DllCanUnloadNowFunction>("DllCanUnloadNow");
     }
-    void TearDown() override {
+    void TearDown() override
+    {
         if (handle)
             ::dlclose(handle);
     }
 
-    template <class F> F Export(const char* name) {
+    template <class F> F Export(const char* name)
+    {
         auto f = reinterpret_cast<F>(::dlsym(handle, name));
         EXPECT_NE(f, nullptr) << name;
         return f;
     }
 
     // Entries of another library that registration must leave alone.
-    static Registry Neighbours() {
+    static Registry Neighbours()
+    {
         Registry reg;
         reg.SetClass({"{11111111-2222-3333-4444-555555555555}", "/opt/other/libOther.so", "Dial",
                       "Other.Dial", "{11111111-2222-3333-4444-000000000000}", ""});
@@ -65,7 +69,8 @@ protected:
     DllCanUnloadNowFunction canUnloadNow = nullptr;
 };
 
-TEST_F(InProcessServer, RegistrationAddsAndRemovesExactlyItsEntries) {
+TEST_F(InProcessServer, RegistrationAddsAndRemovesExactlyItsEntries)
+{
     const Registry before = Neighbours();
     before.Save();
     ASSERT_EQ(registerServer(), S_OK) << LastRegistrationError();
@@ -89,7 +94,8 @@ TEST_F(InProcessServer, RegistrationAddsAndRemovesExactlyItsEntries) {
     EXPECT_EQ(Registry::Load(), before);
 }
 
-TEST_F(InProcessServer, UnregistrationLeavesWhatAnotherCopyTookOver) {
+TEST_F(InProcessServer, UnregistrationLeavesWhatAnotherCopyTookOver)
+{
     ASSERT_EQ(registerServer(), S_OK);
     Registry reg = Registry::Load();
     ClassEntry moved = *reg.FindClass(kCounterText);
@@ -105,7 +111,8 @@ TEST_F(InProcessServer, UnregistrationLeavesWhatAnotherCopyTookOver) {
     EXPECT_EQ(after.FindTypeLib(kLibId), nullptr) << "the type library was still ours";
 }
 
-TEST_F(InProcessServer, CreatesByProgrammaticIdentifierThroughDlopen) {
+TEST_F(InProcessServer, CreatesByProgrammaticIdentifierThroughDlopen)
+{
     ASSERT_EQ(registerServer(), S_OK);
     ComPtr<IDispatch> counter = CreateObject("qvtest.COUNTER");
     ASSERT_TRUE(counter);
@@ -130,7 +137,8 @@ TEST_F(InProcessServer, CreatesByProgrammaticIdentifierThroughDlopen) {
     EXPECT_NE(byClass, counter) << "each creation makes a new object";
 }
 
-TEST_F(InProcessServer, CannotUnloadWhileAnObjectLivesOrTheServerIsLocked) {
+TEST_F(InProcessServer, CannotUnloadWhileAnObjectLivesOrTheServerIsLocked)
+{
     ASSERT_EQ(registerServer(), S_OK);
     EXPECT_EQ(canUnloadNow(), S_OK);
     ComPtr<IUnknown> object = CreateObjectByClass(kCounter);
@@ -149,7 +157,8 @@ TEST_F(InProcessServer, CannotUnloadWhileAnObjectLivesOrTheServerIsLocked) {
     EXPECT_EQ(canUnloadNow(), S_OK);
 }
 
-TEST_F(InProcessServer, ClassObjectExportAnswersInTheOneShape) {
+TEST_F(InProcessServer, ClassObjectExportAnswersInTheOneShape)
+{
     void* out = reinterpret_cast<void*>(0x1);
     const Guid unknown = MakeGuid("{00000000-0000-0000-0000-0000000000FF}");
     EXPECT_EQ(getClassObject(&unknown, &IClassFactory::iid, &out), CLASS_E_CLASSNOTAVAILABLE);
@@ -167,7 +176,8 @@ TEST_F(InProcessServer, ClassObjectExportAnswersInTheOneShape) {
     static_cast<IDispatch*>(out)->Release();
 }
 
-TEST_F(InProcessServer, CreationFailuresRaise429NamingTheClass) {
+TEST_F(InProcessServer, CreationFailuresRaise429NamingTheClass)
+{
     struct Case {
         const char* name;
         std::function<void()> prepare;
@@ -229,7 +239,8 @@ TEST_F(InProcessServer, CreationFailuresRaise429NamingTheClass) {
     }
 }
 
-TEST_F(InProcessServer, RegistrationReportsARegistryItCannotWrite) {
+TEST_F(InProcessServer, RegistrationReportsARegistryItCannotWrite)
+{
     const std::string blocker = temp.folder() + "/blocker";
     std::ofstream(blocker) << "a file where a folder should be";
     temp.Use(blocker + "/registry.txt");

@@ -9,7 +9,8 @@ namespace {
 
 using namespace platform::com;
 
-Picture TiledBar() {
+Picture TiledBar()
+{
     QImage image(4, 3, QImage::Format_RGB32);
     for (int y = 0; y < 3; ++y)
         for (int x = 0; x < 4; ++x)
@@ -18,7 +19,8 @@ Picture TiledBar() {
 }
 
 // What a control's WriteProperties leaves in the bag: only what differs from the defaults.
-StoredLayout MainWindowBars() {
+StoredLayout MainWindowBars()
+{
     StoredLayout layout;
     for (const char* name : {"pgbLoad", "pgbFP"}) {
         PropertyBag bag;
@@ -37,7 +39,8 @@ StoredLayout MainWindowBars() {
     return layout;
 }
 
-TEST(StoredLayout, HoldsOnlyTheValuesThatDifferFromTheirDefaults) {
+TEST(StoredLayout, HoldsOnlyTheValuesThatDifferFromTheirDefaults)
+{
     const StoredLayout layout = MainWindowBars();
     const std::string text = WriteStoredLayout(layout);
     EXPECT_EQ(text.find("Max"), std::string::npos) << text;
@@ -59,7 +62,8 @@ TEST(StoredLayout, HoldsOnlyTheValuesThatDifferFromTheirDefaults) {
     EXPECT_EQ(WriteStoredLayout(back), text) << "writing the parsed layout changes nothing";
 }
 
-TEST(StoredLayout, EveryValueTypeSurvivesTheRoundTrip) {
+TEST(StoredLayout, EveryValueTypeSurvivesTheRoundTrip)
+{
     StdFont font;
     font.name = "Courier \"New\"";
     font.size = 9.75;
@@ -89,7 +93,8 @@ TEST(StoredLayout, EveryValueTypeSurvivesTheRoundTrip) {
     EXPECT_EQ(back, layout) << WriteStoredLayout(layout);
 }
 
-TEST(StoredLayout, ReadsHandWrittenText) {
+TEST(StoredLayout, ReadsHandWrittenText)
+{
     const StoredLayout layout = ParseStoredLayout("' the main window\n"
                                                   "begin Kolvetra.ProgressBar pgbLoad\n"
                                                   "\tMax = 80\n"
@@ -109,7 +114,8 @@ TEST(StoredLayout, ReadsHandWrittenText) {
     EXPECT_EQ(font.weight, 700);
 }
 
-TEST(StoredLayout, MalformedTextNamesTheLine) {
+TEST(StoredLayout, MalformedTextNamesTheLine)
+{
     struct Case {
         const char* name;
         const char* text;
@@ -128,8 +134,8 @@ TEST(StoredLayout, MalformedTextNamesTheLine) {
         {"Integer out of range", "Begin A a\n  Size = 40000%\nEnd\n", "line 2"},
         {"Long far beyond 64 bits", "Begin A a\n  Max = 1e300&\nEnd\n", "line 2"},
         {"Integer far below 64 bits", "Begin A a\n  Size = -1e30%\nEnd\n", "line 2"},
-        {"font weight beyond 64 bits",
-         "Begin A a\n  Font = Font(\"Arial\", 8, 1e300, 0)\nEnd\n", "line 2"},
+        {"font weight beyond 64 bits", "Begin A a\n  Font = Font(\"Arial\", 8, 1e300, 0)\nEnd\n",
+         "line 2"},
         {"bad escape", "Begin A a\n  Caption = \"\\q\"\nEnd\n", "line 2"},
         {"picture not base64", "Begin A a\n\n  Picture = Picture(\"@@@\")\nEnd\n", "line 3"},
         {"picture not PNG", "Begin A a\n  Picture = Picture(\"aGVsbG8=\")\nEnd\n", "line 2"},
@@ -148,7 +154,8 @@ TEST(StoredLayout, MalformedTextNamesTheLine) {
     }
 }
 
-TEST(StoredLayout, AnObjectCannotBeStored) {
+TEST(StoredLayout, AnObjectCannotBeStored)
+{
     StoredLayout layout;
     layout.controls.push_back({"A", "a", {}});
     layout.controls[0].properties.Set("Child", Variant(ComPtr<IDispatch>()));

@@ -8,14 +8,16 @@
 // Points QV_REGISTRY_FILE at a file in a fresh temporary folder for the life of the object.
 class TempRegistry {
 public:
-    TempRegistry() {
+    TempRegistry()
+    {
         char pattern[] = "/tmp/qv-registry-XXXXXX";
         m_folder = ::mkdtemp(pattern);
         if (const char* old = std::getenv("QV_REGISTRY_FILE"))
             m_old = old;
         Use(m_folder + "/registry.txt");
     }
-    ~TempRegistry() {
+    ~TempRegistry()
+    {
         if (m_old)
             ::setenv("QV_REGISTRY_FILE", m_old->c_str(), 1);
         else
@@ -24,7 +26,8 @@ public:
         std::filesystem::remove_all(m_folder, ec);
     }
 
-    void Use(const std::string& path) {
+    void Use(const std::string& path)
+    {
         m_path = path;
         ::setenv("QV_REGISTRY_FILE", path.c_str(), 1);
     }

@@ -9,7 +9,8 @@ using namespace platform::com;
 
 class Counter : public EventDispatchObject<Counter, IDispatch> {
 public:
-    static const DispatchTable<Counter>& Members() {
+    static const DispatchTable<Counter>& Members()
+    {
         static const DispatchTable<Counter> table{
             {"Caption",
              2,
@@ -40,7 +41,8 @@ private:
     double m_value = 0;
 };
 
-const ServerDescription& DescribeServer() {
+const ServerDescription& DescribeServer()
+{
     static const ServerDescription server{
         {"QvTest", MakeGuid("{7D1C2B3A-0000-4000-8000-00000000AA01}"), 2, 5, 0x409},
         {{MakeGuid("{7D1C2B3A-0000-4000-8000-00000000AA02}"), "QvTest.Counter", "Counter",

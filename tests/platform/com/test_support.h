@@ -6,7 +6,8 @@
 #include <gtest/gtest.h>
 
 // The run-time error number that `body` raised, or 0 when it raised none.
-inline int ErrorNumberOf(const std::function<void()>& body) {
+inline int ErrorNumberOf(const std::function<void()>& body)
+{
     try {
         body();
     } catch (const platform::RunTimeError& e) {

@@ -8,7 +8,8 @@ namespace {
 
 using namespace platform::com;
 
-TEST(Variant, WholeNumberConversionsRoundHalvesToEven) {
+TEST(Variant, WholeNumberConversionsRoundHalvesToEven)
+{
     struct Case {
         const char* name;
         Variant value;
@@ -31,7 +32,8 @@ TEST(Variant, WholeNumberConversionsRoundHalvesToEven) {
     EXPECT_EQ(Variant(8.25).ToInt16(), 8);
 }
 
-TEST(Variant, FailedConversionsRaiseTheRuntimeErrors) {
+TEST(Variant, FailedConversionsRaiseTheRuntimeErrors)
+{
     struct Case {
         const char* name;
         std::function<void()> body;
@@ -57,7 +59,8 @@ TEST(Variant, FailedConversionsRaiseTheRuntimeErrors) {
     }
 }
 
-TEST(Variant, TextFormsMatchTheRuntime) {
+TEST(Variant, TextFormsMatchTheRuntime)
+{
     struct Case {
         const char* name;
         Variant value;
@@ -81,7 +84,8 @@ TEST(Variant, TextFormsMatchTheRuntime) {
     }
 }
 
-TEST(Variant, TextConvertsToNumbersAndBooleans) {
+TEST(Variant, TextConvertsToNumbersAndBooleans)
+{
     EXPECT_DOUBLE_EQ(Variant("1.5").ToDouble(), 1.5);
     EXPECT_DOUBLE_EQ(Variant("-2e3").ToDouble(), -2000);
     EXPECT_DOUBLE_EQ(Variant(".5").ToDouble(), 0.5);
@@ -93,7 +97,8 @@ TEST(Variant, TextConvertsToNumbersAndBooleans) {
     EXPECT_EQ(ErrorNumberOf([] { Variant("+-1").ToDouble(); }), 13);
 }
 
-TEST(Variant, ValuesEqualComparesNumbersAcrossTypes) {
+TEST(Variant, ValuesEqualComparesNumbersAcrossTypes)
+{
     Picture picture(QImage(2, 2, QImage::Format_RGB32));
     StdFont bold;
     bold.SetBold(true);
@@ -127,7 +132,8 @@ TEST(Variant, ValuesEqualComparesNumbersAcrossTypes) {
     }
 }
 
-TEST(StdFont, BoldAndWeightStayInStep) {
+TEST(StdFont, BoldAndWeightStayInStep)
+{
     StdFont f;
     f.SetBold(true);
     EXPECT_EQ(f.weight, 700);

@@ -12,11 +12,16 @@ TEST(RunTimeError, CarriesNumberAndDescription)
         const char* description;
     };
     const Case cases[] = {
-        {5, "Invalid procedure call or argument"}, {13, "Type mismatch"},
-        {52, "Bad file name or number"},           {53, "File not found"},
-        {57, "Device I/O error"},                  {61, "Disk full"},
-        {70, "Permission denied"},                 {75, "Path/File access error"},
-        {76, "Path not found"},                    {380, "Invalid property value"},
+        {5, "Invalid procedure call or argument"},
+        {13, "Type mismatch"},
+        {52, "Bad file name or number"},
+        {53, "File not found"},
+        {57, "Device I/O error"},
+        {61, "Disk full"},
+        {70, "Permission denied"},
+        {75, "Path/File access error"},
+        {76, "Path not found"},
+        {380, "Invalid property value"},
         {429, "ActiveX component can't create object"},
     };
     for (const Case& c : cases) {

@@ -1,7 +1,7 @@
-#include "tests/support/error_of.h"
 #include "platform/errors/run_time_error.h"
 #include "platform/files/files.h"
 #include "platform/files/names.h"
+#include "tests/support/error_of.h"
 #include "tests/support/temp_folder.h"
 
 #include <gtest/gtest.h>
@@ -24,7 +24,8 @@ struct ResolveCase {
     bool exists;
 };
 
-template <std::size_t N> void ExpectResolved(const ResolveCase (&cases)[N]) {
+template <std::size_t N> void ExpectResolved(const ResolveCase (&cases)[N])
+{
     for (const ResolveCase& c : cases) {
         SCOPED_TRACE(c.name);
         std::string native;
@@ -154,7 +155,8 @@ TEST_F(FilesTest, CreateFolderAndDeletion)
 }
 // Names made outside the program that CP1252 cannot hold apart: each listed name must reach
 // its own entry, and an entry that no listed name could reach stays out of every list.
-TEST_F(FilesTest, NamesThatCannotBeHeldApartAreNeitherListedNorMatched) {
+TEST_F(FilesTest, NamesThatCannotBeHeldApartAreNeitherListedNorMatched)
+{
     const std::string latin1Cafe = "caf\xE9";           // not UTF-8: would read as "café"
     const std::string utf8Cafe = "caf\xC3\xA9";         // "café" as the program writes it
     const std::string mir = "\xD0\x9C\xD0\xB8\xD1\x80"; // Cyrillic: would read as "???"

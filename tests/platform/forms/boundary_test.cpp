@@ -135,7 +135,8 @@ TEST_F(BoundaryTest, YieldsInAHandlerDeliverPostedEventsAndKeepTimersRunning)
         DoEventsWithoutInput();
         EXPECT_EQ(due, 1);
         for (int i = 1; i <= 200; ++i) {
-            QMetaObject::invokeMethod(&receiver, [&] { ++posted; }, Qt::QueuedConnection);
+            QMetaObject::invokeMethod(
+                &receiver, [&] { ++posted; }, Qt::QueuedConnection);
             DoEventsWithoutInput();
             ASSERT_EQ(posted, i);
         }

@@ -26,7 +26,6 @@ protected:
         form.Show();
     }
 
-
     Form form{"frmTest"};
     ComboBox& cbo = static_cast<ComboBox&>(
         form.Create({Kind::ComboBox, "cboFP_group", "", 120, 120, 3000, 315, "typed"}));
@@ -97,8 +96,8 @@ TEST_F(ComboBoxTest, TypingRaisesChangePerKeyAndNeverClick)
     EventLog log;
     QTest::keyClicks(cbo.Widget(), "0.5");
     EXPECT_EQ(seen, (std::vector<std::string>{"0", "0.", "0.5"}));
-    EXPECT_EQ(log.Take(), (Events{"cboFP_group_Change", "cboFP_group_Change",
-                                  "cboFP_group_Change"}));
+    EXPECT_EQ(log.Take(),
+              (Events{"cboFP_group_Change", "cboFP_group_Change", "cboFP_group_Change"}));
     EXPECT_EQ(cbo.ListIndex(), -1);
 }
 

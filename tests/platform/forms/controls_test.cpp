@@ -20,7 +20,6 @@ using namespace platform::forms;
 using formstest::ErrorOf;
 using formstest::Events;
 
-
 class ControlsTest : public ::testing::Test {
 protected:
     static void SetUpTestSuite() { formstest::App(); }
@@ -31,11 +30,7 @@ protected:
         form.Show();
     }
 
-    template <class T>
-    T& Make(const ControlDef& def)
-    {
-        return static_cast<T&>(form.Create(def));
-    }
+    template <class T> T& Make(const ControlDef& def) { return static_cast<T&>(form.Create(def)); }
 
     QPoint RowCentre(QTreeWidget* tree, int row)
     {
@@ -78,7 +73,8 @@ TEST_F(ControlsTest, ListBoxUserClickAndDoubleClick)
     EXPECT_EQ(log.Take(), (Events{"lstFPShips_Click", "lstFPShips_DblClick"}));
 }
 
-TEST_F(ControlsTest, ListBoxClickForEveryClickOnAnEntry) {
+TEST_F(ControlsTest, ListBoxClickForEveryClickOnAnEntry)
+{
     auto& lst = Make<ListBox>({Kind::ListBox, "lstProjects", "", 120, 240, 2535, 3765});
     for (const char* name : {"alpha", "beta", "gamma"})
         lst.AddItem(name);
@@ -125,7 +121,8 @@ TEST_F(ControlsTest, ListBoxClickForEveryClickOnAnEntry) {
 
 // A double click whose handler removes the clicked entry: the entry that moves up under the
 // pointer must not become selected by the rest of the double click.
-TEST_F(ControlsTest, ListBoxDoubleClickThatRemovesTheEntrySelectsNothing) {
+TEST_F(ControlsTest, ListBoxDoubleClickThatRemovesTheEntrySelectsNothing)
+{
     struct Case {
         const char* name; // one list per case
         int row;
@@ -269,7 +266,8 @@ TEST_F(ControlsTest, TabDialogUserPickRaisesClick)
 
 // Every caption is readable in its tab, and the tabs fill the row without running past it;
 // where every caption fits the same share of the row, every tab has that share.
-TEST_F(ControlsTest, TabDialogCaptionsFitTheirTabs) {
+TEST_F(ControlsTest, TabDialogCaptionsFitTheirTabs)
+{
     struct Case {
         const char* name;
         int width; // twips
@@ -390,10 +388,21 @@ TEST_F(ControlsTest, CommandButtonAndLabelClicks)
 
 TEST_F(ControlsTest, DisabledControlsGreyTheirOwnTextColour)
 {
-    auto& lbl = Make<Label>({Kind::Label, "Label4", "", 0, 0, 405, 195, "-->", -1, kDisabled, {},
-                             RGB(255, 128, 0)});
-    auto& txt = Make<TextBox>({Kind::TextBox, "txtHead", "", 0, 300, 1200, 285, "x", -1, kDisabled,
-                               {}, RGB(0, 255, 255), RGB(0, 0, 0)});
+    auto& lbl = Make<Label>(
+        {Kind::Label, "Label4", "", 0, 0, 405, 195, "-->", -1, kDisabled, {}, RGB(255, 128, 0)});
+    auto& txt = Make<TextBox>({Kind::TextBox,
+                               "txtHead",
+                               "",
+                               0,
+                               300,
+                               1200,
+                               285,
+                               "x",
+                               -1,
+                               kDisabled,
+                               {},
+                               RGB(0, 255, 255),
+                               RGB(0, 0, 0)});
     const QColor orange(255, 128, 0);
     const QPalette& label = lbl.Widget()->palette();
     EXPECT_EQ(label.color(QPalette::Active, QPalette::WindowText), orange);
@@ -442,8 +451,8 @@ TEST_F(ControlsTest, UserControlIsPlacedLikeAnyRow)
         void Poke() { Raise("Click", Click); }
     };
     form.Create({Kind::Frame, "Frame1", "", 600, 600, 4000, 3000, "x"});
-    Gauge& gauge = form.Add<Gauge>({Kind::PictureBox, "pgLoadProject", "Frame1", 4440 - 4000,
-                                     300, 1500, 255, "", -1, kHidden});
+    Gauge& gauge = form.Add<Gauge>({Kind::PictureBox, "pgLoadProject", "Frame1", 4440 - 4000, 300,
+                                    1500, 255, "", -1, kHidden});
     EXPECT_EQ(gauge.Widget()->parentWidget(), form.Ctl<Frame>("Frame1").Widget());
     EXPECT_EQ(gauge.Width(), 1500);
     EXPECT_FALSE(gauge.Visible());

@@ -40,7 +40,6 @@ protected:
         return out;
     }
 
-
     std::unique_ptr<testing_support::TempFolder> folder;
     fs::path root;
     Form form{"frmImport"};
@@ -106,8 +105,8 @@ TEST_F(FileListsTest, MissingFolderIs76AndKeepsTheList)
     EXPECT_EQ(ErrorOf([&] { files.SetPath((root / "a").string()); }), 76);
     EXPECT_EQ(files.Path(), root.string());
     EXPECT_EQ(files.ListCount(), 1);
-    auto& dirs = static_cast<DirListBox&>(
-        form.Create({Kind::DirListBox, "Dir1", "", 0, 0, 2000, 2000}));
+    auto& dirs =
+        static_cast<DirListBox&>(form.Create({Kind::DirListBox, "Dir1", "", 0, 0, 2000, 2000}));
     EXPECT_EQ(ErrorOf([&] { dirs.SetPath((root / "missing").string()); }), 76);
 }
 
@@ -116,8 +115,8 @@ TEST_F(FileListsTest, FolderListGivesFullPathsOfSubFolders)
     for (const char* name : {"zulu", "Alpha", "beta", ".git"})
         fs::create_directory(root / name);
     Touch("file");
-    auto& dirs = static_cast<DirListBox&>(
-        form.Create({Kind::DirListBox, "Dir1", "", 0, 0, 2000, 2000}));
+    auto& dirs =
+        static_cast<DirListBox&>(form.Create({Kind::DirListBox, "Dir1", "", 0, 0, 2000, 2000}));
     EventLog log;
     dirs.SetPath(root.string());
     EXPECT_EQ(log.Take(), Events{"Dir1_Change"});
@@ -129,7 +128,8 @@ TEST_F(FileListsTest, FolderListGivesFullPathsOfSubFolders)
     EXPECT_EQ(dirs.List(3), "");
 }
 
-TEST_F(FileListsTest, ListsShowTheProgramsNamesOfEntries) {
+TEST_F(FileListsTest, ListsShowTheProgramsNamesOfEntries)
+{
     // Entries are stored as UTF-8; the lists hold the program's CP1252 names, and leave out
     // any entry the program cannot name apart from another.
     const char* const stored[] = {"caf\xC3\xA9", "caf\xE9", "\xD0\x9C\xD0\xB8\xD1\x80", "d"};

@@ -100,8 +100,8 @@ TEST_F(FormTest, VisibleAndEnabledAreTheControlsOwnFlags)
 {
     form.SetClientSize(3000, 2000);
     Label& shown = static_cast<Label&>(form.Create({Kind::Label, "lblA", "", 0, 0, 900, 255}));
-    Label& hidden = static_cast<Label&>(
-        form.Create({Kind::Label, "lblNoProject", "", 0, 300, 900, 255, "", -1, kHidden | kDisabled}));
+    Label& hidden = static_cast<Label&>(form.Create(
+        {Kind::Label, "lblNoProject", "", 0, 300, 900, 255, "", -1, kHidden | kDisabled}));
     // The form is not on the screen, but the flags are what was set.
     EXPECT_TRUE(shown.Visible());
     EXPECT_FALSE(hidden.Visible());
@@ -119,8 +119,7 @@ TEST_F(FormTest, VisibleAndEnabledAreTheControlsOwnFlags)
 
 TEST_F(FormTest, TableRowsNamingMissingContainersOrKindsAreRefused)
 {
-    EXPECT_THROW(form.Create({Kind::Label, "lbl", "Frame9", 0, 0, 10, 10}),
-                 std::invalid_argument);
+    EXPECT_THROW(form.Create({Kind::Label, "lbl", "Frame9", 0, 0, 10, 10}), std::invalid_argument);
     form.Create({Kind::TextBox, "txtA", "", 0, 0, 10, 10});
     // A text box holds no controls.
     EXPECT_THROW(form.Create({Kind::Label, "lbl", "txtA", 0, 0, 10, 10}), std::invalid_argument);
@@ -173,9 +172,8 @@ TEST(FormEvents, LoadOnceUnloadMayBeCancelled)
     EXPECT_FALSE(form.Loaded());
     EXPECT_EQ(form.modes, (std::vector<int>{vbFormCode, vbFormCode, vbFormControlMenu}));
     form.Show();
-    EXPECT_EQ(log.Take(),
-              (Events{"frmImport.Form_QueryUnload", "frmImport.Form_Unload",
-                      "frmImport.Form_Load"}));
+    EXPECT_EQ(log.Take(), (Events{"frmImport.Form_QueryUnload", "frmImport.Form_Unload",
+                                  "frmImport.Form_Load"}));
 }
 
 TEST(FormEvents, FixedBorderHasNoMinimiseOrMaximiseAndKeepsItsSize)
@@ -242,9 +240,18 @@ TEST(Fonts, OriginalNamesMapToInstalledFontsOfTheirWidths)
 TEST_F(FormTest, RowsWithoutAFontTakeTheFormsFont)
 {
     Label& plain = static_cast<Label&>(form.Create({Kind::Label, "Label1", "", 0, 0, 900, 255}));
-    Label& arrow = static_cast<Label&>(form.Create(
-        {Kind::Label, "Label4", "", 480, 840, 405, 195, "-->", -1, 0, {"Lucida Console", 9.75, true},
-         RGB(255, 128, 0)}));
+    Label& arrow = static_cast<Label&>(form.Create({Kind::Label,
+                                                    "Label4",
+                                                    "",
+                                                    480,
+                                                    840,
+                                                    405,
+                                                    195,
+                                                    "-->",
+                                                    -1,
+                                                    0,
+                                                    {"Lucida Console", 9.75, true},
+                                                    RGB(255, 128, 0)}));
     EXPECT_EQ(plain.GetFont().name, "MS Sans Serif");
     EXPECT_DOUBLE_EQ(plain.GetFont().size, 8.25);
     EXPECT_EQ(arrow.GetFont().name, "Lucida Console");

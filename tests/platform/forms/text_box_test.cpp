@@ -132,8 +132,8 @@ TEST_F(TextBoxTest, SelTextCountsCrLfAsTwoCharacters)
 
 TEST_F(TextBoxTest, RichTextBoxIsMultiLinePlainText)
 {
-    auto& rtf = static_cast<RichTextBox&>(
-        form.Create({Kind::RichTextBox, "rtfLog", "", 0, 0, 3000, 2000}));
+    auto& rtf =
+        static_cast<RichTextBox&>(form.Create({Kind::RichTextBox, "rtfLog", "", 0, 0, 3000, 2000}));
     EXPECT_TRUE(rtf.MultiLine());
     EventLog log;
     rtf.SetText("");

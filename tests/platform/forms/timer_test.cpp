@@ -40,7 +40,9 @@ TEST_F(TimerTest, ShortIntervalsRunAtThePlatformTick)
         int tick;
     };
     const Case cases[] = {
-        {"1 ms", 1, kTimerTickMs}, {"10 ms", 10, kTimerTickMs}, {"150 ms", 150, 150},
+        {"1 ms", 1, kTimerTickMs},
+        {"10 ms", 10, kTimerTickMs},
+        {"150 ms", 150, 150},
         {"2000 ms", 2000, 2000},
     };
     for (const Case& c : cases) {

@@ -18,12 +18,18 @@ TEST(SystemColours, ClassicSchemeAndOutOfRange)
         COLORREF rgb;
     };
     const Case cases[] = {
-        {"scroll bar", 0, Rgb(212, 208, 200)},   {"desktop", 1, Rgb(58, 110, 165)},
-        {"window", 5, Rgb(255, 255, 255)},       {"window text", 8, Rgb(0, 0, 0)},
-        {"active border", 10, Rgb(212, 208, 200)}, {"highlight", 13, Rgb(10, 36, 106)},
-        {"button face", 15, Rgb(212, 208, 200)}, {"shadow", 16, Rgb(128, 128, 128)},
-        {"3-D highlight", 20, Rgb(255, 255, 255)}, {"dark shadow", 21, Rgb(64, 64, 64)},
-        {"info background", 24, Rgb(255, 255, 225)}, {"past the end", 25, 0},
+        {"scroll bar", 0, Rgb(212, 208, 200)},
+        {"desktop", 1, Rgb(58, 110, 165)},
+        {"window", 5, Rgb(255, 255, 255)},
+        {"window text", 8, Rgb(0, 0, 0)},
+        {"active border", 10, Rgb(212, 208, 200)},
+        {"highlight", 13, Rgb(10, 36, 106)},
+        {"button face", 15, Rgb(212, 208, 200)},
+        {"shadow", 16, Rgb(128, 128, 128)},
+        {"3-D highlight", 20, Rgb(255, 255, 255)},
+        {"dark shadow", 21, Rgb(64, 64, 64)},
+        {"info background", 24, Rgb(255, 255, 225)},
+        {"past the end", 25, 0},
         {"negative", -1, 0},
     };
     for (const Case& c : cases) {

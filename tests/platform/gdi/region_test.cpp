@@ -74,8 +74,7 @@ TEST(PolygonRegion, FillModesDifferOnlyForCrossingSides)
 
 TEST(PolygonRegion, HugeCoordinatesStayBounded)
 {
-    const Point points[] = {
-        {2, 2}, {2147483647, 2}, {2147483647, 2147483647}, {2, 2147483647}};
+    const Point points[] = {{2, 2}, {2147483647, 2}, {2147483647, 2147483647}, {2, 2147483647}};
     HRGN region = CreatePolygonRgn(points, 4, ALTERNATE);
     EXPECT_TRUE(PtInRegion(region, 2, 2));
     EXPECT_TRUE(PtInRegion(region, 5000, 5000));

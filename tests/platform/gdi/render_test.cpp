@@ -16,7 +16,8 @@ namespace {
 using namespace platform::gdi;
 using gdi_test::Canvas;
 
-TEST(RealText, FaceNamesMapToTheFamiliesTheWindowsUse) {
+TEST(RealText, FaceNamesMapToTheFamiliesTheWindowsUse)
+{
     struct Case {
         const char* name;
         const char* face;
@@ -41,7 +42,8 @@ TEST(RealText, FaceNamesMapToTheFamiliesTheWindowsUse) {
     }
 }
 
-TEST(RealText, PaintsOnlyGlyphPixelsInTheTextColour) {
+TEST(RealText, PaintsOnlyGlyphPixelsInTheTextColour)
+{
     Canvas canvas(80, 30);
     HFONT font = CreateFontA(-16, 0, 0, 0, 700, 0, 0, 0, 0, 0, 0, 0, 0, "DejaVu Sans");
     HGDIOBJ previous = SelectObject(canvas.hdc(), font);
@@ -75,7 +77,8 @@ TEST(RealText, PaintsOnlyGlyphPixelsInTheTextColour) {
     DeleteObject(font);
 }
 
-TEST(RealText, EscapementNineHundredReadsUpwardsLeftOfTheBaseline) {
+TEST(RealText, EscapementNineHundredReadsUpwardsLeftOfTheBaseline)
+{
     Canvas canvas(40, 100);
     HFONT font = CreateFontA(-16, 0, 900, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, "DejaVu Sans");
     HGDIOBJ previous = SelectObject(canvas.hdc(), font);
@@ -92,7 +95,8 @@ TEST(RealText, EscapementNineHundredReadsUpwardsLeftOfTheBaseline) {
 
 // A small control drawn the way the progress painters draw: cleared, a ramp of one-pixel
 // columns, a tiled picture, a flat outline, a 3-D edge and text in two directions.
-void PaintSample(QImage& image) {
+void PaintSample(QImage& image)
+{
     ImageDC dc(image);
     const HDC hdc = dc.hdc();
     image.fill(QColor(212, 208, 200));
@@ -141,7 +145,8 @@ void PaintSample(QImage& image) {
     DeleteObject(upright);
 }
 
-TEST(SampleDrawing, LeavesNoLiveObjectAndIsSaved) {
+TEST(SampleDrawing, LeavesNoLiveObjectAndIsSaved)
+{
     QImage image(160, 52, QImage::Format_RGB32);
     const LiveObjects before = CountLiveObjects();
     PaintSample(image);
@@ -154,7 +159,8 @@ TEST(SampleDrawing, LeavesNoLiveObjectAndIsSaved) {
 
 } // namespace
 
-int main(int argc, char** argv) {
+int main(int argc, char** argv)
+{
     QGuiApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

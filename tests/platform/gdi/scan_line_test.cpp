@@ -29,7 +29,8 @@ const QImage::Format kFormats[] = {QImage::Format_RGB32, QImage::Format_ARGB32,
 
 // Random bytes, alpha included: a word the layer copies without reading it still has to end
 // up as the per-pixel calls leave it.
-QImage Noise(int width, int height, QImage::Format format, std::mt19937& random) {
+QImage Noise(int width, int height, QImage::Format format, std::mt19937& random)
+{
     QImage image(width, height, format);
     for (int y = 0; y < height; ++y) {
         uchar* line = image.scanLine(y);
@@ -39,7 +40,8 @@ QImage Noise(int width, int height, QImage::Format format, std::mt19937& random)
     return image;
 }
 
-bool SameBytes(const QImage& a, const QImage& b) {
+bool SameBytes(const QImage& a, const QImage& b)
+{
     if (a.size() != b.size() || a.format() != b.format())
         return false;
     const qsizetype used = (qsizetype(a.width()) * a.depth() + 7) / 8;
@@ -53,7 +55,8 @@ bool SameBytes(const QImage& a, const QImage& b) {
 // The region rule, pixel by pixel: row y meets the side from a to b when
 // min(a.y, b.y) <= y < max(a.y, b.y); the pixel is in when the crossings at or left of its
 // centre are odd in number (alternate) or do not sum to zero by direction (winding).
-bool InsidePolygon(const std::vector<Point>& points, bool winding, int x, int y) {
+bool InsidePolygon(const std::vector<Point>& points, bool winding, int x, int y)
+{
     const double centre = x + 0.5;
     int count = 0, sum = 0;
     for (std::size_t i = 0; i < points.size(); ++i) {
@@ -76,7 +79,8 @@ struct Shape {
 };
 
 // Fixed shapes, degenerate ones among them, then random ones reaching past every edge.
-std::vector<Shape> Shapes() {
+std::vector<Shape> Shapes()
+{
     std::vector<Shape> shapes = {
         {"triangle", {{3, 2}, {40, 9}, {12, 33}}},
         {"self-crossing star", {{24, 0}, {38, 34}, {0, 12}, {47, 12}, {9, 34}}},
@@ -106,7 +110,8 @@ std::vector<Shape> Shapes() {
 
 // Paints the pixels the rule picks with setPixel, the way the layer painted before.
 template <class Rule>
-void PaintByRule(QImage& image, const Rule& inside, const QImage* tile, QRgb solid) {
+void PaintByRule(QImage& image, const Rule& inside, const QImage* tile, QRgb solid)
+{
     for (int y = 0; y < image.height(); ++y) {
         for (int x = 0; x < image.width(); ++x) {
             if (!inside(x, y))
@@ -116,7 +121,8 @@ void PaintByRule(QImage& image, const Rule& inside, const QImage* tile, QRgb sol
     }
 }
 
-TEST(ScanLines, PolygonRegionsFillTheRulesPixels) {
+TEST(ScanLines, PolygonRegionsFillTheRulesPixels)
+{
     std::mt19937 random(7);
     const QRgb solid = qRgb(10, 200, 30);
     const HBRUSH solidBrush = CreateSolidBrush(Rgb(10, 200, 30));
@@ -157,7 +163,8 @@ TEST(ScanLines, PolygonRegionsFillTheRulesPixels) {
     DeleteObject(solidBrush);
 }
 
-TEST(ScanLines, PolygonRegionsAreOneRectangleWherePossible) {
+TEST(ScanLines, PolygonRegionsAreOneRectangleWherePossible)
+{
     struct Case {
         const char* name;
         std::vector<Point> points;
@@ -182,7 +189,8 @@ TEST(ScanLines, PolygonRegionsAreOneRectangleWherePossible) {
     }
 }
 
-TEST(ScanLines, PatternBrushesTileFromTheOriginOverCombinedRegions) {
+TEST(ScanLines, PatternBrushesTileFromTheOriginOverCombinedRegions)
+{
     struct Case {
         const char* name;
         int tileWidth, tileHeight;
@@ -248,7 +256,8 @@ TEST(ScanLines, PatternBrushesTileFromTheOriginOverCombinedRegions) {
     }
 }
 
-TEST(ScanLines, BlockCopiesMatchPixelCopies) {
+TEST(ScanLines, BlockCopiesMatchPixelCopies)
+{
     struct Case {
         const char* name;
         int x, y, width, height, sourceX, sourceY;
@@ -293,7 +302,8 @@ TEST(ScanLines, BlockCopiesMatchPixelCopies) {
 
 // A copy within one image reads each word as the pixel walk did, left to right and top to
 // bottom, whether or not the two rectangles overlap.
-TEST(ScanLines, BlockCopiesWithinOneImageMatchPixelCopies) {
+TEST(ScanLines, BlockCopiesWithinOneImageMatchPixelCopies)
+{
     struct Case {
         const char* name;
         int x, y, sourceX, sourceY;
@@ -326,7 +336,8 @@ TEST(ScanLines, BlockCopiesWithinOneImageMatchPixelCopies) {
     }
 }
 
-TEST(ScanLines, WindowMaskSetsExactlyTheShapesBits) {
+TEST(ScanLines, WindowMaskSetsExactlyTheShapesBits)
+{
     const std::vector<Shape> shapes = Shapes();
     for (int width : {1, 7, 8, 9, 31, 64, 67}) {
         SCOPED_TRACE(width);

@@ -39,12 +39,11 @@ protected:
         HDC memory = CreateCompatibleDC(canvas.hdc());
         HBITMAP bitmap = CreateDIBSection(memory, header, DIB_RGB_COLORS);
         HGDIOBJ previous = SelectObject(memory, bitmap);
-        EXPECT_TRUE(BitBlt(memory, 0, 0, header.width, header.height, canvas.hdc(), 0, 0,
-                           SRCCOPY));
+        EXPECT_TRUE(BitBlt(memory, 0, 0, header.width, header.height, canvas.hdc(), 0, 0, SRCCOPY));
         std::vector<unsigned char> bytes(std::size_t(DibRowBytes(header)) * header.height, 0xAA);
-        EXPECT_EQ(GetDIBits(canvas.hdc(), bitmap, 0, header.height, bytes.data(), header,
-                            DIB_RGB_COLORS),
-                  header.height);
+        EXPECT_EQ(
+            GetDIBits(canvas.hdc(), bitmap, 0, header.height, bytes.data(), header, DIB_RGB_COLORS),
+            header.height);
         SelectObject(memory, previous);
         EXPECT_TRUE(DeleteDC(memory));
         EXPECT_TRUE(DeleteObject(bitmap));
@@ -71,7 +70,7 @@ TEST_F(Scan, CopyIsBottomUpBlueGreenRed)
     EXPECT_EQ(pixel(1, 1), Rgb(255, 0, 0));
     EXPECT_EQ(pixel(2, 1), gdi_test::kBackground);
     EXPECT_EQ(pixel(4, 2), Rgb(255, 0, 0));
-    EXPECT_EQ(bytes[0], 0); // the extra line stays black
+    EXPECT_EQ(bytes[0], 0);              // the extra line stays black
     EXPECT_EQ(bytes[3 * 5 + 24 * 2], 0); // so does the extra column
 }
 

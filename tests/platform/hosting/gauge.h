@@ -19,10 +19,16 @@ public:
     static const DispatchTable<Gauge>& Members()
     {
         static const DispatchTable<Gauge> table{
-            {"Value", 0x68030001, [](Gauge& g) { return Variant(g.m_value); },
-             [](Gauge& g, const Variant& v) { g.SetValue(v.ToDouble()); }, {}},
-            {"Caption", 0x68030002, [](Gauge& g) { return Variant(g.m_caption); },
-             [](Gauge& g, const Variant& v) { g.SetCaption(v.ToString()); }, {}},
+            {"Value",
+             0x68030001,
+             [](Gauge& g) { return Variant(g.m_value); },
+             [](Gauge& g, const Variant& v) { g.SetValue(v.ToDouble()); },
+             {}},
+            {"Caption",
+             0x68030002,
+             [](Gauge& g) { return Variant(g.m_caption); },
+             [](Gauge& g, const Variant& v) { g.SetCaption(v.ToString()); },
+             {}},
         };
         return table;
     }

@@ -26,7 +26,8 @@ public:
     }
     ValuePage()
         : PropertyPageObject("ValuePage", "Allgemein", 3000, 1200)
-        , txtValue(static_cast<TextBox&>(Create({Kind::TextBox, "txtValue", "", 120, 120, 1500, 330})))
+        , txtValue(
+              static_cast<TextBox&>(Create({Kind::TextBox, "txtValue", "", 120, 120, 1500, 330})))
     {
         txtValue.Change = [this] { SetChanged(true); };
     }

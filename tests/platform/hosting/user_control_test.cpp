@@ -188,8 +188,14 @@ TEST_F(UserControlTest, ClickNeedsALeftPressAndReleaseOnTheControl)
         Events expected;
     };
     const Case cases[] = {
-        {"left inside", Qt::LeftButton, {30, 5}, {"Gauge1_MouseDown", "Gauge1_MouseUp", "Gauge1_Click"}},
-        {"left, released outside", Qt::LeftButton, {400, 5}, {"Gauge1_MouseDown", "Gauge1_MouseUp"}},
+        {"left inside",
+         Qt::LeftButton,
+         {30, 5},
+         {"Gauge1_MouseDown", "Gauge1_MouseUp", "Gauge1_Click"}},
+        {"left, released outside",
+         Qt::LeftButton,
+         {400, 5},
+         {"Gauge1_MouseDown", "Gauge1_MouseUp"}},
         {"right", Qt::RightButton, {30, 5}, {"Gauge1_MouseDown", "Gauge1_MouseUp"}},
     };
     for (const Case& c : cases) {
@@ -296,8 +302,7 @@ TEST_F(UserControlTest, ASiteRefusesAnObjectThatIsNoControl)
 {
     struct Plain : ComObject<IDispatch> {
         HRESULT GetIDsOfNames(std::string_view, DispId*) override { return E_NOTIMPL; }
-        HRESULT Invoke(DispId, std::uint16_t, std::vector<Variant>&, Variant*,
-                       ExcepInfo*) override
+        HRESULT Invoke(DispId, std::uint16_t, std::vector<Variant>&, Variant*, ExcepInfo*) override
         {
             return E_NOTIMPL;
         }

@@ -333,9 +333,9 @@ TEST(HeldText, APermissionFailureComesAtTheCallAsWritingAtOnce)
                 if (held)
                     profile::BeginWriteBatch();
                 files::WriteFile(root / "ok.txt", "new\r\n");
-                EXPECT_EQ(
-                    testing_support::ErrorOf([&] { files::WriteFile(Below(root, c.target), "x\r\n"); }),
-                    c.error);
+                EXPECT_EQ(testing_support::ErrorOf(
+                              [&] { files::WriteFile(Below(root, c.target), "x\r\n"); }),
+                          c.error);
                 if (held) {
                     EXPECT_TRUE(profile::EndWriteBatch());
                 }

@@ -66,8 +66,7 @@ std::shared_ptr<const Index> Parse(std::string content)
     return index;
 }
 
-std::optional<std::string> Find(const Index& index, std::string_view section,
-                                std::string_view key)
+std::optional<std::string> Find(const Index& index, std::string_view section, std::string_view key)
 {
     const auto s = index.sections.find(FoldCase(section));
     if (s == index.sections.end())

@@ -34,8 +34,7 @@ TEST(ProfileRead, FollowsThePlatformLayoutRules)
     };
     const Case cases[] = {
         {"blanks trimmed around key and value", "layout.ini", "Main", "name", "two words"},
-        {"section name trimmed, text after ] ignored", "layout.ini", " main ", "NAME",
-         "two words"},
+        {"section name trimmed, text after ] ignored", "layout.ini", " main ", "NAME", "two words"},
         {"quotes are kept", "layout.ini", "main", "quoted", "\"in quotes\""},
         {"no inline comments", "layout.ini", "main", "inline", "value ;x"},
         {"# starts no comment", "layout.ini", "main", "#hash", "kept"},
@@ -44,8 +43,7 @@ TEST(ProfileRead, FollowsThePlatformLayoutRules)
         {"; line never matches", "layout.ini", "main", ";key", "<default>"},
         {"line without = is no key", "layout.ini", "main", "no equals sign", "<default>"},
         {"keys before any section are not found", "layout.ini", "", "orphan", "<default>"},
-        {"key only in a repeated section is not found", "layout.ini", "Main", "later",
-         "<default>"},
+        {"key only in a repeated section is not found", "layout.ini", "Main", "later", "<default>"},
         {"unclosed section runs to the line end", "layout.ini", "unclosed", "u", "1"},
         {"value keeps its case", "layout.ini", "THIRD", "Mixed", "MiXeD Case"},
         {"accented names match in either case", "layout.ini", "caf\xE9", "\xE9t\xE9", "summer"},
@@ -66,8 +64,7 @@ TEST(ProfileRead, FollowsThePlatformLayoutRules)
 TEST(ProfileRead, BufferOf255ReturnsTheFirst254Bytes)
 {
     const Path file = kFixtures / "value_300_chars.ini";
-    const std::string expected =
-        platform::files::ReadFile(kFixtures / "value_300_chars.expected");
+    const std::string expected = platform::files::ReadFile(kFixtures / "value_300_chars.expected");
     std::string out;
     EXPECT_EQ(profile::GetPrivateProfileString("s", "long", "", out, 255, file), 254u);
     EXPECT_EQ(out, expected);
@@ -101,13 +98,12 @@ TEST_F(ProfileWrite, ChangesOnlyWhatItMust)
          "; c\r\n[Sec]\r\n  Key = old \r\nother = 1\n", "sec", "KEY", "new",
          "; c\r\n[Sec]\r\nKey=new\r\nother = 1\n"},
         {"replaced last line gets a line end", "[s]\r\nk=1", "s", "k", "2", "[s]\r\nk=2\r\n"},
-        {"replaced LF line gets CR LF", "[s]\nk=1\nz=2\n", "s", "k", "2",
-         "[s]\nk=2\r\nz=2\n"},
+        {"replaced LF line gets CR LF", "[s]\nk=1\nz=2\n", "s", "k", "2", "[s]\nk=2\r\nz=2\n"},
         {"new key after the last key line, before blank and comment",
          "[a]\r\nx=1\r\n\r\n; note\r\n[b]\r\ny=2\r\n", "A", "new", "v",
          "[a]\r\nx=1\r\nnew=v\r\n\r\n; note\r\n[b]\r\ny=2\r\n"},
-        {"section without keys gets it after its header", "[a]\r\n; c\r\n[b]\r\n", "a", "k",
-         "v", "[a]\r\nk=v\r\n; c\r\n[b]\r\n"},
+        {"section without keys gets it after its header", "[a]\r\n; c\r\n[b]\r\n", "a", "k", "v",
+         "[a]\r\nk=v\r\n; c\r\n[b]\r\n"},
         {"header as last line without end", "[a]", "a", "k", "v", "[a]\r\nk=v\r\n"},
         {"last key line without end", "[a]\r\nx=1", "a", "k", "v", "[a]\r\nx=1\r\nk=v\r\n"},
         {"missing section at the end", "[a]\r\nx=1\r\n", "b", "k", "v",
@@ -165,7 +161,8 @@ TEST_F(ProfileWrite, RefusesNamesThatWouldSplitTheLine)
 
 // A name the reader would see as another section, another key or a comment must never
 // reach the file; every other name, however odd, must come back as itself.
-TEST_F(ProfileWrite, StoresOnlyNamesThatReadBackAsThemselves) {
+TEST_F(ProfileWrite, StoresOnlyNamesThatReadBackAsThemselves)
+{
     const std::string before = "[f0]\r\ngrp=kept\r\n";
     struct Case {
         const char* name;

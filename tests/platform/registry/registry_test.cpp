@@ -19,7 +19,8 @@ namespace fs = std::filesystem;
 // Sets or clears environment variables for one test and puts them back afterwards.
 class Environment {
 public:
-    void Set(const char* name, const char* value) {
+    void Set(const char* name, const char* value)
+    {
         if (!m_saved.count(name)) {
             const char* old = std::getenv(name);
             m_saved[name] = old ? std::optional<std::string>(old) : std::nullopt;
@@ -29,7 +30,8 @@ public:
         else
             ::unsetenv(name);
     }
-    ~Environment() {
+    ~Environment()
+    {
         for (const auto& [name, value] : m_saved) {
             if (value)
                 ::setenv(name.c_str(), value->c_str(), 1);
@@ -44,14 +46,16 @@ private:
 
 class RegistryFile : public ::testing::Test {
 protected:
-    void SetUp() override {
+    void SetUp() override
+    {
         char pattern[] = "/tmp/qv-registry-test-XXXXXX";
         folder = ::mkdtemp(pattern);
         path = folder + "/sub/registry.txt";
     }
     void TearDown() override { fs::remove_all(folder); }
 
-    static Registry Sample() {
+    static Registry Sample()
+    {
         Registry reg;
         reg.SetClass({"{2C124F7E-DBA8-11D8-BA1B-000000000000}", "/opt/q/libKolvetra.so",
                       "ProgressBar", "Kolvetra.ProgressBar",
@@ -64,7 +68,8 @@ protected:
         return reg;
     }
 
-    static std::string Read(const std::string& file) {
+    static std::string Read(const std::string& file)
+    {
         std::ifstream in(file, std::ios::binary);
         std::ostringstream s;
         s << in.rdbuf();
@@ -75,7 +80,8 @@ protected:
     std::string path;
 };
 
-TEST(RegistryPath, EnvironmentDecidesWhereTheFileIs) {
+TEST(RegistryPath, EnvironmentDecidesWhereTheFileIs)
+{
     struct Case {
         const char* name;
         const char* file;
@@ -106,7 +112,8 @@ TEST(RegistryPath, EnvironmentDecidesWhereTheFileIs) {
     }
 }
 
-TEST_F(RegistryFile, SavedRegistryLoadsBackEqual) {
+TEST_F(RegistryFile, SavedRegistryLoadsBackEqual)
+{
     const Registry reg = Sample();
     reg.Save(path);
     EXPECT_EQ(Registry::Load(path), reg);
@@ -114,11 +121,13 @@ TEST_F(RegistryFile, SavedRegistryLoadsBackEqual) {
         EXPECT_EQ(entry.path().filename(), "registry.txt") << "a temporary file was left";
 }
 
-TEST_F(RegistryFile, MissingFileIsAnEmptyRegistry) {
+TEST_F(RegistryFile, MissingFileIsAnEmptyRegistry)
+{
     EXPECT_EQ(Registry::Load(path), Registry());
 }
 
-TEST_F(RegistryFile, LookupsIgnoreLetterCase) {
+TEST_F(RegistryFile, LookupsIgnoreLetterCase)
+{
     const Registry reg = Sample();
     ASSERT_NE(reg.FindClass("{2c124f7e-dba8-11d8-ba1b-000000000000}"), nullptr);
     EXPECT_EQ(reg.FindClass("{2c124f7e-dba8-11d8-ba1b-000000000000}")->displayName, "ProgressBar");
@@ -127,7 +136,8 @@ TEST_F(RegistryFile, LookupsIgnoreLetterCase) {
     EXPECT_NE(reg.FindTypeLib("{2c124f7c-dba8-11d8-ba1b-000000000000}"), nullptr);
 }
 
-TEST_F(RegistryFile, SetReplacesInPlaceAndRemoveTakesOnlyItsEntry) {
+TEST_F(RegistryFile, SetReplacesInPlaceAndRemoveTakesOnlyItsEntry)
+{
     Registry reg = Sample();
     ClassEntry moved = reg.Classes()[0];
     moved.clsid = "{2c124f7e-dba8-11d8-ba1b-000000000000}";
@@ -142,7 +152,8 @@ TEST_F(RegistryFile, SetReplacesInPlaceAndRemoveTakesOnlyItsEntry) {
     EXPECT_EQ(reg.ProgIds().size(), 1u);
 }
 
-TEST_F(RegistryFile, UnknownLinesAreSkipped) {
+TEST_F(RegistryFile, UnknownLinesAreSkipped)
+{
     fs::create_directories(fs::path(path).parent_path());
     std::ofstream(path) << "# comment\r\n"
                            "garbage line\r\n"
@@ -159,7 +170,8 @@ TEST_F(RegistryFile, UnknownLinesAreSkipped) {
     EXPECT_EQ(reg.ClassOfProgId("A.B"), "{2C124F7E-DBA8-11D8-BA1B-000000000000}");
 }
 
-TEST_F(RegistryFile, FailedSaveLeavesTheOldFileAndNamesThePath) {
+TEST_F(RegistryFile, FailedSaveLeavesTheOldFileAndNamesThePath)
+{
     Sample().Save(path);
     const std::string before = Read(path);
 
@@ -195,7 +207,8 @@ TEST_F(RegistryFile, FailedSaveLeavesTheOldFileAndNamesThePath) {
 
 // The folder of the registry may hold entries the writer did not make; none of them may
 // receive the new registry's bytes.
-TEST_F(RegistryFile, SaveNeverWritesThroughAnEntryItDidNotMake) {
+TEST_F(RegistryFile, SaveNeverWritesThroughAnEntryItDidNotMake)
+{
     fs::create_directories(fs::path(path).parent_path());
     const std::string victim = folder + "/victim";
     std::ofstream(victim) << "precious";
@@ -215,7 +228,8 @@ TEST_F(RegistryFile, SaveNeverWritesThroughAnEntryItDidNotMake) {
                   fs::perms::others_read);
 }
 
-TEST_F(RegistryFile, UnreadableFileRaisesNamingThePath) {
+TEST_F(RegistryFile, UnreadableFileRaisesNamingThePath)
+{
     fs::create_directories(path);
     try {
         Registry::Load(path);

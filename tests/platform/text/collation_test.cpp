@@ -4,11 +4,13 @@
 
 namespace {
 
-int Sign(int v) {
+int Sign(int v)
+{
     return (v > 0) - (v < 0);
 }
 
-TEST(Collation, PunctuationBeforeDigitsBeforeLettersWithCaseIgnored) {
+TEST(Collation, PunctuationBeforeDigitsBeforeLettersWithCaseIgnored)
+{
     struct Case {
         const char* name;
         const char* a;

@@ -22,7 +22,8 @@ struct Outcome {
 
 class Regsvr : public ::testing::Test {
 protected:
-    void SetUp() override {
+    void SetUp() override
+    {
         char pattern[] = "/tmp/qv-regsvr-test-XXXXXX";
         folder = ::mkdtemp(pattern);
         registry = folder + "/registry.txt";
@@ -31,13 +32,15 @@ protected:
 
     Outcome Call(const std::string& arguments) const { return Call(arguments, registry); }
 
-    static Outcome Call(const std::string& arguments, const std::string& registryFile) {
+    static Outcome Call(const std::string& arguments, const std::string& registryFile)
+    {
         return Run("QV_REGISTRY_FILE='" + registryFile + "' '" QV_REGSVR "' " + arguments +
                    " 2>&1");
     }
 
     // A shell command, its output and exit code.
-    static Outcome Run(const std::string& command) {
+    static Outcome Run(const std::string& command)
+    {
         Outcome run{-1, ""};
         FILE* pipe = ::popen(command.c_str(), "r");
         std::array<char, 256> buf{};
@@ -52,7 +55,8 @@ protected:
     std::string registry;
 };
 
-TEST_F(Regsvr, RegistersAndUnregistersALibrary) {
+TEST_F(Regsvr, RegistersAndUnregistersALibrary)
+{
     Outcome reg = Call("'" QV_TEST_SERVER "'");
     EXPECT_EQ(reg.exitCode, 0) << reg.output;
     const Registry after = Registry::Load(registry);
@@ -65,7 +69,8 @@ TEST_F(Regsvr, RegistersAndUnregistersALibrary) {
     EXPECT_EQ(Registry::Load(registry), Registry());
 }
 
-TEST_F(Regsvr, RelativePathIsRegisteredAbsolute) {
+TEST_F(Regsvr, RelativePathIsRegisteredAbsolute)
+{
     const fs::path lib = fs::canonical(QV_TEST_SERVER);
     const std::string command = "cd '" + lib.parent_path().string() + "' && QV_REGISTRY_FILE='" +
                                 registry + "' '" QV_REGSVR "' " + lib.filename().string() +
@@ -76,7 +81,8 @@ TEST_F(Regsvr, RelativePathIsRegisteredAbsolute) {
     EXPECT_EQ(after.Classes()[0].library, lib.string());
 }
 
-TEST_F(Regsvr, FailuresSayWhatWentWrongAndExitNonZero) {
+TEST_F(Regsvr, FailuresSayWhatWentWrongAndExitNonZero)
+{
     const std::string notLibrary = folder + "/notes.so";
     std::ofstream(notLibrary) << "not a library";
     const std::string blocker = folder + "/blocker";
@@ -115,7 +121,8 @@ TEST_F(Regsvr, FailuresSayWhatWentWrongAndExitNonZero) {
 
 // Without HOME the registry is the one in the account database's home of the user, and a
 // user the database does not know has none: regsvr says so and never writes a shared folder.
-TEST_F(Regsvr, WithoutHomeOnlyTheAccountsOwnHomeIsUsed) {
+TEST_F(Regsvr, WithoutHomeOnlyTheAccountsOwnHomeIsUsed)
+{
     struct Case {
         const char* name;
         const char* user; // a uid for setpriv

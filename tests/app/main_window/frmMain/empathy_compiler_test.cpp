@@ -18,7 +18,8 @@ protected:
     // Every bar assignment in order, as "<bar> <property> <value>".
     std::vector<std::string> calls;
 
-    quorvel::EmpathyProgress Recorder() {
+    quorvel::EmpathyProgress Recorder()
+    {
         auto log = [this](const char* what) {
             return [this, what](double v) {
                 calls.push_back(std::string(what) + " " + std::to_string(static_cast<int>(v)));
@@ -35,7 +36,8 @@ const Keys kThree = {"qv_alpha", "qv_beta", "qv_gamma"};
 // alpha: four distinct factors and a rate file that also rates itself (never compiled);
 // beta: one factor with a stored line break and no rate file; gamma: no factors at all, and
 // a rate file whose keys differ in letter case from the registry's.
-void PutThree(const Compile& t) {
+void PutThree(const Compile& t)
+{
     t.PutFile("emphaty/new/grp.ini", "[qv_alpha]\r\no_d=-0.3\r\nr_m_s=0.2\r\nr_m_f=-0.1\r\n"
                                      "r_m_a=0.05\r\n[qv_beta]\r\nr_m_s=0.1/20&\\x\r\n");
     t.PutFile("emphaty/new/reps_qv_alpha.facts",
@@ -74,7 +76,8 @@ const std::string kThreeCompiled = "\r\n\r\n"
                                    "emphaty_rate = qv_beta, 0.0\r\n"
                                    "\r\n";
 
-TEST_F(Compile, ThreeFactionsByteForByte) {
+TEST_F(Compile, ThreeFactionsByteForByte)
+{
     PutThree(*this);
     Run(kThree);
 
@@ -90,7 +93,8 @@ TEST_F(Compile, ThreeFactionsByteForByte) {
     EXPECT_EQ(Entries("emphaty/new"), 3); // no scratch file made
 }
 
-TEST_F(Compile, OldOutputAndLeftoverScratchAreReplacedNotAppended) {
+TEST_F(Compile, OldOutputAndLeftoverScratchAreReplacedNotAppended)
+{
     PutThree(*this);
     PutFile("compiled/emphaty.ini", "[RepChangeEffects]\r\ngroup = stale\r\n");
     PutFile("emphaty/new/qv_beta.tmp", "[RepChangeEffects]\r\ngroup = leftover\r\n");
@@ -104,7 +108,8 @@ TEST_F(Compile, OldOutputAndLeftoverScratchAreReplacedNotAppended) {
               ProtocolEntry("Emphaty.ini compiled...") + ProtocolEntry("Emphaty.ini compiled..."));
 }
 
-TEST_F(Compile, BlocksFollowTheListsGivenNotTheFiles) {
+TEST_F(Compile, BlocksFollowTheListsGivenNotTheFiles)
+{
     // Rows are named in row order, each block's own faction skipped by exact comparison:
     // a row differing only in letter case is another row.
     PutFile("emphaty/new/reps_qv_b.facts", "[qv_a]\r\nrep=0.3\r\n[qv_b]\r\nrep=0.7\r\n");
@@ -116,7 +121,8 @@ TEST_F(Compile, BlocksFollowTheListsGivenNotTheFiles) {
               "emphaty_rate = QV_B, 0.7\r\nemphaty_rate = qv_a, 0.3\r\n\r\n");
 }
 
-TEST_F(Compile, SmallRegistries) {
+TEST_F(Compile, SmallRegistries)
+{
     struct Case {
         const char* name;
         Keys factions;
@@ -145,7 +151,8 @@ TEST_F(Compile, SmallRegistries) {
     }
 }
 
-TEST_F(Compile, KeyThatCannotNameAFileRatesZeroAndIsRatedByOthers) {
+TEST_F(Compile, KeyThatCannotNameAFileRatesZeroAndIsRatedByOthers)
+{
     PutFile("emphaty/new/grp.ini", "[qv/x]\r\no_d=0.4\r\n");
     PutFile("emphaty/new/reps_qv_a.facts", "[qv/x]\r\nrep=-0.2\r\n");
     Run({"qv_a", "qv/x"});
@@ -157,7 +164,8 @@ TEST_F(Compile, KeyThatCannotNameAFileRatesZeroAndIsRatedByOthers) {
     EXPECT_NE(out.find("emphaty_rate = qv_a, 0.0\r\n\r\n"), std::string::npos) << out;
 }
 
-TEST_F(Compile, NoProjectDoesNothing) {
+TEST_F(Compile, NoProjectDoesNothing)
+{
     PutThree(*this);
     PutFile("compiled/emphaty.ini", "old");
     PutFile("emphaty/new/qv_beta.tmp", "leftover");
@@ -169,7 +177,8 @@ TEST_F(Compile, NoProjectDoesNothing) {
     EXPECT_FALSE(HasFile("Protocol/protocol.txt"));
 }
 
-TEST_F(Compile, FailedWriteReportsAndLogsNothing) {
+TEST_F(Compile, FailedWriteReportsAndLogsNothing)
+{
     struct Case {
         const char* name;
         std::function<void(Compile&)> prepare;

@@ -1,7 +1,7 @@
 #include "app/main_window/frmMain/empathy_page.h"
 
-#include "platform/forms/forms.h"
 #include "app/main_window/frmMain/window_controls.h"
+#include "platform/forms/forms.h"
 #include "tests/app/main_window/frmMain/loaded_project_fixture.h"
 #include "tests/platform/forms/app.h"
 
@@ -34,12 +34,14 @@ const std::vector<Row> kRows = {{"qv_alpha", "Alpha Wardens", "0.0"},
 // page 1, and the two lists filled as the faction-list loader fills them.
 class Page : public loaded_project::LoadedProjectTest {
 protected:
-    void SetUp() override {
+    void SetUp() override
+    {
         LoadedProjectTest::SetUp();
         MakeWindow();
     }
 
-    void MakeWindow() {
+    void MakeWindow()
+    {
         formstest::App();
         page.reset();
         form = std::make_unique<Form>("frmMain");
@@ -50,14 +52,16 @@ protected:
     }
 
     // A new page over a project whose empathy folder is empty again.
-    void Fresh() {
+    void Fresh()
+    {
         std::filesystem::remove_all(m_tmp / "projects/P/emphaty/new");
         MakeFolder("emphaty/new");
         quorvel::SetActiveProject("P");
         MakeWindow();
     }
 
-    void Fill(const std::vector<Row>& rows = kRows) {
+    void Fill(const std::vector<Row>& rows = kRows)
+    {
         for (const Row& r : rows) {
             ListItem& item = List().ListItems().Add(0, "", r.key);
             item.SetSubItem(1, r.group);
@@ -73,7 +77,8 @@ protected:
     std::string Rep(int row) { return List().ListItems()(row).SubItem(2); }
     void Pick(int index) { Group().SetListIndex(index); }
     void DoubleClick() { List().Raise("DblClick", List().DblClick); }
-    void Compile() {
+    void Compile()
+    {
         Control& button = form->Ctl<Control>("btnEmphatySave");
         button.Raise("Click", button.Click);
     }
@@ -83,12 +88,14 @@ protected:
     std::unique_ptr<quorvel::EmpathyPage> page;
 };
 
-std::string Factors(const char* od, const char* rms, const char* rmf, const char* rma) {
+std::string Factors(const char* od, const char* rms, const char* rmf, const char* rma)
+{
     return std::string("o_d=") + od + "\r\nr_m_s=" + rms + "\r\nr_m_f=" + rmf + "\r\nr_m_a=" + rma +
            "\r\n";
 }
 
-TEST_F(Page, PickShowsStoredValuesAndWritesEachFactorBackOnce) {
+TEST_F(Page, PickShowsStoredValuesAndWritesEachFactorBackOnce)
+{
     Fill();
     PutFile("emphaty/new/grp.ini", "[qv_alpha]\r\no_d=0.7\r\n[qv_beta]\r\nr_m_f=-0.4\r\n");
     PutFile("emphaty/new/reps_qv_beta.facts",
@@ -121,7 +128,8 @@ TEST_F(Page, PickShowsStoredValuesAndWritesEachFactorBackOnce) {
     EXPECT_TRUE(dialogs.shown.empty());
 }
 
-TEST_F(Page, FactorEdits) {
+TEST_F(Page, FactorEdits)
+{
     Fill();
     // Typed before any faction is picked: nothing is written.
     Factor(2).SetText("0.5");
@@ -146,7 +154,8 @@ TEST_F(Page, FactorEdits) {
     EXPECT_TRUE(dialogs.shown.empty());
 }
 
-TEST_F(Page, ValuesCutByTheReadAreShownButNeverShortened) {
+TEST_F(Page, ValuesCutByTheReadAreShownButNeverShortened)
+{
     Fill();
     const std::string longValue(300, '7');
     const std::string factors = "[qv_alpha]\r\no_d=" + longValue + "\r\n";
@@ -172,7 +181,8 @@ TEST_F(Page, ValuesCutByTheReadAreShownButNeverShortened) {
               "[qv_alpha]\r\n" + Factors("0.2", "0.0", "0.0", "0.0"));
 }
 
-TEST_F(Page, DoubleClickSetsAReputation) {
+TEST_F(Page, DoubleClickSetsAReputation)
+{
     struct Case {
         const char* name;
         int selectedRow;    // 0: none
@@ -239,7 +249,8 @@ TEST_F(Page, DoubleClickSetsAReputation) {
 
 // A key holding a path separator never names a file: its rates read as "0.0", and storing
 // into its file is refused with error 52 before any file or row changes.
-TEST_F(Page, KeyThatCannotNameAFile) {
+TEST_F(Page, KeyThatCannotNameAFile)
+{
     struct Case {
         const char* name;
         int picked;
@@ -280,7 +291,8 @@ TEST_F(Page, KeyThatCannotNameAFile) {
     }
 }
 
-TEST_F(Page, CompileButton) {
+TEST_F(Page, CompileButton)
+{
     Fill({{"qv_a", "A", "0.0"}, {"qv_b", "B", "0.0"}});
     Pick(0);
     Factor(1).SetText("0.1");
@@ -308,7 +320,8 @@ TEST_F(Page, CompileButton) {
     EXPECT_EQ(dialogs.shown.size(), 1u); // the input box only
 }
 
-TEST_F(Page, CompileFailureIsShownAndLogsNothing) {
+TEST_F(Page, CompileFailureIsShownAndLogsNothing)
+{
     Fill();
     RemoveFolder("compiled");
     Compile();
@@ -325,7 +338,8 @@ TEST_F(Page, CompileFailureIsShownAndLogsNothing) {
 }
 
 // Renders the page with a faction loaded into $QV_RENDER_DIR/empathy_tab.png.
-TEST_F(Page, RendersWithAFactionLoaded) {
+TEST_F(Page, RendersWithAFactionLoaded)
+{
     const char* dir = std::getenv("QV_RENDER_DIR");
     if (!dir)
         GTEST_SKIP() << "set QV_RENDER_DIR to render";

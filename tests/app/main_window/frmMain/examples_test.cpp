@@ -30,8 +30,7 @@ TEST_F(ShippedExamples, ImportIntoANewProjectAndShowUp)
     Click("btnImportAll");
 
     EXPECT_TRUE(m_dialogs->shown.empty());
-    const Strings keys = {"qv_demo_miners", "qv_demo_pirates", "qv_demo_police",
-                          "qv_demo_traders"};
+    const Strings keys = {"qv_demo_miners", "qv_demo_pirates", "qv_demo_police", "qv_demo_traders"};
     EXPECT_EQ(Column("lv_newfactions"), keys);
     EXPECT_EQ(Entries("cboInit_group"), keys);
     EXPECT_EQ(Ctl<Label>("lblFactionsGesamt").Caption(), "4");

@@ -10,7 +10,8 @@ using loaded_project::ProtocolEntry;
 
 struct ProgressLog {
     std::vector<std::string> calls;
-    quorvel::CompileProgress Sink() {
+    quorvel::CompileProgress Sink()
+    {
         return {[this](double v) { calls.push_back("Max " + std::to_string(int(v))); },
                 [this](double v) { calls.push_back("Value " + std::to_string(int(v))); }};
     }
@@ -19,7 +20,8 @@ struct ProgressLog {
 // Faction "fc_a" uses every row: list files with empty lines, lines of blanks and entries
 // with a leading blank; a value with a stored line break; a blank-only value. Faction
 // "bare" has no section and no list files.
-void PutTwoFactions(const Compile& t) {
+void PutTwoFactions(const Compile& t)
+{
     t.PutFile("faction_prop/grp.ini",
               "[fc_a]\r\nLegality=unlawful\r\nplurality=plural\r\njump=jumphole\r\n"
               "msg_id_prefix=gcs_refer_faction_fc_a\r\nmc_costume=mc_co\r\n"
@@ -66,7 +68,8 @@ const std::string kTwoFactions = "[FactionProps]\r\n"
                                  "\r\n"
                                  "\r\n";
 
-TEST_F(Compile, TwoFactionsByteForByte) {
+TEST_F(Compile, TwoFactionsByteForByte)
+{
     PutTwoFactions(*this);
     ProgressLog progress;
     quorvel::CompileFactionProperties({"fc_a", "bare"}, progress.Sink());
@@ -82,7 +85,8 @@ TEST_F(Compile, TwoFactionsByteForByte) {
                               ProtocolEntry("Faction_Prop.ini created..."));
 }
 
-TEST_F(Compile, FactionsComeInTheGivenOrderRepeatsIncluded) {
+TEST_F(Compile, FactionsComeInTheGivenOrderRepeatsIncluded)
+{
     PutFile("faction_prop/grp.ini", "[b]\r\nlegality=x\r\n");
     quorvel::CompileFactionProperties({"b", "a", "b"});
     const std::string out = GetFile("compiled/faction_prop.ini");
@@ -96,7 +100,8 @@ TEST_F(Compile, FactionsComeInTheGivenOrderRepeatsIncluded) {
     EXPECT_NE(out.find("affiliation = b\r\nlegality = x\r\n"), std::string::npos);
 }
 
-TEST_F(Compile, EmptyRegistryWritesOneLineEndAndLogs) {
+TEST_F(Compile, EmptyRegistryWritesOneLineEndAndLogs)
+{
     PutFile("compiled/faction_prop.ini", "old");
     ProgressLog progress;
     quorvel::CompileFactionProperties({}, progress.Sink());
@@ -105,7 +110,8 @@ TEST_F(Compile, EmptyRegistryWritesOneLineEndAndLogs) {
     EXPECT_EQ(Protocol(), ProtocolEntry("Faction_Prop.ini created..."));
 }
 
-TEST_F(Compile, NoProjectDoesNothing) {
+TEST_F(Compile, NoProjectDoesNothing)
+{
     PutFile("compiled/faction_prop.ini", "old");
     for (const char* project : {"", "   "}) {
         SCOPED_TRACE(std::string("project \"") + project + "\"");
@@ -119,7 +125,8 @@ TEST_F(Compile, NoProjectDoesNothing) {
     EXPECT_EQ(m_tmp.CountEntries("projects"), 1);
 }
 
-TEST_F(Compile, UnreadableListFileStopsAndKeepsTheOldFile) {
+TEST_F(Compile, UnreadableListFileStopsAndKeepsTheOldFile)
+{
     PutTwoFactions(*this);
     PutFile("compiled/faction_prop.ini", "previous compile\r\n");
     m_tmp.MakeFolder("projects/P/faction_prop/Voicelist_bare.lst");
@@ -140,7 +147,8 @@ TEST_F(Compile, UnreadableListFileStopsAndKeepsTheOldFile) {
     EXPECT_EQ(m_tmp.CountEntries("projects/P/compiled"), 1); // no temporary file left
 }
 
-TEST_F(Compile, UnwritableOutputLogsNothing) {
+TEST_F(Compile, UnwritableOutputLogsNothing)
+{
     ::rmdir((m_tmp / "projects/P/compiled").c_str());
     int number = 0;
     try {
@@ -152,7 +160,8 @@ TEST_F(Compile, UnwritableOutputLogsNothing) {
     EXPECT_FALSE(HasFile("Protocol/protocol.txt"));
 }
 
-TEST_F(Compile, KeyThatCannotNameAFileStillGetsItsBlock) {
+TEST_F(Compile, KeyThatCannotNameAFileStillGetsItsBlock)
+{
     PutFile("faction_prop/grp.ini", "[a/b]\r\nmc_costume=mc_li\r\n");
     quorvel::CompileFactionProperties({"a/b"});
     EXPECT_NE(GetFile("compiled/faction_prop.ini").find("affiliation = a/b\r\n"),

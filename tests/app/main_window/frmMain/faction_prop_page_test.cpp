@@ -14,8 +14,8 @@
 #include <QTest>
 #include <QWidget>
 
-#include <memory>
 #include "tests/support/render_dir.h"
+#include <memory>
 
 namespace {
 
@@ -33,7 +33,8 @@ const char* const kFactions[] = {"qv_alpha", "qv_bravo_grp", "qv_cyan"};
 // loader fills it.
 class FactionPropPageTest : public loaded_project::LoadedProjectTest {
 protected:
-    void SetUp() override {
+    void SetUp() override
+    {
         LoadedProjectTest::SetUp();
         formstest::App();
         m_dialogs = std::make_unique<ScriptedDialogs>();
@@ -44,14 +45,16 @@ protected:
         for (const char* key : kFactions)
             Group().AddItem(key);
     }
-    void TearDown() override {
+    void TearDown() override
+    {
         m_page.reset();
         m_form.reset();
         m_dialogs.reset();
         LoadedProjectTest::TearDown();
     }
 
-    template <class T = Control> T& Ctl(const std::string& name) const {
+    template <class T = Control> T& Ctl(const std::string& name) const
+    {
         return m_form->Ctl<T>(name);
     }
     ComboBox& Group() const { return Ctl<ComboBox>("cboFP_group"); }
@@ -62,19 +65,22 @@ protected:
     void Pick(int index) const { Group().SetListIndex(index); }
     static void Click(Control& c) { c.Raise("Click", c.Click); }
     void Click(const char* name) const { Click(Ctl(name)); }
-    void DoubleClick(const char* list) const {
+    void DoubleClick(const char* list) const
+    {
         ListBox& box = List(list);
         box.Raise("DblClick", box.DblClick);
     }
     // The entries of a list or combo box.
-    template <class Box> static std::vector<std::string> Entries(const Box& box) {
+    template <class Box> static std::vector<std::string> Entries(const Box& box)
+    {
         std::vector<std::string> out;
         for (int i = 0; i < box.ListCount(); ++i)
             out.push_back(box.List(i));
         return out;
     }
     std::string Properties() const { return GetFile("faction_prop/grp.ini"); }
-    std::string Stored(const std::string& g, const char* key) const {
+    std::string Stored(const std::string& g, const char* key) const
+    {
         return quorvel::ReadIni(g, key, "<missing>", quorvel::FactionPropertiesFile());
     }
     quorvel::frmFPBodyparts& Dialog() const { return m_page->BodypartsDialog(); }
@@ -88,7 +94,8 @@ protected:
 
 // Each box holds its own list in stored order and starts with its design text; nothing is
 // picked by the filling.
-TEST_F(FactionPropPageTest, EachPickListSitsInItsOwnBox) {
+TEST_F(FactionPropPageTest, EachPickListSitsInItsOwnBox)
+{
     struct Case {
         const char* name;
         bool dialog;
@@ -124,7 +131,8 @@ TEST_F(FactionPropPageTest, EachPickListSitsInItsOwnBox) {
 
 // ---- Loading a faction ----
 
-TEST_F(FactionPropPageTest, PickWithoutSectionStoresTheFourteenDefaultsInOrder) {
+TEST_F(FactionPropPageTest, PickWithoutSectionStoresTheFourteenDefaultsInOrder)
+{
     EventLog log;
     Pick(0);
     EXPECT_EQ(log.Events(),
@@ -157,7 +165,8 @@ TEST_F(FactionPropPageTest, PickWithoutSectionStoresTheFourteenDefaultsInOrder) 
     EXPECT_EQ(Box("txtFPScan").Text(), "0.0");
 }
 
-TEST_F(FactionPropPageTest, PickShowsStoredValuesAndListsAndKeepsTheFile) {
+TEST_F(FactionPropPageTest, PickShowsStoredValuesAndListsAndKeepsTheFile)
+{
     const std::string source = "[qv_cyan]\r\n"
                                "Legality=unlawful\r\n"
                                "plurality=plural\r\n"
@@ -191,7 +200,8 @@ TEST_F(FactionPropPageTest, PickShowsStoredValuesAndListsAndKeepsTheFile) {
     EXPECT_EQ(Entries(List("lstFPformation")), std::vector<std::string>{"fighters, fighter_basic"});
 }
 
-TEST_F(FactionPropPageTest, StoredPrefixSurvivesTheRebuildOfItsPickList) {
+TEST_F(FactionPropPageTest, StoredPrefixSurvivesTheRebuildOfItsPickList)
+{
     struct Case {
         const char* name;
         int faction;
@@ -220,7 +230,8 @@ TEST_F(FactionPropPageTest, StoredPrefixSurvivesTheRebuildOfItsPickList) {
     EXPECT_EQ(Entries(Combo("cboFPprefix")), std::vector<std::string>{"ignore"});
 }
 
-TEST_F(FactionPropPageTest, OptionGroupsMatchStoredValuesWithoutRegardToCase) {
+TEST_F(FactionPropPageTest, OptionGroupsMatchStoredValuesWithoutRegardToCase)
+{
     struct Case {
         const char* name;
         const char* key;
@@ -250,7 +261,8 @@ TEST_F(FactionPropPageTest, OptionGroupsMatchStoredValuesWithoutRegardToCase) {
     }
 }
 
-TEST_F(FactionPropPageTest, ValueCutByTheReadIsNeverWrittenBack) {
+TEST_F(FactionPropPageTest, ValueCutByTheReadIsNeverWrittenBack)
+{
     const std::string longName(300, 'n');
     const std::string longPrefix(260, 'p');
     const std::string source = "[qv_alpha]\r\nLegality=lawful\r\nplurality=singular\r\n"
@@ -270,7 +282,8 @@ TEST_F(FactionPropPageTest, ValueCutByTheReadIsNeverWrittenBack) {
 
 // A registry key that cannot be part of a file name has no list files: viewing it shows
 // empty lists and reports nothing; adding to a list is refused before the list changes.
-TEST_F(FactionPropPageTest, KeyThatCannotNameAFileLoadsEmptyListsSilently) {
+TEST_F(FactionPropPageTest, KeyThatCannotNameAFileLoadsEmptyListsSilently)
+{
     PutFile("faction_prop/Shiplist_qv_alpha.lst", "ship_a\r\n");
     Pick(0);
     ASSERT_EQ(Entries(List("lstFPShips")), std::vector<std::string>{"ship_a"});
@@ -290,7 +303,8 @@ TEST_F(FactionPropPageTest, KeyThatCannotNameAFileLoadsEmptyListsSilently) {
     EXPECT_EQ(Tmp().CountEntries("projects/P/faction_prop"), 2); // grp.ini, Shiplist_qv_alpha
 }
 
-TEST_F(FactionPropPageTest, ScanRule) {
+TEST_F(FactionPropPageTest, ScanRule)
+{
     struct Case {
         const char* name;
         const char* announce;
@@ -332,7 +346,8 @@ TEST_F(FactionPropPageTest, ScanRule) {
 
 // ---- Edits ----
 
-TEST_F(FactionPropPageTest, EditsWriteTheirKeyToTheFactionInTheBox) {
+TEST_F(FactionPropPageTest, EditsWriteTheirKeyToTheFactionInTheBox)
+{
     struct Case {
         const char* control;
         const char* key;
@@ -367,7 +382,8 @@ TEST_F(FactionPropPageTest, EditsWriteTheirKeyToTheFactionInTheBox) {
     EXPECT_EQ(Properties(), before);
 }
 
-TEST_F(FactionPropPageTest, TypedFactionThatWouldReadBackAsAnotherWritesNothing) {
+TEST_F(FactionPropPageTest, TypedFactionThatWouldReadBackAsAnotherWritesNothing)
+{
     Box("txtFPNameMale").SetText("seed"); // nothing in the box yet: writes nothing
     Group().SetText("typed_key");
     Box("txtFPNameMale").SetText("kept");
@@ -386,7 +402,8 @@ TEST_F(FactionPropPageTest, TypedFactionThatWouldReadBackAsAnotherWritesNothing)
 
 // ---- The five lists ----
 
-TEST_F(FactionPropPageTest, AddAndRemoveRewriteTheListFile) {
+TEST_F(FactionPropPageTest, AddAndRemoveRewriteTheListFile)
+{
     Pick(0);
     Combo("cboFPShips").SetListIndex(0);
     Click("BreloButton9");
@@ -417,7 +434,8 @@ TEST_F(FactionPropPageTest, AddAndRemoveRewriteTheListFile) {
 
 // Through the window system's events, as a user double-clicks: the entry that moves up
 // under the pointer is not selected, so a further double click there removes nothing unseen.
-TEST_F(FactionPropPageTest, DoubleClickRemovesTheEntryAndSelectsNoNeighbour) {
+TEST_F(FactionPropPageTest, DoubleClickRemovesTheEntryAndSelectsNoNeighbour)
+{
     PutFile("faction_prop/Shiplist_qv_alpha.lst", "ship_a\r\nship_b\r\nship_c\r\n");
     Pick(0);
     Ctl<TabDialog>("SSTab1").SetTab(FactionPropPage::kPage);
@@ -433,7 +451,8 @@ TEST_F(FactionPropPageTest, DoubleClickRemovesTheEntryAndSelectsNoNeighbour) {
     EXPECT_EQ(GetFile("faction_prop/Shiplist_qv_alpha.lst"), "ship_a\r\nship_c\r\n\r\n");
 }
 
-TEST_F(FactionPropPageTest, EachListWritesItsOwnFile) {
+TEST_F(FactionPropPageTest, EachListWritesItsOwnFile)
+{
     Pick(1);
     Combo("cboFPVoice").SetText("juni");
     Click("BreloButton10");
@@ -464,7 +483,8 @@ TEST_F(FactionPropPageTest, EachListWritesItsOwnFile) {
             << prefix;
 }
 
-TEST_F(FactionPropPageTest, ListEditsWithoutAFactionOrProjectWriteNothing) {
+TEST_F(FactionPropPageTest, ListEditsWithoutAFactionOrProjectWriteNothing)
+{
     Pick(0);
     Combo("cboFPShips").SetText("ship");
     Click("BreloButton9");
@@ -486,7 +506,8 @@ TEST_F(FactionPropPageTest, ListEditsWithoutAFactionOrProjectWriteNothing) {
 
 // ---- The body-parts dialog ----
 
-TEST_F(FactionPropPageTest, BodypartsOkRule) {
+TEST_F(FactionPropPageTest, BodypartsOkRule)
+{
     Pick(0);
     Click("BreloButton8");
     ASSERT_TRUE(Dialog().Visible());
@@ -524,7 +545,8 @@ TEST_F(FactionPropPageTest, BodypartsOkRule) {
     EXPECT_FALSE(ok.Enabled());
 }
 
-TEST_F(FactionPropPageTest, BodypartsOkAppendsTheEntryAndWritesTheList) {
+TEST_F(FactionPropPageTest, BodypartsOkAppendsTheEntryAndWritesTheList)
+{
     PutFile("faction_prop/Bodylist_qv_alpha.lst", "h0, b0, c0\r\n\r\n");
     Pick(0);
     Click("BreloButton8");
@@ -540,7 +562,8 @@ TEST_F(FactionPropPageTest, BodypartsOkAppendsTheEntryAndWritesTheList) {
 }
 
 // However the dialog was closed, it opens anew with the focus on its first box.
-TEST_F(FactionPropPageTest, BodypartsReopensWithTheFocusOnTheFirstBox) {
+TEST_F(FactionPropPageTest, BodypartsReopensWithTheFocusOnTheFirstBox)
+{
     Pick(0);
     m_form->Show();
     struct Case {
@@ -574,7 +597,8 @@ TEST_F(FactionPropPageTest, BodypartsReopensWithTheFocusOnTheFirstBox) {
     }
 }
 
-TEST_F(FactionPropPageTest, BodypartsWithoutFactionOrProject) {
+TEST_F(FactionPropPageTest, BodypartsWithoutFactionOrProject)
+{
     Pick(0);
     Click("BreloButton8");
     for (const char* combo : {"Combo1", "Combo2", "Combo3"})
@@ -593,7 +617,8 @@ TEST_F(FactionPropPageTest, BodypartsWithoutFactionOrProject) {
 
 // ---- Compile ----
 
-TEST_F(FactionPropPageTest, CompileTakesThePickersListAndShowsTheCount) {
+TEST_F(FactionPropPageTest, CompileTakesThePickersListAndShowsTheCount)
+{
     Group().SetText("typed_only");
     Click("btnCompileFP");
     const std::string out = GetFile("compiled/faction_prop.ini");
@@ -619,7 +644,8 @@ namespace {
 
 // The page as a user sees it with a faction loaded, each inner page in turn, and the
 // body-parts dialog, saved to the render folder for a look.
-TEST_F(FactionPropPageTest, Rendering) {
+TEST_F(FactionPropPageTest, Rendering)
+{
     QV_SKIP_UNLESS_RENDERING();
     PutFile("faction_prop/grp.ini", "[qv_bravo_grp]\r\nLegality=unlawful\r\nplurality=plural\r\n"
                                     "jump=jumphole\r\nmsg_id_prefix=gcs_refer_faction_qv_bravo\r\n"

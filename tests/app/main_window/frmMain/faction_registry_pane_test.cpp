@@ -130,7 +130,8 @@ TEST_F(RegistryPane, ImportOfAllFindsEachFactionsFilesByName)
     EXPECT_FALSE(ModHas("Protocol/protocol.txt")) << "the import of all writes no protocol";
 }
 
-TEST_F(RegistryPane, ImportOfAllRegistersInTheImportDialogsOrder) {
+TEST_F(RegistryPane, ImportOfAllRegistersInTheImportDialogsOrder)
+{
     // "_" sorts before digits and letters in the dialog's list; a plain case fold would put
     // it after the letters.
     const Strings listed = {"a_grp", "ab_grp", "fc_b_grp", "fc_b2_grp", "FC_bd_grp"};
@@ -149,7 +150,8 @@ TEST_F(RegistryPane, ImportOfAllRegistersInTheImportDialogsOrder) {
     EXPECT_EQ(Column("lv_newfactions"), listed);
 }
 
-TEST_F(RegistryPane, ImportDialogOffersWhatTheImportOfAllRegisters) {
+TEST_F(RegistryPane, ImportDialogOffersWhatTheImportOfAllRegisters)
+{
     // Names on disk are UTF-8 and the program's names CP1252; a name the program cannot hold
     // apart from another (Cyrillic, or a Latin-1 twin of a UTF-8 name) is in neither list.
     for (const char* key :
@@ -175,7 +177,8 @@ TEST_F(RegistryPane, ImportDialogOffersWhatTheImportOfAllRegisters) {
     EXPECT_EQ(Column("lv_newfactions"), listed);
 }
 
-TEST_F(RegistryPane, ImportOfAllChecksEveryFactionBeforeWritingAny) {
+TEST_F(RegistryPane, ImportOfAllChecksEveryFactionBeforeWritingAny)
+{
     struct Case {
         const char* name;
         std::string badKey;

@@ -80,12 +80,13 @@ TEST_F(Registry, SaveWritesNothingWithoutProjectOrUsableKey)
 
 TEST_F(Registry, DeleteBlanksTheTwoLinesAndRemovesTheFactionFiles)
 {
-    m_tmp.Put("projects/Mod/misc/factions.ini",
-              "[zx_a]\r\ngrp=Shared\r\n[zx_b]\r\ngrp=Shared\r\nRep=0.5\r\n[zx_c]\r\ngrp=Shared\r\n");
+    m_tmp.Put(
+        "projects/Mod/misc/factions.ini",
+        "[zx_a]\r\ngrp=Shared\r\n[zx_b]\r\ngrp=Shared\r\nRep=0.5\r\n[zx_c]\r\ngrp=Shared\r\n");
     const char* const files[] = {
-        "emphaty/new/reps_zx_b.facts",  "emphaty/new/zx_b.tmp",
-        "faction_prop/Shiplist_zx_b.lst", "faction_prop/Voicelist_zx_b.lst",
-        "faction_prop/Scanlist_zx_b.lst", "faction_prop/Bodylist_zx_b.lst",
+        "emphaty/new/reps_zx_b.facts",        "emphaty/new/zx_b.tmp",
+        "faction_prop/Shiplist_zx_b.lst",     "faction_prop/Voicelist_zx_b.lst",
+        "faction_prop/Scanlist_zx_b.lst",     "faction_prop/Bodylist_zx_b.lst",
         "faction_prop/Formationlist_zx_b.lst"};
     for (const char* file : files)
         m_tmp.Put(std::string("projects/Mod/") + file, "x\r\n");
@@ -111,10 +112,10 @@ TEST_F(Registry, DeleteMatchesWholeLinesOnly)
         std::string after;
     };
     const Case cases[] = {
-        {"longer group of another faction stays", "[a]\r\ngrp=Red Fleet\r\n[b]\r\ngrp=Red\r\n",
-         "b", "Red", "[a]\r\ngrp=Red Fleet\r\n\r\n\r\n\r\n"},
-        {"same group earlier in the file stays", "[a]\r\ngrp=Red\r\n[b]\r\ngrp=Red\r\n", "b",
-         "Red", "[a]\r\ngrp=Red\r\n\r\n\r\n\r\n"},
+        {"longer group of another faction stays", "[a]\r\ngrp=Red Fleet\r\n[b]\r\ngrp=Red\r\n", "b",
+         "Red", "[a]\r\ngrp=Red Fleet\r\n\r\n\r\n\r\n"},
+        {"same group earlier in the file stays", "[a]\r\ngrp=Red\r\n[b]\r\ngrp=Red\r\n", "b", "Red",
+         "[a]\r\ngrp=Red\r\n\r\n\r\n\r\n"},
         {"section without grp line", "[a]\r\n[b]\r\ngrp=B\r\n", "a", "[ERROR]",
          "\r\n[b]\r\ngrp=B\r\n\r\n"},
         {"key inside a longer section name", "[ab]\r\ngrp=X\r\n[b]\r\ngrp=X\r\n", "b", "X",

@@ -26,7 +26,8 @@ TEST_F(MainWindow, StartsOnPageZeroWithItsStoredState)
     EXPECT_EQ(Ctl<TabDialog>("SSTab1").Tab(), 0);
     EXPECT_EQ(Ctl<TabDialog>("SSTab1").TabCaption(2), "Faction_Prop.ini");
     auto& list = Ctl<ListBox>("lstProjects");
-    EXPECT_EQ((Strings{list.List(0), list.List(1), list.List(2)}), (Strings{"Alpha", "beta", "Mod"}));
+    EXPECT_EQ((Strings{list.List(0), list.List(1), list.List(2)}),
+              (Strings{"Alpha", "beta", "Mod"}));
     EXPECT_TRUE(Ctl<Frame>("Frame1").Visible());
     EXPECT_FALSE(Ctl<Frame>("Frame2").Visible());
     EXPECT_FALSE(Ctl<TextBox>("txtdateiname").Visible());
@@ -107,12 +108,14 @@ TEST_F(MainWindow, NameBoxOpensCreatesOnEnterAndCloses)
     key = 13;
     box.KeyPress(key);
     ASSERT_EQ(m_dialogs->shown.size(), 1u);
-    EXPECT_EQ(m_dialogs->shown[0].prompt.substr(0, 44), "An error occured during create your project.");
+    EXPECT_EQ(m_dialogs->shown[0].prompt.substr(0, 44),
+              "An error occured during create your project.");
     EXPECT_EQ(m_dialogs->shown[0].buttons, vbCritical);
     EXPECT_TRUE(Running("Timer2"));
 }
 
-TEST_F(MainWindow, NameBoxNeverRunsBothTimersAndComesToRest) {
+TEST_F(MainWindow, NameBoxNeverRunsBothTimersAndComesToRest)
+{
     ASSERT_TRUE(m_main->Load());
     auto& box = Ctl<TextBox>("txtdateiname");
     auto& button = Ctl<quorvel::BreloButton>("BreloButton7");
@@ -171,7 +174,8 @@ TEST_F(MainWindow, NameBoxNeverRunsBothTimersAndComesToRest) {
 TEST_F(MainWindow, ClickingAProjectShowsItsProtocolOnly)
 {
     MakeProject("Other");
-    m_tmp.Put("projects/Other/Protocol/protocol.txt", "01/02/24    10:00:00: Project created.\r\n\r\n");
+    m_tmp.Put("projects/Other/Protocol/protocol.txt",
+              "01/02/24    10:00:00: Project created.\r\n\r\n");
     ASSERT_TRUE(m_main->Load());
     SelectProject("Other");
     EXPECT_EQ(Ctl<RichTextBox>("rtfLog").Text(), "01/02/24    10:00:00: Project created.\r\n\r\n");
@@ -180,7 +184,8 @@ TEST_F(MainWindow, ClickingAProjectShowsItsProtocolOnly)
     EXPECT_EQ(quorvel::ActiveProject(), "");
 }
 
-TEST_F(MainWindow, ClickingTheSelectedProjectAgainShowsItsNewProtocol) {
+TEST_F(MainWindow, ClickingTheSelectedProjectAgainShowsItsNewProtocol)
+{
     m_tmp.Put("projects/Mod/Protocol/protocol.txt", "first\r\n");
     ASSERT_TRUE(m_main->Load());
     m_main->Show();
@@ -197,7 +202,8 @@ TEST_F(MainWindow, ClickingTheSelectedProjectAgainShowsItsNewProtocol) {
 
 // The edits of the three faction tabs stop before writing while no project is loaded: each
 // keystroke would otherwise show the refused path.
-TEST_F(MainWindow, FactionTabEditsWithoutAProjectStaySilent) {
+TEST_F(MainWindow, FactionTabEditsWithoutAProjectStaySilent)
+{
     struct Case {
         const char* name;
         const char* picker;
@@ -397,7 +403,8 @@ TEST_F(MainWindow, DeletingProjectsKeepsOrClearsTheLoadedOne)
 
 // Folders made outside the program whose names CP1252 cannot hold apart: Delete, Load and
 // the protocol view must each reach the picked folder or none.
-TEST_F(MainWindow, EveryListedProjectActsOnItsOwnFolder) {
+TEST_F(MainWindow, EveryListedProjectActsOnItsOwnFolder)
+{
     const std::string latin1Cafe = "caf\xE9";
     const std::string utf8Cafe = "caf\xC3\xA9";
     const std::string mir = "\xD0\x9C\xD0\xB8\xD1\x80";

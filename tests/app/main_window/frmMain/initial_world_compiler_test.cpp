@@ -58,7 +58,8 @@ const std::string kGolden = kCompiledHeader + "[Group]\r\n"
 
 class InitialWorldCompile : public initworld_test::InitialWorldProjectTest {};
 
-TEST_F(InitialWorldCompile, ThreeFactionsByteForByteAndAgainOverTheOldFile) {
+TEST_F(InitialWorldCompile, ThreeFactionsByteForByteAndAgainOverTheOldFile)
+{
     PutFile("initialworld/grp.ini", kSource);
     PutFile("compiled/initialworld.ini", std::string(5000, 'x'));
 
@@ -73,7 +74,8 @@ TEST_F(InitialWorldCompile, ThreeFactionsByteForByteAndAgainOverTheOldFile) {
     EXPECT_EQ(Source(), kSource);
 }
 
-TEST_F(InitialWorldCompile, BlocksFollowThePickerAndLinesFollowTheRows) {
+TEST_F(InitialWorldCompile, BlocksFollowThePickerAndLinesFollowTheRows)
+{
     PutFile("initialworld/grp.ini", kSource);
     // Two blocks (picker order), each naming the rows in row order, a row that is no
     // faction of the picker included.
@@ -89,7 +91,8 @@ TEST_F(InitialWorldCompile, BlocksFollowThePickerAndLinesFollowTheRows) {
                               "rep = 0.0, qv_delta\r\n\r\n\r\n");
 }
 
-TEST_F(InitialWorldCompile, EmptyRegistryWritesTheHeaderAndTheEntry) {
+TEST_F(InitialWorldCompile, EmptyRegistryWritesTheHeaderAndTheEntry)
+{
     std::vector<std::string> calls;
     InitialWorldProgress progress;
     progress.setOverallMax = [&](double v) { calls.push_back("max " + std::to_string(int(v))); };
@@ -99,7 +102,8 @@ TEST_F(InitialWorldCompile, EmptyRegistryWritesTheHeaderAndTheEntry) {
     EXPECT_EQ(calls, std::vector<std::string>{"max 0"});
 }
 
-TEST_F(InitialWorldCompile, ProgressRunsMaxThenValuePerBlockAndRow) {
+TEST_F(InitialWorldCompile, ProgressRunsMaxThenValuePerBlockAndRow)
+{
     std::vector<std::string> calls;
     auto rec = [&](const char* what) {
         return [&calls, what](double v) {
@@ -119,7 +123,8 @@ TEST_F(InitialWorldCompile, ProgressRunsMaxThenValuePerBlockAndRow) {
     EXPECT_EQ(calls, expected);
 }
 
-TEST_F(InitialWorldCompile, NoProjectLoadedDoesNothingAtAll) {
+TEST_F(InitialWorldCompile, NoProjectLoadedDoesNothingAtAll)
+{
     quorvel::SetActiveProject("");
     bool called = false;
     InitialWorldProgress progress;
@@ -130,7 +135,8 @@ TEST_F(InitialWorldCompile, NoProjectLoadedDoesNothingAtAll) {
     EXPECT_FALSE(HasFile("Protocol/protocol.txt"));
 }
 
-TEST_F(InitialWorldCompile, FailedWriteRaisesNamesTheFileAndWritesNoEntry) {
+TEST_F(InitialWorldCompile, FailedWriteRaisesNamesTheFileAndWritesNoEntry)
+{
     PutFile("initialworld/grp.ini", kSource);
     ::rmdir((m_tmp / "projects/P/compiled").c_str());
     double overall = -1;
@@ -150,7 +156,8 @@ TEST_F(InitialWorldCompile, FailedWriteRaisesNamesTheFileAndWritesNoEntry) {
     EXPECT_FALSE(HasFile("compiled"));
 }
 
-TEST_F(InitialWorldCompile, FailedRenameLeavesNoTemporaryFileAndNoEntry) {
+TEST_F(InitialWorldCompile, FailedRenameLeavesNoTemporaryFileAndNoEntry)
+{
     // A folder in the way of the rename makes the write fail after the text was built.
     PutFile("initialworld/grp.ini", kSource);
     m_tmp.MakeFolder("projects/P/compiled/initialworld.ini");

@@ -10,7 +10,8 @@ namespace initworld_test {
 // and its compiler use; files are put and read below it natively.
 class InitialWorldProjectTest : public store_test::StoreTest {
 protected:
-    void SetUp() override {
+    void SetUp() override
+    {
         StoreTest::SetUp();
         for (const char* folder : {"projects/P", "projects/P/initialworld", "projects/P/compiled",
                                    "projects/P/misc", "projects/P/Protocol"})
@@ -18,7 +19,8 @@ protected:
         quorvel::SetActiveProject("P");
     }
 
-    void PutFile(const std::string& rel, const std::string& bytes) const {
+    void PutFile(const std::string& rel, const std::string& bytes) const
+    {
         m_tmp.Put("projects/P/" + rel, bytes);
     }
     std::string GetFile(const std::string& rel) const { return m_tmp.Get("projects/P/" + rel); }
@@ -29,7 +31,8 @@ protected:
 };
 
 // The protocol entry of the fixture's fixed clock.
-inline std::string ProtocolEntry(const std::string& message) {
+inline std::string ProtocolEntry(const std::string& message)
+{
     return "03/05/24    14:07:09: " + message + "\r\n\r\n";
 }
 

@@ -10,10 +10,10 @@
 #include <filesystem>
 #include <memory>
 
+#include "tests/support/render_dir.h"
 #include <QImage>
 #include <QPixmap>
 #include <QRect>
-#include "tests/support/render_dir.h"
 
 namespace {
 
@@ -37,7 +37,8 @@ const Faction kFactions[] = {
 // The main window's frame with the page on it, filled as the faction-list loader fills it.
 class InitialWorldPageTest : public initworld_test::InitialWorldProjectTest {
 protected:
-    void SetUp() override {
+    void SetUp() override
+    {
         InitialWorldProjectTest::SetUp();
         formstest::App();
         m_form = std::make_unique<Form>("frmMain");
@@ -51,7 +52,8 @@ protected:
             Group().AddItem(f.key);
         }
     }
-    void TearDown() override {
+    void TearDown() override
+    {
         m_page.reset();
         m_form.reset();
         InitialWorldProjectTest::TearDown();
@@ -62,14 +64,16 @@ protected:
     ListView& Lv() const { return m_form->Ctl<ListView>("lv_Init"); }
     CheckBox& Force() const { return m_form->Ctl<CheckBox>("chkForceRep2"); }
     std::string Rep(int row) const { return Lv().ListItems()(row).SubItem(2); }
-    std::vector<std::string> Shown() const {
+    std::vector<std::string> Shown() const
+    {
         return {Box("txtInitName").Text(), Box("txtInitShortName").Text(),
                 Box("txtInitInfo").Text()};
     }
     void Pick(int index) const { Group().SetListIndex(index); }
     void SelectRow(int row) const { Lv().SetSelectedItem(&Lv().ListItems()(row)); }
     void DoubleClick() const { Lv().Raise("DblClick", Lv().DblClick); }
-    void Compile() const {
+    void Compile() const
+    {
         Control& button = *m_form->Find("BreloButton13");
         button.Raise("Click", button.Click);
     }
@@ -78,7 +82,8 @@ protected:
     std::unique_ptr<InitialWorldPage> m_page;
 };
 
-TEST_F(InitialWorldPageTest, PickWithoutSectionShowsErrorAndStoresIt) {
+TEST_F(InitialWorldPageTest, PickWithoutSectionShowsErrorAndStoresIt)
+{
     PutFile("initialworld/grp.ini", "[qv_bravo]\r\nqv_alpha=0.4\r\n");
     EventLog log;
     Pick(0);
@@ -100,7 +105,8 @@ TEST_F(InitialWorldPageTest, PickWithoutSectionShowsErrorAndStoresIt) {
               std::string::npos);
 }
 
-TEST_F(InitialWorldPageTest, PickShowsStoredValuesAndLeavesTheFileAsItWas) {
+TEST_F(InitialWorldPageTest, PickShowsStoredValuesAndLeavesTheFileAsItWas)
+{
     const std::string source = "[QV_Bravo]\r\n"
                                "ids_name=196611\r\n"
                                "ids_short_name=196612\r\n"
@@ -116,7 +122,8 @@ TEST_F(InitialWorldPageTest, PickShowsStoredValuesAndLeavesTheFileAsItWas) {
     EXPECT_EQ(Source(), source);
 }
 
-TEST_F(InitialWorldPageTest, ValueCutByTheReadIsNeverWrittenBackByAPick) {
+TEST_F(InitialWorldPageTest, ValueCutByTheReadIsNeverWrittenBackByAPick)
+{
     const std::string longInfo(300, 'i');
     const std::string source =
         "[qv_alpha]\r\nids_name=n\r\nids_short_name=s\r\nids_info=" + longInfo + "\r\n";
@@ -130,7 +137,8 @@ TEST_F(InitialWorldPageTest, ValueCutByTheReadIsNeverWrittenBackByAPick) {
     EXPECT_EQ(Source(), "[qv_alpha]\r\nids_name=n\r\nids_short_name=s\r\nids_info=short\r\n");
 }
 
-TEST_F(InitialWorldPageTest, EditsWriteTheirKeyOnEveryChange) {
+TEST_F(InitialWorldPageTest, EditsWriteTheirKeyOnEveryChange)
+{
     Pick(2);
     struct Case {
         const char* box;
@@ -148,7 +156,8 @@ TEST_F(InitialWorldPageTest, EditsWriteTheirKeyOnEveryChange) {
     }
 }
 
-TEST_F(InitialWorldPageTest, NothingIsWrittenWithoutAFactionOrAProject) {
+TEST_F(InitialWorldPageTest, NothingIsWrittenWithoutAFactionOrAProject)
+{
     // Before any pick the picker's text is empty.
     Box("txtInitInfo").SetText("typed");
     EXPECT_FALSE(HasFile("initialworld/grp.ini"));
@@ -176,7 +185,8 @@ TEST_F(InitialWorldPageTest, NothingIsWrittenWithoutAFactionOrAProject) {
     EXPECT_EQ(Rep(2), "");
 }
 
-TEST_F(InitialWorldPageTest, DoubleClickStoresTheReputation) {
+TEST_F(InitialWorldPageTest, DoubleClickStoresTheReputation)
+{
     struct Case {
         const char* name;
         int pick;
@@ -223,7 +233,8 @@ TEST_F(InitialWorldPageTest, DoubleClickStoresTheReputation) {
     }
 }
 
-TEST_F(InitialWorldPageTest, DoubleClickThatCannotStoreChangesNothing) {
+TEST_F(InitialWorldPageTest, DoubleClickThatCannotStoreChangesNothing)
+{
     Pick(0);
     const std::string source = Source();
 
@@ -248,7 +259,8 @@ TEST_F(InitialWorldPageTest, DoubleClickThatCannotStoreChangesNothing) {
         EXPECT_EQ(Rep(r), "");
 }
 
-TEST_F(InitialWorldPageTest, CompileButtonUsesThePickerAndTheRows) {
+TEST_F(InitialWorldPageTest, CompileButtonUsesThePickerAndTheRows)
+{
     PutFile("initialworld/grp.ini", "[qv_bravo]\r\nqv_cyan=0.7\r\n");
     Compile();
     const std::string block2 = "[Group]\r\nnickname = qv_bravo\r\nids_name = \r\nids_info = \r\n"
@@ -263,7 +275,8 @@ TEST_F(InitialWorldPageTest, CompileButtonUsesThePickerAndTheRows) {
     EXPECT_EQ(m_page->BarValue("pgInit1"), 3);
 }
 
-TEST_F(InitialWorldPageTest, FailedCompileIsShownAndLogsNothing) {
+TEST_F(InitialWorldPageTest, FailedCompileIsShownAndLogsNothing)
+{
     Compile();
     const std::string before = Compiled();
     ::rename((m_tmp / "projects/P/compiled").c_str(), (m_tmp / "projects/P/away").c_str());
@@ -276,7 +289,8 @@ TEST_F(InitialWorldPageTest, FailedCompileIsShownAndLogsNothing) {
     EXPECT_EQ(GetFile("away/initialworld.ini"), before);
 }
 
-TEST_F(InitialWorldPageTest, ControlsSitOnTheirPageInsideTheTabWithoutOverlap) {
+TEST_F(InitialWorldPageTest, ControlsSitOnTheirPageInsideTheTabWithoutOverlap)
+{
     const auto& tab = m_form->Ctl<TabDialog>("SSTab1");
     const char* names[] = {"Label35", "cboInit_group",    "Label32",       "txtInitName",
                            "Label33", "txtInitShortName", "Label34",       "txtInitInfo",
@@ -304,7 +318,8 @@ TEST_F(InitialWorldPageTest, ControlsSitOnTheirPageInsideTheTabWithoutOverlap) {
     EXPECT_EQ(Group().GetStyle(), ComboBox::DropDownList);
 }
 
-TEST_F(InitialWorldPageTest, RendersWithAFactionLoaded) {
+TEST_F(InitialWorldPageTest, RendersWithAFactionLoaded)
+{
     PutFile("initialworld/grp.ini", "[qv_alpha]\r\nids_name=196610\r\nids_short_name=196846\r\n"
                                     "ids_info=458752\r\nqv_alpha=0.9\r\nqv_bravo=-0.65\r\n");
     Pick(0);

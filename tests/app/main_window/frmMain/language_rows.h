@@ -109,10 +109,14 @@ inline std::string Read(const Form& form, const Row& row)
 {
     const Control& control = *form.Find(row.control);
     switch (row.prop) {
-    case Prop::Tab: return form.Ctl<TabDialog>(row.control).TabCaption(row.page);
-    case Prop::Button: return quorvel::ButtonCaption(control);
-    case Prop::Text: return form.Ctl<TextBox>(row.control).Text();
-    case Prop::Tip: return control.ToolTipText();
+    case Prop::Tab:
+        return form.Ctl<TabDialog>(row.control).TabCaption(row.page);
+    case Prop::Button:
+        return quorvel::ButtonCaption(control);
+    case Prop::Text:
+        return form.Ctl<TextBox>(row.control).Text();
+    case Prop::Tip:
+        return control.ToolTipText();
     case Prop::Caption:
         if (auto* label = dynamic_cast<const Label*>(&control))
             return label->Caption();

@@ -31,23 +31,52 @@ constexpr ControlDef kControls[] = {
     {Kind::Frame, "Frame1", "SSTab1", 120, 1080, 9840, 4215, "Projektmanager", 0},
     {Kind::Frame, "Frame2", "SSTab1", 9960, 1080, 15, 4215, "Fraktionen bearbeiten", 0, kHidden},
     {Kind::Frame, "frmnewFaction", "Frame2", 120, 1800, 7575, 2175, "Eigenschaften"},
-    {Kind::Label, "Label4", "SSTab1", 480, 840, 405, 195, "-->", 0, 0, {"Lucida Console", 9.75, true}, RGB(255, 128, 0)},
+    {Kind::Label,
+     "Label4",
+     "SSTab1",
+     480,
+     840,
+     405,
+     195,
+     "-->",
+     0,
+     0,
+     {"Lucida Console", 9.75, true},
+     RGB(255, 128, 0)},
     {Kind::Label, "Label1", "SSTab1", 7680, 840, 975, 255, "Scroll-Tempo", 0},
-    {Kind::Label, "lblNoProject", "Frame1", 2760, 1440, 1455, 615, "Kein Projekt ausgew\xE4hlt!", -1, 0, {}, RGB(255, 0, 0)},
+    {Kind::Label,
+     "lblNoProject",
+     "Frame1",
+     2760,
+     1440,
+     1455,
+     615,
+     "Kein Projekt ausgew\xE4hlt!",
+     -1,
+     0,
+     {},
+     RGB(255, 0, 0)},
     {Kind::TextBox, "txtdateiname", "Frame1", 2760, 2880, 1470, 285, "Projektname"},
     {Kind::Label, "Label3", "SSTab1", 240, 480, 1215, 255, "Gruppenname:", 1},
-    {Kind::Label, "lbl_emphaty_object_destruction", "SSTab1", 240, 960, 2055, 255, "object_destruction", 1},
+    {Kind::Label, "lbl_emphaty_object_destruction", "SSTab1", 240, 960, 2055, 255,
+     "object_destruction", 1},
     {Kind::Label, "lbl_emphaty_rms", "SSTab1", 240, 1320, 2055, 255, "random_mission_success", 1},
     {Kind::Label, "lbl_emphaty_rmf", "SSTab1", 240, 1680, 2055, 255, "random_mission_failure", 1},
     {Kind::Label, "lbl_emphaty_rma", "SSTab1", 240, 2040, 2055, 255, "random_mission_abortion", 1},
     {Kind::Label, "lblAktuellEmp", "SSTab1", 2400, 4800, 855, 255, "Aktuell", 1},
     {Kind::Label, "lblGesamtEmp", "SSTab1", 2400, 5040, 855, 255, "Gesamt", 1},
-    {Kind::Label, "lblEmphatyList", "SSTab1", 240, 4320, 5055, 255, "Es ist normal, das sich die aktive Fraktion auch in der Liste befindet", 1},
-    {Kind::TabDialog, "SSTab2", "SSTab1", 120, 840, 6000, 3000, "Schiffe|Stimmen|K\xF6rper|Scan|Formation", 2},
-    {Kind::Label, "Label15", "SSTab2", 120, 2400, 4000, 255, "Doppelklicken um den selektierten Eintrag zu entfernen.", 0},
-    {Kind::Label, "Label16", "SSTab2", 120, 2400, 4000, 255, "Doppelklicken um den selektierten Eintrag zu entfernen.", 1},
-    {Kind::Label, "Label17", "SSTab2", 120, 2400, 4000, 255, "Doppelklicken um den selektierten Eintrag zu entfernen.", 2},
-    {Kind::Label, "Label19", "SSTab2", 120, 2400, 4000, 255, "Doppelklicken um den selektierten Eintrag zu entfernen.", 4},
+    {Kind::Label, "lblEmphatyList", "SSTab1", 240, 4320, 5055, 255,
+     "Es ist normal, das sich die aktive Fraktion auch in der Liste befindet", 1},
+    {Kind::TabDialog, "SSTab2", "SSTab1", 120, 840, 6000, 3000,
+     "Schiffe|Stimmen|K\xF6rper|Scan|Formation", 2},
+    {Kind::Label, "Label15", "SSTab2", 120, 2400, 4000, 255,
+     "Doppelklicken um den selektierten Eintrag zu entfernen.", 0},
+    {Kind::Label, "Label16", "SSTab2", 120, 2400, 4000, 255,
+     "Doppelklicken um den selektierten Eintrag zu entfernen.", 1},
+    {Kind::Label, "Label17", "SSTab2", 120, 2400, 4000, 255,
+     "Doppelklicken um den selektierten Eintrag zu entfernen.", 2},
+    {Kind::Label, "Label19", "SSTab2", 120, 2400, 4000, 255,
+     "Doppelklicken um den selektierten Eintrag zu entfernen.", 4},
     {Kind::Label, "Label20", "SSTab1", 6240, 840, 2000, 255, "Vorname m\xE4nnlich (IDS)", 2},
     {Kind::Label, "Label21", "SSTab1", 6240, 1200, 2000, 255, "Vorname weiblich (IDS)", 2},
     {Kind::Label, "Label22", "SSTab1", 6240, 1560, 2000, 255, "Nachname (IDS)", 2},
@@ -191,11 +220,11 @@ TEST_F(LanguageSwitchTest, ControlsTheWindowLacksAreSkipped)
 
     Form some("frmMain");
     some.Create(ControlDef{Kind::Label, "Label29", "", 0, 0, 1000, 255, "Fracht scannen?"});
-    quorvel::AddButton(some, ControlDef{Kind::CommandButton, "BreloButton2", "", 0, 300, 1455,
-                                        375, "Englische Version"});
+    quorvel::AddButton(some, ControlDef{Kind::CommandButton, "BreloButton2", "", 0, 300, 1455, 375,
+                                        "Englische Version"});
     // A page may still place a plain push button.
-    some.Create(ControlDef{Kind::CommandButton, "btnEmphatySave", "", 0, 700, 1455, 375,
-                           "INI erstellen"});
+    some.Create(
+        ControlDef{Kind::CommandButton, "btnEmphatySave", "", 0, 700, 1455, 375, "INI erstellen"});
     language::BreloButton2_Click(some);
     EXPECT_EQ(some.Ctl<Label>("Label29").Caption(), "Scan cargo?");
     EXPECT_EQ(quorvel::ButtonCaption(*some.Find("BreloButton2")), "German Version");
@@ -213,9 +242,9 @@ TEST_F(LanguageSwitchTest, RenderTheWindowInEnglish)
         int page;
         const char* file;
     };
-    for (const Shot& shot : {Shot{0, "language_english_page0.png"},
-                             Shot{2, "language_english_page2.png"},
-                             Shot{4, "language_english_page4.png"}}) {
+    for (const Shot& shot :
+         {Shot{0, "language_english_page0.png"}, Shot{2, "language_english_page2.png"},
+          Shot{4, "language_english_page4.png"}}) {
         SCOPED_TRACE(shot.file);
         form.Ctl<TabDialog>("SSTab1").SetTab(shot.page);
         DoEvents();

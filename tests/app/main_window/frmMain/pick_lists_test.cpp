@@ -12,7 +12,8 @@ namespace lists = quorvel::pick_lists;
 
 // The original list control's order: letters without regard to case, hyphens ignored,
 // "_" before digits before letters, a prefix before its longer names.
-int Weight(char c) {
+int Weight(char c)
+{
     if (c == '_')
         return 0;
     if (std::isdigit(static_cast<unsigned char>(c)))
@@ -20,7 +21,8 @@ int Weight(char c) {
     return 20 + std::tolower(static_cast<unsigned char>(c));
 }
 
-bool ControlLess(const std::string& a, const std::string& b) {
+bool ControlLess(const std::string& a, const std::string& b)
+{
     std::string x, y;
     std::copy_if(a.begin(), a.end(), std::back_inserter(x), [](char c) { return c != '-'; });
     std::copy_if(b.begin(), b.end(), std::back_inserter(y), [](char c) { return c != '-'; });
@@ -28,7 +30,8 @@ bool ControlLess(const std::string& a, const std::string& b) {
                                         [](char p, char q) { return Weight(p) < Weight(q); });
 }
 
-TEST(PickLists, EntriesCountsAndStoredOrder) {
+TEST(PickLists, EntriesCountsAndStoredOrder)
+{
     struct Case {
         const char* name;
         lists::PickList list;

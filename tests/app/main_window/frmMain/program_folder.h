@@ -1,9 +1,9 @@
 #pragma once
 
-#include "tests/support/error_of.h"
 #include "app/project_store/modFunctions.h"
 #include "app/project_store/project_paths.h"
 #include "platform/errors/run_time_error.h"
+#include "tests/support/error_of.h"
 #include "tests/support/temp_folder.h"
 
 #include <functional>

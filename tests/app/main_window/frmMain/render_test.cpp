@@ -19,8 +19,9 @@ TEST_F(Rendering, MainWindowBothPanesAboutAndImport)
     m_tmp.Put("projects/Demo Mod/Protocol/protocol.txt",
               "12/10/26    10:15:02: Project created.\r\n\r\n"
               "12/10/26    10:16:40: Original imported...\r\n\r\n");
-    m_tmp.Put("projects/Demo Mod/misc/factions.ini",
-              "[qv_demo_traders]\r\ngrp=Traders' Guild\r\n[qv_demo_police]\r\ngrp=Sector Police\r\n");
+    m_tmp.Put(
+        "projects/Demo Mod/misc/factions.ini",
+        "[qv_demo_traders]\r\ngrp=Traders' Guild\r\n[qv_demo_police]\r\ngrp=Sector Police\r\n");
     for (const char* key : {"qv_demo_traders", "qv_demo_police", "qv_demo_miners"})
         PutStock(key, "", "", "");
     ASSERT_TRUE(m_main->Load());

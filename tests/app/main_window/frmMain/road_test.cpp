@@ -31,7 +31,8 @@ const char* const kRates[3][3] = {
 const char* const kReps[3][3] = {
     {"0.9", "-0.3", "0.2"}, {"-0.45", "0.8", "0.1"}, {"0.55", "-0.7", "1"}};
 
-std::string StockEmpathy(int i) {
+std::string StockEmpathy(int i)
+{
     const std::string& k = kKeys[i];
     std::string text = "[RepChangeEffects]\r\ngroup = " + k + "\r\n" +
                        "event = object_destruction, -0.3" + std::to_string(i) + "\r\n" +
@@ -45,7 +46,8 @@ std::string StockEmpathy(int i) {
     return text;
 }
 
-std::string StockProperties(int i) {
+std::string StockProperties(int i)
+{
     const std::string& k = kKeys[i];
     const std::string n = std::to_string(i);
     return "[FactionProps]\r\naffiliation = " + k +
@@ -60,7 +62,8 @@ std::string StockProperties(int i) {
            "formation = wing_" + n + ", vee_" + n + "\r\n";
 }
 
-std::string StockInitialWorld(int i) {
+std::string StockInitialWorld(int i)
+{
     const std::string n = std::to_string(i);
     std::string text = "[Group]\r\nnickname = " + kKeys[i] + "\r\nids_name = 1968" + n +
                        "0\r\nids_info = 661" + n + "00\r\nids_short_name = 1968" + n + "6\r\n";
@@ -94,7 +97,8 @@ const Tab kTabs[] = {
 // ---- reading the files ----
 
 // The lines of a text whose lines all end with CR LF.
-Strings Lines(const std::string& text) {
+Strings Lines(const std::string& text)
+{
     Strings lines;
     size_t from = 0;
     for (size_t at; (at = text.find("\r\n", from)) != std::string::npos; from = at + 2)
@@ -108,7 +112,8 @@ Strings Lines(const std::string& text) {
 // lines of each block; a file off this structure fails the test.
 std::vector<Strings> Blocks(const std::string& text, const std::string& lead,
                             const std::string& head, const std::string& gap,
-                            const std::string& tail) {
+                            const std::string& tail)
+{
     std::vector<Strings> blocks;
     EXPECT_EQ(text.substr(0, lead.size()), lead);
     const std::string opener = "\r\n" + head + "\r\n";
@@ -133,7 +138,8 @@ std::vector<Strings> Blocks(const std::string& text, const std::string& lead,
 }
 
 // The text before " = " (or before the first ", " for event lines): what kind of line it is.
-std::string KindOf(const std::string& line) {
+std::string KindOf(const std::string& line)
+{
     const size_t eq = line.find(" = ");
     if (eq == std::string::npos)
         return line;
@@ -141,7 +147,8 @@ std::string KindOf(const std::string& line) {
         return line.substr(0, line.find(", "));
     return line.substr(0, eq);
 }
-Strings Kinds(const Strings& lines) {
+Strings Kinds(const Strings& lines)
+{
     Strings kinds;
     for (const std::string& line : lines)
         kinds.push_back(KindOf(line));
@@ -154,7 +161,8 @@ struct Changed {
     std::string before;
     std::string after;
 };
-std::vector<Changed> ChangedLines(const std::string& before, const std::string& after) {
+std::vector<Changed> ChangedLines(const std::string& before, const std::string& after)
+{
     const Strings a = Lines(before);
     const Strings b = Lines(after);
     EXPECT_EQ(a.size(), b.size()) << "lines were added or removed";
@@ -169,7 +177,8 @@ std::vector<Changed> ChangedLines(const std::string& before, const std::string& 
     return changed;
 }
 
-Strings Without(Strings lines, const std::string& ending) {
+Strings Without(Strings lines, const std::string& ending)
+{
     std::erase_if(lines, [&](const std::string& line) {
         return line.size() >= ending.size() &&
                line.compare(line.size() - ending.size(), ending.size(), ending) == 0;
@@ -177,7 +186,8 @@ Strings Without(Strings lines, const std::string& ending) {
     return lines;
 }
 
-Strings Messages(const std::string& protocol, std::string& prefix) {
+Strings Messages(const std::string& protocol, std::string& prefix)
+{
     Strings messages;
     const Strings lines = Lines(protocol);
     for (size_t i = 0; i < lines.size(); i += 2) {
@@ -198,7 +208,8 @@ Strings Messages(const std::string& protocol, std::string& prefix) {
 
 class Road : public mainwin_test::WindowTest {
 protected:
-    void SetUp() override {
+    void SetUp() override
+    {
         WindowTest::SetUp();
         quorvel::SetProtocolClock([] { return std::chrono::system_clock::time_point{}; });
         for (int i = 0; i < 3; ++i)
@@ -206,19 +217,23 @@ protected:
                      StockInitialWorld(i).c_str());
         ASSERT_TRUE(m_main->Load());
     }
-    void TearDown() override {
+    void TearDown() override
+    {
         quorvel::SetProtocolClock({});
         WindowTest::TearDown();
     }
 
-    std::string File(const std::string& project, const std::string& rel) const {
+    std::string File(const std::string& project, const std::string& rel) const
+    {
         return m_tmp.Get("projects/" + project + "/" + rel);
     }
-    bool Has(const std::string& project, const std::string& rel) const {
+    bool Has(const std::string& project, const std::string& rel) const
+    {
         return m_tmp.Exists("projects/" + project + "/" + rel);
     }
     // Every file of a project, by its path inside the project.
-    std::map<std::string, std::string> Tree(const std::string& project) const {
+    std::map<std::string, std::string> Tree(const std::string& project) const
+    {
         namespace fs = std::filesystem;
         std::map<std::string, std::string> files;
         const fs::path root = m_tmp / ("projects/" + project);
@@ -233,7 +248,8 @@ protected:
 
     // ---- the steps of the road, each as the user takes it ----
 
-    void CreateInNameBox(const std::string& name) {
+    void CreateInNameBox(const std::string& name)
+    {
         if (!Ctl<Frame>("Frame1").Visible()) { // back to the project manager first
             Click("Label4");
             Tick("Timer4", 500);
@@ -246,12 +262,14 @@ protected:
         box.KeyPress(key);
         Tick("Timer2", 100);
     }
-    void LoadProject(const std::string& name) {
+    void LoadProject(const std::string& name)
+    {
         SelectProject(name);
         Click("BreloButton6");
         Tick("Timer3", 500);
     }
-    void DeleteFaction(const std::string& key) {
+    void DeleteFaction(const std::string& key)
+    {
         auto& view = Ctl<ListView>("lv_newfactions");
         for (int i = 1; i <= view.ListItems().Count(); ++i) {
             if (view.ListItems()(i).Text() == key)
@@ -259,7 +277,8 @@ protected:
         }
         Click("btnnewfactiondel");
     }
-    void Pick(const Tab& tab) {
+    void Pick(const Tab& tab)
+    {
         auto& picker = Ctl<ComboBox>(tab.picker);
         for (int i = 0; i < picker.ListCount(); ++i) {
             if (picker.List(i) == tab.faction)
@@ -267,7 +286,8 @@ protected:
         }
         ASSERT_EQ(picker.Text(), tab.faction);
     }
-    void Edit(const Tab& tab) {
+    void Edit(const Tab& tab)
+    {
         if (auto* combo = dynamic_cast<ComboBox*>(m_main->Find(tab.control)))
             combo->SetText(tab.value);
         else
@@ -278,7 +298,8 @@ protected:
     // The road without its checks; `afterImport` runs before the first pick, `beforeCompile`
     // after the last edit.
     void Travel(const std::string& project, const std::function<void()>& afterImport = {},
-                const std::function<void()>& beforeCompile = {}) {
+                const std::function<void()>& beforeCompile = {})
+    {
         CreateInNameBox(project);
         LoadProject(project);
         Click("btnImportAll");
@@ -296,7 +317,8 @@ protected:
 
     // The second road left exactly the files of the first, byte for byte.
     static void ExpectSameFiles(const std::map<std::string, std::string>& first,
-                                const std::map<std::string, std::string>& second) {
+                                const std::map<std::string, std::string>& second)
+    {
         for (const auto& [name, bytes] : second)
             EXPECT_TRUE(first.count(name)) << name << " only in the second road";
         for (const auto& [name, bytes] : first) {
@@ -306,20 +328,24 @@ protected:
         }
     }
 
-    static std::vector<Strings> PropBlocks(const std::string& text) {
+    static std::vector<Strings> PropBlocks(const std::string& text)
+    {
         return Blocks(text, "", "[FactionProps]", "\r\n", "\r\n\r\n");
     }
-    static std::vector<Strings> EmpathyBlocks(const std::string& text) {
+    static std::vector<Strings> EmpathyBlocks(const std::string& text)
+    {
         return Blocks(text, "\r\n\r\n", "[RepChangeEffects]", "\r\n\r\n\r\n", "\r\n");
     }
-    static std::vector<Strings> WorldBlocks(const std::string& text) {
+    static std::vector<Strings> WorldBlocks(const std::string& text)
+    {
         const size_t first = text.find("[Group]\r\n");
         EXPECT_NE(first, std::string::npos);
         return Blocks(text, text.substr(0, first), "[Group]", "\r\n", "\r\n\r\n");
     }
 };
 
-TEST_F(Road, CreateLoadImportEditAndCompileEveryTab) {
+TEST_F(Road, CreateLoadImportEditAndCompileEveryTab)
+{
     const std::string P = "Road";
     CreateInNameBox(P);
     ASSERT_TRUE(m_tmp.Exists("projects/Road/compiled"));
@@ -455,7 +481,8 @@ TEST_F(Road, CreateLoadImportEditAndCompileEveryTab) {
     EXPECT_TRUE(m_dialogs->shown.empty());
 }
 
-TEST_F(Road, DeletedFactionDropsOutAndLeavesTheOthersBlocks) {
+TEST_F(Road, DeletedFactionDropsOutAndLeavesTheOthersBlocks)
+{
     Travel("Whole");
     const std::string deleted = kKeys[0];
     Travel("Cut", [&] { DeleteFaction(deleted); });
@@ -513,7 +540,8 @@ TEST_F(Road, DeletedFactionDropsOutAndLeavesTheOthersBlocks) {
     EXPECT_TRUE(m_dialogs->shown.empty());
 }
 
-TEST_F(Road, LanguageSwitchOnTheWayChangesNoFile) {
+TEST_F(Road, LanguageSwitchOnTheWayChangesNoFile)
+{
     // The picks, the edits and the compiles of the second road all run in English.
     Travel("German");
     Travel(
@@ -535,7 +563,8 @@ TEST_F(Road, LanguageSwitchOnTheWayChangesNoFile) {
     EXPECT_TRUE(m_dialogs->shown.empty());
 }
 
-TEST_F(Road, HeldWritesLeaveTheFilesOfWritingKeyByKey) {
+TEST_F(Road, HeldWritesLeaveTheFilesOfWritingKeyByKey)
+{
     // The import, the picks, the edits, a REP column write (mirrored) and the compiles, with
     // the INI writes of each handler written once when it ends, and written key by key.
     const auto travel = [&](const std::string& project, bool batching) {
@@ -553,8 +582,7 @@ TEST_F(Road, HeldWritesLeaveTheFilesOfWritingKeyByKey) {
     };
     const auto held = travel("Held", true);
     const auto keyByKey = travel("KeyByKey", false);
-    ASSERT_NE(File("Held", "emphaty/new/reps_tq_basalt.facts").find("rep=0.65"),
-              std::string::npos);
+    ASSERT_NE(File("Held", "emphaty/new/reps_tq_basalt.facts").find("rep=0.65"), std::string::npos);
     ASSERT_NE(File("Held", "emphaty/new/reps_tq_cobalt_grp.facts").find("rep=0.65"),
               std::string::npos);
     ExpectSameFiles(keyByKey, held);

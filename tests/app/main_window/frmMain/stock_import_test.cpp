@@ -218,8 +218,7 @@ TEST_F(StockImport, StockFactionsAreTheNamesWithoutExtension)
     EXPECT_EQ(quorvel::ListStockFactions(quorvel::StockEmpathyFolder()),
               (std::vector<std::string>{"ZX_alpha_grp", "zx_beta_grp", "zx_gamma_grp"}));
     ::system(("rm -rf '" + m_tmp.path() + "/data/initialworld'").c_str());
-    EXPECT_EQ(ErrorOf([] { quorvel::ListStockFactions(quorvel::StockInitialWorldFolder()); }),
-              76);
+    EXPECT_EQ(ErrorOf([] { quorvel::ListStockFactions(quorvel::StockInitialWorldFolder()); }), 76);
 }
 
 } // namespace

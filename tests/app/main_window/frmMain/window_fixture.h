@@ -9,8 +9,8 @@
 #include <QImage>
 #include <QWidget>
 
-#include <memory>
 #include "tests/support/render_dir.h"
+#include <memory>
 
 namespace mainwin_test {
 
@@ -33,16 +33,12 @@ protected:
         ProgramFolderTest::TearDown();
     }
 
-    template <class T = platform::forms::Control>
-    T& Ctl(const std::string& name) const
+    template <class T = platform::forms::Control> T& Ctl(const std::string& name) const
     {
         return m_main->Ctl<T>(name);
     }
     // A click on a control, through the event boundary as the user's click would go.
-    static void Click(platform::forms::Control& control)
-    {
-        control.Raise("Click", control.Click);
-    }
+    static void Click(platform::forms::Control& control) { control.Raise("Click", control.Click); }
     void Click(const std::string& name) const { Click(Ctl(name)); }
     // Ticks a timer `n` times (fewer when it stops); returns how many ran.
     int Tick(const std::string& timer, int n) const

@@ -69,7 +69,8 @@ TEST_F(WindowLanguage, EveryTextReachesAControlOfTheRealWindow)
 
 // Every caption of both tab rows stands whole in its tab, in the stored texts and in both
 // languages; the narrow inner row once cut "Formations" to "Format".
-TEST_F(WindowLanguage, EveryTabCaptionIsReadable) {
+TEST_F(WindowLanguage, EveryTabCaptionIsReadable)
+{
     m_main->Show();
     Ctl<TabDialog>("SSTab1").SetTab(2);
     DoEvents();

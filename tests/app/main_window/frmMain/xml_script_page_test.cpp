@@ -233,21 +233,20 @@ TEST_F(XmlScriptPageTest, AFrameHeightOffTheStepGridStillStops)
 
 TEST_F(XmlScriptPageTest, GeneratedScriptText)
 {
-    const std::string header =
-        "<script>\r\n"
-        "<header name=\"MyFaction Mod\">\r\n"
-        "\r\n"
-        "<scriptversion>\r\n1.0\r\n</scriptversion>\r\n"
-        "\r\n"
-        "<modurl>\r\nhttp://mods.test/x?a=1&b=2\r\n</modurl>\r\n"
-        "\r\n"
-        "<author>\r\nMyName\r\n</author>\r\n"
-        "\r\n"
-        "<description>\r\nA <b> & \"c\"\r\nline two\r\n</description>\r\n"
-        "</header>\r\n"
-        "\r\n"
-        "\r\n"
-        "</script>";
+    const std::string header = "<script>\r\n"
+                               "<header name=\"MyFaction Mod\">\r\n"
+                               "\r\n"
+                               "<scriptversion>\r\n1.0\r\n</scriptversion>\r\n"
+                               "\r\n"
+                               "<modurl>\r\nhttp://mods.test/x?a=1&b=2\r\n</modurl>\r\n"
+                               "\r\n"
+                               "<author>\r\nMyName\r\n</author>\r\n"
+                               "\r\n"
+                               "<description>\r\nA <b> & \"c\"\r\nline two\r\n</description>\r\n"
+                               "</header>\r\n"
+                               "\r\n"
+                               "\r\n"
+                               "</script>";
     struct Case {
         const char* name;
         int check;
