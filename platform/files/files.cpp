@@ -18,6 +18,7 @@
 #include <memory>
 #include <set>
 #include <sys/resource.h>
+#include <sys/statvfs.h>
 #include <unistd.h>
 
 namespace platform::files {
@@ -303,6 +304,21 @@ void SetWriteHolder(
         holder)
 {
     Holder() = std::move(holder);
+}
+
+void EnsureRoom(const Path& file, std::uint64_t bytes)
+{
+    // The nearest entry that exists on the way stands for the file system a new file lands on.
+    std::string native = Resolve(file);
+    struct statvfs fs;
+    while (::statvfs(native.c_str(), &fs) != 0) {
+        if (errno != ENOENT || native.empty() || native == "/")
+            RaiseErrno(errno, 76);
+        native = detail::ParentOf(native);
+    }
+    const std::uint64_t room = static_cast<std::uint64_t>(fs.f_bavail) * fs.f_frsize;
+    if (room < bytes)
+        Raise(61);
 }
 
 void AppendFile(const Path& path, std::string_view content)

@@ -2,6 +2,7 @@
 
 #include "platform/files/path.h"
 
+#include <cstdint>
 #include <functional>
 #include <optional>
 #include <string>
@@ -102,6 +103,12 @@ void WriteFilesTogether(std::vector<GroupWrite>& writes);
 void SetWriteHolder(
     std::function<bool(const Path& path, const std::string& native, std::string_view content)>
         holder);
+
+// Raises 61 (disk full) unless the file system that holds `file` (or would hold it, when it is
+// missing) has room for `bytes` more than what the running user action holds for it already.
+// An action that writes several files as one unit (a faction of an import) asks once, before
+// its first write, so that it never stops half-way for want of room.
+void EnsureRoom(const Path& file, std::uint64_t bytes);
 
 // Adds `content` at the end of the file (made when missing). 76 when the folder is missing.
 // When the write fails part-way the file is cut back to its old length (a file this call
