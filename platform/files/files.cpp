@@ -6,6 +6,7 @@
 #include "names.h"
 #include "native_path.h"
 #include "platform/errors/run_time_error.h"
+#include "platform/text/collation.h"
 #include "replace.h"
 #include "temp_file.h"
 
@@ -148,22 +149,20 @@ std::vector<std::string> List(const Path& folder, bool folders)
 {
     BeforeAccess(folder);
     const std::string native = Resolve(folder);
-    DIR* dir = opendir(native.c_str());
-    if (!dir)
-        RaiseErrno(errno, 76);
+    std::vector<std::string> raws;
+    if (const int err = detail::ReadNames(native, raws); err != 0)
+        RaiseErrno(err, 76);
     std::vector<std::string> names;
-    while (dirent* entry = readdir(dir)) {
-        const std::string raw = entry->d_name;
-        if (raw.empty() || raw[0] == '.' || !IsDistinctName(raw))
+    for (detail::NamedEntry& entry : detail::NameEntries(raws)) {
+        if (entry.raw.empty() || entry.raw[0] == '.')
             continue;
         struct stat st;
-        if (::stat(Join(native, raw).c_str(), &st) != 0)
+        if (::stat(Join(native, entry.raw).c_str(), &st) != 0)
             continue;
         if (folders ? S_ISDIR(st.st_mode) : S_ISREG(st.st_mode))
-            names.push_back(Utf8ToCp1252(raw));
+            names.push_back(std::move(entry.name));
     }
-    closedir(dir);
-    std::sort(names.begin(), names.end(), NameLess);
+    std::sort(names.begin(), names.end(), NameBefore);
     return names;
 }
 

@@ -20,7 +20,7 @@ namespace platform::files {
 // The native path `path` names now. Components that match an existing entry (exact first,
 // then without regard to case; of several such entries the first in byte order) take that
 // entry's spelling; from the first one that matches nothing on, the spelling given.
-// Entries whose names the program cannot hold apart (see IsDistinctName) never match.
+// Entries the program cannot name apart from another (see NameEntries) never match.
 // `info`, when given, receives the entry's stat; returns false when nothing exists there.
 bool Resolve(const Path& path, std::string& native, struct stat* info = nullptr);
 std::string Resolve(const Path& path);
@@ -124,10 +124,10 @@ void DeleteFile(const Path& path);
 // Deletes a folder with everything in it. 76 when there is no such folder.
 void DeleteFolderTree(const Path& path);
 
-// The names of the folders, or of the files, directly inside `folder`, in the order of the
-// original folder and file lists: by name, letter case ignored. Names starting with "."
-// (hidden on this system, among them an interrupted write's temporary file) are left
-// out, and so are names the program cannot hold apart from another (see IsDistinctName).
+// The names of the folders, or of the files, directly inside `folder`, in the order of every
+// list the program shows (platform/text/collation.h). Names starting with "." (hidden on this
+// system, among them an interrupted write's temporary file) are left out, and so are names
+// the program cannot name apart from another (see NameEntries).
 // 76 when the folder is missing.
 std::vector<std::string> ListFolders(const Path& folder);
 std::vector<std::string> ListFiles(const Path& folder);

@@ -5,7 +5,6 @@
 #include "names.h"
 #include "native_path.h"
 
-#include <dirent.h>
 #include <mutex>
 #include <sys/stat.h>
 #include <time.h>
@@ -60,18 +59,14 @@ Cache& TheCache()
 // Reads `folder` whole; false when it cannot be read.
 bool ReadListing(const std::string& folder, Listing& listing)
 {
-    DIR* dir = opendir(folder.c_str());
-    if (!dir)
+    std::vector<std::string> raws;
+    if (detail::ReadNames(folder, raws) != 0)
         return false;
-    while (dirent* entry = readdir(dir)) {
-        const std::string raw = entry->d_name;
-        if (raw == "." || raw == ".." || !IsDistinctName(raw))
-            continue;
-        auto [it, added] = listing.entries.try_emplace(FoldCase(Utf8ToCp1252(raw)), raw);
-        if (!added && raw < it->second)
-            it->second = raw;
+    for (const detail::NamedEntry& entry : detail::NameEntries(raws)) {
+        auto [it, added] = listing.entries.try_emplace(FoldCase(entry.name), entry.raw);
+        if (!added && entry.raw < it->second)
+            it->second = entry.raw;
     }
-    closedir(dir);
     return true;
 }
 

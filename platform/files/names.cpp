@@ -44,20 +44,6 @@ bool SameNameIgnoringCase(std::string_view a, std::string_view b)
     return true;
 }
 
-bool NameLess(std::string_view a, std::string_view b)
-{
-    const std::size_t n = std::min(a.size(), b.size());
-    for (std::size_t i = 0; i < n; ++i) {
-        const auto x = static_cast<unsigned char>(FoldCase(a[i]));
-        const auto y = static_cast<unsigned char>(FoldCase(b[i]));
-        if (x != y)
-            return x < y;
-    }
-    if (a.size() != b.size())
-        return a.size() < b.size();
-    return a < b;
-}
-
 std::string Cp1252ToUtf8(std::string_view text)
 {
     std::string out;

@@ -52,27 +52,30 @@ bool MatchesOne(const std::string& name, std::string pattern)
 
 enum class Entries { Folders, Files };
 
-// The names in `folder`, in the list's order; error 76 when it is no folder.
-std::vector<std::string> ListFolder(const std::string& folder, Entries which)
+// The entries of `folder`, in the list's order; error 76 when it is no folder.
+std::vector<files::detail::NamedEntry> ListFolder(const std::string& folder, Entries which)
 {
     std::error_code ec;
     if (folder.empty() || !fs::is_directory(folder, ec))
         platform::Raise(76);
-    std::vector<std::string> names;
-    for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
-        const std::string name = it->path().filename().string();
-        // The lists hold the program's names, as every other listing does: a name it could
-        // not tell from another is left out, so a pick always reaches its own entry.
-        if (name.empty() || name[0] == '.' || !files::IsDistinctName(name))
+    std::vector<std::string> raws;
+    files::detail::ReadNames(folder, raws);
+    std::vector<files::detail::NamedEntry> entries;
+    // The lists hold the program's names, as every other listing does: a name it could not
+    // tell from another is left out, so a pick always reaches its own entry.
+    for (files::detail::NamedEntry& entry : files::detail::NameEntries(raws)) {
+        if (entry.raw.empty() || entry.raw[0] == '.')
             continue;
         std::error_code typeError;
-        bool isFolder = it->is_directory(typeError);
-        bool isFile = it->is_regular_file(typeError);
-        if ((which == Entries::Folders && isFolder) || (which == Entries::Files && isFile))
-            names.push_back(files::Utf8ToCp1252(name));
+        const fs::file_status status = fs::status(fs::path(folder) / entry.raw, typeError);
+        const bool wanted =
+            which == Entries::Folders ? fs::is_directory(status) : fs::is_regular_file(status);
+        if (wanted)
+            entries.push_back(std::move(entry));
     }
-    std::sort(names.begin(), names.end(), NameBefore);
-    return names;
+    std::sort(entries.begin(), entries.end(),
+              [](const auto& a, const auto& b) { return NameBefore(a.name, b.name); });
+    return entries;
 }
 
 std::string WithoutTrailingSlash(std::string path)
@@ -106,13 +109,17 @@ DirListBox::DirListBox() {}
 void DirListBox::SetPath(const std::string& path)
 {
     std::string folder = WithoutTrailingSlash(path);
-    std::vector<std::string> folders = ListFolder(folder, Entries::Folders);
+    std::vector<files::detail::NamedEntry> folders = ListFolder(folder, Entries::Folders);
     bool changed = folder != m_path;
     m_path = folder;
-    m_folders = std::move(folders);
+    m_folders.clear();
+    m_natives.clear();
     ListBox::Clear();
-    for (const std::string& name : m_folders)
-        ListBox::AddItem(name);
+    for (files::detail::NamedEntry& entry : folders) {
+        ListBox::AddItem(entry.name);
+        m_folders.push_back(std::move(entry.name));
+        m_natives.push_back(std::move(entry.raw));
+    }
     if (changed)
         Raise("Change", Change);
 }
@@ -129,7 +136,7 @@ std::string DirListBox::List(int index) const
         return m_path;
     if (index < 0 || index >= ListCount())
         return "";
-    return (m_path == "/" ? "" : m_path) + "/" + files::Cp1252ToUtf8(m_folders[index]);
+    return (m_path == "/" ? "" : m_path) + "/" + m_natives[static_cast<std::size_t>(index)];
 }
 
 FileListBox::FileListBox() {}
@@ -144,11 +151,11 @@ void FileListBox::Refresh()
 {
     if (m_path.empty())
         return;
-    std::vector<std::string> names = ListFolder(m_path, Entries::Files);
+    const std::vector<files::detail::NamedEntry> entries = ListFolder(m_path, Entries::Files);
     ListBox::Clear();
-    for (const std::string& name : names) {
-        if (MatchesPattern(name, m_pattern))
-            ListBox::AddItem(name);
+    for (const files::detail::NamedEntry& entry : entries) {
+        if (MatchesPattern(entry.name, m_pattern))
+            ListBox::AddItem(entry.name);
     }
 }
 

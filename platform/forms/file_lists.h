@@ -8,8 +8,9 @@
 namespace platform::forms {
 
 // A folder list: the sub-folders of Path, by name with letter case ignored. List(i) is the
-// full path of the i-th sub-folder (from 0), List(-1) the path itself. Paths are the native
-// names the file layer resolved; hidden entries (a leading ".") are not listed.
+// full path of the i-th sub-folder (from 0), List(-1) the path itself. Paths are native, each
+// sub-folder by its own name on disk; hidden entries (a leading ".") are not listed, and
+// neither are names the file layer cannot name apart (platform/files/distinct_names.h).
 class DirListBox : public ListBox {
 public:
     DirListBox();
@@ -25,7 +26,8 @@ public:
 
 private:
     std::string m_path;
-    std::vector<std::string> m_folders;
+    std::vector<std::string> m_folders; // the names shown
+    std::vector<std::string> m_natives; // the same folders' names on disk
 };
 
 // A file list: the files of Path whose names match Pattern (letter case ignored; "*.*" all,

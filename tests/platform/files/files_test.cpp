@@ -1,9 +1,11 @@
 #include "platform/errors/run_time_error.h"
 #include "platform/files/files.h"
 #include "platform/files/names.h"
+#include "platform/text/collation.h"
 #include "tests/support/error_of.h"
 #include "tests/support/temp_folder.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
@@ -166,7 +168,6 @@ TEST_F(FilesTest, NamesThatCannotBeHeldApartAreNeitherListedNorMatched)
     m_tmp.Put(latin1Cafe + "/mark", "latin-1");
     m_tmp.Put(utf8Cafe + "/mark", "utf-8");
     m_tmp.Put(mir + ".ini", "");
-    m_tmp.Put("\xFF.ini", "");
 
     EXPECT_EQ(files::ListFolders(m_root), (std::vector<std::string>{"caf\xE9", "plain"}));
     EXPECT_EQ(files::ListFiles(m_root), std::vector<std::string>{});
@@ -180,13 +181,68 @@ TEST_F(FilesTest, NamesThatCannotBeHeldApartAreNeitherListedNorMatched)
     };
     ExpectResolved(cases);
 
-    // Deleting the listed café takes the UTF-8 folder and nothing else.
+    // Deleting the listed café takes the UTF-8 folder and nothing else; the Latin-1 one, now
+    // one of a kind, is listed and reached by the same name.
     files::DeleteFolderTree(m_root / "caf\xE9");
     EXPECT_FALSE(m_tmp.Exists(utf8Cafe));
     EXPECT_EQ(m_tmp.Get(latin1Cafe + "/mark"), "latin-1");
-    EXPECT_EQ(ErrorOf([&] { files::DeleteFolderTree(m_root / "caf\xE9"); }), 76);
+    EXPECT_EQ(files::ListFolders(m_root), (std::vector<std::string>{"caf\xE9", "plain"}));
+    EXPECT_EQ(files::ReadFile(m_root / "CAF\xC9" / "mark"), "latin-1");
     EXPECT_EQ(ErrorOf([&] { files::DeleteFolderTree(m_root / "???"); }), 76);
     EXPECT_TRUE(m_tmp.Exists(mir) && m_tmp.Exists(dom));
+}
+
+// Every name the program can name is listed by it and reaches its own entry, in whatever form
+// it is stored; what it cannot name, or cannot tell from another entry, is neither listed nor
+// matched.
+TEST_F(FilesTest, NamesStoredOtherwiseAreListedAndReachedByTheirNames)
+{
+    struct Case {
+        const char* what;
+        std::string onDisk;
+        const char* name; // nullptr: neither listed nor matched
+    };
+    const Case cases[] = {
+        {"composed UTF-8", "M\xC3\xB6we.ini", "M\xF6we.ini"},
+        {"decomposed UTF-8", "Ku\xCC\x88he.ini", "K\xFChe.ini"},
+        {"Latin-1", "S\xF6ldner.ini", "S\xF6ldner.ini"},
+        {"CP1252 beyond Latin-1", "\x80uro.ini", "\x80uro.ini"},
+        {"a byte CP1252 leaves undefined", "x\x81.ini", "x\x81.ini"},
+        {"Latin-1 beside its UTF-8 twin", "M\xF6we.ini", nullptr},
+        {"decomposed beside a twin in other case", "A\xCC\x88pfel.ini", nullptr},
+        {"Latin-1 beside a twin in other case", "\xE4pfel.ini", nullptr},
+        {"a character CP1252 lacks", "\xE2\x82\xAC\xE2\x84\xA2\xCE\xA9.ini", nullptr},
+    };
+    for (const Case& c : cases)
+        m_tmp.Put(c.onDisk, c.what);
+
+    std::vector<std::string> listed;
+    for (const Case& c : cases) {
+        if (c.name)
+            listed.push_back(c.name);
+    }
+    std::sort(listed.begin(), listed.end(), platform::NameBefore);
+    EXPECT_EQ(files::ListFiles(m_root), listed);
+
+    for (const Case& c : cases) {
+        if (!c.name)
+            continue;
+        SCOPED_TRACE(c.what);
+        std::string upper = c.name;
+        for (char& ch : upper)
+            ch = files::FoldCase(ch);
+        for (const std::string& spelled : {std::string(c.name), upper}) {
+            EXPECT_EQ(files::Resolve(m_root / spelled), m_tmp / c.onDisk);
+            EXPECT_TRUE(files::FileExists(m_root / spelled));
+            EXPECT_EQ(files::ReadFile(m_root / spelled), c.what);
+        }
+        files::WriteFile(m_root / upper, "written");
+        EXPECT_EQ(m_tmp.Get(c.onDisk), "written");
+    }
+    for (const Case& c : cases) {
+        if (!c.name)
+            EXPECT_EQ(m_tmp.Get(c.onDisk), c.what) << c.what;
+    }
 }
 
 TEST_F(FilesTest, ListsFoldersAndFilesByNameIgnoringCase)

@@ -5,6 +5,7 @@
 
 #include "app/image_button/brelo_button.h"
 #include "app/main_window/frmAbout/frmAbout.h"
+#include "app/main_window/frmImport/frmImport.h"
 #include "app/main_window/frmMain/window_controls.h"
 #include "app/project_store/project_paths.h"
 
@@ -427,8 +428,105 @@ TEST_F(MainWindow, EveryListedProjectActsOnItsOwnFolder)
     EXPECT_FALSE(m_tmp.Exists("projects/" + utf8Cafe));
     for (const std::string& kept : {latin1Cafe, mir, dom})
         EXPECT_EQ(m_tmp.Get("projects/" + kept + "/Protocol/protocol.txt"), "log of " + kept);
-    EXPECT_EQ(list.ListCount(), 1);
+    // With its twin gone the Latin-1 folder is one of a kind: it is listed and reached.
+    EXPECT_EQ(list.ListCount(), 2);
+    SelectProject("caf\xE9");
+    Click("lstProjects");
+    EXPECT_EQ(Ctl<RichTextBox>("rtfLog").Text(), "log of " + latin1Cafe);
     EXPECT_TRUE(m_dialogs->shown.empty());
+}
+
+// Folders a user made elsewhere: each one the program can name is listed under that name and
+// opened again by it; only what it cannot name, or could not tell from another, stays out.
+TEST_F(MainWindow, ProjectsMadeElsewhereAreListedAndOpenedByTheirNames)
+{
+    struct Case {
+        const char* what;
+        std::string onDisk;
+        const char* listedAs; // nullptr: not listed
+    };
+    const Case cases[] = {
+        {"decomposed UTF-8", "Mo\xCC\x88we", "M\xF6we"},
+        {"Latin-1 bytes", "S\xF6ldner", "S\xF6ldner"},
+        {"composed UTF-8", "caf\xC3\xA9", "caf\xE9"},
+        {"Latin-1 twin of a composed name", "caf\xE9", nullptr},
+        {"Cyrillic", "\xD0\x9C\xD0\xB8\xD1\x80", nullptr},
+        {"decomposed, with a Latin-1 twin in other case", "A\xCC\x88pfel", nullptr},
+        {"Latin-1, with a decomposed twin in other case", "\xE4pfel", nullptr},
+    };
+    for (const Case& c : cases) {
+        MakeProject(c.onDisk);
+        m_tmp.Put("projects/" + c.onDisk + "/Protocol/protocol.txt", "log of " + c.onDisk);
+    }
+    ASSERT_TRUE(m_main->Load());
+    auto& list = Ctl<ListBox>("lstProjects");
+    Strings listed;
+    for (int i = 0; i < list.ListCount(); ++i)
+        listed.push_back(list.List(i));
+    EXPECT_EQ(listed, (Strings{"caf\xE9", "Mod", "M\xF6we", "S\xF6ldner"}));
+
+    for (const Case& c : cases) {
+        if (!c.listedAs)
+            continue;
+        SCOPED_TRACE(c.what);
+        SelectProject(c.listedAs);
+        Click("lstProjects");
+        EXPECT_EQ(Ctl<RichTextBox>("rtfLog").Text(), "log of " + c.onDisk);
+        Click("BreloButton6");
+        EXPECT_EQ(quorvel::ActiveProject(), c.listedAs);
+        Ctl<TextBox>("txtNewNick").SetText("fc_x");
+        Click("btnnewfactionnew");
+        EXPECT_EQ(m_tmp.Get("projects/" + c.onDisk + "/misc/factions.ini"),
+                  "[fc_x]\r\ngrp=fc_x\r\n");
+        EXPECT_EQ(Column("lv_newfactions"), Strings{"fc_x"});
+    }
+    for (const Case& c : cases) {
+        if (!c.listedAs)
+            continue;
+        SCOPED_TRACE(c.what);
+        SelectProject(c.listedAs);
+        Click("BreloButton5");
+        EXPECT_FALSE(m_tmp.Exists("projects/" + c.onDisk));
+    }
+    for (const Case& c : cases) {
+        if (!c.listedAs)
+            EXPECT_EQ(m_tmp.Get("projects/" + c.onDisk + "/Protocol/protocol.txt"),
+                      "log of " + c.onDisk)
+                << c.what;
+    }
+    EXPECT_TRUE(m_dialogs->shown.empty());
+}
+
+// The project list, the folder list that feeds it and the stock file list of the import
+// dialog put names in one order.
+TEST_F(MainWindow, EveryListPutsNamesInOneOrder)
+{
+    const Strings order = {"Mod", "mod_a", "Mod1", "moda", "\xC4pfel"};
+    for (const std::string& name : order) {
+        if (name != "Mod")
+            MakeProject(name);
+        PutStock(name, "", "", "");
+    }
+    ASSERT_TRUE(m_main->Load());
+    auto& projects = Ctl<ListBox>("lstProjects");
+    auto& folders = static_cast<ListBox&>(Ctl<DirListBox>("Dir1"));
+    Strings inProjects;
+    Strings inFolders;
+    for (int i = 0; i < projects.ListCount(); ++i)
+        inProjects.push_back(projects.List(i));
+    for (int i = 0; i < folders.ListCount(); ++i)
+        inFolders.push_back(folders.List(i));
+    EXPECT_EQ(inProjects, order);
+    EXPECT_EQ(inFolders, order);
+
+    SelectProject("Mod");
+    Click("BreloButton6");
+    m_main->ShowImport();
+    auto& stock = m_main->ImportDialog().Ctl<FileListBox>("File1");
+    Strings inStock;
+    for (int i = 0; i < stock.ListCount(); ++i)
+        inStock.push_back(stock.List(i));
+    EXPECT_EQ(inStock, order);
 }
 
 TEST_F(MainWindow, AboutBoxOpensAndClosesOnItsX)
