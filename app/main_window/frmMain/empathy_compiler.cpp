@@ -1,5 +1,7 @@
 #include "empathy_compiler.h"
 
+#include "compile_output.h"
+
 #include "app/project_store/modFunctions.h"
 #include "app/project_store/modINI.h"
 #include "app/project_store/project_paths.h"
@@ -19,14 +21,6 @@ const char* const kEmpathyCompiled = "Emphaty.ini compiled...";
 namespace {
 
 constexpr std::string_view kCrLf = "\r\n";
-constexpr std::string_view kUnchanged =
-    "compiled\\emphaty.ini was not written; the previous file, if any, is unchanged.";
-
-void Report(const std::function<void(double)>& to, double value)
-{
-    if (to)
-        to(value);
-}
 
 // The faction's reputation file; none for a key that cannot be part of a file name.
 std::optional<Path> ReputationFileOf(const std::string& key)
@@ -90,7 +84,7 @@ void AppendBlock(std::string& out, const std::string& g, const std::vector<std::
     out.append(kCrLf);
 }
 
-void WriteOutput(const Path& file, const std::string& text)
+void WriteOutput(const Path& file, const std::string& text, Language language)
 {
     try {
         if (!text.empty())
@@ -98,15 +92,14 @@ void WriteOutput(const Path& file, const std::string& text)
         else if (files::FileExists(file))
             files::DeleteFile(file);
     } catch (const RunTimeError& e) {
-        throw RunTimeError(e.number(), e.description() + " (compiled\\emphaty.ini)" +
-                                           std::string(kCrLf) + std::string(kUnchanged));
+        RaiseOutputNotWritten(e, "compiled\\emphaty.ini", language);
     }
 }
 
 } // namespace
 
 void CompileEmpathy(const std::vector<std::string>& factions, const std::vector<std::string>& rows,
-                    const EmpathyProgress& progress)
+                    const EmpathyProgress& progress, Language language)
 {
     if (ActiveProject().empty())
         return;
@@ -126,7 +119,7 @@ void CompileEmpathy(const std::vector<std::string>& factions, const std::vector<
         AppendBlock(out, factions[i], rows, factors, progress);
         Report(progress.setOverallValue, static_cast<double>(i));
     }
-    WriteOutput(output, out);
+    WriteOutput(output, out, language);
     WriteProtocol(kEmpathyCompiled);
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/main_window/frmMain/message_language.h"
+
 #include <functional>
 #include <string>
 #include <vector>
@@ -36,10 +38,11 @@ extern const char* const kEmpathyCompiled; // "Emphaty.ini compiled..."
 //
 // The file is written once, through a temporary file and a rename: a failed write leaves
 // the previous compiled file whole (the original deleted it first and appended block by
-// block) and raises a RunTimeError whose description names the file and says so; no
+// block) and raises a RunTimeError whose description names the file and says so (in
+// `language`, the window's); no
 // protocol entry is written then. A scratch file "emphaty\new\<key>.tmp" left over from
 // an interrupted run of the original is removed; none is made.
 void CompileEmpathy(const std::vector<std::string>& factions, const std::vector<std::string>& rows,
-                    const EmpathyProgress& progress = {});
+                    const EmpathyProgress& progress = {}, Language language = Language::English);
 
 } // namespace quorvel

@@ -5,6 +5,7 @@
 
 #include "app/main_window/frmMain/edit_rule.h"
 #include "app/main_window/frmMain/empathy_compiler.h"
+#include "app/main_window/frmMain/language_switch.h"
 #include "app/main_window/frmMain/window_controls.h"
 #include "app/project_store/modINI.h"
 #include "app/project_store/project_paths.h"
@@ -246,7 +247,7 @@ void EmpathyPage::btnEmphatySave_Click()
     progress.setOverallValue = [this](double v) { SetBarValue(m_overall, v); };
     progress.setCurrentMax = [this](double v) { SetBarMax(m_current, v); };
     progress.setCurrentValue = [this](double v) { SetBarValue(m_current, v); };
-    CompileEmpathy(factions, rows, progress);
+    CompileEmpathy(factions, rows, progress, language::WindowLanguage(m_form));
 }
 
 } // namespace quorvel

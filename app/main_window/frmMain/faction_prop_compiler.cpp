@@ -1,5 +1,7 @@
 #include "faction_prop_compiler.h"
 
+#include "compile_output.h"
+
 #include "app/project_store/modFunctions.h"
 #include "app/project_store/modINI.h"
 #include "app/project_store/project_paths.h"
@@ -19,19 +21,11 @@ const char* const kFactionPropCreated = "Faction_Prop.ini created...";
 namespace {
 
 constexpr std::string_view kCrLf = "\r\n";
-constexpr std::string_view kUnchanged =
-    "compiled\\faction_prop.ini was not created; the previous file, if any, is unchanged.";
 
 // The runtime's Trim: blanks only, not tabs.
 bool Filled(std::string_view text)
 {
     return text.find_first_not_of(' ') != std::string_view::npos;
-}
-
-[[noreturn]] void RaiseNotCompiled(const RunTimeError& cause, const std::string& what)
-{
-    throw RunTimeError(cause.number(), cause.description() + " (" + what + ")" +
-                                           std::string(kCrLf) + std::string(kUnchanged));
 }
 
 class BlockWriter {
@@ -60,25 +54,19 @@ public:
 
     // One "key = entry" line per entry of the faction's list file, in file order; lines
     // that are empty or blanks only are skipped, entries are written untrimmed. A missing
-    // file gives no lines; one that is there but cannot be read stops the compile.
+    // file (a folder of that name is none) gives no lines, and so does one that cannot be
+    // read: that list ends there and the block goes on, as the other lists and factions do.
+    // The file is read whole, so a read that fails has gathered no lines.
     void List(std::string_view gameKey, FactionList list)
     {
-        Path file;
-        try {
-            file = FactionListFile(list, m_faction);
-        } catch (const RunTimeError& e) {
-            if (e.number() == 52)
-                return; // a key that cannot name a file has no list files
-            throw;
-        }
-        std::string native;
-        if (!files::Resolve(file, native))
-            return;
         std::string text;
         try {
+            const Path file = FactionListFile(list, m_faction);
+            if (!files::FileExists(file))
+                return;
             text = files::ReadFile(file);
-        } catch (const RunTimeError& e) {
-            RaiseNotCompiled(e, "faction_prop\\" + file.Name());
+        } catch (const RunTimeError&) {
+            return; // also a key that cannot name a file: it has no list files
         }
         for (const std::string& entry : files::SplitLines(text)) {
             if (Filled(entry))
@@ -118,27 +106,25 @@ void AppendBlock(std::string& out, const std::string& g, const Path& properties)
 } // namespace
 
 void CompileFactionProperties(const std::vector<std::string>& factions,
-                              const CompileProgress& progress)
+                              const CompileProgress& progress, Language language)
 {
     if (!Filled(ActiveProject()))
         return;
     const double n = static_cast<double>(factions.size());
-    if (progress.setMax)
-        progress.setMax(n);
+    Report(progress.setMax, n);
 
     const Path properties = FactionPropertiesFile();
     std::string out;
     out.reserve(factions.size() * 1024);
     for (std::size_t i = 0; i < factions.size(); ++i) {
         AppendBlock(out, factions[i], properties);
-        if (progress.setValue)
-            progress.setValue(static_cast<double>(i + 1));
+        Report(progress.setValue, static_cast<double>(i + 1));
     }
 
     try {
         WriteTextFile(CompiledFactionPropFile(), out);
     } catch (const RunTimeError& e) {
-        RaiseNotCompiled(e, "compiled\\faction_prop.ini");
+        RaiseOutputNotWritten(e, "compiled\\faction_prop.ini", language);
     }
     WriteProtocol(kFactionPropCreated);
 }

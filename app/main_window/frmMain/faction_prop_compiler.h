@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/main_window/frmMain/message_language.h"
+
 #include <functional>
 #include <string>
 #include <vector>
@@ -25,11 +27,13 @@ extern const char* const kFactionPropCreated; // "Faction_Prop.ini created..."
 // (a name of blanks counts as none).
 //
 // The file is written once, through a temporary file and a rename: until it is written the
-// previous compiled file stays whole (the original deleted it first). A list file that is
-// there but cannot be read (a folder of that name, a read error) ends the compile with a
-// RunTimeError whose description names the file and says that the compiled file was not
-// changed; so does a failed write of the output. No protocol entry is written then.
+// previous compiled file stays whole (the original deleted it first). A list file that cannot
+// be read gives no lines, silently, and the compile goes on. A failed write of the output
+// ends the compile with a RunTimeError whose description names the file and says (in
+// `language`, the window's) that the compiled file was not changed; no protocol entry is
+// written then.
 void CompileFactionProperties(const std::vector<std::string>& factions,
-                              const CompileProgress& progress = {});
+                              const CompileProgress& progress = {},
+                              Language language = Language::English);
 
 } // namespace quorvel

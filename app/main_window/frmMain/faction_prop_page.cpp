@@ -2,6 +2,7 @@
 
 #include "edit_rule.h"
 #include "faction_prop_compiler.h"
+#include "language_switch.h"
 #include "pick_lists.h"
 #include "window_controls.h"
 
@@ -120,8 +121,10 @@ constexpr OptionValue kOptions[] = {
     {"jump", "both"},
 };
 
-// Stored option values are matched without regard to case: a file that says "Lawful" or
-// "Jumpgate" (the stock files' own spelling) keeps its meaning when it is viewed.
+// Stored option values are matched without regard to case, a deliberate mend: compared
+// exactly, a file that says "Lawful" or "Jumpgate" (the stock files' own spelling) would select
+// the other option, and the write-back of loading would store "unlawful" or "both" over the
+// modder's value merely because the faction was viewed.
 bool SameIgnoringCase(const std::string& a, const char* b)
 {
     return std::equal(a.begin(), a.end(), b, b + std::char_traits<char>::length(b),
@@ -502,7 +505,7 @@ void FactionPropPage::btnCompileFP_Click()
     CompileProgress progress;
     progress.setMax = [this](double v) { SetBarMax(pgFP2, v); };
     progress.setValue = [this](double v) { SetBarValue(pgFP2, v); };
-    CompileFactionProperties(factions, progress);
+    CompileFactionProperties(factions, progress, language::WindowLanguage(m_form));
 }
 
 } // namespace quorvel

@@ -98,39 +98,89 @@ std::size_t LongestFileNameBytes(const std::string& key)
     return platform::files::Cp1252ToUtf8(FactionListFileName(FactionList::Formation, key)).size();
 }
 
+// The texts of FactionKeyProblem in one language; "%k" stands for the key.
+struct KeyTexts {
+    const char* usage;
+    const char* empty;
+    const char* reserved;
+    const char* semicolon;
+    const char* contains; // followed by the character shown, then `allowed`
+    const char* lineBreak;
+    const char* nul;
+    const char* allowed;
+    const char* tooLong[4]; // length, longest file name in bytes, limit
+};
+
+constexpr KeyTexts kEnglish = {
+    " A faction key names the faction's section in the project files and is part of its "
+    "file names.",
+    "The faction key is empty.",
+    "The faction key \"%k\" cannot be used.",
+    "The faction key \"%k\" must not start with \";\".",
+    "The faction key \"%k\" must not contain ",
+    "a line break",
+    "a NUL character",
+    ": / \\ [ ] = and line breaks are not allowed.",
+    {"The faction key of ",
+     " characters is too long: its longest file name, \"Formationlist_\" with the key and "
+     "\".lst\", would take ",
+     " bytes on disk, and a file name can hold at most ", "."},
+};
+
+constexpr KeyTexts kGerman = {
+    " Ein Fraktionsschl\xFCssel benennt den Abschnitt der Fraktion in den Projektdateien und ist "
+    "Teil ihrer Dateinamen.",
+    "Der Fraktionsschl\xFCssel ist leer.",
+    "Der Fraktionsschl\xFCssel \"%k\" kann nicht verwendet werden.",
+    "Der Fraktionsschl\xFCssel \"%k\" darf nicht mit \";\" beginnen.",
+    "Der Fraktionsschl\xFCssel \"%k\" enth\xE4lt ",
+    "einen Zeilenumbruch",
+    "ein NUL-Zeichen",
+    ". / \\ [ ] = und Zeilenumbr\xFC"
+    "che sind nicht erlaubt.",
+    {"Der Fraktionsschl\xFCssel mit ",
+     " Zeichen ist zu lang: sein l\xE4ngster Dateiname, \"Formationlist_\" mit dem Schl\xFCssel "
+     "und \".lst\", belegte ",
+     " Bytes auf dem Datentr\xE4ger, ein Dateiname fasst h\xF6"
+     "chstens ",
+     "."},
+};
+
+std::string WithKey(const char* text, const std::string& key)
+{
+    std::string out(text);
+    if (const std::size_t at = out.find("%k"); at != std::string::npos)
+        out.replace(at, 2, key);
+    return out;
+}
+
 } // namespace
 
-std::string FactionKeyProblem(const std::string& key)
+std::string FactionKeyProblem(const std::string& key, Language language)
 {
-    const std::string usage =
-        " A faction key names the faction's section in the project files and is part of its "
-        "file names.";
+    const KeyTexts& t = language == Language::German ? kGerman : kEnglish;
     if (key.empty())
-        return "The faction key is empty." + usage;
+        return t.empty + std::string(t.usage);
     if (key == "." || key == "..")
-        return "The faction key \"" + key + "\" cannot be used." + usage;
+        return WithKey(t.reserved, key) + t.usage;
     if (key.front() == ';')
-        return "The faction key \"" + key + "\" must not start with \";\"." + usage;
+        return WithKey(t.semicolon, key) + t.usage;
     static const std::string forbidden("/\\\r\n[]=\0", 8);
     const std::size_t bad = key.find_first_of(forbidden);
     if (bad != std::string::npos) {
         const char c = key[bad];
         std::string shown;
         if (c == '\r' || c == '\n')
-            shown = "a line break";
+            shown = t.lineBreak;
         else if (c == '\0')
-            shown = "a NUL character";
+            shown = t.nul;
         else
             shown = std::string("\"") + c + "\"";
-        return "The faction key \"" + key + "\" must not contain " + shown +
-               ": / \\ [ ] = and line breaks are not allowed." + usage;
+        return WithKey(t.contains, key) + shown + t.allowed + t.usage;
     }
     if (const std::size_t bytes = LongestFileNameBytes(key); bytes > kMaxFileNameBytes) {
-        return "The faction key of " + std::to_string(key.size()) +
-               " characters is too long: its longest file name, \"Formationlist_\" with the "
-               "key and \".lst\", would take " +
-               std::to_string(bytes) + " bytes on disk, and a file name can hold at most " +
-               std::to_string(kMaxFileNameBytes) + "." + usage;
+        return t.tooLong[0] + std::to_string(key.size()) + t.tooLong[1] + std::to_string(bytes) +
+               t.tooLong[2] + std::to_string(kMaxFileNameBytes) + t.tooLong[3] + t.usage;
     }
     return {};
 }

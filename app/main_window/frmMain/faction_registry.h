@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/main_window/frmMain/message_language.h"
+
 #include <string>
 
 // The faction registry "misc\factions.ini" of the active project as the registry pane edits
@@ -11,7 +13,8 @@ namespace quorvel {
 // must not be empty, "." or "..", hold "/", "\", NUL, CR, LF, "[", "]" or "=", or start
 // with ";"; and its longest file name ("Formationlist_" + key + ".lst") must fit the 255
 // bytes of a file name as stored on disk (UTF-8), or its list edits would fail later.
-std::string FactionKeyProblem(const std::string& key);
+// The text is in `language`, the window's where the window shows it.
+std::string FactionKeyProblem(const std::string& key, Language language = Language::English);
 
 // What SaveFaction did.
 enum class SaveResult {

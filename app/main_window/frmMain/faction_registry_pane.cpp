@@ -2,6 +2,7 @@
 
 #include "faction_registry.h"
 #include "frmMain.h"
+#include "language_switch.h"
 #include "stock_import.h"
 #include "window_controls.h"
 
@@ -104,7 +105,8 @@ void FactionRegistryPane::btnnewfactionnew_Click()
     case SaveResult::BlankKey:
         return;
     case SaveResult::RefusedKey:
-        MsgBox(FactionKeyProblem(key), vbExclamation, kProgramTitle);
+        MsgBox(FactionKeyProblem(key, language::WindowLanguage(m_form)), vbExclamation,
+               kProgramTitle);
         return;
     case SaveResult::Saved:
         break;

@@ -1,5 +1,7 @@
 #include "initial_world_compiler.h"
 
+#include "compile_output.h"
+
 #include "app/project_store/modFunctions.h"
 #include "app/project_store/modINI.h"
 #include "app/project_store/project_paths.h"
@@ -29,12 +31,6 @@ constexpr std::string_view kHeader =
     "ber die Reputation-Liste ein, bevor du diese Datei benutzt.\r\n"
     "\r\n\r\n\r\n\r\n";
 
-void Call(const std::function<void(double)>& f, double value)
-{
-    if (f)
-        f(value);
-}
-
 void AppendLine(std::string& out, std::string_view left, std::string_view right = {})
 {
     out.append(left).append(right).append(kCrLf);
@@ -43,13 +39,14 @@ void AppendLine(std::string& out, std::string_view left, std::string_view right 
 } // namespace
 
 void CompileInitialWorld(const std::vector<std::string>& factions,
-                         const std::vector<std::string>& rows, const InitialWorldProgress& progress)
+                         const std::vector<std::string>& rows, const InitialWorldProgress& progress,
+                         Language language)
 {
     if (ActiveProject().empty())
         return;
     const Path source = InitialWorldFile();
     const double rowCount = static_cast<double>(rows.size());
-    Call(progress.setOverallMax, static_cast<double>(factions.size()));
+    Report(progress.setOverallMax, static_cast<double>(factions.size()));
 
     std::string out(kHeader);
     std::size_t perRow = 16;
@@ -65,25 +62,22 @@ void CompileInitialWorld(const std::vector<std::string>& factions,
         AppendLine(out, "ids_name = ", ReadIni(g, "ids_name", "", source));
         AppendLine(out, "ids_info = ", ReadIni(g, "ids_info", "", source));
         AppendLine(out, "ids_short_name = ", ReadIni(g, "ids_short_name", "", source));
-        Call(progress.setCurrentMax, rowCount);
-        Call(progress.setCurrentValue, 0);
+        Report(progress.setCurrentMax, rowCount);
+        Report(progress.setCurrentValue, 0);
         for (std::size_t r = 0; r < rows.size(); ++r) {
             const std::string& t = rows[r];
-            Call(progress.setCurrentValue, static_cast<double>(r + 1));
+            Report(progress.setCurrentValue, static_cast<double>(r + 1));
             out.append("rep = ").append(ReadIni(g, t, "0.0", source)).append(", ").append(t);
             out.append(kCrLf);
         }
         out.append(kCrLf);
-        Call(progress.setOverallValue, static_cast<double>(i + 1));
+        Report(progress.setOverallValue, static_cast<double>(i + 1));
     }
 
     try {
         WriteTextFile(CompiledInitialWorldFile(), out);
     } catch (const RunTimeError& e) {
-        throw RunTimeError(e.number(),
-                           e.description() + " (compiled\\initialworld.ini)" + std::string(kCrLf) +
-                               "compiled\\initialworld.ini was not created; the previous "
-                               "file, if any, is unchanged.");
+        RaiseOutputNotWritten(e, "compiled\\initialworld.ini", language);
     }
     WriteProtocol(kInitialWorldCreated);
 }

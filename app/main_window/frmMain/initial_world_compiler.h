@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/main_window/frmMain/message_language.h"
+
 #include <functional>
 #include <string>
 #include <vector>
@@ -32,10 +34,12 @@ extern const char* const kInitialWorldCreated; // "Initialworld.ini created..."
 //
 // The file is written once, through a temporary file and a rename, so a failed write
 // (the "compiled" folder missing, say) leaves the previous compiled file whole: it raises
-// a RunTimeError that names the file and says it was not changed, and no protocol entry is
+// a RunTimeError that names the file and says (in `language`, the window's) that it was not
+// changed, and no protocol entry is
 // written. The bars keep the values they reached.
 void CompileInitialWorld(const std::vector<std::string>& factions,
                          const std::vector<std::string>& rows,
-                         const InitialWorldProgress& progress = {});
+                         const InitialWorldProgress& progress = {},
+                         Language language = Language::English);
 
 } // namespace quorvel

@@ -2,6 +2,7 @@
 
 #include "app/main_window/frmMain/edit_rule.h"
 #include "app/main_window/frmMain/initial_world_compiler.h"
+#include "app/main_window/frmMain/language_switch.h"
 #include "app/main_window/frmMain/window_controls.h"
 #include "app/project_store/modINI.h"
 #include "app/project_store/project_paths.h"
@@ -168,7 +169,7 @@ void InitialWorldPage::BreloButton13_Click()
     progress.setOverallValue = [this](double v) { SetBarValue(pgInit2, v); };
     progress.setCurrentMax = [this](double v) { SetBarMax(pgInit1, v); };
     progress.setCurrentValue = [this](double v) { SetBarValue(pgInit1, v); };
-    CompileInitialWorld(factions, rows, progress);
+    CompileInitialWorld(factions, rows, progress, language::WindowLanguage(m_form));
 }
 
 // Shows the stored value; the box's Change then writes it back (a missing key is thereby

@@ -164,11 +164,18 @@ void English(Form& form)
 
 void BreloButton2_Click(Form& form)
 {
-    Control* button = form.Find("BreloButton2");
-    if (button && ButtonCaption(*button) == "Englische Version")
+    if (WindowLanguage(form) == Language::German)
         English(form);
     else
         German(form);
+}
+
+Language WindowLanguage(const Form& form)
+{
+    // The button names the other language; a window without it speaks as it was stored.
+    const Control* button = form.Find("BreloButton2");
+    return !button || ButtonCaption(*button) == "Englische Version" ? Language::German
+                                                                    : Language::English;
 }
 
 } // namespace quorvel::language

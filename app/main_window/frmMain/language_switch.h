@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/main_window/frmMain/message_language.h"
 #include "platform/forms/form.h"
 
 namespace quorvel::language {
@@ -16,5 +17,10 @@ void English(platform::forms::Form& form);
 // "Englische Version" (case counts), German otherwise. The window wires the button to it:
 //   Find("BreloButton2")->Click = [this] { quorvel::language::BreloButton2_Click(*this); };
 void BreloButton2_Click(platform::forms::Form& form);
+
+// The language the window shows now, read from the language button as the click reads it:
+// German while it offers "Englische Version" (or the window has none), English otherwise.
+// The program's own messages in this window follow it.
+Language WindowLanguage(const platform::forms::Form& form);
 
 } // namespace quorvel::language

@@ -327,7 +327,7 @@ TEST_F(Page, CompileFailureIsShownAndLogsNothing)
     Compile();
     ASSERT_EQ(dialogs.shown.size(), 1u);
     EXPECT_NE(dialogs.shown[0].prompt.find("76"), std::string::npos) << dialogs.shown[0].prompt;
-    EXPECT_NE(dialogs.shown[0].prompt.find("previous file"), std::string::npos);
+    EXPECT_NE(dialogs.shown[0].prompt.find("die bisherige Datei"), std::string::npos);
     EXPECT_FALSE(HasFile("Protocol/protocol.txt"));
 
     // Without a project the button does nothing and shows nothing.

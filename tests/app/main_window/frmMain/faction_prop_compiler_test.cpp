@@ -125,26 +125,23 @@ TEST_F(Compile, NoProjectDoesNothing)
     EXPECT_EQ(m_tmp.CountEntries("projects"), 1);
 }
 
-TEST_F(Compile, UnreadableListFileStopsAndKeepsTheOldFile)
+// A folder where a list file would be is no list file: its lines are none, and the list
+// rows of the other lists and factions are compiled as usual.
+TEST_F(Compile, FolderInPlaceOfAListFileGivesNoLines)
 {
     PutTwoFactions(*this);
-    PutFile("compiled/faction_prop.ini", "previous compile\r\n");
-    m_tmp.MakeFolder("projects/P/faction_prop/Voicelist_bare.lst");
+    m_tmp.MakeFolder("projects/P/faction_prop/Voicelist_fc_a.lst.tmp");
+    ::rename((m_tmp / "projects/P/faction_prop/Voicelist_fc_a.lst").c_str(),
+             (m_tmp / "projects/P/faction_prop/moved").c_str());
+    ::rename((m_tmp / "projects/P/faction_prop/Voicelist_fc_a.lst.tmp").c_str(),
+             (m_tmp / "projects/P/faction_prop/Voicelist_fc_a.lst").c_str());
+    quorvel::CompileFactionProperties({"fc_a", "bare"});
 
-    int number = 0;
-    std::string description;
-    try {
-        quorvel::CompileFactionProperties({"fc_a", "bare"});
-    } catch (const platform::RunTimeError& e) {
-        number = e.number();
-        description = e.description();
-    }
-    EXPECT_EQ(number, 75);
-    EXPECT_NE(description.find("Voicelist_bare.lst"), std::string::npos) << description;
-    EXPECT_NE(description.find("previous file"), std::string::npos) << description;
-    EXPECT_EQ(GetFile("compiled/faction_prop.ini"), "previous compile\r\n");
-    EXPECT_FALSE(HasFile("Protocol/protocol.txt"));
-    EXPECT_EQ(m_tmp.CountEntries("projects/P/compiled"), 1); // no temporary file left
+    std::string expected = kTwoFactions;
+    const std::string voice = "voice = pilot_f_leg_f01\r\n";
+    expected.erase(expected.find(voice), voice.size());
+    EXPECT_EQ(GetFile("compiled/faction_prop.ini"), expected);
+    EXPECT_EQ(Protocol(), ProtocolEntry("Faction_Prop.ini created..."));
 }
 
 TEST_F(Compile, UnwritableOutputLogsNothing)

@@ -14,6 +14,7 @@
 #include <QTest>
 #include <QWidget>
 
+#include "tests/support/other_user.h"
 #include "tests/support/render_dir.h"
 #include <memory>
 
@@ -629,12 +630,63 @@ TEST_F(FactionPropPageTest, CompileTakesThePickersListAndShowsTheCount)
     EXPECT_EQ(quorvel::BarValue(Ctl("pgFP2")), 3);
     EXPECT_EQ(Protocol(), loaded_project::ProtocolEntry("Faction_Prop.ini created..."));
 
-    // A failed compile is shown through the event boundary and keeps the old file.
-    Tmp().MakeFolder("projects/P/faction_prop/Scanlist_qv_cyan.lst");
+    // A failed write is shown through the event boundary and logs nothing.
+    ::unlink((Tmp() / "projects/P/compiled/faction_prop.ini").c_str());
+    RemoveFolder("compiled");
     Click("btnCompileFP");
     ASSERT_EQ(m_dialogs->shown.size(), 1u);
-    EXPECT_NE(m_dialogs->shown[0].prompt.find("Scanlist_qv_cyan.lst"), std::string::npos);
-    EXPECT_EQ(GetFile("compiled/faction_prop.ini"), out);
+    EXPECT_NE(m_dialogs->shown[0].prompt.find("compiled\\faction_prop.ini"), std::string::npos);
+    EXPECT_EQ(Protocol(), loaded_project::ProtocolEntry("Faction_Prop.ini created..."));
+}
+
+// The unprivileged half of the case below: the page over the program folder the parent
+// names, with its three factions; one press of the compile button. Exits with the number of
+// messages the press showed.
+TEST(FactionPropPageAsOtherUser, PressCompile)
+{
+    const char* folder = std::getenv("QV_TEST_PROGRAM_FOLDER");
+    if (!folder)
+        GTEST_SKIP() << "run by CompileSkipsAListFileItMayNotRead only";
+    formstest::App();
+    ScriptedDialogs dialogs;
+    quorvel::SetProgramFolder(folder);
+    quorvel::SetActiveProject("P");
+    quorvel::SetProtocolClock([] { return std::chrono::system_clock::from_time_t(1709647629); });
+    Form form("frmMain");
+    form.Create(kFrame);
+    FactionPropPage page(form);
+    for (const char* key : kFactions)
+        form.Ctl<ComboBox>("cboFP_group").AddItem(key);
+    Control& button = form.Ctl<Control>("btnCompileFP");
+    button.Raise("Click", button.Click);
+    std::_Exit(static_cast<int>(dialogs.shown.size()));
+}
+
+// A list file the user may not read ends that list's lines, silently; the other lists and
+// factions are compiled and the run is logged.
+TEST_F(FactionPropPageTest, CompileSkipsAListFileItMayNotRead)
+{
+    PutFile("faction_prop/Shiplist_qv_alpha.lst", "ship_a\r\n");
+    PutFile("faction_prop/Voicelist_qv_alpha.lst", "voice_a\r\n");
+    PutFile("faction_prop/Shiplist_qv_bravo_grp.lst", "ship_b\r\n");
+    PutFile("faction_prop/Voicelist_qv_bravo_grp.lst", "voice_b\r\n");
+    for (const char* folder : {"", "projects", "projects/P", "projects/P/faction_prop",
+                               "projects/P/compiled", "projects/P/Protocol"})
+        ASSERT_EQ(::chmod((Tmp() / folder).c_str(), 0777), 0) << folder;
+    ASSERT_EQ(::chmod((Tmp() / "projects/P/faction_prop/Shiplist_qv_bravo_grp.lst").c_str(), 0), 0);
+
+    const int shown = testing_support::RunTestAsOtherUser(
+        "FactionPropPageAsOtherUser.PressCompile", {{"QV_TEST_PROGRAM_FOLDER", Tmp().path()}});
+    EXPECT_EQ(shown, 0);
+    const auto block = [](const std::string& key, const std::string& lists) {
+        return "[FactionProps]\r\naffiliation = " + key +
+               "\r\nlegality = Lawful\r\nnickname_plurality = Singular\r\nmsg_id_prefix = "
+               "\r\njump_preference = jumpgate\r\n" +
+               lists + "mc_costume = \r\nscan_announce = false\r\nscan_chance = 0.0\r\n\r\n";
+    };
+    EXPECT_EQ(GetFile("compiled/faction_prop.ini"),
+              block("qv_alpha", "npc_ship = ship_a\r\nvoice = voice_a\r\n") +
+                  block("qv_bravo_grp", "voice = voice_b\r\n") + block("qv_cyan", "") + "\r\n");
     EXPECT_EQ(Protocol(), loaded_project::ProtocolEntry("Faction_Prop.ini created..."));
 }
 

@@ -64,7 +64,8 @@ TEST_F(RegistryPane, RefusedKeyIsExplainedAndNothingWritten)
 {
     Save("zx]a", "Alpha");
     ASSERT_EQ(m_dialogs->shown.size(), 1u);
-    EXPECT_EQ(m_dialogs->shown[0].prompt, quorvel::FactionKeyProblem("zx]a"));
+    EXPECT_EQ(m_dialogs->shown[0].prompt,
+              quorvel::FactionKeyProblem("zx]a", quorvel::Language::German));
     EXPECT_EQ(m_dialogs->shown[0].buttons, vbExclamation);
     EXPECT_FALSE(ModHas("misc/factions.ini"));
 
@@ -74,6 +75,72 @@ TEST_F(RegistryPane, RefusedKeyIsExplainedAndNothingWritten)
     Save("zx_a", "Alpha");
     EXPECT_EQ(m_dialogs->shown.size(), 1u);
     EXPECT_EQ(ModFileCount(), 0);
+}
+
+// The program's own messages speak the window's language; the texts of the language table
+// and the runtime's error descriptions stay as they are.
+TEST_F(RegistryPane, ProgramMessagesFollowTheWindowsLanguage)
+{
+    struct Case {
+        std::string key;
+        const char* german;
+        const char* english;
+    };
+    const Case cases[] = {
+        {"zx]a",
+         "Der Fraktionsschl\xFCssel \"zx]a\" enth\xE4lt \"]\". / \\ [ ] = und "
+         "Zeilenumbr\xFC"
+         "che sind nicht erlaubt. Ein Fraktionsschl\xFCssel benennt den Abschnitt der "
+         "Fraktion in den Projektdateien und ist Teil ihrer Dateinamen.",
+         "The faction key \"zx]a\" must not contain \"]\": / \\ [ ] = and line breaks are not "
+         "allowed. A faction key names the faction's section in the project files and is part "
+         "of its file names."},
+        {";zx", "darf nicht mit \";\" beginnen.", "must not start with \";\"."},
+        {"zx\r\na", "enth\xE4lt einen Zeilenumbruch.", "must not contain a line break:"},
+        {"..", "kann nicht verwendet werden.", "cannot be used."},
+        {std::string(250, 'z'), " Zeichen ist zu lang: ", " characters is too long: "},
+    };
+    const auto shownFor = [&](const std::string& key) {
+        m_dialogs->shown.clear();
+        Save(key, "Alpha");
+        return m_dialogs->shown.size() == 1 ? m_dialogs->shown[0].prompt : std::string("none");
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.key.substr(0, 8));
+        EXPECT_NE(shownFor(c.key).find(c.german), std::string::npos) << shownFor(c.key);
+    }
+    Click("BreloButton2");
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.key.substr(0, 8));
+        EXPECT_NE(shownFor(c.key).find(c.english), std::string::npos) << shownFor(c.key);
+    }
+    Click("BreloButton2");
+    EXPECT_EQ(shownFor("zx]a"), cases[0].german);
+    EXPECT_FALSE(ModHas("misc/factions.ini"));
+
+    // A compile's note on its output, on each of the three tabs, with a faction to compile.
+    Save("zx_ok", "Alpha");
+    ::unlink((m_tmp / "projects/Mod/compiled/faction_prop.ini").c_str());
+    ::rmdir((m_tmp / "projects/Mod/compiled").c_str());
+    for (const char* language : {"German", "English"}) {
+        SCOPED_TRACE(language);
+        for (const char* button : {"btnCompileFP", "btnEmphatySave", "BreloButton13"}) {
+            SCOPED_TRACE(button);
+            m_dialogs->shown.clear();
+            Click(button);
+            ASSERT_EQ(m_dialogs->shown.size(), 1u);
+            const std::string& prompt = m_dialogs->shown[0].prompt;
+            EXPECT_NE(prompt.find("Path not found"), std::string::npos) << prompt;
+            EXPECT_NE(prompt.find(std::string(language) == "German"
+                                      ? " wurde nicht geschrieben; die bisherige Datei ist, falls "
+                                        "vorhanden, unver\xE4ndert."
+                                      : " was not written; the previous file, if any, is "
+                                        "unchanged."),
+                      std::string::npos)
+                << prompt;
+        }
+        Click("BreloButton2");
+    }
 }
 
 TEST_F(RegistryPane, RefusedWriteIsShownAfterTheKeyFilledTheDescription)

@@ -147,7 +147,7 @@ TEST_F(InitialWorldCompile, FailedWriteRaisesNamesTheFileAndWritesNoEntry)
         FAIL() << "no error raised";
     } catch (const platform::RunTimeError& e) {
         EXPECT_EQ(e.number(), 76);
-        EXPECT_NE(e.description().find("compiled\\initialworld.ini was not created"),
+        EXPECT_NE(e.description().find("compiled\\initialworld.ini was not written"),
                   std::string::npos)
             << e.description();
     }

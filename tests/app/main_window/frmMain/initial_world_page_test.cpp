@@ -284,7 +284,7 @@ TEST_F(InitialWorldPageTest, FailedCompileIsShownAndLogsNothing)
     Compile();
     ASSERT_EQ(dialogs.shown.size(), 1u);
     EXPECT_NE(dialogs.shown[0].prompt.find("Run-time error '76'"), std::string::npos);
-    EXPECT_NE(dialogs.shown[0].prompt.find("was not created"), std::string::npos);
+    EXPECT_NE(dialogs.shown[0].prompt.find("wurde nicht geschrieben"), std::string::npos);
     EXPECT_EQ(Protocol(), ProtocolEntry("Initialworld.ini created..."));
     EXPECT_EQ(GetFile("away/initialworld.ini"), before);
 }
