@@ -1,34 +1,15 @@
 #include "frmMain.h"
 
-#include "faction_registry_pane.h"
-#include "project_manager_page.h"
 #include "stock_import.h"
 #include "window_controls.h"
 
 #include "app/image_button/artwork.h"
 #include "app/main_window/frmAbout/frmAbout.h"
 #include "app/main_window/frmImport/frmImport.h"
+#include "app/main_window/frmMain/language_switch.h"
 #include "app/project_store/modFunctions.h"
 #include "app/project_store/project_paths.h"
 #include "platform/forms/forms.h"
-
-// The page classes of pages 1 to 3 are built by their own units; each is constructed below
-// when it is part of the build, and its page otherwise holds only the faction lists.
-#if __has_include("app/main_window/frmMain/empathy_page.h")
-#include "app/main_window/frmMain/empathy_page.h"
-#define QV_HAS_EMPATHY_PAGE 1
-#endif
-#if __has_include("app/main_window/frmMain/faction_prop_page.h")
-#include "app/main_window/frmMain/faction_prop_page.h"
-#define QV_HAS_FACTION_PROP_PAGE 1
-#endif
-#if __has_include("app/main_window/frmMain/initial_world_page.h")
-#include "app/main_window/frmMain/initial_world_page.h"
-#define QV_HAS_INITIAL_WORLD_PAGE 1
-#endif
-
-#include "app/main_window/frmMain/language_switch.h"
-#include "app/main_window/frmMain/xml_script_page.h"
 
 #include <QCoreApplication>
 #include <QWidget>
@@ -65,17 +46,6 @@ constexpr ControlDef kButtons[] = {
      kSysButtonText},
 };
 
-// The faction pickers and lists of the empathy (1) and initial-world (3) pages, which
-// LoadFactionList fills, for a build without those pages' classes.
-constexpr ControlDef kEmpathyStandIns[] = {
-    {Kind::DropDownList, "cboemphaty_group", "SSTab1", 1560, 480, 2535, 315, "", 1},
-    {Kind::ListView, "lv_emphaty", "SSTab1", 4440, 840, 5415, 3855, "Faction|Description|REP", 1},
-};
-constexpr ControlDef kInitialWorldStandIns[] = {
-    {Kind::DropDownList, "cboInit_group", "SSTab1", 1560, 480, 2535, 315, "", 3},
-    {Kind::ListView, "lv_Init", "SSTab1", 4440, 840, 5415, 3855, "Faction|Description|REP", 3},
-};
-
 void AddRow(ListView& view, const std::vector<std::string>& texts)
 {
     ListItem& item = view.ListItems().Add(0, "", texts[0]);
@@ -85,39 +55,30 @@ void AddRow(ListView& view, const std::vector<std::string>& texts)
 
 } // namespace
 
+frmMain::OwnControls::OwnControls(frmMain& window)
+{
+    window.SetCaption("Quorvel 2.0 beta 2 || Ternhallow");
+    window.SetBorderStyle(BorderStyle::FixedSingle);
+    window.SetClientSize(10125, 5985);
+    window.Window()->setWindowIcon(MakeWindowIcon());
+    window.Create(kControls);
+    for (const ControlDef& row : kButtons)
+        AddButton(window, row);
+}
+
 frmMain::frmMain()
     : Form("frmMain")
     , EndProgram([] { QCoreApplication::quit(); })
+    , m_ownControls(*this)
+    , m_projectManager(*this)
+    , m_registry(*this)
+    , m_empathy(*this)
+    , m_factionProp(*this)
+    , m_initialWorld(*this)
+    , m_xmlScript(*this)
+    , m_about(std::make_unique<frmAbout>())
+    , m_import(std::make_unique<frmImport>([this] { LoadFactionList(); }))
 {
-    SetCaption("Quorvel 2.0 beta 2 || Ternhallow");
-    SetBorderStyle(BorderStyle::FixedSingle);
-    SetClientSize(10125, 5985);
-    Window()->setWindowIcon(MakeWindowIcon());
-    Create(kControls);
-    for (const ControlDef& row : kButtons)
-        AddButton(*this, row);
-
-    // ---- The pages of SSTab1: every page class is constructed here, in page order. ----
-    m_projectManager = std::make_unique<ProjectManagerPage>(*this); // page 0
-    m_registry = std::make_unique<FactionRegistryPane>(*this);      // page 0, Frame2
-#ifdef QV_HAS_EMPATHY_PAGE
-    m_pages.push_back(std::make_shared<EmpathyPage>(*this)); // page 1
-#else
-    Create(kEmpathyStandIns);
-#endif
-#ifdef QV_HAS_FACTION_PROP_PAGE
-    m_pages.push_back(std::make_shared<FactionPropPage>(*this)); // page 2
-#endif
-#ifdef QV_HAS_INITIAL_WORLD_PAGE
-    m_pages.push_back(std::make_shared<InitialWorldPage>(*this)); // page 3
-#else
-    Create(kInitialWorldStandIns);
-#endif
-    m_pages.push_back(std::make_shared<XmlScriptPage>(*this)); // page 4
-    // ---- end of the pages ----
-
-    m_about = std::make_unique<frmAbout>();
-    m_import = std::make_unique<frmImport>([this] { LoadFactionList(); });
     SetMessageSink([](const std::string& prompt, int buttons, const std::string& title) {
         MsgBox(prompt, buttons, title);
     });
@@ -160,11 +121,10 @@ void frmMain::ShowImport()
 
 void frmMain::Form_Load()
 {
-    m_projectManager->Load();
+    m_projectManager.Load();
     ListStockFactions(StockEmpathyFolder()); // 76 when the stock folder is missing
     Ctl<TabDialog>("SSTab1").SetTab(0);
-    if (auto* inner = dynamic_cast<TabDialog*>(Find("SSTab2")))
-        inner->SetTab(0);
+    Ctl<TabDialog>("SSTab2").SetTab(0);
     RefreshProjectList();
 }
 
@@ -188,11 +148,8 @@ void frmMain::LoadFactionList()
     auto& registry = Ctl<ListView>("lv_newfactions");
     auto& empathy = Ctl<ListView>("lv_emphaty");
     auto& initialWorld = Ctl<ListView>("lv_Init");
-    std::vector<ComboBox*> pickers;
-    for (const char* name : {"cboemphaty_group", "cboFP_group", "cboInit_group"}) {
-        if (auto* picker = dynamic_cast<ComboBox*>(Find(name)))
-            pickers.push_back(picker);
-    }
+    ComboBox* const pickers[] = {&Ctl<ComboBox>("cboemphaty_group"), &Ctl<ComboBox>("cboFP_group"),
+                                 &Ctl<ComboBox>("cboInit_group")};
     registry.ListItems().Clear();
     empathy.ListItems().Clear();
     initialWorld.ListItems().Clear();

@@ -1,16 +1,19 @@
 #pragma once
 
+#include "app/main_window/frmMain/empathy_page.h"
+#include "app/main_window/frmMain/faction_prop_page.h"
+#include "app/main_window/frmMain/faction_registry_pane.h"
+#include "app/main_window/frmMain/initial_world_page.h"
+#include "app/main_window/frmMain/project_manager_page.h"
+#include "app/main_window/frmMain/xml_script_page.h"
 #include "platform/forms/form.h"
 
 #include <functional>
 #include <memory>
 #include <string>
-#include <vector>
 
 namespace quorvel {
 
-class FactionRegistryPane;
-class ProjectManagerPage;
 class frmAbout;
 class frmImport;
 
@@ -25,7 +28,7 @@ public:
     void SetActiveProject(const std::string& name);
 
     // Refills the six faction lists and pickers, pgLoadProject and lblFactionsGesamt from the
-    // active project's registry (a picker of a page not built is skipped).
+    // active project's registry.
     void LoadFactionList();
 
     // Shows the import dialog, modeless, owned by this window.
@@ -33,8 +36,8 @@ public:
     frmImport& ImportDialog();
     frmAbout& AboutBox();
 
-    ProjectManagerPage& ProjectManager() { return *m_projectManager; }
-    FactionRegistryPane& Registry() { return *m_registry; }
+    ProjectManagerPage& ProjectManager() { return m_projectManager; }
+    FactionRegistryPane& Registry() { return m_registry; }
 
     // Ends the program at once; tests replace it.
     std::function<void()> EndProgram;
@@ -48,9 +51,18 @@ private:
     void BreloButton1_Click();
     void BreloButton3_Click();
 
-    std::unique_ptr<ProjectManagerPage> m_projectManager;
-    std::unique_ptr<FactionRegistryPane> m_registry;
-    std::vector<std::shared_ptr<void>> m_pages; // the page classes of pages 1 to 4
+    // The window's own controls (the tab dialog, the bottom strip), made before the pages,
+    // which put theirs on it.
+    struct OwnControls {
+        explicit OwnControls(frmMain& window);
+    } m_ownControls;
+    // The pages of SSTab1, made in page order.
+    ProjectManagerPage m_projectManager; // page 0
+    FactionRegistryPane m_registry;      // page 0, Frame2
+    EmpathyPage m_empathy;               // page 1
+    FactionPropPage m_factionProp;       // page 2
+    InitialWorldPage m_initialWorld;     // page 3
+    XmlScriptPage m_xmlScript;           // page 4
     std::unique_ptr<frmAbout> m_about;
     std::unique_ptr<frmImport> m_import;
 };
