@@ -1,5 +1,7 @@
 #include "bench_road_data.h"
 
+#include "app/main_window/frmMain/stock_keys.h"
+
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
@@ -14,27 +16,8 @@ namespace fs = std::filesystem;
 
 namespace {
 
-const char* const kEvents[] = {"object_destruction", "random_mission_success",
-                               "random_mission_failure", "random_mission_abortion"};
-const char* const kEventKeys[] = {"o_d", "r_m_s", "r_m_f", "r_m_a"};
-
-// The stock properties keys in the order the import writes them, with the project key.
-const char* const kPropertyKeys[][2] = {
-    {"legality", "Legality"},
-    {"nickname_plurality", "plurality"},
-    {"msg_id_prefix", "msg_id_prefix"},
-    {"mc_costume", "mc_costume"},
-    {"firstname_male", "firstname_male"},
-    {"firstname_female", "firstname_female"},
-    {"lastname", "lastname"},
-    {"rank_desig", "rank_desig"},
-    {"formation_desig", "formation_desig"},
-    {"large_ship_desig", "large_ship_desig"},
-    {"large_ship_names", "large_ship_names"},
-    {"jump_preference", "jump"},
-    {"scan_chance", "scan_chance"},
-    {"scan_announce", "scan_announce"},
-};
+using quorvel::stock_keys::kEvents;
+using quorvel::stock_keys::kProperties;
 
 // A decimal text of tenths between -0.9 and 0.9, as the game's files write them.
 std::string Tenths(int v)
@@ -110,8 +93,8 @@ std::vector<ListLines> ListsOf(int i)
 std::string StockEmpathy(int i, int n)
 {
     std::string text = "[RepChangeEffects]\r\ngroup = " + FactionKey(i) + "\r\n";
-    for (int e = 0; e < 4; ++e)
-        text += std::string("event = ") + kEvents[e] + ", " + EventFactor(i, e) + "\r\n";
+    for (int e = 0; e < static_cast<int>(std::size(kEvents)); ++e)
+        text += std::string("event = ") + kEvents[e].first + ", " + EventFactor(i, e) + "\r\n";
     for (int j = 0; j < n; ++j) {
         if (j != i)
             text += "emphaty_rate = " + FactionKey(j) + ", " + Rate(i, j) + "\r\n";
@@ -123,8 +106,8 @@ std::string StockProperties(int i)
 {
     const std::vector<ListLines> lists = ListsOf(i);
     std::string text = "[FactionProps]\r\naffiliation = " + FactionKey(i) + "\r\n";
-    for (int p = 0; p < 14; ++p) {
-        text += std::string(kPropertyKeys[p][0]) + " = " + PropertyValue(i, p) + "\r\n";
+    for (int p = 0; p < static_cast<int>(std::size(kProperties)); ++p) {
+        text += std::string(kProperties[p].first) + " = " + PropertyValue(i, p) + "\r\n";
         if (p == 3) { // the list lines stand among the values, as in the game's files
             for (const ListLines& list : lists) {
                 for (const std::string& entry : list.entries)
@@ -208,8 +191,8 @@ void WriteImportedProject(const std::string& projectFolder, int n, int imported)
         registry += section + "grp=" + k + "\r\n";
 
         empathy += section;
-        for (int e = 0; e < 4; ++e)
-            empathy += std::string(kEventKeys[e]) + "=" + EventFactor(i, e) + "\r\n";
+        for (int e = 0; e < static_cast<int>(std::size(kEvents)); ++e)
+            empathy += std::string(kEvents[e].second) + "=" + EventFactor(i, e) + "\r\n";
         std::string rates;
         for (int j = 0; j < n; ++j) {
             if (j != i)
@@ -218,8 +201,8 @@ void WriteImportedProject(const std::string& projectFolder, int n, int imported)
         Put(p + "emphaty/new/reps_" + k + ".facts", rates + "\r\n");
 
         properties += section;
-        for (int v = 0; v < 14; ++v)
-            properties += std::string(kPropertyKeys[v][1]) + "=" + PropertyValue(i, v) + "\r\n";
+        for (int v = 0; v < static_cast<int>(std::size(kProperties)); ++v)
+            properties += std::string(kProperties[v].second) + "=" + PropertyValue(i, v) + "\r\n";
         for (const ListLines& list : ListsOf(i)) {
             std::string text;
             for (const std::string& entry : list.entries)

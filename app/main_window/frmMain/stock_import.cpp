@@ -1,6 +1,7 @@
 #include "stock_import.h"
 
 #include "faction_registry.h"
+#include "stock_keys.h"
 
 #include "app/project_store/modINI.h"
 #include "app/project_store/project_paths.h"
@@ -84,12 +85,7 @@ void ImportEmpathy(const std::string& k, const Path& e)
 {
     WriteIni(k, "grp", ReadIni("RepChangeEffects", "group", "[Error]", e), FactionRegistryFile());
 
-    static const std::array<std::pair<const char*, const char*>, 4> events = {{
-        {"object_destruction", "o_d"},
-        {"random_mission_success", "r_m_s"},
-        {"random_mission_failure", "r_m_f"},
-        {"random_mission_abortion", "r_m_a"},
-    }};
+    const auto& events = stock_keys::kEvents;
     std::string rates;
     for (const std::string& line : LinesOf(e)) {
         if (StartsWith(line, "emp")) {
@@ -112,22 +108,7 @@ void ImportEmpathy(const std::string& k, const Path& e)
 
 void ImportProperties(const std::string& k, const Path& f)
 {
-    static const std::array<std::pair<const char*, const char*>, 14> keys = {{
-        {"legality", "Legality"},
-        {"nickname_plurality", "plurality"},
-        {"msg_id_prefix", "msg_id_prefix"},
-        {"mc_costume", "mc_costume"},
-        {"firstname_male", "firstname_male"},
-        {"firstname_female", "firstname_female"},
-        {"lastname", "lastname"},
-        {"rank_desig", "rank_desig"},
-        {"formation_desig", "formation_desig"},
-        {"large_ship_desig", "large_ship_desig"},
-        {"large_ship_names", "large_ship_names"},
-        {"jump_preference", "jump"},
-        {"scan_chance", "scan_chance"},
-        {"scan_announce", "scan_announce"},
-    }};
+    const auto& keys = stock_keys::kProperties;
     for (const auto& [stockKey, projectKey] : keys)
         WriteIni(k, projectKey, ReadIni("FactionProps", stockKey, "", f), FactionPropertiesFile());
 
