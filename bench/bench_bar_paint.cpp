@@ -47,7 +47,7 @@ kolvetra::ProgressBarProperties MainWindowBar()
     p.SpecialEffects = kolvetra::zemSpecialEffects::zemSunken;
     p.Picture = platform::gdi::Picture::FromImage(quorvel::MakeBarPicture());
     p.TextAfterValue = " %";
-    p.Font.Name = "MS Sans Serif";
+    p.Font.name = "MS Sans Serif";
     p.Max = 100;
     p.Value = 63;
     return p;

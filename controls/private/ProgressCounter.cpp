@@ -163,7 +163,7 @@ void ProgressCounter::DrawValueText(PaintSurface& s, const double& percent)
     std::string text;
     Skip(
         [&] { text = GeneralNumberText(Fix(Div(Mul(Sub(100, percent), m_maxCount), 100)) + 0.0); });
-    const double size = s.Font().Size;
+    const double size = s.Font().size;
     std::int32_t x = Px(W / 2), y = 0;
     SetRounded(y, TwipsToPixels(H / 2) + size / 2);
     const gdi::HFONT font = CreateValueTextFont(s, 0);

@@ -175,7 +175,7 @@ void ProgressSlider::DrawSlider(PaintSurface& s, double pct)
 {
     const double W = s.ScaleWidth(), H = s.ScaleHeight();
     const double T = s.TextWidth("100%");
-    const double size = s.Font().Size;
+    const double size = s.Font().size;
     const bool horizontal = m_alignment == zemAlignment::zemHorizontal;
     const OLE_COLOR fore = s.ForeColor();
     const gdi::HFONT font = CreateValueTextFont(s, horizontal ? 0 : 900);

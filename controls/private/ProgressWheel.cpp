@@ -264,7 +264,7 @@ void ProgressWheel::DrawValueText(PaintSurface& s, const double& percent)
     const gdi::HFONT font = CreateValueTextFont(s, 0);
     // + 0.0 keeps a truncated -0.5 from showing as "-0".
     const std::string text = GeneralNumberText(Fix(percent) + 0.0) + "%";
-    const double size = s.Font().Size;
+    const double size = s.Font().size;
     std::int32_t x = 0, y = 0;
     SetRounded(x, TwipsToPixels(s.ScaleWidth() * kTwipsPerPixel / 2));
     SetRounded(y, TwipsToPixels(s.ScaleHeight() * kTwipsPerPixel / 2) + size / 2 * 0.75);

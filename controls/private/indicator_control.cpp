@@ -150,7 +150,7 @@ void IndicatorControl::DrawProgress()
     PaintSurface& s = *m_surface;
     s.SetBackColor(m_backColor);
     s.SetForeColor(m_foreColor);
-    s.SetFont(ToFontValues(m_font));
+    s.SetFont(m_font);
     s.Cls();
     Paint(s);
     m_site->Refresh();
@@ -204,18 +204,6 @@ void WriteColour(platform::com::PropertyBag& bag, const char* key, OLE_COLOR col
 {
     bag.WriteProperty(key, platform::com::Variant(std::int32_t(colour)),
                       platform::com::Variant(std::int32_t(fallback)));
-}
-
-StdFontValues ToFontValues(const platform::com::StdFont& font)
-{
-    StdFontValues values;
-    values.Name = font.name;
-    values.Size = font.size;
-    values.Bold = font.bold;
-    values.Italic = font.italic;
-    values.Underline = font.underline;
-    values.Strikethrough = font.strikethrough;
-    return values;
 }
 
 } // namespace kolvetra

@@ -121,7 +121,4 @@ OLE_COLOR ReadColour(const platform::com::PropertyBag& bag, const char* key, OLE
 void WriteColour(platform::com::PropertyBag& bag, const char* key, OLE_COLOR colour,
                  OLE_COLOR fallback);
 
-// The standard font as the painter's font values.
-StdFontValues ToFontValues(const platform::com::StdFont& font);
-
 } // namespace kolvetra

@@ -33,14 +33,14 @@ void GetCirclePoint(const Point& centre, double angle, double radius, Point& res
 
 gdi::HFONT CreateValueTextFont(PaintSurface& s, int escapement)
 {
-    const StdFontValues& font = s.Font();
+    const StdFont& font = s.Font();
     std::int32_t height = 0;
     Assign(height, [&] {
-        return -gdi::MulDiv(CLng(font.Size), gdi::GetDeviceCaps(s.hDC(), gdi::LOGPIXELSY), 72);
+        return -gdi::MulDiv(CLng(font.size), gdi::GetDeviceCaps(s.hDC(), gdi::LOGPIXELSY), 72);
     });
     const std::uint32_t yes = 0xFFFFFFFF;
-    return gdi::CreateFontA(height, 0, escapement, 0, font.Bold ? 700 : 0, font.Italic ? yes : 0,
-                            font.Underline ? yes : 0, font.Strikethrough ? yes : 0, 0, 0, 0, 0, 0,
+    return gdi::CreateFontA(height, 0, escapement, 0, font.bold ? 700 : 0, font.italic ? yes : 0,
+                            font.underline ? yes : 0, font.strikethrough ? yes : 0, 0, 0, 0, 0, 0,
                             s.FontName());
 }
 

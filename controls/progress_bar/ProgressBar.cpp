@@ -26,18 +26,6 @@ constexpr std::int32_t kAnimatedTick = 10; // ms
 constexpr OLE_COLOR kSurfaceBackColor = 0x8000000F;
 constexpr OLE_COLOR kSurfaceForeColor = 0x80000012;
 
-StdFontValues ToPainterFont(const StdFont& font)
-{
-    StdFontValues v;
-    v.Name = font.name;
-    v.Size = font.size;
-    v.Bold = font.bold;
-    v.Italic = font.italic;
-    v.Underline = font.underline;
-    v.Strikethrough = font.strikethrough;
-    return v;
-}
-
 PicturePtr ToPainterPicture(const Picture& picture)
 {
     if (picture.IsNone())
@@ -242,7 +230,7 @@ ProgressBar::ProgressBar()
     m_props.MousePointer = 0;
     m_props.BackColor = kSurfaceBackColor;
     m_props.ForeColor = kSurfaceForeColor;
-    m_props.Font = ToPainterFont(m_font);
+    m_props.Font = m_font;
     SetSite(nullptr);
 }
 
@@ -345,7 +333,7 @@ void ProgressBar::DrawProgressIfChanged()
 void ProgressBar::SetFontProperty(const StdFont& font)
 {
     m_font = font;
-    m_props.Font = ToPainterFont(font);
+    m_props.Font = font;
     Changed("Font", Repaint::UnlessAnimated);
 }
 
@@ -503,7 +491,7 @@ void ProgressBar::ShowAboutBox()
 void ProgressBar::UserControl_InitProperties()
 {
     m_font = m_site->AmbientFont();
-    m_props.Font = ToPainterFont(m_font);
+    m_props.Font = m_font;
     SetValue(0);
     SetMin(0);
     SetMax(100);

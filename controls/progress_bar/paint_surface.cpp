@@ -60,7 +60,7 @@ void PaintSurface::SetDrawWidth(int width)
     gdi::SetDCPenWidth(hDC(), width);
 }
 
-void PaintSurface::SetFont(const StdFontValues& font)
+void PaintSurface::SetFont(const StdFont& font)
 {
     if (font == m_font && m_hfont)
         return;
@@ -73,12 +73,12 @@ void PaintSurface::MakeFont()
     gdi::LogFont lf;
     // The surface shows its font at its true size, 8.25 points as 11 pixels.
     platform::arith::Assign(lf.height,
-                            [&] { return -platform::arith::CLng(m_font.Size * 96 / 72); });
-    lf.weight = m_font.Bold ? 700 : 400;
-    lf.italic = m_font.Italic;
-    lf.underline = m_font.Underline;
-    lf.strikeOut = m_font.Strikethrough;
-    lf.faceName = m_font.Name;
+                            [&] { return -platform::arith::CLng(m_font.size * 96 / 72); });
+    lf.weight = m_font.bold ? 700 : 400;
+    lf.italic = m_font.italic;
+    lf.underline = m_font.underline;
+    lf.strikeOut = m_font.strikethrough;
+    lf.faceName = m_font.name;
     m_logFont = lf;
     const gdi::HFONT made = gdi::CreateFontA(lf.height, 0, 0, 0, lf.weight, lf.italic, lf.underline,
                                              lf.strikeOut, 0, 0, 0, 0, 0, lf.faceName);

@@ -43,9 +43,9 @@ public:
     void SetFillColor(OLE_COLOR colour) { m_fillColor = colour; }
     void SetDrawWidth(int width);
 
-    const StdFontValues& Font() const { return m_font; }
-    void SetFont(const StdFontValues& font);
-    const std::string& FontName() const { return m_font.Name; }
+    const StdFont& Font() const { return m_font; }
+    void SetFont(const StdFont& font);
+    const std::string& FontName() const { return m_font.name; }
     // The width in pixels of a string written in the surface's font, unrotated.
     float TextWidth(std::string_view text) const;
 
@@ -65,7 +65,7 @@ private:
     OLE_COLOR m_backColor = 0x8000000F;
     OLE_COLOR m_foreColor = 0x80000012;
     OLE_COLOR m_fillColor = 0;
-    StdFontValues m_font;
+    StdFont m_font = kPainterFont;
     platform::gdi::LogFont m_logFont;
     platform::gdi::HFONT m_hfont;
     platform::gdi::HGDIOBJ m_stockFont;

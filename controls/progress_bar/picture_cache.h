@@ -16,7 +16,7 @@ struct SurfaceState {
     OLE_COLOR backColor = 0;
     OLE_COLOR foreColor = 0;
     OLE_COLOR fillColor = 0;
-    StdFontValues font;
+    StdFont font;
     unsigned textAlign = 0;
     bool operator==(const SurfaceState&) const = default;
 };

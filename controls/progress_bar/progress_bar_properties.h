@@ -5,23 +5,17 @@
 #include <string>
 
 #include "controls/progress_bar/enums.h"
+#include "platform/com/std_font.h"
 #include "platform/gdi/picture.h"
 #include "platform/gdi/types.h"
 
 namespace kolvetra {
 
+using platform::com::StdFont;
 using platform::gdi::OLE_COLOR;
 
-// What the painters read of a standard font object.
-struct StdFontValues {
-    std::string Name = "Sans Serif";
-    double Size = 8.25; // points, four decimals
-    bool Bold = false;
-    bool Italic = false;
-    bool Underline = false;
-    bool Strikethrough = false;
-    bool operator==(const StdFontValues&) const = default;
-};
+// The painters' font until a control hands them its own.
+inline const StdFont kPainterFont{.name = "Sans Serif"};
 
 using PicturePtr = std::shared_ptr<platform::gdi::Picture>;
 
@@ -29,7 +23,7 @@ using PicturePtr = std::shared_ptr<platform::gdi::Picture>;
 // a newly placed control gets. (Font, BackColor and ForeColor live on the control's surface in
 // the original; the painter hands them to its PaintSurface at the start of every paint.)
 struct ProgressBarProperties {
-    StdFontValues Font;
+    StdFont Font = kPainterFont;
     zemSpecialEffects SpecialEffects = zemSpecialEffects::zemFlat;
     zemFieldEffects FieldEffects = zemFieldEffects::zemRaisedField;
     bool OnlyValueFields = true;

@@ -465,11 +465,11 @@ void DrawValueText(const ProgressBarProperties& p, PaintSurface& s, std::string&
 
     std::int32_t height = 0;
     Assign(height, [&] {
-        return -gdi::MulDiv(CLng(p.Font.Size), gdi::GetDeviceCaps(hdc, gdi::LOGPIXELSY), 72);
+        return -gdi::MulDiv(CLng(p.Font.size), gdi::GetDeviceCaps(hdc, gdi::LOGPIXELSY), 72);
     });
 
     const double W = s.ScaleWidth(), H = s.ScaleHeight();
-    const double size = p.Font.Size;
+    const double size = p.Font.size;
     const bool horizontal = IsHorizontal(p);
     std::int32_t x = 0, y = 0;
     unsigned flags = 0;
@@ -522,9 +522,9 @@ void DrawValueText(const ProgressBarProperties& p, PaintSurface& s, std::string&
     gdi::HFONT font;
     if (known) {
         gdi::SetTextAlign(hdc, flags);
-        font = gdi::CreateFontA(height, 0, horizontal ? 0 : 900, 0, p.Font.Bold ? 700 : 0,
-                                p.Font.Italic ? 0xFFFFFFFF : 0, p.Font.Underline ? 0xFFFFFFFF : 0,
-                                p.Font.Strikethrough ? 0xFFFFFFFF : 0, 0, 0, 0, 0, 0, s.FontName());
+        font = gdi::CreateFontA(height, 0, horizontal ? 0 : 900, 0, p.Font.bold ? 700 : 0,
+                                p.Font.italic ? 0xFFFFFFFF : 0, p.Font.underline ? 0xFFFFFFFF : 0,
+                                p.Font.strikethrough ? 0xFFFFFFFF : 0, 0, 0, 0, 0, 0, s.FontName());
     }
     const gdi::HGDIOBJ previous = gdi::SelectObject(hdc, font);
     gdi::TextOutA(hdc, x, y, full, int(full.size()));

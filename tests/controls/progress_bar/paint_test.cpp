@@ -138,9 +138,9 @@ TEST_F(Painting, ChangingTheFontReplacesTheSurfacesFont)
     image = QImage(50, 20, QImage::Format_RGB32);
     PaintSurface s(image);
     const auto before = platform::gdi::CountLiveObjects();
-    props.Font.Size = 12;
+    props.Font.size = 12;
     DrawProgress(props, animation, s);
-    props.Font.Bold = true;
+    props.Font.bold = true;
     DrawProgress(props, animation, s);
     EXPECT_EQ(platform::gdi::CountLiveObjects(), before);
 }

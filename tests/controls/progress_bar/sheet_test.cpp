@@ -36,7 +36,7 @@ ProgressBarProperties Base()
     p.EndFillColor = Rgb(140, 230, 255);
     p.Value = 60;
     p.TextAfterValue = " %";
-    p.Font.Name = "DejaVu Sans";
+    p.Font.name = "DejaVu Sans";
     return p;
 }
 
@@ -110,7 +110,7 @@ TEST(ProgressSheet, EveryStyleRendered)
         p.BarColorType = zemBarColorType::zemColorize;
         p.TextAlignment = zemTextAlignment(i);
         p.SpecialEffects = zemSpecialEffects::zemSunken;
-        p.Font.Bold = i == 3;
+        p.Font.bold = i == 3;
         sheet.Add(aligns[i], p, 450 + (i % 2) * 220, 180 + (i / 2) * 40, 200, 20);
 
         ProgressBarProperties v = p;
@@ -147,8 +147,8 @@ TEST(ProgressSheet, EveryStyleRendered)
     windows.Scrolling = zemScrolling::zemScrollingSmooth;
     windows.SpecialEffects = zemSpecialEffects::zemSunken;
     windows.Picture = BarTile();
-    windows.Font.Name = "MS Sans Serif";
-    windows.Font.Size = 8.25;
+    windows.Font.name = "MS Sans Serif";
+    windows.Font.size = 8.25;
     sheet.Add("MS Sans Serif", windows, 10, 540, 320, 17);
 
     if (!testing_support::RenderDir().empty())

@@ -122,10 +122,10 @@ TEST_F(ValueText, FontFromTheControlsFont)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        props.Font.Size = c.size;
-        props.Font.Bold = c.bold;
-        props.Font.Italic = c.italic;
-        props.Font.Name = "Verdana";
+        props.Font.size = c.size;
+        props.Font.bold = c.bold;
+        props.Font.italic = c.italic;
+        props.Font.name = "Verdana";
         props.Alignment = c.alignment;
         Paint(60, 60);
         ASSERT_EQ(measured.size(), 1u);
