@@ -16,6 +16,9 @@ TEST_F(Rendering, MainWindowBothPanesAboutAndImport)
 {
     MakeProject("Demo Mod");
     MakeProject("Second");
+    // Made elsewhere: decomposed UTF-8 and Latin-1 bytes, listed as "Möwe" and "Söldner".
+    MakeProject("Mo\xCC\x88we");
+    MakeProject("S\xF6ldner");
     m_tmp.Put("projects/Demo Mod/Protocol/protocol.txt",
               "12/10/26    10:15:02: Project created.\r\n\r\n"
               "12/10/26    10:16:40: Original imported...\r\n\r\n");
