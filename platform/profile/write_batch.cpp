@@ -1,6 +1,7 @@
 #include "write_batch.h"
 
 #include "platform/errors/run_time_error.h"
+#include "platform/files/distinct_names.h"
 #include "platform/files/names.h"
 #include "platform/files/native_path.h"
 #include "profile.h"
@@ -71,8 +72,11 @@ bool Writable(const Loaded& loaded)
 
 // A native path in the form in which two spellings of one name compare equal: each name in
 // its CP1252 text with letter case folded, as names are matched. Folding the UTF-8 bytes
-// instead would miss "\xC9" for "\xE9" and join "\xDA" with "\xCA". A name the program
-// cannot spell (in a native folder) stays as it is, marked so that it equals no folded name.
+// instead would miss "\xC9" for "\xE9" and join "\xDA" with "\xCA". A name stored otherwise
+// than the program writes it (decomposed, Latin-1) folds as the name the program knows it by,
+// so it meets that name's other spellings: writing a held file early is safe. A name the
+// program cannot spell (in a native folder) stays as it is, marked so that it equals no
+// folded name.
 std::string FoldNative(const std::string& native)
 {
     std::string folded;
@@ -82,9 +86,8 @@ std::string FoldNative(const std::string& native)
         const std::size_t slash = native.find('/', from);
         const std::string_view name(native.data() + from,
                                     (slash == std::string::npos ? native.size() : slash) - from);
-        std::string text = files::Utf8ToCp1252(name);
-        if (files::Cp1252ToUtf8(text) == name)
-            folded.append(files::FoldCase(text));
+        if (const auto text = files::ProgramName(name))
+            folded.append(files::FoldCase(*text));
         else
             folded.append(1, '\0').append(name);
         if (slash == std::string::npos)

@@ -270,6 +270,32 @@ TEST(WriteBatch, AccentedNamesFindTheirOwnHeldFileAndNoOther)
     }
 }
 
+// A folder made elsewhere, named on disk otherwise than the program writes names: a held
+// file in it is on the disk before the folder is listed by the name the program knows.
+TEST(WriteBatch, AHeldFileInAFolderMadeElsewhereIsWrittenBeforeAListing)
+{
+    struct Case {
+        const char* what;
+        const char* onDisk;
+        const char* name;
+    };
+    const Case cases[] = {
+        {"decomposed UTF-8", "Mo\xCC\x88we", "M\xF6we"},
+        {"Latin-1", "S\xF6ldner", "S\xF6ldner"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        TempFolder folder;
+        folder.MakeFolder(c.onDisk);
+        const Path base = Path::Native(folder.path());
+        profile::BeginWriteBatch();
+        ASSERT_TRUE(profile::WritePrivateProfileString("s", "k", "1", base / c.name / "new.ini"));
+        EXPECT_EQ(files::ListFiles(base / c.name), std::vector<std::string>{"new.ini"});
+        EXPECT_TRUE(profile::EndWriteBatch());
+        EXPECT_EQ(folder.Get(std::string(c.onDisk) + "/new.ini"), "[s]\r\nk=1\r\n");
+    }
+}
+
 TEST(WriteBatch, AChangeMadeOutsideBetweenBatchesIsSeen)
 {
     TempFolder folder;
