@@ -409,13 +409,7 @@ void BreloButton::Paint()
     QPainter painter(&canvas);
     DrawButtonFace(painter, canvas.rect(), m_face);
 
-    platform::forms::Font font;
-    font.name = m_label.font.name;
-    font.size = m_label.font.size;
-    font.bold = m_label.font.bold;
-    font.italic = m_label.font.italic;
-    font.underline = m_label.font.underline;
-    painter.setFont(platform::forms::ToQFont(font));
+    painter.setFont(platform::forms::ToQFont(m_label.font));
     // The label's place decides where it takes presses; its text is centred on the face
     // itself, because the label's offset was tuned to the metrics of the original fonts and
     // the installed replacements sit a little higher in it.

@@ -260,7 +260,7 @@ void Control::SetFontSize(double points)
 
 void Control::SetFontBold(bool bold)
 {
-    m_font.bold = bold;
+    m_font.SetBold(bold);
     ApplyFont();
 }
 

@@ -169,7 +169,7 @@ private:
     bool m_visible = true;
     bool m_enabled = true;
     std::string m_toolTip;
-    Font m_font;
+    Font m_font = kFormFont;
     OleColor m_foreColor = kDefaultColor;
     OleColor m_backColor = kDefaultColor;
     int m_mousePointer = vbDefault;

@@ -1,19 +1,17 @@
 #pragma once
 
-#include <string>
+#include "platform/com/std_font.h"
 
 #include <QFont>
 
 namespace platform::forms {
 
-// A control's font as the windows' tables name it; sizes in points.
-struct Font {
-    std::string name = "MS Sans Serif";
-    double size = 8.25;
-    bool bold = false;
-    bool italic = false;
-    bool underline = false;
-};
+// A control's font is the standard font, as every font of the component model is; sizes in
+// points.
+using Font = platform::com::StdFont;
+
+// The font of a form, and of its controls until they are given their own.
+inline const Font kFormFont{.name = "MS Sans Serif"};
 
 // Drawn with the installed family platform::gdi::DrawingFamily maps the name to.
 QFont ToQFont(const Font& font);

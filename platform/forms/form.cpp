@@ -148,7 +148,7 @@ void Form::Place(std::unique_ptr<Control> owned, const ControlDef& def)
         font.name = def.font.name;
     if (def.font.size > 0)
         font.size = def.font.size;
-    font.bold = def.font.bold;
+    font.SetBold(def.font.bold);
     control.SetFont(font);
     if (def.fore != kDefaultColor)
         control.SetForeColor(def.fore);

@@ -128,7 +128,7 @@ private:
     int m_clientWidth = 0;
     int m_clientHeight = 0;
     OleColor m_backColor = kSysButtonFace;
-    Font m_font;
+    Font m_font = kFormFont;
     bool m_loaded = false;
     bool m_placed = false;
     QEventLoop* m_modalLoop = nullptr;

@@ -25,7 +25,7 @@ AmbientProperties AmbientOf(const forms::Form& form, bool designMode)
 {
     AmbientProperties ambient;
     ambient.userMode = !designMode;
-    ambient.font = ToStdFont(form.GetFont());
+    ambient.font = form.GetFont();
     ambient.backColor = form.BackColor();
     return ambient;
 }

@@ -83,28 +83,6 @@ private:
     }
 };
 
-forms::Font ToFormsFont(const com::StdFont& font)
-{
-    forms::Font f;
-    f.name = font.name;
-    f.size = font.size;
-    f.bold = font.bold;
-    f.italic = font.italic;
-    f.underline = font.underline;
-    return f;
-}
-
-com::StdFont ToStdFont(const forms::Font& font)
-{
-    com::StdFont f;
-    f.name = font.name;
-    f.SetSize(font.size);
-    f.SetBold(font.bold);
-    f.italic = font.italic;
-    f.underline = font.underline;
-    return f;
-}
-
 UserControl::UserControl()
     : Control(new Surface)
     , m_surface(static_cast<Surface*>(Widget()))
@@ -292,7 +270,7 @@ void UserControl::SetBackStyle(int style)
 void UserControl::SetSurfaceFont(const com::StdFont& font)
 {
     m_surfaceFont = font;
-    SetFont(ToFormsFont(font));
+    SetFont(font);
 }
 
 float UserControl::TextWidth(const std::string& text) const

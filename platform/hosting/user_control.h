@@ -192,8 +192,4 @@ private:
     bool m_pressed = false;
 };
 
-// The standard font as the forms layer's font, and back.
-forms::Font ToFormsFont(const com::StdFont& font);
-com::StdFont ToStdFont(const forms::Font& font);
-
 } // namespace platform::hosting
