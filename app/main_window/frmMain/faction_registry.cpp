@@ -7,6 +7,7 @@
 #include "platform/files/files.h"
 #include "platform/files/names.h"
 
+#include <algorithm>
 #include <string_view>
 #include <vector>
 
@@ -100,6 +101,23 @@ std::size_t LongestFileNameBytes(const std::string& key)
 
 } // namespace
 
+std::uint64_t RoomOnDisk(std::uint64_t bytes)
+{
+    return (bytes + kDiskBlock - 1) / kDiskBlock * kDiskBlock;
+}
+
+std::uint64_t IniLineBytes(const std::string& key, const std::string& value)
+{
+    const auto breaks =
+        std::count_if(value.begin(), value.end(), [](char c) { return c == '\r' || c == '\n'; });
+    return key.size() + 1 + value.size() + 4 * static_cast<std::uint64_t>(breaks) + 2;
+}
+
+std::uint64_t IniSectionBytes(const std::string& section)
+{
+    return 2 + section.size() + 4;
+}
+
 std::string FactionKeyProblem(const std::string& key)
 {
     const std::string usage =
@@ -145,7 +163,18 @@ SaveResult SaveFaction(const std::string& key, std::string& description)
         return SaveResult::RefusedKey;
     if (IsBlank(description))
         description = key;
-    WriteIni(key, "grp", description, FactionRegistryFile());
+    const Path registry = FactionRegistryFile();
+    const platform::files::FileVersion now = platform::files::VersionOf(registry);
+    const std::uint64_t size = now.exists ? static_cast<std::uint64_t>(now.size) : 0;
+    try {
+        platform::files::EnsureRoom(
+            registry, RoomOnDisk(size + IniSectionBytes(key) + IniLineBytes("grp", description)));
+    } catch (const platform::RunTimeError& e) {
+        if (e.number() == 61)
+            platform::Raise(5);
+        throw;
+    }
+    WriteIni(key, "grp", description, registry);
     return SaveResult::Saved;
 }
 

@@ -75,14 +75,117 @@ std::vector<std::string> LinesOf(const Path& file)
     return files::SplitLines(ReadTextFile(file));
 }
 
+// The lines of a stock file that must be there: 53, naming it, when it is missing.
+std::vector<std::string> StockLines(const Path& file)
+{
+    if (!files::FileExists(file))
+        throw platform::RunTimeError(53, platform::ErrorDescription(53) + ": " + file.Literal());
+    return files::SplitLines(files::ReadFile(file));
+}
+
 Path StockFolder(const char* area)
 {
     return ProgramFolder() / "data" / area / "original_factions";
 }
 
-void ImportEmpathy(const std::string& k, const Path& e)
+// A key the writer would refuse (or read back as another) ends the faction as the refused
+// write would, with 5; checked before the first write rather than at the write.
+void CheckStorableKey(const std::string& key)
 {
-    WriteIni(k, "grp", ReadIni("RepChangeEffects", "group", "[Error]", e), FactionRegistryFile());
+    if (!platform::profile::IsStorableKeyName(platform::profile::TrimBlanks(key)))
+        platform::Raise(5);
+}
+
+// Every write of one faction's import, in the order the import makes them, worked out from
+// its stock files before the first of them is made: so that a faction the import cannot
+// finish (a missing stock file, a malformed line, a name the writer refuses, a missing
+// folder, no room) is refused before anything of it is written, and the registry never
+// names a faction whose files are not all there.
+class FactionWrites {
+public:
+    explicit FactionWrites(std::string key)
+        : m_key(std::move(key))
+    {
+    }
+
+    void Ini(const Path& file, const std::string& key, std::string value)
+    {
+        CheckStorableKey(key);
+        m_writes.push_back({Kind::Ini, file, key, std::move(value)});
+    }
+    void Text(const Path& file, std::string text)
+    {
+        m_writes.push_back({Kind::Text, file, {}, std::move(text)});
+    }
+
+    // The error the first write into a missing folder would raise: 5 from the INI writer, 76
+    // from a text write.
+    void CheckFolders() const
+    {
+        for (const Write& w : m_writes) {
+            if (!files::FolderExists(w.file.Parent()))
+                platform::Raise(w.kind == Kind::Ini ? 5 : 76);
+        }
+    }
+
+    // 61 unless the file system has room for everything the faction writes.
+    void CheckRoom() const { files::EnsureRoom(m_writes.front().file, RoomNeeded()); }
+
+    void WriteAll() const
+    {
+        for (const Write& w : m_writes) {
+            if (w.kind == Kind::Ini)
+                WriteIni(m_key, w.key, w.value, w.file);
+            else
+                WriteTextFile(w.file, w.value);
+        }
+    }
+
+private:
+    enum class Kind { Ini, Text };
+    struct Write {
+        Kind kind;
+        Path file;
+        std::string key;
+        std::string value; // the INI value, or the whole text
+    };
+
+    // An upper bound of the room the writes take while they are made: a text file's new
+    // content whole (it is written beside the old one and renamed over it); for an INI file,
+    // its present size (it is rewritten whole through a temporary file too) and what the
+    // faction's lines add to it at most. The room the running action already holds for a
+    // file is the file layer's to add.
+    std::uint64_t RoomNeeded() const
+    {
+        std::vector<std::pair<Path, std::uint64_t>> iniFiles;
+        std::uint64_t bytes = kDiskBlock; // the folders' entries for the temporary files
+        for (const Write& w : m_writes) {
+            if (w.kind == Kind::Text) {
+                bytes += RoomOnDisk(w.value.size() + 2);
+                continue;
+            }
+            auto it = std::find_if(iniFiles.begin(), iniFiles.end(),
+                                   [&](const auto& entry) { return entry.first == w.file; });
+            if (it == iniFiles.end()) {
+                const files::FileVersion now = files::VersionOf(w.file);
+                const std::uint64_t size = now.exists ? static_cast<std::uint64_t>(now.size) : 0;
+                it = iniFiles.emplace(iniFiles.end(), w.file, size + IniSectionBytes(m_key));
+            }
+            it->second += IniLineBytes(w.key, w.value);
+        }
+        for (const auto& [file, size] : iniFiles)
+            bytes += RoomOnDisk(size);
+        return bytes;
+    }
+
+    std::string m_key;
+    std::vector<Write> m_writes;
+};
+
+// Steps 1 to 3: the registry entry, the empathy factors and the reputation file.
+void ImportEmpathy(FactionWrites& writes, const std::string& k, const Path& e)
+{
+    writes.Ini(FactionRegistryFile(), "grp", ReadIni("RepChangeEffects", "group", "[Error]", e));
 
     static const std::array<std::pair<const char*, const char*>, 4> events = {{
         {"object_destruction", "o_d"},
@@ -103,14 +206,15 @@ void ImportEmpathy(const std::string& k, const Path& e)
             const std::string name = rest.substr(0, comma);
             for (const auto& [event, key] : events) {
                 if (name == event)
-                    WriteIni(k, key, SecondValue(rest, comma), EmpathyFile());
+                    writes.Ini(EmpathyFile(), key, SecondValue(rest, comma));
             }
         }
     }
-    WriteTextFile(ReputationFile(k), rates);
+    writes.Text(ReputationFile(k), rates);
 }
 
-void ImportProperties(const std::string& k, const Path& f)
+// Steps 4 to 6: the 14 values and the five list files.
+void ImportProperties(FactionWrites& writes, const std::string& k, const Path& f)
 {
     static const std::array<std::pair<const char*, const char*>, 14> keys = {{
         {"legality", "Legality"},
@@ -129,7 +233,7 @@ void ImportProperties(const std::string& k, const Path& f)
         {"scan_announce", "scan_announce"},
     }};
     for (const auto& [stockKey, projectKey] : keys)
-        WriteIni(k, projectKey, ReadIni("FactionProps", stockKey, "", f), FactionPropertiesFile());
+        writes.Ini(FactionPropertiesFile(), projectKey, ReadIni("FactionProps", stockKey, "", f));
 
     struct ListLine {
         const char* prefix;
@@ -145,7 +249,7 @@ void ImportProperties(const std::string& k, const Path& f)
         {"formation", 12, FactionList::Formation},
     }};
     std::array<std::string, 5> texts; // indexed by FactionList
-    for (const std::string& line : files::SplitLines(files::ReadFile(f))) {
+    for (const std::string& line : StockLines(f)) {
         for (const ListLine& entry : listLines) {
             if (!StartsWith(line, entry.prefix))
                 continue;
@@ -157,18 +261,19 @@ void ImportProperties(const std::string& k, const Path& f)
     }
     for (FactionList list : {FactionList::Ship, FactionList::Voice, FactionList::Body,
                              FactionList::Scan, FactionList::Formation})
-        WriteTextFile(FactionListFile(list, k), texts[static_cast<int>(list)]);
+        writes.Text(FactionListFile(list, k), texts[static_cast<int>(list)]);
 }
 
-void ImportInitialWorld(const std::string& k, const Path& w)
+// Steps 7 and 8: the initial-world names and reputations.
+void ImportInitialWorld(FactionWrites& writes, const Path& w)
 {
     for (const char* name : {"ids_name", "ids_info", "ids_short_name"})
-        WriteIni(k, name, ReadIni("Group", name, "", w), InitialWorldFile());
-    for (const std::string& line : files::SplitLines(files::ReadFile(w))) {
+        writes.Ini(InitialWorldFile(), name, ReadIni("Group", name, "", w));
+    for (const std::string& line : StockLines(w)) {
         if (!StartsWith(line, "rep"))
             continue;
         const auto [reputation, other] = Split(Cut(line, 6));
-        WriteIni(k, other, reputation, InitialWorldFile());
+        writes.Ini(InitialWorldFile(), other, reputation);
     }
 }
 
@@ -202,29 +307,23 @@ std::vector<std::string> ListStockFactions(const Path& folder)
     return names;
 }
 
-void CheckStockFaction(const std::string& key)
-{
-    FactionRegistryFile(); // 76 while no project is loaded
-    if (const std::string problem = FactionKeyProblem(key); !problem.empty())
-        throw platform::RunTimeError(52, problem);
-    const Path f = StockPropertiesFolder() / key;
-    const Path w = StockInitialWorldFolder() / key;
-    for (const Path& needed : {f, w}) {
-        if (!files::FileExists(needed))
-            throw platform::RunTimeError(53,
-                                         platform::ErrorDescription(53) + ": " + needed.Literal());
-    }
-}
-
 void ImportStockFaction(const std::string& key)
 {
-    CheckStockFaction(key);
-    const Path e = StockEmpathyFolder() / key;
-    const Path f = StockPropertiesFolder() / key;
-    const Path w = StockInitialWorldFolder() / key;
-    ImportEmpathy(key, e);
-    ImportProperties(key, f);
-    ImportInitialWorld(key, w);
+    // With no project loaded the first write, into the registry, is refused.
+    if (ActiveProject().empty())
+        platform::Raise(5);
+    if (const std::string problem = FactionKeyProblem(key); !problem.empty())
+        throw platform::RunTimeError(52, problem);
+    if (!platform::profile::IsStorableSectionName(platform::profile::TrimBlanks(key)))
+        platform::Raise(5);
+
+    FactionWrites writes(key);
+    ImportEmpathy(writes, key, StockEmpathyFolder() / key);
+    ImportProperties(writes, key, StockPropertiesFolder() / key);
+    ImportInitialWorld(writes, StockInitialWorldFolder() / key);
+    writes.CheckFolders();
+    writes.CheckRoom();
+    writes.WriteAll();
 }
 
 } // namespace quorvel

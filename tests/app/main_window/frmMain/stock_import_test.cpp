@@ -130,7 +130,8 @@ TEST_F(StockImport, FactionWithoutListLinesGetsFiveEmptyLists)
 }
 
 // Nothing of the faction may be written when the import cannot finish it: empty reads of a
-// missing file would otherwise wipe the values a project already holds.
+// missing file would otherwise wipe the values a project already holds, and a registry entry
+// would name a faction without its files.
 TEST_F(StockImport, RefusalsComeBeforeAnythingIsWritten)
 {
     struct Case {
@@ -140,11 +141,15 @@ TEST_F(StockImport, RefusalsComeBeforeAnythingIsWritten)
         bool initialWorld;
         std::string project;
         int error;
+        const char* missingFolder = nullptr; // a project folder taken away for the case
     };
     const Case cases[] = {
         {"properties file missing", "zx_alpha_grp", false, true, "Mod", 53},
+        {"initial-world folder missing: its first INI write is refused", "zx_alpha_grp", true, true,
+         "Mod", 5, "initialworld"},
+        {"list folder missing", "zx_alpha_grp", true, true, "Mod", 5, "faction_prop"},
         {"initial-world file missing", "zx_alpha_grp", true, false, "Mod", 53},
-        {"no project loaded", "zx_alpha_grp", true, true, "", 76},
+        {"no project loaded: the registry write is refused", "zx_alpha_grp", true, true, "", 5},
         {"key with an equals sign", "zx=grp", true, true, "Mod", 52},
         {"key with a bracket", "zx]grp", true, true, "Mod", 52},
         {"key starting with a semicolon", ";zx", true, true, "Mod", 52},
@@ -156,13 +161,17 @@ TEST_F(StockImport, RefusalsComeBeforeAnythingIsWritten)
         PutStock(c.key, kEmpathy, c.properties ? kProperties : nullptr,
                  c.initialWorld ? kInitialWorld : nullptr);
         quorvel::SetActiveProject(c.project);
+        if (c.missingFolder)
+            ::rmdir((m_tmp / ("projects/Mod/" + std::string(c.missingFolder))).c_str());
         EXPECT_EQ(ErrorOf([&] { quorvel::ImportStockFaction(c.key); }), c.error);
+        if (c.missingFolder)
+            m_tmp.MakeFolder("projects/Mod/" + std::string(c.missingFolder));
         EXPECT_EQ(ModFileCount(), 0);
         ::system(("rm -f '" + m_tmp.path() + "'/data/*/original_factions/*").c_str());
     }
 }
 
-TEST_F(StockImport, MalformedLinesRaiseInvalidArgumentAtThatLine)
+TEST_F(StockImport, MalformedLinesRefuseTheWholeFactionWithInvalidArgument)
 {
     struct Case {
         const char* name;
@@ -197,7 +206,13 @@ TEST_F(StockImport, MalformedLinesRaiseInvalidArgumentAtThatLine)
         PutStock("zx_bad_grp", ("[RepChangeEffects]\r\n" + c.empathyLine + "\r\n").c_str(),
                  ("[FactionProps]\r\n" + c.propertiesLine + "\r\n").c_str(),
                  ("[Group]\r\n" + c.initialWorldLine + "\r\n").c_str());
+        ::system(("rm -f '" + m_tmp.path() + "'/projects/Mod/*/* '" + m_tmp.path() +
+                  "'/projects/Mod/emphaty/new/* 2>/dev/null")
+                     .c_str());
         EXPECT_EQ(ErrorOf([] { quorvel::ImportStockFaction("zx_bad_grp"); }), c.error);
+        if (c.error != 0) {
+            EXPECT_EQ(ModFileCount(), 0) << "a refused faction leaves nothing of itself";
+        }
         // A refused line leaves no trace that would read back as another name.
         for (const char* file : {"emphaty/new/reps_zx_bad_grp.facts", "initialworld/grp.ini"}) {
             const std::string bytes = Mod(file);
