@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <string_view>
+#include <sys/stat.h>
 #include <vector>
 
 namespace quorvel {
@@ -101,6 +102,15 @@ std::size_t LongestFileNameBytes(const std::string& key)
 
 } // namespace
 
+std::uint64_t SizeOnDisk(const Path& file)
+{
+    std::string native;
+    struct stat st;
+    if (!platform::files::Resolve(file, native, &st))
+        return 0;
+    return static_cast<std::uint64_t>(st.st_size);
+}
+
 std::uint64_t RoomOnDisk(std::uint64_t bytes)
 {
     return (bytes + kDiskBlock - 1) / kDiskBlock * kDiskBlock;
@@ -164,11 +174,10 @@ SaveResult SaveFaction(const std::string& key, std::string& description)
     if (IsBlank(description))
         description = key;
     const Path registry = FactionRegistryFile();
-    const platform::files::FileVersion now = platform::files::VersionOf(registry);
-    const std::uint64_t size = now.exists ? static_cast<std::uint64_t>(now.size) : 0;
     try {
-        platform::files::EnsureRoom(
-            registry, RoomOnDisk(size + IniSectionBytes(key) + IniLineBytes("grp", description)));
+        platform::files::EnsureRoom(registry,
+                                    RoomOnDisk(SizeOnDisk(registry) + IniSectionBytes(key) +
+                                               IniLineBytes("grp", description)));
     } catch (const platform::RunTimeError& e) {
         if (e.number() == 61)
             platform::Raise(5);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/files/path.h"
+
 #include <cstdint>
 #include <string>
 
@@ -18,6 +20,9 @@ std::string FactionKeyProblem(const std::string& key);
 // whole blocks; this is the block of the file systems a project lies on (ext4, tmpfs), and
 // asking for more where blocks are smaller does no harm.
 constexpr std::uint64_t kDiskBlock = 4096;
+// The size of the file on disk now, 0 when there is none. Only looks: what the running
+// action holds for the file stays held.
+std::uint64_t SizeOnDisk(const platform::files::Path& file);
 // The room a file of `bytes` bytes takes on disk at most.
 std::uint64_t RoomOnDisk(std::uint64_t bytes);
 // At most what storing `value` under `key` adds to an INI file: the line "key=value" CR LF,

@@ -14,6 +14,7 @@
 #include <algorithm>
 #include <array>
 #include <string_view>
+#include <sys/stat.h>
 #include <utility>
 
 namespace quorvel {
@@ -119,12 +120,20 @@ public:
     }
 
     // The error the first write into a missing folder would raise: 5 from the INI writer, 76
-    // from a text write.
+    // from a text write. Only looks, so that what the import of all holds of the factions
+    // before stays held.
     void CheckFolders() const
     {
+        std::vector<Path> seen;
         for (const Write& w : m_writes) {
-            if (!files::FolderExists(w.file.Parent()))
+            const Path folder = w.file.Parent();
+            if (std::find(seen.begin(), seen.end(), folder) != seen.end())
+                continue;
+            std::string native;
+            struct stat st;
+            if (!files::Resolve(folder, native, &st) || !S_ISDIR(st.st_mode))
                 platform::Raise(w.kind == Kind::Ini ? 5 : 76);
+            seen.push_back(folder);
         }
     }
 
@@ -167,9 +176,8 @@ private:
             auto it = std::find_if(iniFiles.begin(), iniFiles.end(),
                                    [&](const auto& entry) { return entry.first == w.file; });
             if (it == iniFiles.end()) {
-                const files::FileVersion now = files::VersionOf(w.file);
-                const std::uint64_t size = now.exists ? static_cast<std::uint64_t>(now.size) : 0;
-                it = iniFiles.emplace(iniFiles.end(), w.file, size + IniSectionBytes(m_key));
+                it = iniFiles.emplace(iniFiles.end(), w.file,
+                                      SizeOnDisk(w.file) + IniSectionBytes(m_key));
             }
             it->second += IniLineBytes(w.key, w.value);
         }
