@@ -13,8 +13,10 @@
 
 #include <algorithm>
 #include <array>
+#include <fcntl.h>
 #include <string_view>
 #include <sys/stat.h>
+#include <unistd.h>
 #include <utility>
 
 namespace quorvel {
@@ -100,8 +102,8 @@ void CheckStorableKey(const std::string& key)
 // Every write of one faction's import, in the order the import makes them, worked out from
 // its stock files before the first of them is made: so that a faction the import cannot
 // finish (a missing stock file, a malformed line, a name the writer refuses, a missing
-// folder, no room) is refused before anything of it is written, and the registry never
-// names a faction whose files are not all there.
+// folder, a read-only file, no room) is refused before anything of it is written, and the registry
+// never names a faction whose files are not all there.
 class FactionWrites {
 public:
     explicit FactionWrites(std::string key)
@@ -119,21 +121,31 @@ public:
         m_writes.push_back({Kind::Text, file, {}, std::move(text)});
     }
 
-    // The error the first write into a missing folder would raise: 5 from the INI writer, 76
-    // from a text write. Only looks, so that what the import of all holds of the factions
+    // The error the first write that cannot be made would raise, by the files as they are:
+    // into a missing folder 5 from the INI writer, 76 from a text write; of a file that is
+    // read-only (no write bit, whoever writes), or a new file in a folder the user may not
+    // write, 5 and 70. Only looks, so that what the import of all holds of the factions
     // before stays held.
-    void CheckFolders() const
+    void CheckTargets() const
     {
         std::vector<Path> seen;
         for (const Write& w : m_writes) {
-            const Path folder = w.file.Parent();
-            if (std::find(seen.begin(), seen.end(), folder) != seen.end())
+            if (std::find(seen.begin(), seen.end(), w.file) != seen.end())
                 continue;
+            seen.push_back(w.file);
+            const bool ini = w.kind == Kind::Ini;
             std::string native;
             struct stat st;
-            if (!files::Resolve(folder, native, &st) || !S_ISDIR(st.st_mode))
-                platform::Raise(w.kind == Kind::Ini ? 5 : 76);
-            seen.push_back(folder);
+            if (files::Resolve(w.file, native, &st)) {
+                if (!S_ISREG(st.st_mode) || (st.st_mode & 0222) == 0 ||
+                    ::faccessat(AT_FDCWD, native.c_str(), W_OK, AT_EACCESS) != 0)
+                    platform::Raise(ini ? 5 : 70);
+                continue;
+            }
+            if (!files::Resolve(w.file.Parent(), native, &st) || !S_ISDIR(st.st_mode))
+                platform::Raise(ini ? 5 : 76);
+            if (::faccessat(AT_FDCWD, native.c_str(), W_OK | X_OK, AT_EACCESS) != 0)
+                platform::Raise(ini ? 5 : 70);
         }
     }
 
@@ -329,7 +341,7 @@ void ImportStockFaction(const std::string& key)
     ImportEmpathy(writes, key, StockEmpathyFolder() / key);
     ImportProperties(writes, key, StockPropertiesFolder() / key);
     ImportInitialWorld(writes, StockInitialWorldFolder() / key);
-    writes.CheckFolders();
+    writes.CheckTargets();
     writes.CheckRoom();
     writes.WriteAll();
 }

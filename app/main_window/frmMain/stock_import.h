@@ -37,7 +37,8 @@ std::vector<std::string> ListStockFactions(const Path& folder);
 // than its key part, or without the ", " split), at a line whose other faction key would
 // not read back as itself (a rate line's key holding "]" or blank, a reputation line's key
 // holding "=" or starting with ";" or "["), or for a write into a missing folder (76 when
-// that write is a text file's); 53, naming the file, when the properties or the
+// that write is a text file's) or of a read-only file (70 for a text file; a file without
+// any write bit is read-only for every user); 53, naming the file, when the properties or the
 // initial-world file is missing, so that a half-present faction never has its stored
 // values wiped by empty reads; 61 when the file system has no room for what the faction
 // writes. A missing empathy file is no error: the group name is "[Error]" and the

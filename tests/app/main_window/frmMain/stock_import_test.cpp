@@ -142,12 +142,17 @@ TEST_F(StockImport, RefusalsComeBeforeAnythingIsWritten)
         std::string project;
         int error;
         const char* missingFolder = nullptr; // a project folder taken away for the case
+        const char* readOnlyFile = nullptr;  // a project file there already, without write bits
     };
     const Case cases[] = {
         {"properties file missing", "zx_alpha_grp", false, true, "Mod", 53},
         {"initial-world folder missing: its first INI write is refused", "zx_alpha_grp", true, true,
          "Mod", 5, "initialworld"},
         {"list folder missing", "zx_alpha_grp", true, true, "Mod", 5, "faction_prop"},
+        {"initial-world INI read-only", "zx_alpha_grp", true, true, "Mod", 5, nullptr,
+         "initialworld/grp.ini"},
+        {"last list file read-only", "zx_alpha_grp", true, true, "Mod", 70, nullptr,
+         "faction_prop/Formationlist_zx_alpha_grp.lst"},
         {"initial-world file missing", "zx_alpha_grp", true, false, "Mod", 53},
         {"no project loaded: the registry write is refused", "zx_alpha_grp", true, true, "", 5},
         {"key with an equals sign", "zx=grp", true, true, "Mod", 52},
@@ -163,9 +168,19 @@ TEST_F(StockImport, RefusalsComeBeforeAnythingIsWritten)
         quorvel::SetActiveProject(c.project);
         if (c.missingFolder)
             ::rmdir((m_tmp / ("projects/Mod/" + std::string(c.missingFolder))).c_str());
+        const std::string readOnly =
+            c.readOnlyFile ? m_tmp / ("projects/Mod/" + std::string(c.readOnlyFile)) : "";
+        if (c.readOnlyFile) {
+            m_tmp.Put("projects/Mod/" + std::string(c.readOnlyFile), "kept\r\n");
+            ::chmod(readOnly.c_str(), 0444);
+        }
         EXPECT_EQ(ErrorOf([&] { quorvel::ImportStockFaction(c.key); }), c.error);
         if (c.missingFolder)
             m_tmp.MakeFolder("projects/Mod/" + std::string(c.missingFolder));
+        if (c.readOnlyFile) {
+            EXPECT_EQ(Mod(c.readOnlyFile), "kept\r\n");
+            ::unlink(readOnly.c_str());
+        }
         EXPECT_EQ(ModFileCount(), 0);
         ::system(("rm -f '" + m_tmp.path() + "'/data/*/original_factions/*").c_str());
     }
