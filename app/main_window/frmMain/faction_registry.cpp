@@ -173,6 +173,8 @@ SaveResult SaveFaction(const std::string& key, std::string& description)
         return SaveResult::RefusedKey;
     if (IsBlank(description))
         description = key;
+    // The registry is rewritten whole beside the old one. Without room for that the write
+    // cannot succeed; it is refused as the INI writer refuses it, before anything changes.
     const Path registry = FactionRegistryFile();
     try {
         platform::files::EnsureRoom(registry,

@@ -102,8 +102,8 @@ void CheckStorableKey(const std::string& key)
 // Every write of one faction's import, in the order the import makes them, worked out from
 // its stock files before the first of them is made: so that a faction the import cannot
 // finish (a missing stock file, a malformed line, a name the writer refuses, a missing
-// folder, a read-only file, no room) is refused before anything of it is written, and the registry
-// never names a faction whose files are not all there.
+// folder, a read-only file, no room) is refused before anything of it is written, and the
+// registry never names a faction whose files are not all there.
 class FactionWrites {
 public:
     explicit FactionWrites(std::string key)
@@ -202,7 +202,7 @@ private:
     std::vector<Write> m_writes;
 };
 
-// Steps 1 to 3: the registry entry, the empathy factors and the reputation file.
+// The registry entry, the empathy factors and the reputation file, from the empathy file.
 void ImportEmpathy(FactionWrites& writes, const std::string& k, const Path& e)
 {
     writes.Ini(FactionRegistryFile(), "grp", ReadIni("RepChangeEffects", "group", "[Error]", e));
@@ -233,7 +233,7 @@ void ImportEmpathy(FactionWrites& writes, const std::string& k, const Path& e)
     writes.Text(ReputationFile(k), rates);
 }
 
-// Steps 4 to 6: the 14 values and the five list files.
+// The 14 values and the five list files, from the properties file.
 void ImportProperties(FactionWrites& writes, const std::string& k, const Path& f)
 {
     static const std::array<std::pair<const char*, const char*>, 14> keys = {{
@@ -284,7 +284,7 @@ void ImportProperties(FactionWrites& writes, const std::string& k, const Path& f
         writes.Text(FactionListFile(list, k), texts[static_cast<int>(list)]);
 }
 
-// Steps 7 and 8: the initial-world names and reputations.
+// The initial-world names and reputations, from the initial-world file.
 void ImportInitialWorld(FactionWrites& writes, const Path& w)
 {
     for (const char* name : {"ids_name", "ids_info", "ids_short_name"})
