@@ -223,6 +223,8 @@ TEST_F(RegistryPane, ImportOfAllStopsAtTheFactionItCannotImport)
         EXPECT_EQ(quorvel::BarValue(Ctl("pgImportAll")), 1) << "the bar keeps its last value";
         EXPECT_EQ(Column("lv_newfactions"), Strings{}) << "the lists are not reloaded";
         EXPECT_FALSE(ModHas("Protocol/protocol.txt"));
+        if (&c == &cases[0] && !testing_support::RenderDir().empty())
+            Render(*m_main, "quorvel_import_stopped"); // the bar at the last faction imported
         ::system(("rm -f '" + m_tmp.path() + "'/data/*/original_factions/* '" + m_tmp.path() +
                   "'/projects/Mod/*/* '" + m_tmp.path() +
                   "'/projects/Mod/emphaty/new/* 2>/dev/null")
