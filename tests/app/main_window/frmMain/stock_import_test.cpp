@@ -2,6 +2,11 @@
 
 #include "program_folder.h"
 
+#include "tests/support/other_user.h"
+
+#include <cstdlib>
+#include <sys/stat.h>
+
 #include <map>
 
 namespace {
@@ -184,6 +189,34 @@ TEST_F(StockImport, RefusalsComeBeforeAnythingIsWritten)
         EXPECT_EQ(ModFileCount(), 0);
         ::system(("rm -f '" + m_tmp.path() + "'/data/*/original_factions/*").c_str());
     }
+}
+
+// The unprivileged half of the case below: imports zx_alpha_grp into the project "Mod" of the
+// program folder the parent names, and exits with the error number it met.
+TEST(StockImportAsOtherUser, ImportOneFaction)
+{
+    const char* folder = std::getenv("QV_TEST_PROGRAM_FOLDER");
+    if (!folder)
+        GTEST_SKIP() << "run by AFolderTheUserMayNotWriteRefusesTheFaction only";
+    quorvel::SetProgramFolder(folder);
+    quorvel::SetActiveProject("Mod");
+    std::_Exit(testing_support::ErrorOf([] { quorvel::ImportStockFaction("zx_alpha_grp"); }));
+}
+
+TEST_F(StockImport, AFolderTheUserMayNotWriteRefusesTheFaction)
+{
+    // The empathy folder is the second one the faction writes into: its first write there is
+    // an INI value, which the writer refuses with 5; nothing before it may land either.
+    PutStock("zx_alpha_grp", kEmpathy, kProperties, kInitialWorld);
+    for (const char* folder :
+         {"", "projects", "projects/Mod", "projects/Mod/emphaty", "projects/Mod/faction_prop",
+          "projects/Mod/initialworld", "projects/Mod/misc"})
+        ASSERT_EQ(::chmod((m_tmp / folder).c_str(), 0777), 0) << folder;
+    ASSERT_EQ(::chmod((m_tmp / "projects/Mod/emphaty/new").c_str(), 0555), 0);
+    EXPECT_EQ(testing_support::RunTestAsOtherUser("StockImportAsOtherUser.ImportOneFaction",
+                                                  {{"QV_TEST_PROGRAM_FOLDER", m_tmp.path()}}),
+              5);
+    EXPECT_EQ(ModFileCount(), 0);
 }
 
 TEST_F(StockImport, MalformedLinesRefuseTheWholeFactionWithInvalidArgument)
