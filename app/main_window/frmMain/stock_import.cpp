@@ -121,36 +121,39 @@ public:
         m_writes.push_back({Kind::Text, file, {}, std::move(text)});
     }
 
-    // The error the first write that cannot be made would raise, by the files as they are:
+    // Raises what the first write that cannot be made would raise, by the files as they are:
     // into a missing folder 5 from the INI writer, 76 from a text write; of a file that is
     // read-only (no write bit, whoever writes), or a new file in a folder the user may not
-    // write, 5 and 70. Only looks, so that what the import of all holds of the factions
-    // before stays held.
-    void CheckTargets() const
+    // write, 5 and 70. Then 61 unless the file system has room for all of the writes. Only
+    // looks, so that what the import of all holds of the factions before stays held.
+    void Check() const
     {
-        std::vector<Path> seen;
+        struct Target {
+            Path file;
+            std::uint64_t bytes; // at most, while it is written
+        };
+        std::vector<Target> targets;
         for (const Write& w : m_writes) {
-            if (std::find(seen.begin(), seen.end(), w.file) != seen.end())
-                continue;
-            seen.push_back(w.file);
-            const bool ini = w.kind == Kind::Ini;
-            std::string native;
-            struct stat st;
-            if (files::Resolve(w.file, native, &st)) {
-                if (!S_ISREG(st.st_mode) || (st.st_mode & 0222) == 0 ||
-                    ::faccessat(AT_FDCWD, native.c_str(), W_OK, AT_EACCESS) != 0)
-                    platform::Raise(ini ? 5 : 70);
-                continue;
+            auto it = std::find_if(targets.begin(), targets.end(),
+                                   [&](const Target& t) { return t.file == w.file; });
+            if (it == targets.end()) {
+                const std::uint64_t size = CheckTarget(w);
+                // An INI file is rewritten whole through a temporary file, so its present
+                // size counts besides what the faction's lines add.
+                it = targets.insert(
+                    targets.end(),
+                    {w.file, w.kind == Kind::Ini ? size + IniSectionBytes(m_key) : 0});
             }
-            if (!files::Resolve(w.file.Parent(), native, &st) || !S_ISDIR(st.st_mode))
-                platform::Raise(ini ? 5 : 76);
-            if (::faccessat(AT_FDCWD, native.c_str(), W_OK | X_OK, AT_EACCESS) != 0)
-                platform::Raise(ini ? 5 : 70);
+            // A text file's new content is written whole beside the old one.
+            it->bytes =
+                w.kind == Kind::Ini ? it->bytes + IniLineBytes(w.key, w.value) : w.value.size() + 2;
         }
+        std::uint64_t room = kDiskBlock; // the folders' entries for the temporary files
+        for (const Target& t : targets)
+            room += RoomOnDisk(t.bytes);
+        // The room the running action already holds for a file is the file layer's to add.
+        files::EnsureRoom(m_writes.front().file, room);
     }
-
-    // 61 unless the file system has room for everything the faction writes.
-    void CheckRoom() const { files::EnsureRoom(m_writes.front().file, RoomNeeded()); }
 
     void WriteAll() const
     {
@@ -171,31 +174,24 @@ private:
         std::string value; // the INI value, or the whole text
     };
 
-    // An upper bound of the room the writes take while they are made: a text file's new
-    // content whole (it is written beside the old one and renamed over it); for an INI file,
-    // its present size (it is rewritten whole through a temporary file too) and what the
-    // faction's lines add to it at most. The room the running action already holds for a
-    // file is the file layer's to add.
-    std::uint64_t RoomNeeded() const
+    // The size of the file the write goes to (0 when it is new), or the write's error when
+    // it cannot be made.
+    static std::uint64_t CheckTarget(const Write& w)
     {
-        std::vector<std::pair<Path, std::uint64_t>> iniFiles;
-        std::uint64_t bytes = kDiskBlock; // the folders' entries for the temporary files
-        for (const Write& w : m_writes) {
-            if (w.kind == Kind::Text) {
-                bytes += RoomOnDisk(w.value.size() + 2);
-                continue;
-            }
-            auto it = std::find_if(iniFiles.begin(), iniFiles.end(),
-                                   [&](const auto& entry) { return entry.first == w.file; });
-            if (it == iniFiles.end()) {
-                it = iniFiles.emplace(iniFiles.end(), w.file,
-                                      SizeOnDisk(w.file) + IniSectionBytes(m_key));
-            }
-            it->second += IniLineBytes(w.key, w.value);
+        const bool ini = w.kind == Kind::Ini;
+        std::string native;
+        struct stat st;
+        if (files::Resolve(w.file, native, &st)) {
+            if (!S_ISREG(st.st_mode) || (st.st_mode & 0222) == 0 ||
+                ::faccessat(AT_FDCWD, native.c_str(), W_OK, AT_EACCESS) != 0)
+                platform::Raise(ini ? 5 : 70);
+            return static_cast<std::uint64_t>(st.st_size);
         }
-        for (const auto& [file, size] : iniFiles)
-            bytes += RoomOnDisk(size);
-        return bytes;
+        if (!files::Resolve(w.file.Parent(), native, &st) || !S_ISDIR(st.st_mode))
+            platform::Raise(ini ? 5 : 76);
+        if (::faccessat(AT_FDCWD, native.c_str(), W_OK | X_OK, AT_EACCESS) != 0)
+            platform::Raise(ini ? 5 : 70);
+        return 0;
     }
 
     std::string m_key;
@@ -341,8 +337,7 @@ void ImportStockFaction(const std::string& key)
     ImportEmpathy(writes, key, StockEmpathyFolder() / key);
     ImportProperties(writes, key, StockPropertiesFolder() / key);
     ImportInitialWorld(writes, StockInitialWorldFolder() / key);
-    writes.CheckTargets();
-    writes.CheckRoom();
+    writes.Check();
     writes.WriteAll();
 }
 
