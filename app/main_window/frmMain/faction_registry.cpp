@@ -7,7 +7,9 @@
 #include "platform/files/files.h"
 #include "platform/files/names.h"
 
+#include <algorithm>
 #include <string_view>
+#include <sys/stat.h>
 #include <vector>
 
 namespace quorvel {
@@ -156,6 +158,32 @@ std::string WithKey(const char* text, const std::string& key)
 
 } // namespace
 
+std::uint64_t SizeOnDisk(const Path& file)
+{
+    std::string native;
+    struct stat st;
+    if (!platform::files::Resolve(file, native, &st))
+        return 0;
+    return static_cast<std::uint64_t>(st.st_size);
+}
+
+std::uint64_t RoomOnDisk(std::uint64_t bytes)
+{
+    return (bytes + kDiskBlock - 1) / kDiskBlock * kDiskBlock;
+}
+
+std::uint64_t IniLineBytes(const std::string& key, const std::string& value)
+{
+    const auto breaks =
+        std::count_if(value.begin(), value.end(), [](char c) { return c == '\r' || c == '\n'; });
+    return key.size() + 1 + value.size() + 4 * static_cast<std::uint64_t>(breaks) + 2;
+}
+
+std::uint64_t IniSectionBytes(const std::string& section)
+{
+    return 2 + section.size() + 4;
+}
+
 std::string FactionKeyProblem(const std::string& key, Language language)
 {
     const KeyTexts& t = language == Language::German ? kGerman : kEnglish;
@@ -195,7 +223,19 @@ SaveResult SaveFaction(const std::string& key, std::string& description)
         return SaveResult::RefusedKey;
     if (IsBlank(description))
         description = key;
-    WriteIni(key, "grp", description, FactionRegistryFile());
+    // The registry is rewritten whole beside the old one. Without room for that the write
+    // cannot succeed; it is refused as the INI writer refuses it, before anything changes.
+    const Path registry = FactionRegistryFile();
+    try {
+        platform::files::EnsureRoom(registry,
+                                    RoomOnDisk(SizeOnDisk(registry) + IniSectionBytes(key) +
+                                               IniLineBytes("grp", description)));
+    } catch (const platform::RunTimeError& e) {
+        if (e.number() == 61)
+            platform::Raise(5);
+        throw;
+    }
+    WriteIni(key, "grp", description, registry);
     return SaveResult::Saved;
 }
 

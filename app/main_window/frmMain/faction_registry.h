@@ -1,7 +1,9 @@
 #pragma once
 
 #include "app/main_window/frmMain/message_language.h"
+#include "platform/files/path.h"
 
+#include <cstdint>
 #include <string>
 
 // The faction registry "misc\factions.ini" of the active project as the registry pane edits
@@ -16,6 +18,22 @@ namespace quorvel {
 // The text is in `language`, the window's where the window shows it.
 std::string FactionKeyProblem(const std::string& key, Language language = Language::English);
 
+// Room on disk, for checking it before writes that must not stop half-way. A file takes
+// whole blocks; this is the block of the file systems a project lies on (ext4, tmpfs), and
+// asking for more where blocks are smaller does no harm.
+constexpr std::uint64_t kDiskBlock = 4096;
+// The size of the file on disk now, 0 when there is none. Only looks: what the running
+// action holds for the file stays held.
+std::uint64_t SizeOnDisk(const platform::files::Path& file);
+// The room a file of `bytes` bytes takes on disk at most.
+std::uint64_t RoomOnDisk(std::uint64_t bytes);
+// At most what storing `value` under `key` adds to an INI file: the line "key=value" CR LF,
+// every line break of the value escaped into five characters.
+std::uint64_t IniLineBytes(const std::string& key, const std::string& value);
+// At most what a section line "[section]" CR LF adds, with the CR LF put before it when the
+// file does not end in one.
+std::uint64_t IniSectionBytes(const std::string& section);
+
 // What SaveFaction did.
 enum class SaveResult {
     NoProject,  // no project loaded: nothing written
@@ -27,7 +45,9 @@ enum class SaveResult {
 // New/save: stores `description` (or the key itself when the description is blank after
 // trimming blanks; `description` then receives the key) as key "grp" of section `key` of the
 // registry. Both texts are stored as they stand, untrimmed. A registered key keeps its place.
-// Raises 5 when the INI write is refused.
+// Raises 5 when the INI write is refused, also when the file system has no room for the
+// registry as rewritten (it is written whole beside the old one): that is known before the
+// write, so a full disk changes nothing.
 SaveResult SaveFaction(const std::string& key, std::string& description);
 
 // Deletes faction `key` whose group name the loader read as `groupName`: removes the

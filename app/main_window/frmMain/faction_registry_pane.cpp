@@ -137,10 +137,10 @@ void FactionRegistryPane::btnImport_Click()
 void FactionRegistryPane::btnImportAll_Click()
 {
     // The names come from the empathy folder; each faction's other two files are found by
-    // name, never by their place in another folder's listing.
+    // name, never by their place in another folder's listing. Each faction is checked just
+    // before its own writes: one that cannot be imported whole ends the import there, with
+    // the ones before it imported, the lists not reloaded and the bar at the last one.
     const std::vector<std::string> keys = ListStockFactions(StockEmpathyFolder());
-    for (const std::string& key : keys)
-        CheckStockFaction(key); // one unusable faction stops the import before any is written
     Control& bar = m_form.Ctl<Control>("pgImportAll");
     SetBarMax(bar, static_cast<double>(keys.size()) - 1);
     for (std::size_t i = 0; i < keys.size(); ++i) {

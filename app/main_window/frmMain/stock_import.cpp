@@ -14,7 +14,10 @@
 
 #include <algorithm>
 #include <array>
+#include <fcntl.h>
 #include <string_view>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <utility>
 
 namespace quorvel {
@@ -76,14 +79,130 @@ std::vector<std::string> LinesOf(const Path& file)
     return files::SplitLines(ReadTextFile(file));
 }
 
+// The lines of a stock file that must be there: 53, naming it, when it is missing.
+std::vector<std::string> StockLines(const Path& file)
+{
+    if (!files::FileExists(file))
+        throw platform::RunTimeError(53, platform::ErrorDescription(53) + ": " + file.Literal());
+    return files::SplitLines(files::ReadFile(file));
+}
+
 Path StockFolder(const char* area)
 {
     return ProgramFolder() / "data" / area / "original_factions";
 }
 
-void ImportEmpathy(const std::string& k, const Path& e)
+// A key the writer would refuse (or read back as another) ends the faction as the refused
+// write would, with 5; checked before the first write rather than at the write.
+void CheckStorableKey(const std::string& key)
 {
-    WriteIni(k, "grp", ReadIni("RepChangeEffects", "group", "[Error]", e), FactionRegistryFile());
+    if (!platform::profile::IsStorableKeyName(platform::profile::TrimBlanks(key)))
+        platform::Raise(5);
+}
+
+// Every write of one faction's import, in the order the import makes them, worked out from
+// its stock files before the first of them is made: so that a faction the import cannot
+// finish (a missing stock file, a malformed line, a name the writer refuses, a missing
+// folder, a read-only file, no room) is refused before anything of it is written, and the
+// registry never names a faction whose files are not all there.
+class FactionWrites {
+public:
+    explicit FactionWrites(std::string key)
+        : m_key(std::move(key))
+    {
+    }
+
+    void Ini(const Path& file, const std::string& key, std::string value)
+    {
+        CheckStorableKey(key);
+        m_writes.push_back({Kind::Ini, file, key, std::move(value)});
+    }
+    void Text(const Path& file, std::string text)
+    {
+        m_writes.push_back({Kind::Text, file, {}, std::move(text)});
+    }
+
+    // Raises what the first write that cannot be made would raise, by the files as they are:
+    // into a missing folder 5 from the INI writer, 76 from a text write; of a file that is
+    // read-only (no write bit, whoever writes), or a new file in a folder the user may not
+    // write, 5 and 70. Then 61 unless the file system has room for all of the writes. Only
+    // looks, so that what the import of all holds of the factions before stays held.
+    void Check() const
+    {
+        struct Target {
+            Path file;
+            std::uint64_t bytes; // at most, while it is written
+        };
+        std::vector<Target> targets;
+        for (const Write& w : m_writes) {
+            auto it = std::find_if(targets.begin(), targets.end(),
+                                   [&](const Target& t) { return t.file == w.file; });
+            if (it == targets.end()) {
+                const std::uint64_t size = CheckTarget(w);
+                // An INI file is rewritten whole through a temporary file, so its present
+                // size counts besides what the faction's lines add.
+                it = targets.insert(
+                    targets.end(),
+                    {w.file, w.kind == Kind::Ini ? size + IniSectionBytes(m_key) : 0});
+            }
+            // A text file's new content is written whole beside the old one.
+            it->bytes =
+                w.kind == Kind::Ini ? it->bytes + IniLineBytes(w.key, w.value) : w.value.size() + 2;
+        }
+        std::uint64_t room = kDiskBlock; // the folders' entries for the temporary files
+        for (const Target& t : targets)
+            room += RoomOnDisk(t.bytes);
+        // The room the running action already holds for a file is the file layer's to add.
+        files::EnsureRoom(m_writes.front().file, room);
+    }
+
+    void WriteAll() const
+    {
+        for (const Write& w : m_writes) {
+            if (w.kind == Kind::Ini)
+                WriteIni(m_key, w.key, w.value, w.file);
+            else
+                WriteTextFile(w.file, w.value);
+        }
+    }
+
+private:
+    enum class Kind { Ini, Text };
+    struct Write {
+        Kind kind;
+        Path file;
+        std::string key;
+        std::string value; // the INI value, or the whole text
+    };
+
+    // The size of the file the write goes to (0 when it is new), or the write's error when
+    // it cannot be made.
+    static std::uint64_t CheckTarget(const Write& w)
+    {
+        const bool ini = w.kind == Kind::Ini;
+        std::string native;
+        struct stat st;
+        if (files::Resolve(w.file, native, &st)) {
+            if (!S_ISREG(st.st_mode) || (st.st_mode & 0222) == 0 ||
+                ::faccessat(AT_FDCWD, native.c_str(), W_OK, AT_EACCESS) != 0)
+                platform::Raise(ini ? 5 : 70);
+            return static_cast<std::uint64_t>(st.st_size);
+        }
+        if (!files::Resolve(w.file.Parent(), native, &st) || !S_ISDIR(st.st_mode))
+            platform::Raise(ini ? 5 : 76);
+        if (::faccessat(AT_FDCWD, native.c_str(), W_OK | X_OK, AT_EACCESS) != 0)
+            platform::Raise(ini ? 5 : 70);
+        return 0;
+    }
+
+    std::string m_key;
+    std::vector<Write> m_writes;
+};
+
+// The registry entry, the empathy factors and the reputation file, from the empathy file.
+void ImportEmpathy(FactionWrites& writes, const std::string& k, const Path& e)
+{
+    writes.Ini(FactionRegistryFile(), "grp", ReadIni("RepChangeEffects", "group", "[Error]", e));
 
     const auto& events = stock_keys::kEvents;
     std::string rates;
@@ -99,18 +218,19 @@ void ImportEmpathy(const std::string& k, const Path& e)
             const std::string name = rest.substr(0, comma);
             for (const auto& [event, key] : events) {
                 if (name == event)
-                    WriteIni(k, key, SecondValue(rest, comma), EmpathyFile());
+                    writes.Ini(EmpathyFile(), key, SecondValue(rest, comma));
             }
         }
     }
-    WriteTextFile(ReputationFile(k), rates);
+    writes.Text(ReputationFile(k), rates);
 }
 
-void ImportProperties(const std::string& k, const Path& f)
+// The 14 values and the five list files, from the properties file.
+void ImportProperties(FactionWrites& writes, const std::string& k, const Path& f)
 {
     const auto& keys = stock_keys::kProperties;
     for (const auto& [stockKey, projectKey] : keys)
-        WriteIni(k, projectKey, ReadIni("FactionProps", stockKey, "", f), FactionPropertiesFile());
+        writes.Ini(FactionPropertiesFile(), projectKey, ReadIni("FactionProps", stockKey, "", f));
 
     struct ListLine {
         const char* prefix;
@@ -126,7 +246,7 @@ void ImportProperties(const std::string& k, const Path& f)
         {"formation", 12, FactionList::Formation},
     }};
     std::array<std::string, 5> texts; // indexed by FactionList
-    for (const std::string& line : files::SplitLines(files::ReadFile(f))) {
+    for (const std::string& line : StockLines(f)) {
         for (const ListLine& entry : listLines) {
             if (!StartsWith(line, entry.prefix))
                 continue;
@@ -138,18 +258,19 @@ void ImportProperties(const std::string& k, const Path& f)
     }
     for (FactionList list : {FactionList::Ship, FactionList::Voice, FactionList::Body,
                              FactionList::Scan, FactionList::Formation})
-        WriteTextFile(FactionListFile(list, k), texts[static_cast<int>(list)]);
+        writes.Text(FactionListFile(list, k), texts[static_cast<int>(list)]);
 }
 
-void ImportInitialWorld(const std::string& k, const Path& w)
+// The initial-world names and reputations, from the initial-world file.
+void ImportInitialWorld(FactionWrites& writes, const Path& w)
 {
     for (const char* name : {"ids_name", "ids_info", "ids_short_name"})
-        WriteIni(k, name, ReadIni("Group", name, "", w), InitialWorldFile());
-    for (const std::string& line : files::SplitLines(files::ReadFile(w))) {
+        writes.Ini(InitialWorldFile(), name, ReadIni("Group", name, "", w));
+    for (const std::string& line : StockLines(w)) {
         if (!StartsWith(line, "rep"))
             continue;
         const auto [reputation, other] = Split(Cut(line, 6));
-        WriteIni(k, other, reputation, InitialWorldFile());
+        writes.Ini(InitialWorldFile(), other, reputation);
     }
 }
 
@@ -183,29 +304,22 @@ std::vector<std::string> ListStockFactions(const Path& folder)
     return names;
 }
 
-void CheckStockFaction(const std::string& key)
-{
-    FactionRegistryFile(); // 76 while no project is loaded
-    if (const std::string problem = FactionKeyProblem(key); !problem.empty())
-        throw platform::RunTimeError(52, problem);
-    const Path f = StockPropertiesFolder() / key;
-    const Path w = StockInitialWorldFolder() / key;
-    for (const Path& needed : {f, w}) {
-        if (!files::FileExists(needed))
-            throw platform::RunTimeError(53,
-                                         platform::ErrorDescription(53) + ": " + needed.Literal());
-    }
-}
-
 void ImportStockFaction(const std::string& key)
 {
-    CheckStockFaction(key);
-    const Path e = StockEmpathyFolder() / key;
-    const Path f = StockPropertiesFolder() / key;
-    const Path w = StockInitialWorldFolder() / key;
-    ImportEmpathy(key, e);
-    ImportProperties(key, f);
-    ImportInitialWorld(key, w);
+    // With no project loaded the first write, into the registry, is refused.
+    if (ActiveProject().empty())
+        platform::Raise(5);
+    if (const std::string problem = FactionKeyProblem(key); !problem.empty())
+        throw platform::RunTimeError(52, problem);
+    if (!platform::profile::IsStorableSectionName(platform::profile::TrimBlanks(key)))
+        platform::Raise(5);
+
+    FactionWrites writes(key);
+    ImportEmpathy(writes, key, StockEmpathyFolder() / key);
+    ImportProperties(writes, key, StockPropertiesFolder() / key);
+    ImportInitialWorld(writes, StockInitialWorldFolder() / key);
+    writes.Check();
+    writes.WriteAll();
 }
 
 } // namespace quorvel

@@ -1,5 +1,7 @@
 #include "window_fixture.h"
 
+#include "faction_files.h"
+
 #include "app/main_window/frmImport/frmImport.h"
 #include "app/main_window/frmMain/faction_registry.h"
 #include "app/main_window/frmMain/window_controls.h"
@@ -244,33 +246,56 @@ TEST_F(RegistryPane, ImportDialogOffersWhatTheImportOfAllRegisters)
     EXPECT_EQ(Column("lv_newfactions"), listed);
 }
 
-TEST_F(RegistryPane, ImportOfAllChecksEveryFactionBeforeWritingAny)
+// The import goes faction by faction: one it cannot import whole ends it there, with the
+// factions before it imported whole and nothing of it or the later ones written.
+TEST_F(RegistryPane, ImportOfAllStopsAtTheFactionItCannotImport)
 {
     struct Case {
         const char* name;
-        std::string badKey;
-        bool badHasProperties;
+        std::string badKey; // sorts third of four
+        const char* properties;
+        const char* initialWorld;
         const char* error;
     };
+    const std::string tooLong = "zx_c" + std::string(241, 'k');
     const Case cases[] = {
-        {"a faction without its properties file", "zx_b", false, "Run-time error '53':"},
-        {"a stock name too long for its list files", "zx_b" + std::string(241, 'k'), true,
+        {"a faction without its properties file", "zx_c", nullptr, kInitialWorld,
+         "Run-time error '53':"},
+        {"a faction without its initial-world file", "zx_c", kProperties, nullptr,
+         "Run-time error '53':"},
+        {"a malformed reputation line at the faction's end", "zx_c", kProperties,
+         "[Group]\r\nids_name = 1\r\nrep = 0.5 zx_other\r\n", "Run-time error '5':"},
+        {"a reputation key the INI writer refuses", "zx_c", kProperties,
+         "[Group]\r\nids_name = 1\r\nrep = 0.5, a=b\r\n", "Run-time error '5':"},
+        {"a stock name too long for its list files", tooLong, kProperties, kInitialWorld,
          "Run-time error '52':"},
     };
+    const mainwin_test::FactionFiles project(m_tmp / "projects/Mod");
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         m_dialogs->shown.clear();
         PutStock("zx_a", Empathy("A").c_str(), kProperties, kInitialWorld);
-        PutStock(c.badKey, Empathy("B").c_str(), c.badHasProperties ? kProperties : nullptr,
-                 kInitialWorld);
-        PutStock("zx_c", Empathy("C").c_str(), kProperties, kInitialWorld);
+        PutStock("zx_b", Empathy("B").c_str(), kProperties, kInitialWorld);
+        PutStock(c.badKey, Empathy("C").c_str(), c.properties, c.initialWorld);
+        PutStock("zx_d", Empathy("D").c_str(), kProperties, kInitialWorld);
         Click("btnImportAll");
         ASSERT_EQ(m_dialogs->shown.size(), 1u);
-        EXPECT_EQ(m_dialogs->shown[0].prompt.substr(0, 20), c.error);
-        EXPECT_EQ(ModFileCount(), 0) << "nothing of the import is written";
-        EXPECT_EQ(quorvel::BarValue(Ctl("pgImportAll")), 0);
+        EXPECT_EQ(m_dialogs->shown[0].prompt.substr(0, std::string(c.error).size()), c.error);
+        EXPECT_EQ(project.RegistryKeys(), (Strings{"zx_a", "zx_b"}));
+        for (const char* key : {"zx_a", "zx_b"})
+            EXPECT_EQ(project.PiecesOf(key), project.kWhole) << key;
+        for (const std::string& key : {c.badKey, std::string("zx_d")})
+            EXPECT_EQ(project.PiecesOf(key), 0) << key;
+        EXPECT_EQ(quorvel::BarMax(Ctl("pgImportAll")), 3);
+        EXPECT_EQ(quorvel::BarValue(Ctl("pgImportAll")), 1) << "the bar keeps its last value";
         EXPECT_EQ(Column("lv_newfactions"), Strings{}) << "the lists are not reloaded";
-        ::system(("rm -f '" + m_tmp.path() + "'/data/*/original_factions/*").c_str());
+        EXPECT_FALSE(ModHas("Protocol/protocol.txt"));
+        if (&c == &cases[0] && !testing_support::RenderDir().empty())
+            Render(*m_main, "quorvel_import_stopped"); // the bar at the last faction imported
+        ::system(("rm -f '" + m_tmp.path() + "'/data/*/original_factions/* '" + m_tmp.path() +
+                  "'/projects/Mod/*/* '" + m_tmp.path() +
+                  "'/projects/Mod/emphaty/new/* 2>/dev/null")
+                     .c_str());
     }
 
     // An empty stock folder: Max -1, nothing imported, lists reloaded.
@@ -278,6 +303,29 @@ TEST_F(RegistryPane, ImportOfAllChecksEveryFactionBeforeWritingAny)
     Click("btnImportAll");
     EXPECT_EQ(quorvel::BarMax(Ctl("pgImportAll")), -1);
     EXPECT_EQ(Column("lv_newfactions"), Strings{"zx_a"});
+}
+
+// With no project loaded the first write of an import, into the registry, is refused.
+TEST_F(RegistryPane, ImportWithoutProjectIsRefusedAtTheRegistryWrite)
+{
+    PutStock("zx_a", Empathy("A").c_str(), kProperties, kInitialWorld);
+    Click("btnImport");
+    quorvel::frmImport& dialog = m_main->ImportDialog();
+    dialog.Ctl<FileListBox>("File1").SetListIndex(0);
+    m_main->SetActiveProject("");
+    const std::pair<const char*, Control*> entries[] = {
+        {"import of all", &Ctl("btnImportAll")},
+        {"import of one", &dialog.Ctl<Control>("btnImport")},
+    };
+    for (const auto& [name, button] : entries) {
+        SCOPED_TRACE(name);
+        m_dialogs->shown.clear();
+        Click(*button);
+        ASSERT_EQ(m_dialogs->shown.size(), 1u);
+        EXPECT_EQ(m_dialogs->shown[0].prompt,
+                  platform::forms::RunTimeErrorText(5, platform::ErrorDescription(5)));
+        EXPECT_EQ(ModFileCount(), 0);
+    }
 }
 
 TEST_F(RegistryPane, ImportOfOneImportsThePickAndLogsIt)

@@ -2,6 +2,11 @@
 
 #include "program_folder.h"
 
+#include "tests/support/other_user.h"
+
+#include <cstdlib>
+#include <sys/stat.h>
+
 #include <map>
 
 namespace {
@@ -130,7 +135,8 @@ TEST_F(StockImport, FactionWithoutListLinesGetsFiveEmptyLists)
 }
 
 // Nothing of the faction may be written when the import cannot finish it: empty reads of a
-// missing file would otherwise wipe the values a project already holds.
+// missing file would otherwise wipe the values a project already holds, and a registry entry
+// would name a faction without its files.
 TEST_F(StockImport, RefusalsComeBeforeAnythingIsWritten)
 {
     struct Case {
@@ -140,11 +146,20 @@ TEST_F(StockImport, RefusalsComeBeforeAnythingIsWritten)
         bool initialWorld;
         std::string project;
         int error;
+        const char* missingFolder = nullptr; // a project folder taken away for the case
+        const char* readOnlyFile = nullptr;  // a project file there already, without write bits
     };
     const Case cases[] = {
         {"properties file missing", "zx_alpha_grp", false, true, "Mod", 53},
+        {"initial-world folder missing: its first INI write is refused", "zx_alpha_grp", true, true,
+         "Mod", 5, "initialworld"},
+        {"list folder missing", "zx_alpha_grp", true, true, "Mod", 5, "faction_prop"},
+        {"initial-world INI read-only", "zx_alpha_grp", true, true, "Mod", 5, nullptr,
+         "initialworld/grp.ini"},
+        {"last list file read-only", "zx_alpha_grp", true, true, "Mod", 70, nullptr,
+         "faction_prop/Formationlist_zx_alpha_grp.lst"},
         {"initial-world file missing", "zx_alpha_grp", true, false, "Mod", 53},
-        {"no project loaded", "zx_alpha_grp", true, true, "", 76},
+        {"no project loaded: the registry write is refused", "zx_alpha_grp", true, true, "", 5},
         {"key with an equals sign", "zx=grp", true, true, "Mod", 52},
         {"key with a bracket", "zx]grp", true, true, "Mod", 52},
         {"key starting with a semicolon", ";zx", true, true, "Mod", 52},
@@ -156,13 +171,55 @@ TEST_F(StockImport, RefusalsComeBeforeAnythingIsWritten)
         PutStock(c.key, kEmpathy, c.properties ? kProperties : nullptr,
                  c.initialWorld ? kInitialWorld : nullptr);
         quorvel::SetActiveProject(c.project);
+        if (c.missingFolder)
+            ::rmdir((m_tmp / ("projects/Mod/" + std::string(c.missingFolder))).c_str());
+        const std::string readOnly =
+            c.readOnlyFile ? m_tmp / ("projects/Mod/" + std::string(c.readOnlyFile)) : "";
+        if (c.readOnlyFile) {
+            m_tmp.Put("projects/Mod/" + std::string(c.readOnlyFile), "kept\r\n");
+            ::chmod(readOnly.c_str(), 0444);
+        }
         EXPECT_EQ(ErrorOf([&] { quorvel::ImportStockFaction(c.key); }), c.error);
+        if (c.missingFolder)
+            m_tmp.MakeFolder("projects/Mod/" + std::string(c.missingFolder));
+        if (c.readOnlyFile) {
+            EXPECT_EQ(Mod(c.readOnlyFile), "kept\r\n");
+            ::unlink(readOnly.c_str());
+        }
         EXPECT_EQ(ModFileCount(), 0);
         ::system(("rm -f '" + m_tmp.path() + "'/data/*/original_factions/*").c_str());
     }
 }
 
-TEST_F(StockImport, MalformedLinesRaiseInvalidArgumentAtThatLine)
+// The unprivileged half of the case below: imports zx_alpha_grp into the project "Mod" of the
+// program folder the parent names, and exits with the error number it met.
+TEST(StockImportAsOtherUser, ImportOneFaction)
+{
+    const char* folder = std::getenv("QV_TEST_PROGRAM_FOLDER");
+    if (!folder)
+        GTEST_SKIP() << "run by AFolderTheUserMayNotWriteRefusesTheFaction only";
+    quorvel::SetProgramFolder(folder);
+    quorvel::SetActiveProject("Mod");
+    std::_Exit(testing_support::ErrorOf([] { quorvel::ImportStockFaction("zx_alpha_grp"); }));
+}
+
+TEST_F(StockImport, AFolderTheUserMayNotWriteRefusesTheFaction)
+{
+    // The empathy folder is the second one the faction writes into: its first write there is
+    // an INI value, which the writer refuses with 5; nothing before it may land either.
+    PutStock("zx_alpha_grp", kEmpathy, kProperties, kInitialWorld);
+    for (const char* folder :
+         {"", "projects", "projects/Mod", "projects/Mod/emphaty", "projects/Mod/faction_prop",
+          "projects/Mod/initialworld", "projects/Mod/misc"})
+        ASSERT_EQ(::chmod((m_tmp / folder).c_str(), 0777), 0) << folder;
+    ASSERT_EQ(::chmod((m_tmp / "projects/Mod/emphaty/new").c_str(), 0555), 0);
+    EXPECT_EQ(testing_support::RunTestAsOtherUser("StockImportAsOtherUser.ImportOneFaction",
+                                                  {{"QV_TEST_PROGRAM_FOLDER", m_tmp.path()}}),
+              5);
+    EXPECT_EQ(ModFileCount(), 0);
+}
+
+TEST_F(StockImport, MalformedLinesRefuseTheWholeFactionWithInvalidArgument)
 {
     struct Case {
         const char* name;
@@ -197,7 +254,13 @@ TEST_F(StockImport, MalformedLinesRaiseInvalidArgumentAtThatLine)
         PutStock("zx_bad_grp", ("[RepChangeEffects]\r\n" + c.empathyLine + "\r\n").c_str(),
                  ("[FactionProps]\r\n" + c.propertiesLine + "\r\n").c_str(),
                  ("[Group]\r\n" + c.initialWorldLine + "\r\n").c_str());
+        ::system(("rm -f '" + m_tmp.path() + "'/projects/Mod/*/* '" + m_tmp.path() +
+                  "'/projects/Mod/emphaty/new/* 2>/dev/null")
+                     .c_str());
         EXPECT_EQ(ErrorOf([] { quorvel::ImportStockFaction("zx_bad_grp"); }), c.error);
+        if (c.error != 0) {
+            EXPECT_EQ(ModFileCount(), 0) << "a refused faction leaves nothing of itself";
+        }
         // A refused line leaves no trace that would read back as another name.
         for (const char* file : {"emphaty/new/reps_zx_bad_grp.facts", "initialworld/grp.ini"}) {
             const std::string bytes = Mod(file);
