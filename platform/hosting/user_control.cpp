@@ -59,6 +59,7 @@ protected:
     {
         if (!owner || owner->m_shape.IsHidden())
             return;
+        owner->RunPaint();
         QPainter painter(this);
         painter.drawImage(0, 0, owner->m_image);
     }
@@ -227,14 +228,29 @@ float UserControl::ScaleY(float value, int fromScale, int toScale) const
 
 gdi::HDC UserControl::hDC()
 {
-    m_surface->update();
+    if (!m_painting)
+        m_surface->update();
     return m_dc->hdc();
 }
 
 QImage& UserControl::Canvas()
 {
-    m_surface->update();
+    if (!m_painting)
+        m_surface->update();
     return m_image;
+}
+
+void UserControl::RunPaint()
+{
+    if (m_painting || !m_loaded || m_terminated)
+        return;
+    m_painting = true;
+    try {
+        UserControl_Paint();
+    } catch (...) {
+        // The window system's paint cannot take an error; the surface shows what it holds.
+    }
+    m_painting = false;
 }
 
 HWND UserControl::hWnd() const

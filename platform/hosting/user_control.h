@@ -94,7 +94,8 @@ public:
     int PixelHeight() const { return m_image.height(); }
 
     // The device context over the backing image. Asking for it schedules the widget's repaint,
-    // since whoever asks is about to draw.
+    // since whoever asks is about to draw; inside UserControl_Paint it schedules nothing, since
+    // that paint shows what is drawn.
     gdi::HDC hDC();
     HWND hWnd() const;
 
@@ -132,6 +133,13 @@ protected:
     // through hDC(); asking for it schedules the repaint as hDC() does.
     QImage& Canvas();
 
+    // The widget is about to show the backing image on the screen (a paint of the window
+    // system, or a grab of the widget): a control that leaves its drawing to the screen's next
+    // update draws here, and this same paint shows it. A control asks for that paint by
+    // scheduling the widget's repaint (hDC(), Canvas()). Not an event of the forms layer: it
+    // runs outside any handler and is not recorded; an error inside it is dropped.
+    virtual void UserControl_Paint() {}
+
     // Reports a change to the host; the name is the property's and its bag key.
     void PropertyChanged(const std::string& name);
 
@@ -168,6 +176,8 @@ private:
     bool ResizeImage();
     void ApplyShape();
     void Shown();
+    // Runs UserControl_Paint for the widget's paint.
+    void RunPaint();
     void MouseEvent(int kind, int button, int buttons, int shift, QPointF pixel);
     float ToScale(float pixels) const;
     gdi::COLORREF Rgb(OleColor colour) const;
@@ -190,6 +200,7 @@ private:
     bool m_shown = false;
     bool m_terminated = false;
     bool m_pressed = false;
+    bool m_painting = false; // inside UserControl_Paint
 };
 
 // The standard font as the forms layer's font, and back.
