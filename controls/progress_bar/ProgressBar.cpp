@@ -292,11 +292,6 @@ void ProgressBar::SetPaintDeferred(bool on)
     g_deferred = on;
 }
 
-bool ProgressBar::PaintDeferred()
-{
-    return g_deferred;
-}
-
 void ProgressBar::DrawProgress()
 {
     // A surface of no size has nothing to paint on.

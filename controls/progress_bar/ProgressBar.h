@@ -128,7 +128,6 @@ public:
     // Off, a setter's repaint draws at once, before its yield, as every repaint did: for the
     // tests and the benchmark that hold the deferred drawing against it. On by default.
     static void SetPaintDeferred(bool on);
-    static bool PaintDeferred();
 
 protected:
     // The own surface's paint.
