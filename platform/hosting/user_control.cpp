@@ -226,17 +226,22 @@ float UserControl::ScaleY(float value, int fromScale, int toScale) const
     return ScaleX(value, fromScale, toScale);
 }
 
-gdi::HDC UserControl::hDC()
+void UserControl::Drawn()
 {
+    // Inside UserControl_Paint the paint under way shows what is drawn.
     if (!m_painting)
         m_surface->update();
+}
+
+gdi::HDC UserControl::hDC()
+{
+    Drawn();
     return m_dc->hdc();
 }
 
 QImage& UserControl::Canvas()
 {
-    if (!m_painting)
-        m_surface->update();
+    Drawn();
     return m_image;
 }
 
@@ -273,7 +278,7 @@ void UserControl::Cls()
         gdi::COLORREF rgb = Rgb(BackColor());
         m_image.fill(QColor(rgb & 0xFF, (rgb >> 8) & 0xFF, (rgb >> 16) & 0xFF));
     }
-    m_surface->update();
+    Drawn();
 }
 
 void UserControl::Circle(float x, float y, float radius)
@@ -288,7 +293,7 @@ void UserControl::Circle(float x, float y, float radius)
     painter.setPen(pen);
     painter.setBrush(Qt::NoBrush);
     painter.drawEllipse(centre, r, r);
-    m_surface->update();
+    Drawn();
 }
 
 void UserControl::SetDrawWidth(int width)

@@ -94,8 +94,7 @@ public:
     int PixelHeight() const { return m_image.height(); }
 
     // The device context over the backing image. Asking for it schedules the widget's repaint,
-    // since whoever asks is about to draw; inside UserControl_Paint it schedules nothing, since
-    // that paint shows what is drawn.
+    // since whoever asks is about to draw (inside UserControl_Paint that paint shows it).
     gdi::HDC hDC();
     HWND hWnd() const;
 
@@ -135,9 +134,10 @@ protected:
 
     // The widget is about to show the backing image on the screen (a paint of the window
     // system, or a grab of the widget): a control that leaves its drawing to the screen's next
-    // update draws here, and this same paint shows it. A control asks for that paint by
-    // scheduling the widget's repaint (hDC(), Canvas()). Not an event of the forms layer: it
-    // runs outside any handler and is not recorded; an error inside it is dropped.
+    // update draws here, and this same paint shows it; drawing here (hDC(), Canvas(), Cls,
+    // Circle) asks for no further paint. A control asks for that paint with its widget's
+    // update(). Not an event of the forms layer: it runs outside any handler and is not
+    // recorded; an error inside it is dropped.
     virtual void UserControl_Paint() {}
 
     // Reports a change to the host; the name is the property's and its bag key.
@@ -178,6 +178,8 @@ private:
     void Shown();
     // Runs UserControl_Paint for the widget's paint.
     void RunPaint();
+    // The backing image has been drawn on: the widget shows it at its next paint.
+    void Drawn();
     void MouseEvent(int kind, int button, int buttons, int shift, QPointF pixel);
     float ToScale(float pixels) const;
     gdi::COLORREF Rgb(OleColor colour) const;
