@@ -5,9 +5,21 @@
 // Beside it, in the same run, the same steps with the batched writes and the caches switched
 // off (the baseline). A step that would not fit its time budget runs on the first m of the n
 // factions (the files stay those of n factions) and is scaled to n; the table says which
-// figures were measured and which scaled. Not a test: run it by hand, e.g.
+// figures were measured and which scaled. This is the warm road: one window for every run,
+// and a step under half a second is run three times and the best kept.
+// Before it, for each n, the cold road: the whole road once (start, load, import of all, the
+// three picks, the REP column write, the three compiles) in a fresh process of its own, fast
+// and baseline, with each step's peak resident memory. Not a test: run it by hand, e.g.
 //   build/bin/bench_road [--n=100,200,1000] [--cap=20] [--fast-cap=45] [--no-baseline]
+//                        [--no-cold] [--no-warm] [--cold-baseline-up-to=100]
+//                        [--cold-baseline-import-up-to=40] [--kolvetra=libKolvetra.so]
 // --cap is the budget in seconds of each baseline step, --fast-cap that of each fast step.
+// The cold baseline cannot be scaled: it runs only up to the n given (its initial-world
+// compile, which parses the whole file for every key, takes about 20 minutes at 200), and
+// its import only up to the second n (above it the bench writes the imported files itself).
+// --kolvetra names
+// the component library to register (the one built beside the bench by default).
+#include "bench_road_cold.h"
 #include "bench_road_data.h"
 #include "bench_road_measure.h"
 #include "bench_road_report.h"
@@ -37,19 +49,21 @@ namespace fs = std::filesystem;
 using namespace roadbench;
 using Clock = std::chrono::steady_clock;
 
-// Every switch between the fast paths and the baseline, in one place.
-void SetFastPaths(bool on)
-{
-    platform::profile::SetIndexEnabled(on);
-    platform::profile::SetBatchingEnabled(on);
-    platform::files::SetListingCacheEnabled(on);
-}
-
 struct Options {
     std::vector<int> ns = {100, 200, 1000};
     double cap = 20;
     double fastCap = 45;
     bool baseline = true;
+    bool cold = true;
+    bool warm = true;
+    int coldBaselineUpTo = 100;
+    int coldBaselineImportUpTo = 40;
+    // The child of a cold road: its n, the program folder and the mode.
+    std::string kolvetra = QV_KOLVETRA;
+    int coldRoad = 0;
+    std::string root;
+    bool coldBaseline = false;
+    bool writtenImport = false;
 };
 
 Options Parse(int argc, char** argv)
@@ -73,6 +87,24 @@ Options Parse(int argc, char** argv)
             options.fastCap = std::atof(argv[i] + 11);
         } else if (arg == "--no-baseline") {
             options.baseline = false;
+        } else if (arg == "--no-cold") {
+            options.cold = false;
+        } else if (arg == "--no-warm") {
+            options.warm = false;
+        } else if (arg.rfind("--cold-baseline-import-up-to=", 0) == 0) {
+            options.coldBaselineImportUpTo = std::atoi(argv[i] + 29);
+        } else if (arg.rfind("--kolvetra=", 0) == 0) {
+            options.kolvetra = argv[i] + 11;
+        } else if (arg == "--written-import") {
+            options.writtenImport = true;
+        } else if (arg.rfind("--cold-baseline-up-to=", 0) == 0) {
+            options.coldBaselineUpTo = std::atoi(argv[i] + 22);
+        } else if (arg.rfind("--cold-road=", 0) == 0) {
+            options.coldRoad = std::atoi(argv[i] + 12);
+        } else if (arg.rfind("--root=", 0) == 0) {
+            options.root = argv[i] + 7;
+        } else if (arg == "--baseline") {
+            options.coldBaseline = true;
         } else {
             throw std::runtime_error("unknown option " + arg);
         }
@@ -180,6 +212,7 @@ double Road::Import(int m)
         fs::rename(stock + m_keys[i], aside + m_keys[i]);
     double t = 0;
     try {
+        m_w.ShowPageOf("btnImportAll");
         t = Timed("the import of all", [&] { m_w.Click("btnImportAll"); });
     } catch (...) {
         for (int i = m; i < m_n; ++i)
@@ -226,12 +259,14 @@ std::vector<Timing> Road::Run(double budget)
     const auto pick = [this](const char* picker) {
         return [this, picker](int m) {
             UseFactions(m);
+            m_w.ShowPageOf(picker);
             return Timed("the pick", [&] { m_w.Pick(picker, m / 2); });
         };
     };
     const auto click = [this](const char* button) {
         return [this, button](int m) {
             UseFactions(m);
+            m_w.ShowPageOf(button);
             return Timed(button, [&] { m_w.Click(button); });
         };
     };
@@ -293,7 +328,12 @@ int main(int argc, char** argv)
         return 2;
     }
     ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    if (options.coldRoad > 0)
+        return WalkColdRoad(argc, argv, options.root, options.coldRoad, !options.coldBaseline,
+                            !options.writtenImport, options.kolvetra);
     QApplication app(argc, argv);
+    std::error_code ec;
+    const std::string self = fs::read_symlink("/proc/self/exe", ec).string();
 
     char pattern[] = "/tmp/qv_bench_road_XXXXXX";
     if (!::mkdtemp(pattern)) {
@@ -305,12 +345,30 @@ int main(int argc, char** argv)
     try {
         fs::create_directories(root + "/projects");
         WriteStock(root, 0);
-        RoadWindow window(root, QV_KOLVETRA);
+        RoadWindow window(root, options.kolvetra);
         std::vector<Figures> figures;
+        std::vector<ColdFigures> cold;
         for (int n : options.ns) {
             RemoveTree(root + "/data");
             const double made = Seconds([&] { WriteStock(root, n); });
-            std::fprintf(stderr, "n = %d: stock folders written in %.1f s ", n, made);
+            std::fprintf(stderr, "n = %d: stock folders written in %.1f s\n", n, made);
+            if (options.cold) {
+                ColdFigures c;
+                c.n = n;
+                std::fprintf(stderr, "n = %d, cold road ", n);
+                c.fast = RunColdRoad(self, options.kolvetra, root, n, true, true);
+                if (options.baseline && n <= options.coldBaselineUpTo) {
+                    std::fprintf(stderr, "n = %d, cold road, baseline ", n);
+                    c.baseline = RunColdRoad(self, options.kolvetra, root, n, false,
+                                             n <= options.coldBaselineImportUpTo);
+                    c.baselineRun = true;
+                }
+                cold.push_back(c);
+                PrintColdTable(cold.back());
+            }
+            if (!options.warm)
+                continue;
+            std::fprintf(stderr, "n = %d, warm road ", n);
             Figures f;
             f.n = n;
             SetFastPaths(true);
@@ -324,7 +382,10 @@ int main(int argc, char** argv)
             figures.push_back(f);
             PrintTable(figures.back());
         }
-        PrintTargets(figures);
+        if (options.cold)
+            PrintColdTargets(cold);
+        if (options.warm)
+            PrintTargets(figures);
     } catch (const std::exception& e) {
         std::fprintf(stderr, "bench_road: %s\n", e.what());
         status = 1;

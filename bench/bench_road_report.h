@@ -1,5 +1,6 @@
 #pragma once
 
+#include "bench_road_cold.h"
 #include "bench_road_measure.h"
 
 #include <vector>
@@ -40,5 +41,19 @@ void PrintTable(const Figures& figures);
 // The targets of the fast figures at n = 200 and 1000, and 1000 against 200, each with
 // its verdict; a target whose n was not run is left out.
 void PrintTargets(const std::vector<Figures>& all);
+
+// The cold road of one n: fast paths on, and the baseline (no steps when it was not run).
+struct ColdFigures {
+    int n = 0;
+    ColdRoad fast;
+    ColdRoad baseline;
+    bool baselineRun = false;
+};
+
+// The table of one cold road: each step's time and peak resident memory, fast and baseline.
+void PrintColdTable(const ColdFigures& figures);
+
+// The targets of the cold road at n = 200 and 1000, and 1000 against 200.
+void PrintColdTargets(const std::vector<ColdFigures>& all);
 
 } // namespace roadbench

@@ -3,6 +3,10 @@
 #include "app/project_store/modFunctions.h"
 #include "app/project_store/project_paths.h"
 #include "platform/com/server.h"
+#include "platform/files/files.h"
+#include "platform/profile/profile.h"
+
+#include <QWidget>
 
 #include <climits>
 #include <cstdlib>
@@ -34,6 +38,13 @@ void RegisterKolvetra(const std::string& programFolder, const std::string& kolve
 
 } // namespace
 
+void SetFastPaths(bool on)
+{
+    platform::profile::SetIndexEnabled(on);
+    platform::profile::SetBatchingEnabled(on);
+    platform::files::SetListingCacheEnabled(on);
+}
+
 RoadWindow::RoadWindow(const std::string& programFolder, const std::string& kolvetra)
 {
     RegisterKolvetra(programFolder, kolvetra);
@@ -44,6 +55,8 @@ RoadWindow::RoadWindow(const std::string& programFolder, const std::string& kolv
     m_main->EndProgram = [] { throw std::runtime_error("the window ended the program"); };
     if (!m_main->Load())
         throw std::runtime_error("the main window did not load: " + TakeMessages());
+    m_main->Show();
+    m_main->Window()->repaint();
 }
 
 RoadWindow::~RoadWindow()
@@ -58,8 +71,22 @@ Control& RoadWindow::Ctl(const std::string& name) const
     return m_main->Ctl<Control>(name);
 }
 
+void RoadWindow::ShowPageOf(const std::string& control)
+{
+    auto& tabs = m_main->Ctl<TabDialog>("SSTab1");
+    const QWidget* widget = Ctl(control).Widget();
+    for (int page = 0; page < tabs.Tabs(); ++page) {
+        if (page != tabs.Tab() && tabs.ClientArea(page)->isAncestorOf(widget)) {
+            tabs.SetTab(page);
+            m_main->Window()->repaint();
+            return;
+        }
+    }
+}
+
 void RoadWindow::Click(const std::string& control)
 {
+    ShowPageOf(control);
     Control& c = Ctl(control);
     c.Raise("Click", c.Click);
 }
@@ -116,11 +143,13 @@ void RoadWindow::FinishSlide()
 
 void RoadWindow::Pick(const std::string& picker, int entry)
 {
+    ShowPageOf(picker);
     m_main->Ctl<ComboBox>(picker).SetListIndex(entry);
 }
 
 void RoadWindow::SelectRow(const std::string& view, int row, const std::string& answer)
 {
+    ShowPageOf(view);
     auto& list = m_main->Ctl<ListView>(view);
     list.SetSelectedItem(&list.ListItems()(row));
     m_dialogs->inputBoxAnswers.assign(1, answer);

@@ -8,13 +8,20 @@
 
 namespace roadbench {
 
+// Every switch between the fast paths and the baseline, in one place.
+void SetFastPaths(bool on);
+
 // The real main window over a program folder, driven as the user drives it: every step is a
 // click, a pick or a double-click raised through the controls' events, so each handler runs
-// inside the one event boundary. Message and input boxes are answered by the bench.
+// inside the one event boundary. The window is on the (offscreen) screen, and the page of the
+// tabbed dialog that holds a control is brought to the front and painted before the control
+// is used, as a user sees the button before pressing it. Message and input boxes are answered
+// by the bench.
 class RoadWindow {
 public:
     // Registers the component library `kolvetra` into a registry file inside `programFolder`
-    // (the bars of the window come from it) and loads the window. Needs the application object.
+    // (the bars of the window come from it), loads the window and shows it. Needs the
+    // application object.
     RoadWindow(const std::string& programFolder, const std::string& kolvetra);
     ~RoadWindow();
 
@@ -40,6 +47,11 @@ public:
 
     // The message boxes shown since the last call, each on a line; "" when none was.
     std::string TakeMessages();
+
+    // Brings the page holding `control` to the front, as the user's pick of its tab, and
+    // lets the screen show it; nothing when it is in front already. Click, Pick, SelectRow
+    // and DoubleClick do it first; a timed step does it before its clock starts.
+    void ShowPageOf(const std::string& control);
 
 private:
     void BackToManager();

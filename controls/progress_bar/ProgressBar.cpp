@@ -1,10 +1,12 @@
 #include "controls/progress_bar/ProgressBar.h"
 
 #include <QCursor>
+#include <QElapsedTimer>
 #include <QPixmap>
+#include <QTimer>
 
+#include <algorithm>
 #include <limits>
-#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -21,6 +23,8 @@ using namespace platform::com;
 namespace {
 
 constexpr std::int32_t kAnimatedTick = 10; // ms
+
+bool g_deferred = true;
 
 // The surface's own defaults, before InitProperties or ReadProperties sets the control's.
 constexpr OLE_COLOR kSurfaceBackColor = 0x8000000F;
@@ -124,6 +128,12 @@ public:
     explicit OwnSurface(ProgressBar& bar)
         : m_bar(bar)
     {
+        m_frame.setSingleShot(true);
+        QObject::connect(&m_frame, &QTimer::timeout, [this] {
+            m_sinceUpdate.restart();
+            m_bar.Widget()->update();
+        });
+        m_sinceUpdate.start();
     }
 
     QImage& Image() override
@@ -135,29 +145,22 @@ public:
     }
     void Refresh() override
     {
-        // A canvas that shares a picture the bar keeps holds pixels that never change under
-        // that revision, and copying it over the whole backing image gives the same image
-        // every time: the first copy is kept and shown again by sharing it. A compile shows
-        // each of a few hundred pictures once per faction.
-        const bool kept = !m_canvas.isDetached();
-        if (kept) {
-            const auto copy = m_copies.find(m_canvas.cacheKey());
-            if (copy != m_copies.end() && copy->second.size() == m_bar.Image().size() &&
-                copy->second.format() == m_bar.Image().format()) {
-                m_bar.Canvas() = copy->second;
-                m_shown = m_bar.Image().cacheKey();
-                return;
-            }
-        }
         platform::gdi::BitBlt(m_bar.hDC(), 0, 0, m_canvas.width(), m_canvas.height(),
                               m_source.hdc(), 0, 0, platform::gdi::SRCCOPY);
-        m_shown = m_bar.Image().cacheKey();
-        if (kept && m_canvas.size() == m_bar.Image().size())
-            Keep(m_canvas.cacheKey(), m_bar.Image());
+        m_refreshed = m_bar.Image().cacheKey();
+    }
+    // The widget's next paint runs the bar's Paint (UserControl_Paint). The window system
+    // would paint at every yield of a compile, which sets Value hundreds of thousands of times
+    // a second; the screen shows a new picture once a frame, so the widget asks for a paint
+    // at most once a frame, and at the latest a frame after the previous one.
+    void Invalidate(const std::function<void()>&) override
+    {
+        if (!m_frame.isActive())
+            m_frame.start(int(std::max<qint64>(0, kFrame - m_sinceUpdate.elapsed())));
     }
     // True while the control's backing image holds the last copy Refresh made: a resize or a
     // clear by the host changes it.
-    bool ShowsLastRefresh() const { return m_bar.Image().cacheKey() == m_shown; }
+    bool ShowsLastRefresh() const { return m_bar.Image().cacheKey() == m_refreshed; }
     void PropertyChanged(std::string_view name) override
     {
         m_bar.PropertyChanged(std::string(name));
@@ -181,27 +184,16 @@ public:
     QWidget* Window() const override { return m_bar.Widget(); }
 
 private:
-    static constexpr std::size_t kCopyBudget = 16u << 20; // bytes of kept copies
-
-    void Keep(qint64 key, const QImage& copy)
-    {
-        const std::size_t bytes = std::size_t(copy.sizeInBytes());
-        if (m_copyBytes + bytes > kCopyBudget) {
-            m_copies.clear();
-            m_copyBytes = 0;
-        }
-        if (m_copies.insert_or_assign(key, copy).second)
-            m_copyBytes += bytes;
-    }
+    static constexpr qint64 kFrame = 16; // ms: a screen of 60 Hz
 
     ProgressBar& m_bar;
-    std::unordered_map<qint64, QImage> m_copies; // by the revision of the canvas copied
-    std::size_t m_copyBytes = 0;
+    QTimer m_frame;
+    QElapsedTimer m_sinceUpdate;
     QImage m_canvas;
-    // One DC over the canvas for the control's life: a compile refreshes the bar hundreds of
-    // thousands of times.
+    // One DC over the canvas for the control's life: a compile refreshes the bar thousands of
+    // times.
     platform::gdi::ImageDC m_source{m_canvas};
-    qint64 m_shown = 0;
+    qint64 m_refreshed = 0;
 };
 
 ProgressBar::ProgressBar()
@@ -256,17 +248,8 @@ void ProgressBar::SetSite(ControlSite* site)
     m_surface.reset();
     m_site = site ? site : m_own.get();
     m_surface = std::make_unique<PaintSurface>(m_site->Image());
-    m_shown.reset();
-    m_pictures.Clear();
-    m_surface->DoEvents = [this] {
-        // The picture is complete here; a repaint nested in the yield below records its own.
-        if (!m_copied)
-            m_pictures.Store(m_painting, StateOf(*m_surface), m_site->Image());
-        m_painting.image = m_site->Image().cacheKey();
-        m_shown = m_painting;
-        m_site->Refresh();
-        m_site->DoEvents();
-    };
+    m_requested.reset();
+    m_due = false;
     m_site->SetTimerInterval(m_timerInterval);
     m_site->SetMousePointer(m_props.MousePointer);
     m_site->SetMouseIcon(m_mouseIcon);
@@ -283,7 +266,7 @@ void ProgressBar::Changed(const char* name, Repaint repaint)
 {
     m_site->PropertyChanged(name);
     if (repaint == Repaint::Always || m_props.BarColorType != zemBarColorType::zemAnimated)
-        DrawProgressIfChanged();
+        RepaintChanged();
 }
 
 void ProgressBar::SetTimer(std::int32_t interval)
@@ -292,42 +275,63 @@ void ProgressBar::SetTimer(std::int32_t interval)
     m_site->SetTimerInterval(interval);
 }
 
+void ProgressBar::SetPaintDeferred(bool on)
+{
+    g_deferred = on;
+}
+
 void ProgressBar::DrawProgress()
 {
     // A surface of no size has nothing to paint on.
     if (!m_surface || m_site->Image().isNull())
         return;
-    DrawPicture(KeyOf(m_props, m_anim, *m_surface, m_site->Image()));
+    m_requested = KeyOf(m_props, m_anim, *m_surface, m_site->Image());
+    m_due = true;
+    Paint();
+    m_site->DoEvents();
 }
 
-void ProgressBar::DrawPicture(PictureKey key)
+void ProgressBar::Paint()
 {
-    m_shown.reset();
-    m_painting = std::move(key);
-    // A picture painted before from the same key is copied; the yield after it stays.
-    const QImage* picture = m_pictures.Find(m_painting, StateOf(*m_surface));
-    m_copied = picture && CopyPicture(*picture, m_site->Image());
-    if (!m_copied) {
-        kolvetra::DrawProgress(m_props, m_anim, *m_surface);
+    if (!m_due)
         return;
-    }
-    m_surface->DoEvents();
+    m_due = false;
+    if (!m_surface || m_site->Image().isNull())
+        return;
+    kolvetra::DrawProgress(m_props, m_anim, *m_surface);
+    m_site->Refresh();
+    m_drawn = m_site->Image().cacheKey();
 }
 
-void ProgressBar::DrawProgressIfChanged()
+void ProgressBar::UserControl_Paint()
+{
+    if (m_site == m_own.get())
+        Paint();
+}
+
+bool ProgressBar::Untouched() const
+{
+    return m_site->Image().cacheKey() == m_drawn &&
+           (m_site != m_own.get() || m_own->ShowsLastRefresh());
+}
+
+void ProgressBar::RepaintChanged()
 {
     if (!m_surface || m_site->Image().isNull())
         return;
     PictureKey key = KeyOf(m_props, m_anim, *m_surface, m_site->Image());
     // The compilers set Value once per row of thousands; most sets move no pixel. When in doubt
     // (another surface image, a host that drew on the control) the key differs and it paints.
-    if (m_shown && (m_site != m_own.get() || m_own->ShowsLastRefresh())) {
-        key.image = m_site->Image().cacheKey();
-        if (key == *m_shown)
-            return;
-        key.image = 0;
+    if (m_requested && (m_due || Untouched()) && key == *m_requested)
+        return;
+    m_requested = std::move(key);
+    if (!m_due) {
+        m_due = true;
+        m_site->Invalidate([this] { Paint(); });
     }
-    DrawPicture(std::move(key));
+    if (!g_deferred)
+        Paint();
+    m_site->DoEvents();
 }
 
 void ProgressBar::SetFontProperty(const StdFont& font)

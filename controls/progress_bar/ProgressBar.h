@@ -8,7 +8,6 @@
 #include "controls/progress_bar/control_site.h"
 #include "controls/progress_bar/identity.h"
 #include "controls/progress_bar/paint_surface.h"
-#include "controls/progress_bar/picture_cache.h"
 #include "controls/progress_bar/picture_key.h"
 #include "controls/progress_bar/progress_bar_properties.h"
 #include "platform/com/com.h"
@@ -19,12 +18,14 @@ namespace kolvetra {
 
 // The published progress control. Every property setter stores, reports the change under
 // the property's name to the site and repaints the whole control; in the animated colour
-// mode most setters leave the repaint to the 10 ms tick. A set after which the picture would
-// be the same pixels (Value 10 to 11 of 1,000,000 on a 200-pixel bar) neither repaints nor
-// yields: the compilers set Value once per row. Timer ticks, Resize, Show and BarColorType
-// always repaint. Until InitProperties or
-// ReadProperties runs, every field is zero (Max too), which the second read of "Value"
-// relies on.
+// mode most setters leave the repaint to the 10 ms tick. A setter's repaint is drawn when the
+// screen is next updated (the site's paint, which the repaint's yield lets run): nobody sees
+// the picture before, and the compilers set Value once per row, hundreds of thousands of
+// times, so only the latest state of each screen update is drawn. A set after which the
+// picture would be the same pixels (Value 10 to 11 of 1,000,000 on a 200-pixel bar) neither
+// asks for a paint nor yields. Timer ticks, Resize, Show and BarColorType draw at once and
+// yield. Until InitProperties or ReadProperties runs, every field is zero (Max too), which
+// the second read of "Value" relies on.
 //
 // A host places it as any control object of the component model (platform/hosting), once
 // `regsvr libKolvetra.so` has registered the library. From the window's stored layout:
@@ -118,9 +119,19 @@ public:
     // Shows the about dialog modally, owned by the control's window; errors are ignored.
     void ShowAboutBox();
 
-    // Clears the surface and repaints the whole control, then lets the host's pending
+    // Clears the surface and repaints the whole control at once, then lets the host's pending
     // paints and timers run.
     void DrawProgress();
+    // The site is about to show the surface: draws the latest state on it when a setter's
+    // repaint has not been drawn yet, and hands it to the site's Refresh; otherwise nothing.
+    void Paint();
+    // Off, a setter's repaint draws at once, before its yield, as every repaint did: for the
+    // tests and the benchmark that hold the deferred drawing against it. On by default.
+    static void SetPaintDeferred(bool on);
+
+protected:
+    // The own surface's paint.
+    void UserControl_Paint() override;
 
 private:
     class OwnSurface;
@@ -128,11 +139,12 @@ private:
     // Stores, reports under `name` and repaints by the rule.
     template <class T> void Store(T& field, const T& value, const char* name, Repaint repaint);
     void Changed(const char* name, Repaint repaint);
-    // DrawProgress, unless the surface already holds exactly the picture it would paint: a
-    // property set that changes no pixel then neither paints nor yields.
-    void DrawProgressIfChanged();
-    // DrawProgress with the key of the repaint already made (its image revision 0).
-    void DrawPicture(PictureKey key);
+    // A setter's repaint: asks the site for a paint and yields, unless the picture it would
+    // paint is the one the surface shows or is about to show: a property set that changes no
+    // pixel then neither paints nor yields.
+    void RepaintChanged();
+    // Whether the surface still holds what the last paint left on it.
+    bool Untouched() const;
     void SetTimer(std::int32_t interval);
     void RaiseMouse(platform::com::DispId id, const char* name, std::int16_t& button,
                     std::int16_t& shift, float& x, float& y);
@@ -147,11 +159,11 @@ private:
     std::unique_ptr<OwnSurface> m_own;
     ControlSite* m_site = nullptr;
     std::unique_ptr<PaintSurface> m_surface;
-    // The key of the picture the surface shows; none until a paint has finished on this site.
-    std::optional<PictureKey> m_shown;
-    PictureKey m_painting;
-    PictureCache m_pictures;
-    bool m_copied = false; // the picture being shown was copied, not drawn
+    // The key of the latest picture asked for on this site: shown, or to be drawn by the next
+    // Paint while m_due. None until a repaint on this site.
+    std::optional<PictureKey> m_requested;
+    bool m_due = false;
+    qint64 m_drawn = 0; // the revision of the site's image after the last paint
 };
 
 } // namespace kolvetra

@@ -4,6 +4,7 @@
 #include <QWidget>
 
 #include <cstdint>
+#include <functional>
 #include <string_view>
 
 #include "platform/com/picture.h"
@@ -24,6 +25,10 @@ public:
     virtual QImage& Image() = 0;
     // The backing image has been painted: show it on the screen.
     virtual void Refresh() = 0;
+    // The control's picture is out of date: before the site next shows the backing image (its
+    // next paint, at the latest within the next DoEvents that paints), it calls `paint`, which
+    // draws the latest state and calls Refresh.
+    virtual void Invalidate(const std::function<void()>& paint) = 0;
     // Tells the host that a persisted property has changed (marks its form dirty).
     virtual void PropertyChanged(std::string_view name) = 0;
     virtual platform::com::StdFont AmbientFont() const = 0;

@@ -59,6 +59,7 @@ protected:
     {
         if (!owner || owner->m_shape.IsHidden())
             return;
+        owner->RunPaint();
         QPainter painter(this);
         painter.drawImage(0, 0, owner->m_image);
     }
@@ -203,16 +204,36 @@ float UserControl::ScaleY(float value, int fromScale, int toScale) const
     return ScaleX(value, fromScale, toScale);
 }
 
+void UserControl::Drawn()
+{
+    // Inside UserControl_Paint the paint under way shows what is drawn.
+    if (!m_painting)
+        m_surface->update();
+}
+
 gdi::HDC UserControl::hDC()
 {
-    m_surface->update();
+    Drawn();
     return m_dc->hdc();
 }
 
 QImage& UserControl::Canvas()
 {
-    m_surface->update();
+    Drawn();
     return m_image;
+}
+
+void UserControl::RunPaint()
+{
+    if (m_painting || !m_loaded || m_terminated)
+        return;
+    m_painting = true;
+    try {
+        UserControl_Paint();
+    } catch (...) {
+        // The window system's paint cannot take an error; the surface shows what it holds.
+    }
+    m_painting = false;
 }
 
 HWND UserControl::hWnd() const
@@ -235,7 +256,7 @@ void UserControl::Cls()
         gdi::COLORREF rgb = Rgb(BackColor());
         m_image.fill(QColor(rgb & 0xFF, (rgb >> 8) & 0xFF, (rgb >> 16) & 0xFF));
     }
-    m_surface->update();
+    Drawn();
 }
 
 void UserControl::Circle(float x, float y, float radius)
@@ -250,7 +271,7 @@ void UserControl::Circle(float x, float y, float radius)
     painter.setPen(pen);
     painter.setBrush(Qt::NoBrush);
     painter.drawEllipse(centre, r, r);
-    m_surface->update();
+    Drawn();
 }
 
 void UserControl::SetDrawWidth(int width)

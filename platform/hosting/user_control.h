@@ -94,7 +94,7 @@ public:
     int PixelHeight() const { return m_image.height(); }
 
     // The device context over the backing image. Asking for it schedules the widget's repaint,
-    // since whoever asks is about to draw.
+    // since whoever asks is about to draw (inside UserControl_Paint that paint shows it).
     gdi::HDC hDC();
     HWND hWnd() const;
 
@@ -132,6 +132,14 @@ protected:
     // through hDC(); asking for it schedules the repaint as hDC() does.
     QImage& Canvas();
 
+    // The widget is about to show the backing image on the screen (a paint of the window
+    // system, or a grab of the widget): a control that leaves its drawing to the screen's next
+    // update draws here, and this same paint shows it; drawing here (hDC(), Canvas(), Cls,
+    // Circle) asks for no further paint. A control asks for that paint with its widget's
+    // update(). Not an event of the forms layer: it runs outside any handler and is not
+    // recorded; an error inside it is dropped.
+    virtual void UserControl_Paint() {}
+
     // Reports a change to the host; the name is the property's and its bag key.
     void PropertyChanged(const std::string& name);
 
@@ -168,6 +176,10 @@ private:
     bool ResizeImage();
     void ApplyShape();
     void Shown();
+    // Runs UserControl_Paint for the widget's paint.
+    void RunPaint();
+    // The backing image has been drawn on: the widget shows it at its next paint.
+    void Drawn();
     void MouseEvent(int kind, int button, int buttons, int shift, QPointF pixel);
     float ToScale(float pixels) const;
     gdi::COLORREF Rgb(OleColor colour) const;
@@ -190,6 +202,7 @@ private:
     bool m_shown = false;
     bool m_terminated = false;
     bool m_pressed = false;
+    bool m_painting = false; // inside UserControl_Paint
 };
 
 } // namespace platform::hosting

@@ -2,6 +2,7 @@
 
 #include <QImage>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -10,7 +11,9 @@
 namespace kolvetra_test {
 
 // A surface that records what the control asks of it: "Paint" for each finished repaint and
-// the name of each reported property, in order.
+// the name of each reported property, in order. Its screen is updated at every DoEvents, or
+// only at every `paintEvery`-th one: an update of an invalidated surface has the control
+// paint.
 class FakeSite : public kolvetra::ControlSite {
 public:
     explicit FakeSite(int width = 200, int height = 20)
@@ -21,12 +24,25 @@ public:
 
     QImage& Image() override { return image; }
     void Refresh() override { log.push_back("Paint"); }
+    void Invalidate(const std::function<void()>& paint) override { m_paint = paint; }
+    // The screen's update: what a real site does in its paint.
+    void Update()
+    {
+        if (const std::function<void()> paint = std::move(m_paint)) {
+            m_paint = {};
+            paint();
+        }
+    }
     void PropertyChanged(std::string_view name) override { log.emplace_back(name); }
     platform::com::StdFont AmbientFont() const override { return ambient; }
     void SetTimerInterval(std::int32_t milliseconds) override { interval = milliseconds; }
     void SetMousePointer(std::int16_t value) override { pointer = value; }
     void SetMouseIcon(const platform::com::Picture& icon) override { mouseIcon = icon; }
-    void DoEvents() override { ++doEvents; }
+    void DoEvents() override
+    {
+        if (++doEvents % paintEvery == 0)
+            Update();
+    }
     QWidget* Window() const override { return nullptr; }
 
     std::vector<std::string> Take()
@@ -43,6 +59,10 @@ public:
     std::int16_t pointer = -1;
     platform::com::Picture mouseIcon;
     int doEvents = 0;
+    int paintEvery = 1;
+
+private:
+    std::function<void()> m_paint;
 };
 
 } // namespace kolvetra_test

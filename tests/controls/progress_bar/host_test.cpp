@@ -2,15 +2,21 @@
 // from a stored layout and drives them by dispatch identifier. Also renders a sheet of bars in
 // every style, saved to the render folder for a look.
 
+#include <QEvent>
 #include <QImage>
+#include <QObject>
+#include <QWidget>
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <climits>
 #include <cstdlib>
 #include <dlfcn.h>
 #include <functional>
 #include <memory>
 #include <string>
+#include <thread>
+#include <utility>
 #include <vector>
 
 #include "app/main_window/bar_picture.h"
@@ -102,6 +108,13 @@ TEST_F(Host, PlacesBarsFromAStoredLayoutAndDrivesThemByDispatchIdentifier)
     EXPECT_EQ(saved.ReadProperty("TextAfterValue").ToString(), " %");
 }
 
+// What the screen shows of a bar: a paint of its widget, which draws a set's repaint put off
+// to the screen's next update.
+QImage Shown(const ControlSite& bar)
+{
+    return bar.Widget()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
+
 // A bar in the main window's style, 200 by 20 pixels, `top` twips down the form.
 ControlSite& PlaceMainWindowBar(Form& form, const char* name, int top)
 {
@@ -125,8 +138,8 @@ TEST_F(Host, ARunOfSetsShowsWhatOneSetShows)
     PutProperty(once.Object(), kMax, Variant(1000000.0));
     PutProperty(once.Object(), kValue, Variant(437000.0));
     platform::forms::DoEvents();
-    const QImage shot = run.Widget()->grab().toImage().convertToFormat(QImage::Format_RGB32);
-    EXPECT_EQ(shot, once.Widget()->grab().toImage().convertToFormat(QImage::Format_RGB32));
+    const QImage shot = Shown(run);
+    EXPECT_EQ(shot, Shown(once));
     // 43 %: the tiled picture up to column 85.
     EXPECT_EQ(At(shot, 80, 10), qRgb(0, 64, 160) & 0xFFFFFF);
     EXPECT_NE(At(shot, 90, 10), At(shot, 80, 10));
@@ -145,7 +158,7 @@ TEST_F(Host, RepeatedRunsShowWhatTheFirstRunDrew)
         PutProperty(bar.Object(), kMax, Variant(double(kRows)));
         for (int r = 1; r <= kRows; ++r) {
             PutProperty(bar.Object(), kValue, Variant(double(r)));
-            shown.push_back(bar.Surface().Image().copy());
+            shown.push_back(Shown(bar));
         }
         return shown;
     };
@@ -170,9 +183,108 @@ TEST_F(Host, RepeatedRunsShowWhatTheFirstRunDrew)
         EXPECT_TRUE(sameRuns(runOnce(), narrower)) << "narrower, run " << run;
 }
 
+// Counts the paints the window system gives a widget.
+class PaintCounter : public QObject {
+public:
+    explicit PaintCounter(QWidget* widget) { widget->installEventFilter(this); }
+    int paints = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint)
+            ++paints;
+        return false;
+    }
+};
+
+// Two bars in the main window's style on a form on the screen; the window system's paints of
+// the first are counted.
+struct TwoBarsOnScreen {
+    explicit TwoBarsOnScreen(const char* first, const char* second)
+        : form("frmTwoBars")
+        , bar(PlaceMainWindowBar(form, first, 60))
+        , other(PlaceMainWindowBar(form, second, 480))
+        , counter(bar.Surface().Widget())
+    {
+        form.Show();
+    }
+    Form form;
+    ControlSite& bar;
+    ControlSite& other;
+    PaintCounter counter;
+};
+
+// A bar on the screen draws a set's repaint at the screen's next update. Beside a bar whose
+// every set is followed by a paint (a grab), as every set drew before, it reports the same
+// changes and values, and each paint the window system gives it during the run shows what the
+// other bar shows after the same set.
+TEST_F(Host, EachScreenUpdateDuringARunShowsWhatPaintingEverySetShows)
+{
+    TwoBarsOnScreen screen("pgbRun", "pgbEverySet");
+    ControlSite& run = screen.bar;
+    ControlSite& everySet = screen.other;
+    PaintCounter& counter = screen.counter;
+    constexpr int kRows = 150;
+    int updates = 0;
+    for (int faction = 0; faction < 3; ++faction) {
+        std::vector<std::pair<DispId, double>> sets{{kMax, double(kRows)}};
+        for (int r = 1; r <= kRows; ++r)
+            sets.emplace_back(kValue, double(r));
+        for (const auto& [id, value] : sets) {
+            SCOPED_TRACE("faction " + std::to_string(faction) + ", set to " +
+                         std::to_string(value));
+            run.Surface().ClearChangedProperties();
+            everySet.Surface().ClearChangedProperties();
+            const int paints = counter.paints;
+            PutProperty(run.Object(), id, Variant(value));
+            PutProperty(everySet.Object(), id, Variant(value));
+            EXPECT_EQ(run.Surface().ChangedProperties(), everySet.Surface().ChangedProperties());
+            EXPECT_EQ(GetProperty(run.Object(), kValue).ToDouble(),
+                      GetProperty(everySet.Object(), kValue).ToDouble());
+            if (counter.paints != paints) {
+                ++updates;
+                ASSERT_EQ(run.Surface().Image().convertToFormat(QImage::Format_RGB32),
+                          Shown(everySet));
+            }
+            // Screen updates come once a frame; let some of them fall inside the run.
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        }
+    }
+    EXPECT_GT(updates, 0);
+    EXPECT_EQ(Shown(run), Shown(everySet));
+}
+
+// A bar that is off the screen while it is set shows its latest state when it comes back.
+TEST_F(Host, ABarOffTheScreenShowsItsLatestStateWhenShownAgain)
+{
+    TwoBarsOnScreen screen("pgbHidden", "pgbOnce");
+    ControlSite& bar = screen.bar;
+    ControlSite& once = screen.other;
+    PaintCounter& counter = screen.counter;
+    PutProperty(bar.Object(), kMax, Variant(1000.0));
+    PutProperty(bar.Object(), kValue, Variant(10.0));
+    const QImage before = Shown(bar);
+    bar.SetVisible(false);
+    for (int value = 11; value <= 730; ++value)
+        PutProperty(bar.Object(), kValue, Variant(double(value)));
+    PutProperty(once.Object(), kMax, Variant(1000.0));
+    PutProperty(once.Object(), kValue, Variant(730.0));
+    bar.SetVisible(true);
+    const int paints = counter.paints;
+    for (int i = 0; i < 1000 && counter.paints == paints; ++i) {
+        platform::forms::DoEvents();
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+    ASSERT_NE(counter.paints, paints) << "the window system never painted the bar";
+    const QImage shown = bar.Surface().Image().convertToFormat(QImage::Format_RGB32);
+    EXPECT_NE(shown, before);
+    EXPECT_EQ(shown, Shown(once));
+}
+
 // After a change between two runs, a repeated run shows at each row what a bar that never
-// showed a picture before draws for that row: kept pictures and kept copies must not outlive
-// what they were made from.
+// showed a picture before draws for that row: what was skipped must not outlive what the
+// surface held when it was skipped.
 TEST_F(Host, RunsAfterAChangeShowWhatAFreshBarDraws)
 {
     constexpr DispId kBackColor = 0x68030008;
@@ -205,10 +317,10 @@ TEST_F(Host, RunsAfterAChangeShowWhatAFreshBarDraws)
         const auto runOnce = [&] {
             std::vector<QImage> shown;
             PutProperty(bar.Object(), kMax, Variant(double(kRows)));
-            shown.push_back(bar.Surface().Image().copy());
+            shown.push_back(Shown(bar));
             for (int r = 1; r <= kRows; ++r) {
                 PutProperty(bar.Object(), kValue, Variant(double(r)));
-                shown.push_back(bar.Surface().Image().copy());
+                shown.push_back(Shown(bar));
             }
             return shown;
         };
@@ -225,7 +337,7 @@ TEST_F(Host, RunsAfterAChangeShowWhatAFreshBarDraws)
                 c.change(fresh);
             PutProperty(fresh.Object(), kMax, Variant(double(kRows)));
             PutProperty(fresh.Object(), kValue, Variant(double(r)));
-            const QImage& drawn = fresh.Surface().Image();
+            const QImage drawn = Shown(fresh);
             EXPECT_TRUE(first[r] == drawn) << "first run after the change";
             EXPECT_TRUE(second[r] == drawn) << "second run after it";
             if (r == c.lastRow)

@@ -1,9 +1,13 @@
 // A property set that moves no pixel of the bar's picture neither paints nor yields; one that
-// may move a pixel paints. Whatever was skipped, the surface holds what a full repaint gives.
+// may move a pixel paints, at the site's next screen update. Whatever was skipped or put off,
+// the surface holds at each update what a full repaint gives, and the host sees the same
+// reports, values and yields as when every set that may move a pixel draws at once.
 #include "controls/progress_bar/ProgressBar.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <functional>
 #include <random>
 #include <string>
 #include <vector>
@@ -44,15 +48,11 @@ protected:
         bar->DrawProgress();
         site.Take();
     }
-    // True when a forced repaint, drawn and not copied from an earlier one, leaves every
-    // pixel as it is.
+    // True when a forced repaint leaves every pixel as it is.
     bool ShowsFullRepaint()
     {
         const QImage before = site.image.copy();
-        const bool reuse = kolvetra::PictureCache::ReuseEnabled();
-        kolvetra::PictureCache::SetReuseEnabled(false);
         bar->DrawProgress();
-        kolvetra::PictureCache::SetReuseEnabled(reuse);
         site.Take();
         return site.image == before;
     }
@@ -183,10 +183,13 @@ TEST_F(Unchanged, EverySkippedSetLeavesTheFullRepaintsPicture)
     EXPECT_GT(skipped, 0);
 }
 
-// A compile runs Value from 1 to the row count once per faction: from the second run on the
-// pictures repeat and are copied. The host must see the same reports, paints and yields as in
-// the first run, and every picture must be the one drawing gives.
-TEST_F(Unchanged, ARepeatedRunShowsWhatDrawingShows)
+// A compile runs Value from 1 to the row count once per faction. With the drawing put off to
+// the screen's updates (here every 7th yield), the host sees the same reports and Value as when
+// every set that may move a pixel draws at once, a set yields at most once, as there, and every
+// update shows the picture that drawing at once shows after the same set. (Which sets yield
+// can differ right after a paint that changed what the next paint starts from, such as the
+// fill colour a field leaves: the first set after it yields, as it may move a pixel.)
+TEST_F(Unchanged, ADeferredRunShowsAtEachUpdateWhatDrawingAtOnceShows)
 {
     struct Case {
         const char* name;
@@ -204,47 +207,83 @@ TEST_F(Unchanged, ARepeatedRunShowsWhatDrawingShows)
         {"a text placed by the value", {{"TextAlignment", Variant(3)}}, 90},
         {"vertical, gradient", {{"Alignment", Variant(1)}, {"BarColorType", Variant(1)}}, 70},
     };
+    // What the host sees after one set.
+    struct Seen {
+        Log reports; // without the paints
+        double value = 0;
+        int yields = 0;
+        bool painted = false;
+        QImage image;
+    };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        bar = MakeObject<ProgressBar>();
-        bar->SetSite(&site);
-        bar->UserControl_InitProperties();
-        Prepare(c.setup);
-        // The first run fills the cache, the second draws every picture as the reference,
-        // the third copies them.
-        std::vector<Log> runs;
-        std::vector<int> yields;
-        for (int run = 0; run < 3; ++run) {
-            SCOPED_TRACE(run);
-            kolvetra::PictureCache::SetReuseEnabled(run != 1);
-            const int before = site.doEvents;
-            Put({"Max", Variant(double(c.rows))});
-            Put({"Value", Variant(0.0)});
-            for (int r = 1; r <= c.rows; ++r) {
-                Put({"Value", Variant(double(r))});
-                // A run's first, middle and last picture, and every one of a short run.
-                if (c.rows < 100 || r == 1 || r == c.rows / 2 || r == c.rows) {
-                    const Log log = site.Take();
-                    ASSERT_TRUE(ShowsFullRepaint()) << "row " << r;
-                    runs.resize(run + 1);
-                    runs[run].insert(runs[run].end(), log.begin(), log.end());
+        std::vector<Seen> runs[2];
+        for (const bool deferred : {false, true}) {
+            SCOPED_TRACE(deferred ? "deferred" : "at once");
+            kolvetra::ProgressBar::SetPaintDeferred(deferred);
+            FakeSite screen;
+            screen.paintEvery = deferred ? 7 : 1;
+            bar = MakeObject<ProgressBar>();
+            bar->SetSite(&screen);
+            bar->UserControl_InitProperties();
+            for (const Set& set : c.setup)
+                Put(set);
+            screen.Update();
+            screen.Take();
+            // Three runs of a compile's rows, as for three factions.
+            for (int run = 0; run < 3; ++run) {
+                std::vector<Set> sets{{"Max", Variant(double(c.rows))}, {"Value", Variant(0.0)}};
+                for (int r = 1; r <= c.rows; ++r)
+                    sets.push_back({"Value", Variant(double(r))});
+                for (const Set& set : sets) {
+                    const int yields = screen.doEvents;
+                    Put(set);
+                    Seen seen;
+                    for (const std::string& entry : screen.Take()) {
+                        if (entry == "Paint")
+                            seen.painted = true;
+                        else
+                            seen.reports.push_back(entry);
+                    }
+                    seen.value = GetProperty(bar.get(), "Value").ToDouble();
+                    seen.yields = screen.doEvents - yields;
+                    seen.image = screen.image.copy();
+                    runs[deferred].push_back(std::move(seen));
                 }
             }
-            const Log rest = site.Take();
-            runs.resize(run + 1);
-            runs[run].insert(runs[run].end(), rest.begin(), rest.end());
-            yields.push_back(site.doEvents - before);
-            EXPECT_TRUE(ShowsFullRepaint());
+            screen.Update();
+            runs[deferred].push_back({{}, 0, 0, !screen.Take().empty(), screen.image.copy()});
+            bar->SetSite(nullptr);
         }
-        kolvetra::PictureCache::SetReuseEnabled(true);
-        EXPECT_EQ(runs[2], runs[1]);
-        EXPECT_EQ(yields[2], yields[1]);
+        kolvetra::ProgressBar::SetPaintDeferred(true);
+        ASSERT_EQ(runs[1].size(), runs[0].size());
+        int updates = 0;
+        for (std::size_t i = 0; i < runs[0].size(); ++i) {
+            SCOPED_TRACE("set " + std::to_string(i));
+            const Seen& atOnce = runs[0][i];
+            const Seen& deferred = runs[1][i];
+            EXPECT_EQ(deferred.reports, atOnce.reports);
+            EXPECT_EQ(deferred.value, atOnce.value);
+            EXPECT_LE(deferred.yields, 1);
+            EXPECT_LE(atOnce.yields, 1);
+            if (deferred.painted) {
+                ++updates;
+                ASSERT_TRUE(deferred.image == atOnce.image);
+            }
+        }
+        // Fewer pictures drawn, and the last one the picture of the last set.
+        const auto paints = [](const std::vector<Seen>& run) {
+            return std::count_if(run.begin(), run.end(), [](const Seen& s) { return s.painted; });
+        };
+        EXPECT_GT(updates, 0);
+        EXPECT_LT(paints(runs[1]), paints(runs[0]));
+        EXPECT_TRUE(runs[1].back().image == runs[0].back().image);
     }
 }
 
-// A picture is reused only from the state a drawing would leave: a surface the host or another
-// mode changed in between is drawn on anew.
-TEST_F(Unchanged, AReusedPictureFollowsChangesBetweenRuns)
+// A picture is skipped only when the surface still holds what a paint left: a surface the host
+// or another mode changed in between is drawn on anew.
+TEST_F(Unchanged, ARunFollowsChangesBetweenRuns)
 {
     Prepare({{"Scrolling", Variant(1)}, {"TextAfterValue", Variant(" %")}, {"Max", Variant(40.0)}});
     for (int r = 1; r <= 40; ++r)
@@ -298,6 +337,44 @@ TEST_F(Unchanged, AnimatedTicksAndModeSetsStillPaint)
     EXPECT_EQ(site.interval, 10);
     Put({"BarColorType", Variant(3)});
     EXPECT_EQ(site.Take(), (Log{"BarColorType", "Paint"}));
+}
+
+// The entries that draw at once (a tick, Resize, Show, BarColorType) draw the latest state
+// while a setter's paint is still due, which then draws nothing more.
+TEST_F(Unchanged, AnEntryThatDrawsAtOnceTakesOverADuePaint)
+{
+    struct Case {
+        const char* name;
+        std::function<void(ProgressBar&)> entry;
+    };
+    const Case cases[] = {
+        {"Resize", [](ProgressBar& b) { b.UserControl_Resize(); }},
+        {"Show", [](ProgressBar& b) { b.UserControl_Show(); }},
+        {"the animation tick", [](ProgressBar& b) { b.Timer1_Timer(); }},
+        {"BarColorType", [](ProgressBar& b) { PutProperty(&b, "BarColorType", Variant(1)); }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        FakeSite screen;
+        screen.paintEvery = 1000;
+        bar = MakeObject<ProgressBar>();
+        bar->SetSite(&screen);
+        bar->UserControl_InitProperties();
+        Put({"Scrolling", Variant(1)});
+        Put({"Value", Variant(63.0)});
+        screen.Take();
+        Put({"Value", Variant(64.0)});
+        EXPECT_EQ(screen.Take(), Log{"Value"}) << "due, not drawn";
+        c.entry(*bar);
+        const Log drawn = screen.Take();
+        EXPECT_EQ(std::count(drawn.begin(), drawn.end(), "Paint"), 1);
+        const QImage shown = screen.image.copy();
+        screen.Update();
+        EXPECT_TRUE(screen.Take().empty());
+        bar->DrawProgress();
+        EXPECT_TRUE(screen.image == shown) << "the latest state";
+        bar->SetSite(nullptr);
+    }
 }
 
 } // namespace

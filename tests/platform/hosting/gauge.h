@@ -39,8 +39,17 @@ public:
             platform::Raise(380);
         m_value = value;
         PropertyChanged("Value");
-        Paint();
+        if (!drawAtPaint) {
+            Paint();
+            return;
+        }
+        // Drawn by the widget's next paint.
+        m_due = true;
+        Widget()->update();
     }
+    // On, SetValue leaves the drawing to UserControl_Paint, which counts its calls.
+    bool drawAtPaint = false;
+    int paintHooks = 0;
     void SetCaption(const std::string& caption)
     {
         m_caption = caption;
@@ -99,6 +108,14 @@ protected:
         RaiseEvent(6, "Resize");
     }
     void UserControl_Show() override { Paint(); }
+    void UserControl_Paint() override
+    {
+        ++paintHooks;
+        if (m_due) {
+            m_due = false;
+            Paint();
+        }
+    }
     void UserControl_Click() override { RaiseEvent(1, "Click"); }
     void UserControl_DblClick() override { RaiseEvent(2, "DblClick"); }
     void UserControl_MouseDown(std::int16_t& b, std::int16_t& s, float& x, float& y) override
@@ -119,6 +136,7 @@ private:
 
     double m_value = 0;
     std::string m_caption;
+    bool m_due = false;
 };
 
 } // namespace hostingtest

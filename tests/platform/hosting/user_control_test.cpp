@@ -271,6 +271,34 @@ TEST_F(UserControlTest, TheSurfaceShowsWhatWasDrawnAndPaintsToPng)
     ASSERT_TRUE(testing_support::SaveRender(window, "hosting_gauge.png"));
 }
 
+// A control may leave its drawing to the widget's next paint: what it draws there, through
+// the device context, Cls or Circle, is what that paint shows, and it asks for no other paint.
+TEST_F(UserControlTest, DrawingInThePaintShowsInThatPaintAndAsksForNoOther)
+{
+    ControlSite& site = Place();
+    Gauge& gauge = GaugeOf(site);
+    gauge.drawAtPaint = true;
+    form.Show();
+    const auto settle = [] {
+        for (int i = 0; i < 20; ++i)
+            platform::forms::DoEvents();
+    };
+    settle();
+    gauge.SetValue(60);
+    EXPECT_EQ(gauge.Image().pixel(100, 3), qRgb(212, 208, 200)) << "not drawn before the paint";
+    gauge.paintHooks = 0;
+    settle();
+    EXPECT_EQ(gauge.paintHooks, 1);
+    EXPECT_EQ(gauge.Image().pixel(100, 3), qRgb(0, 0, 128));
+    const QImage shown = gauge.Widget()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    EXPECT_EQ(shown.pixel(100, 3), qRgb(0, 0, 128));
+    // A grab is a paint too: it shows the latest value at once.
+    gauge.SetValue(10);
+    const QImage grabbed = gauge.Widget()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    EXPECT_EQ(grabbed.pixel(100, 3), qRgb(212, 208, 200));
+    EXPECT_EQ(grabbed.pixel(10, 3), qRgb(0, 0, 128));
+}
+
 TEST_F(UserControlTest, ChildTimersTickUntilTheControlTerminates)
 {
     ControlSite& site = Place();
