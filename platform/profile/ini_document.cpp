@@ -49,6 +49,7 @@ void IniDocument::Reset(std::shared_ptr<const IniIndex> original)
     m_pieces.clear();
     m_cut.clear();
     m_sections.clear();
+    m_size = m_original ? m_original->content.size() : 0;
     if (m_original && !m_original->content.empty()) {
         m_pieces.push_back(m_original->content);
         m_cut.emplace(0, m_pieces.begin());
@@ -75,16 +76,18 @@ IniDocument::Piece IniDocument::PieceAt(std::size_t offset)
 
 // CR LF after the text before `at` when that text does not end in a line end. It joins the
 // line it ends, so that rewriting that line later replaces it with the line.
-void IniDocument::EndLineBefore(Piece at)
+std::size_t IniDocument::EndLineBefore(Piece at)
 {
     while (at != m_pieces.begin()) {
         --at;
         if (at->empty())
             continue;
-        if (at->back() != '\r' && at->back() != '\n')
-            at->append(kCrLf);
-        return;
+        if (at->back() == '\r' || at->back() == '\n')
+            return 0;
+        at->append(kCrLf);
+        return kCrLf.size();
     }
+    return 0;
 }
 
 std::optional<std::string_view> IniDocument::Find(std::string_view section,
@@ -113,11 +116,13 @@ void IniDocument::Set(std::string_view section, std::string_view key, std::strin
     const IniIndex::Section* original = m_original ? m_original->FindSection(s) : nullptr;
     const auto edited = m_sections.find(s);
     if (!original && edited == m_sections.end()) {
-        EndLineBefore(m_pieces.end());
+        m_size += EndLineBefore(m_pieces.end());
         std::string header;
         header.append("[").append(section).append("]").append(kCrLf);
+        m_size += header.size();
         m_pieces.push_back(std::move(header));
         const Piece line = m_pieces.insert(m_pieces.end(), KeyLine(key, value));
+        m_size += line->size();
         Section& added = m_sections[s];
         added.last = line;
         added.keys.emplace(k, line);
@@ -126,21 +131,27 @@ void IniDocument::Set(std::string_view section, std::string_view key, std::strin
 
     Section& target = edited != m_sections.end() ? edited->second : m_sections[s];
     if (const auto written = target.keys.find(k); written != target.keys.end()) {
-        *written->second = KeyLine(SpelledIn(*written->second), value);
+        std::string& text = *written->second;
+        m_size -= text.size();
+        text = KeyLine(SpelledIn(text), value);
+        m_size += text.size();
         return;
     }
     if (original) {
         if (const IniIndex::Key* found = m_original->FindKey(*original, k)) {
             PieceAt(found->next);
             const Piece line = PieceAt(found->begin);
+            m_size -= line->size();
             *line = KeyLine(m_original->Spelled(*found), value);
+            m_size += line->size();
             target.keys.emplace(k, line);
             return;
         }
     }
     const Piece at = target.last ? std::next(*target.last) : PieceAt(original->insertAt);
-    EndLineBefore(at);
+    m_size += EndLineBefore(at);
     const Piece line = m_pieces.insert(at, KeyLine(key, value));
+    m_size += line->size();
     target.last = line;
     target.keys.emplace(k, line);
 }

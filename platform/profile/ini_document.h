@@ -3,6 +3,7 @@
 #include "ini_index.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <list>
 #include <map>
 #include <memory>
@@ -29,6 +30,8 @@ public:
     void Set(std::string_view section, std::string_view key, std::string_view value);
 
     std::string Content() const;
+    // The number of bytes Content() would give.
+    std::uint64_t Size() const { return m_size; }
 
 private:
     using Piece = std::list<std::string>::iterator;
@@ -41,12 +44,13 @@ private:
 
     void Reset(std::shared_ptr<const IniIndex> original);
     Piece PieceAt(std::size_t offset);
-    void EndLineBefore(Piece at);
+    std::size_t EndLineBefore(Piece at);
 
     std::shared_ptr<const IniIndex> m_original;
     std::list<std::string> m_pieces;
     std::map<std::size_t, Piece> m_cut; // where the pieces taken from the original start
-    Piece m_originalEnd;                // an empty piece: new sections go after it
+    Piece m_originalEnd;
+    std::uint64_t m_size = 0;                            // an empty piece: new sections go after it
     std::unordered_map<std::string, Section> m_sections; // by folded name, touched ones
 };
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/files/store.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <deque>
@@ -15,7 +17,7 @@ namespace platform::profile {
 // One file parsed: its bytes, and for the first section of each name the first line of each
 // key and where a new key would go. Names are matched case-folded. Kept compact, as views
 // into the bytes it holds: a large mod's reputation files hold a million keys between them.
-class IniIndex {
+class IniIndex : public files::ParsedFile {
 public:
     struct Key {
         std::size_t begin; // first byte of the line
@@ -46,7 +48,8 @@ public:
 
     std::size_t SectionCount() const { return m_sections.size(); }
     // About what the index takes in memory, its bytes included.
-    std::size_t MemoryBytes() const;
+    std::size_t MemoryBytes() const override;
+    std::string_view Bytes() const override { return content; }
 
     std::string content;
 

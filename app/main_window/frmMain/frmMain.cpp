@@ -10,6 +10,7 @@
 #include "app/main_window/frmImport/frmImport.h"
 #include "app/project_store/modFunctions.h"
 #include "app/project_store/project_paths.h"
+#include "platform/files/files.h"
 #include "platform/forms/forms.h"
 
 // The page classes of pages 1 to 3 are built by their own units; each is constructed below
@@ -160,6 +161,8 @@ void frmMain::ShowImport()
 
 void frmMain::Form_Load()
 {
+    // A user action that a kill cut short is made whole or undone before anything is read.
+    platform::files::RecoverInterruptedCommits(ProgramFolder());
     m_projectManager->Load();
     ListStockFactions(StockEmpathyFolder()); // 76 when the stock folder is missing
     Ctl<TabDialog>("SSTab1").SetTab(0);
