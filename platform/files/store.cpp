@@ -360,12 +360,6 @@ struct CommitResult {
 
 class Store {
 public:
-    Store()
-    {
-        // Past the file-size limit a write fails with EFBIG instead of killing the program.
-        std::signal(SIGXFSZ, SIG_IGN);
-    }
-
     // ---- the action ----
 
     bool Open() const { return m_depth > 0 && m_enabled; }
@@ -1167,6 +1161,9 @@ private:
         CommitResult result;
         if (m_held.empty())
             return result;
+        // Past the file-size limit a write fails with EFBIG instead of killing the program;
+        // set again here, as another part of the program may have put the signal back.
+        std::signal(SIGXFSZ, SIG_IGN);
         std::vector<Write> writes;
         writes.reserve(m_held.size());
         try {

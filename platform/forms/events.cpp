@@ -26,6 +26,12 @@ struct Depth {
     ~Depth() { --g_depth; }
 };
 
+std::function<void()>& AfterFailedAction()
+{
+    static std::function<void()> reload;
+    return reload;
+}
+
 void ShowError(int number, const std::string& description)
 {
     MsgBox(RunTimeErrorText(number, description), vbOKOnly | vbCritical);
@@ -60,6 +66,17 @@ private:
     bool m_open = true;
 };
 
+void ShowCommitFailure(const RunTimeError& e)
+{
+    if (AfterFailedAction()) {
+        try {
+            AfterFailedAction()();
+        } catch (...) {
+        }
+    }
+    ShowError(e.number(), e.description());
+}
+
 // Ends the action after the handler's own error: a failure of the commit, which means that
 // nothing of the action landed, is shown in its place.
 void EndAfter(Action& action, int number, const std::string& description)
@@ -67,7 +84,7 @@ void EndAfter(Action& action, int number, const std::string& description)
     try {
         action.End();
     } catch (const RunTimeError& e) {
-        ShowError(e.number(), e.description());
+        ShowCommitFailure(e);
         return;
     }
     ShowError(number, description);
@@ -110,10 +127,15 @@ bool RunHandler(const std::function<void()>& handler)
     try {
         action.End();
     } catch (const RunTimeError& e) {
-        ShowError(e.number(), e.description());
+        ShowCommitFailure(e);
         return false;
     }
     return true;
+}
+
+void SetAfterFailedAction(std::function<void()> reload)
+{
+    AfterFailedAction() = std::move(reload);
 }
 
 bool RaiseEvent(const std::string& event, const std::function<void()>& handler)

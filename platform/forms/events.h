@@ -23,6 +23,10 @@ namespace platform::forms {
 // A handler that writes nothing costs no system call at its end.
 bool RunHandler(const std::function<void()>& handler);
 
+// Called when an action's commit failed and nothing of it landed, before its error shows,
+// so that a window that showed the action's held state can show what the disk holds again.
+void SetAfterFailedAction(std::function<void()> reload);
+
 // RunHandler, and records `event` ("txtName_Change") in the active EventLog first, whether
 // or not a handler is attached.
 bool RaiseEvent(const std::string& event, const std::function<void()>& handler);

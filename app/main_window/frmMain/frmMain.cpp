@@ -97,6 +97,11 @@ frmMain::frmMain()
     Create(kControls);
     for (const ControlDef& row : kButtons)
         AddButton(*this, row);
+    // An action whose writes did not land may have shown them: the lists follow the disk.
+    SetAfterFailedAction([this] {
+        if (!ActiveProject().empty())
+            LoadFactionList();
+    });
 
     // ---- The pages of SSTab1: every page class is constructed here, in page order. ----
     m_projectManager = std::make_unique<ProjectManagerPage>(*this); // page 0
@@ -128,6 +133,7 @@ frmMain::frmMain()
 frmMain::~frmMain()
 {
     SetMessageSink({});
+    SetAfterFailedAction({});
     SetProjectListSink({});
 }
 
