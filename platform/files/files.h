@@ -70,8 +70,9 @@ std::string ReadFile(const Path& path);
 // place when the action ends, as the original did; only such a write is not undone with
 // the rest of a failed action. A file that appears while a missing one is being made is
 // not replaced: 58 when the action ends. 76 when the folder is missing, 52 for a name too
-// long, 61 when the file system lacks room for what the action holds.
-void WriteFile(const Path& path, std::string_view content);
+// long, 61 when the file system lacks room for what the action holds. The content is moved
+// into the store when the caller passes it so (a compiled output is not copied again).
+void WriteFile(const Path& path, std::string content);
 
 // What a reader saw of a file: whether something was there and, when it was, its identity
 // and stamps. Two versions are equal when both are absent, or both name the same inode with

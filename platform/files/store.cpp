@@ -42,6 +42,8 @@ constexpr std::string_view kRecordStart = "QVC1\n";
 constexpr std::string_view kUndoMark = "U\n";
 constexpr std::size_t kDefaultParsedBudget = std::size_t(48) << 20;
 constexpr int kRedoAttempts = 8;
+// Temporary files of a commit flushed each by itself; beyond, their file system at once.
+constexpr std::size_t kFlushedOneByOne = 4;
 
 // A file past the size limit (the signal is ignored, so the write fails with EFBIG) is
 // shown as a full disk: the user's remedy is the same.
@@ -86,6 +88,19 @@ int FlushFolder(const std::string& folder)
         return errno;
     // Some file systems cannot flush a folder; that is no failure of the write.
     int err = ::fsync(fd) == 0 || errno == EINVAL || errno == ENOTSUP ? 0 : errno;
+    ::close(fd);
+    return err;
+}
+
+// Everything written to the file system holding `folder`: 0, or the errno.
+int FlushFileSystem(const std::string& folder)
+{
+    if (const int err = Take(fault::Step::FlushTemporary, folder))
+        return err;
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return errno;
+    const int err = ::syncfs(fd) == 0 ? 0 : errno;
     ::close(fd);
     return err;
 }
@@ -464,7 +479,7 @@ public:
             Entry& e = Find(path);
             if (!(VersionSeen(e) == expected))
                 return false;
-            HoldText(e, content, false);
+            HoldText(e, std::string(content), false);
             e.mustMatch = true;
         } catch (...) {
             Discard();
@@ -482,9 +497,22 @@ public:
 
     Entry& Find(const Path& path)
     {
-        if (m_last && m_lastLook == m_look && m_lastNames == m_names && m_lastPath == path)
-            return *m_last;
+        if (m_last && m_lastNames == m_names && m_lastPath == path) {
+            if (m_lastLook == m_look)
+                return *m_last;
+            // A call of its own again on the file of the call before, as a compile outside
+            // an action reads: when that spelling named the file exactly, a look at the disk
+            // tells all.
+            if (m_lastExact) {
+                Check(*m_last);
+                if (m_last->onDisk || m_last->held != Held::None) {
+                    m_lastLook = m_look;
+                    return *m_last;
+                }
+            }
+        }
         std::string literal = path.Literal();
+        const std::size_t literalSize = literal.size();
         if (m_memoLook != m_look) {
             if (m_memo.size() > 64)
                 m_memo = {};
@@ -498,8 +526,13 @@ public:
             (known->second.names == m_names || Known(*known->second.entry))) {
             e = known->second.entry;
         } else {
-            e = &EntryOf(ResolveNative(path));
-            Check(*e);
+            struct stat st;
+            bool found = false;
+            e = &EntryOf(ResolveNative(path, st, found));
+            if (e->checked != m_look) {
+                e->checked = m_look;
+                Fill(*e, found ? &st : nullptr);
+            }
             m_memo.insert_or_assign(std::move(literal), Memo{e, m_names});
         }
         Check(*e);
@@ -507,6 +540,7 @@ public:
         m_lastPath = path;
         m_lastLook = m_look;
         m_lastNames = m_names;
+        m_lastExact = e->native.size() == literalSize && e->native == path.Literal();
         return *e;
     }
 
@@ -589,7 +623,7 @@ public:
     // ---- holding ----
 
     int Edit(const Path& file, const Parser& parse, const DocumentMaker& make, std::uint64_t growth,
-             const std::function<void(HeldDocument&)>& edit)
+             const DocumentKeeps& keeps, const std::function<void(HeldDocument&)>& edit)
     {
         Entry& e = Find(file);
         if (e.held != Held::Document) {
@@ -604,6 +638,8 @@ public:
                 current = ParsedOf(e, parse);
                 if (!current)
                     return 75; // there but unreadable: never replace what we cannot read
+                if (keeps && keeps(nullptr, current.get()))
+                    return 0; // the file stays as it is
             } else if (e.held == Held::Delete) {
                 fromText = true;
             }
@@ -614,6 +650,8 @@ public:
             e.document = std::move(document);
             e.fromText = fromText;
             e.text.clear();
+        } else if (keeps && keeps(e.document.get(), nullptr)) {
+            return 0;
         } else if (!HasRoom(e, e.document->Size() + growth)) {
             return 61;
         }
@@ -622,13 +660,13 @@ public:
         return 0;
     }
 
-    void WriteText(const Path& path, std::string_view content)
+    void WriteText(const Path& path, std::string content)
     {
         Entry& e = Find(path);
-        HoldText(e, content, true);
+        HoldText(e, std::move(content), true);
     }
 
-    void HoldText(Entry& e, std::string_view content, bool check)
+    void HoldText(Entry& e, std::string content, bool check)
     {
         if (check || e.held == Held::None || e.held == Held::Delete) {
             if (const int err = CheckWritable(e))
@@ -639,7 +677,7 @@ public:
         Hold(e, Held::Text);
         e.document.reset();
         e.fromText = false;
-        e.text.assign(content);
+        e.text = std::move(content);
         Changed(e, e.text.size());
     }
 
@@ -815,18 +853,24 @@ private:
             return;
         e.checked = m_look;
         struct stat st;
-        e.onDisk = ::stat(e.native.c_str(), &st) == 0;
-        if (!e.onDisk) {
+        Fill(e, ::stat(e.native.c_str(), &st) == 0 ? &st : nullptr);
+    }
+
+    // What the disk holds at the entry's path: `st`, or nothing when null.
+    static void Fill(Entry& e, const struct stat* st)
+    {
+        e.onDisk = st != nullptr;
+        if (!st) {
             e.regular = e.folder = false;
             e.disk = {};
             return;
         }
-        e.regular = S_ISREG(st.st_mode);
-        e.folder = S_ISDIR(st.st_mode);
-        e.mode = st.st_mode;
-        e.uid = st.st_uid;
-        e.gid = st.st_gid;
-        e.disk = FileVersion::Of(st);
+        e.regular = S_ISREG(st->st_mode);
+        e.folder = S_ISDIR(st->st_mode);
+        e.mode = st->st_mode;
+        e.uid = st->st_uid;
+        e.gid = st->st_gid;
+        e.disk = FileVersion::Of(*st);
     }
 
     bool IsHeld(const std::string& native) const
@@ -846,11 +890,12 @@ private:
 
     // Exact spelling first (on disk, then held), then without regard to case (on disk,
     // then held); from the first component that matches nothing on, the spelling given.
-    std::string ResolveNative(const Path& path)
+    // `found` tells whether `st` holds the stat of what is there.
+    std::string ResolveNative(const Path& path, struct stat& st, bool& found)
     {
         std::string native = path.Literal();
-        struct stat st;
-        if (::stat(native.c_str(), &st) == 0 || IsHeld(native))
+        found = ::stat(native.c_str(), &st) == 0;
+        if (found || IsHeld(native))
             return native;
         native = path.base();
         bool walking = true;
@@ -875,6 +920,7 @@ private:
             }
             native = Join(native, spelled);
         }
+        found = walking && ::stat(native.c_str(), &st) == 0;
         return native;
     }
 
@@ -1096,11 +1142,21 @@ private:
         ++m_names;
     }
 
+    // Everything held goes, in one pass: a commit of thousands of files ends here.
     void Discard()
     {
-        for (Entry* e : std::vector<Entry*>(m_held))
-            Unhold(*e);
+        for (Entry* e : m_held) {
+            e->heldBytes = 0;
+            e->held = Held::None;
+            e->text = {};
+            e->document.reset();
+            e->heldParsed.reset();
+            e->checked = 0;
+        }
+        m_held.clear();
+        m_heldNew.clear();
         m_room.clear();
+        ++m_names;
     }
 
     void ForgetBelow(const std::string& native)
@@ -1145,6 +1201,8 @@ private:
 
     CommitResult Commit()
     {
+        if (m_held.empty())
+            return {};
         CommitResult result;
         for (int attempt = 0; attempt < kRedoAttempts; ++attempt) {
             result = CommitOnce();
@@ -1204,7 +1262,7 @@ private:
         }
         if (result.end == CommitEnd::Done) {
             try {
-                result = Stage(writes);
+                result = Stage(writes, needed);
             } catch (const RunTimeError& e) {
                 result = {CommitEnd::Failed, e.number(), {}};
             }
@@ -1258,6 +1316,8 @@ private:
             if (e->held == Held::Delete && !(e->onDisk && e->regular))
                 continue; // gone already
             Write w;
+            if (KeepsDisk(*e, w.content))
+                continue; // the same bytes: the file stays as it is
             w.e = e;
             w.op = e->held == Held::Delete ? Op::Remove : e->onDisk ? Op::Replace : Op::Create;
             writes.push_back(std::move(w));
@@ -1285,13 +1345,27 @@ private:
 
     // Writes and flushes every temporary file and gives every replaced or deleted file its
     // second name, then flushes their folders.
-    CommitResult Stage(std::vector<Write>& writes)
+    CommitResult Stage(std::vector<Write>& writes, bool undoable)
     {
+        // A few files are flushed one by one; many at once with one flush of their file
+        // system, which costs about what one file's flush does.
+        std::size_t staged = 0;
+        for (const Write& w : writes)
+            staged += !w.inPlace && !w.temp.empty();
+        const bool together = staged > kFlushedOneByOne;
+        std::map<dev_t, std::string> systems;
         for (Write& w : writes) {
             if (!w.inPlace && !w.temp.empty()) {
-                if (const int err = StageTemporary(w))
+                if (const int err = StageTemporary(w, !together))
                     return {CommitEnd::Failed, ErrorOf(err, 76), w.e->native};
+                systems.emplace(w.e->device, ParentOf(w.e->native));
             }
+        }
+        for (const auto& [device, folder] : systems) {
+            if (!together)
+                break;
+            if (const int err = FlushFileSystem(folder))
+                return {CommitEnd::Failed, ErrorOf(err, 76), folder};
         }
         // Another program may have saved a file while the others were written: the edits
         // are then made again on its version (and a lone versioned write is not made).
@@ -1315,9 +1389,11 @@ private:
                 return {CommitEnd::Failed, ErrorOf(errno, 76), w.e->native};
             // else a file system without hard links: the old file is not kept
         }
+        // The temporary files and second names are on disk before the record says to use
+        // them; a lone rename needs no such flush.
         std::set<std::string> folders;
         for (const Write& w : writes) {
-            if (w.staged || w.linked)
+            if (undoable && (w.staged || w.linked))
                 folders.insert(ParentOf(w.e->native));
         }
         for (const std::string& folder : folders) {
@@ -1325,6 +1401,22 @@ private:
                 return {CommitEnd::Failed, ErrorOf(err, 76), folder};
         }
         return {};
+    }
+
+    // Whether the held bytes are those on disk already; `content` keeps a document's bytes,
+    // made for the comparison, for the write.
+    bool KeepsDisk(Entry& e, std::string& content)
+    {
+        if ((e.held != Held::Text && e.held != Held::Document) || !e.onDisk || !e.regular ||
+            HeldSize(e) != static_cast<std::uint64_t>(e.disk.size))
+            return false;
+        std::string disk;
+        if (ReadNative(e.native, disk) != 0)
+            return false;
+        if (e.held == Held::Text)
+            return disk == e.text;
+        content = e.document->Content();
+        return disk == content;
     }
 
     FileVersion CurrentBase(const Entry& e) const
@@ -1343,7 +1435,7 @@ private:
     }
 
     // Writes the temporary file of `w` and flushes it: 0, or the errno.
-    int StageTemporary(Write& w)
+    int StageTemporary(Write& w, bool flush)
     {
         Entry& e = *w.e;
         ::unlink(w.temp.c_str());
@@ -1364,14 +1456,17 @@ private:
         if (err == 0) {
             if (e.held == Held::Text) {
                 err = detail::WriteAll(fd, e.text);
+            } else if (!w.content.empty()) {
+                err = detail::WriteAll(fd, w.content);
+                w.content = {};
             } else {
                 const std::string content = BytesSeen(e);
                 err = detail::WriteAll(fd, content);
             }
         }
-        if (err == 0)
+        if (err == 0 && flush)
             err = Take(fault::Step::FlushTemporary, e.native);
-        if (err == 0 && ::fsync(fd) != 0)
+        if (err == 0 && flush && ::fsync(fd) != 0)
             err = errno;
         if (::close(fd) != 0 && err == 0)
             err = errno;
@@ -1532,6 +1627,7 @@ private:
     Path m_lastPath;
     std::uint64_t m_lastLook = 0;
     std::uint64_t m_lastNames = 0;
+    bool m_lastExact = false; // the last entry's native path is its path's spelling
 
     std::list<Entry*> m_lru; // entries with parsed bytes, most recent first
     std::size_t m_parsedBytes = 0;
@@ -1603,11 +1699,11 @@ std::string ReadFile(const Path& path)
     });
 }
 
-void WriteFile(const Path& path, std::string_view content)
+void WriteFile(const Path& path, std::string content)
 {
     Store& store = TheStore();
     store.m_recordFolder = path.base();
-    store.Alone([&] { store.WriteText(path, content); });
+    store.Alone([&] { store.WriteText(path, std::move(content)); });
 }
 
 FileVersion VersionOf(const Path& path)
@@ -1625,7 +1721,7 @@ bool WriteFileIfUnchanged(const Path& path, std::string_view content, const File
     Entry& e = store.Find(path);
     if (!(store.VersionSeen(e) == expected))
         return false;
-    store.WriteText(path, content);
+    store.WriteText(path, std::string(content));
     return true;
 }
 
@@ -1742,12 +1838,13 @@ DocumentSight SeeDocument(const Path& file, const Parser& parse)
 }
 
 int EditDocument(const Path& file, const Parser& parse, const DocumentMaker& make,
-                 std::uint64_t growth, const std::function<void(HeldDocument&)>& edit)
+                 std::uint64_t growth, const DocumentKeeps& keeps,
+                 const std::function<void(HeldDocument&)>& edit)
 {
     Store& store = TheStore();
     store.m_recordFolder = file.base();
     try {
-        return store.Alone([&] { return store.Edit(file, parse, make, growth, edit); });
+        return store.Alone([&] { return store.Edit(file, parse, make, growth, keeps, edit); });
     } catch (const RunTimeError& e) {
         return e.number();
     }

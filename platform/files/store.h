@@ -57,11 +57,16 @@ DocumentSight SeeDocument(const Path& file, const Parser& parse);
 // Edits the held document of `file`: the first edit of the action makes it with `make`
 // from the file as the action sees it (parsed, null when missing) and checks that the file
 // can be written as WriteFile checks it; every edit checks that the file system has room
-// for `growth` more bytes. Returns 0, or the number of the error that refused the edit
-// (nothing changed then). Outside an action the edit is written before this returns.
+// for `growth` more bytes. An edit that `keeps` tells would leave the bytes as they are
+// (given the held document, or else the parsed file) holds nothing: the file stays as it
+// is, though it is still checked as a write. Returns 0, or the number of the error that
+// refused the edit (nothing changed then). Outside an action the edit is written before
+// this returns.
 using DocumentMaker =
     std::function<std::unique_ptr<HeldDocument>(std::shared_ptr<const ParsedFile> current)>;
+using DocumentKeeps = std::function<bool(const HeldDocument* held, const ParsedFile* parsed)>;
 int EditDocument(const Path& file, const Parser& parse, const DocumentMaker& make,
-                 std::uint64_t growth, const std::function<void(HeldDocument&)>& edit);
+                 std::uint64_t growth, const DocumentKeeps& keeps,
+                 const std::function<void(HeldDocument&)>& edit);
 
 } // namespace platform::files

@@ -2,6 +2,8 @@
 
 #include "platform/files/names.h"
 
+#include <algorithm>
+
 namespace platform::profile {
 
 namespace {
@@ -104,7 +106,33 @@ std::optional<std::string_view> IniDocument::Find(std::string_view section,
     return m_original->FindValue(s, k);
 }
 
+bool IniDocument::Keeps(std::string_view section, std::string_view key,
+                        std::string_view value) const
+{
+    const std::string s = files::FoldCase(section);
+    const std::string k = files::FoldCase(key);
+    if (const auto edited = m_sections.find(s); edited != m_sections.end()) {
+        if (const auto line = edited->second.keys.find(k); line != edited->second.keys.end())
+            return *line->second == KeyLine(SpelledIn(*line->second), value);
+    }
+    // A line not written keeps the original's bytes, unless a line end was added after it,
+    // which only a line without one gets: such a line never keeps its bytes here.
+    return m_original && KeepsBytes(*m_original, section, key, value);
+}
+
 void IniDocument::Set(std::string_view section, std::string_view key, std::string_view value)
+{
+    SetLine(section, key, value);
+    // A written line costs about ten times its bytes as a piece of its own; a parsed one
+    // about three. An import writes a million lines into one file: past a share of the
+    // parsed lines, the text is parsed anew, which costs about twice the final text in all.
+    constexpr std::size_t kFewPieces = 1u << 16;
+    const std::size_t parsed = m_original ? m_original->KeyCount() : 0;
+    if (m_pieces.size() > std::max(kFewPieces, parsed / 2))
+        Reset(ParseIni(Content()));
+}
+
+void IniDocument::SetLine(std::string_view section, std::string_view key, std::string_view value)
 {
     if (!ReadsBackAsWritten(section, key, value)) {
         const std::shared_ptr<const IniIndex> now = ParseIni(Content());

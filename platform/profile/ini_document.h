@@ -28,6 +28,8 @@ public:
 
     // Stores `value` under `key` in `section` (both already trimmed, as WithValue takes them).
     void Set(std::string_view section, std::string_view key, std::string_view value);
+    // Whether Set would leave every byte as it is (KeepsBytes of ini_index.h).
+    bool Keeps(std::string_view section, std::string_view key, std::string_view value) const;
 
     std::string Content() const;
     // The number of bytes Content() would give.
@@ -42,6 +44,7 @@ private:
         std::unordered_map<std::string, Piece> keys; // by folded name, written ones
     };
 
+    void SetLine(std::string_view section, std::string_view key, std::string_view value);
     void Reset(std::shared_ptr<const IniIndex> original);
     Piece PieceAt(std::size_t offset);
     std::size_t EndLineBefore(Piece at);

@@ -193,6 +193,22 @@ std::shared_ptr<const IniIndex> ParseIni(std::string content)
     return index;
 }
 
+bool KeepsBytes(const IniIndex& index, std::string_view section, std::string_view key,
+                std::string_view value)
+{
+    const IniIndex::Section* s = index.FindSection(files::FoldCase(section));
+    const IniIndex::Key* found = s ? index.FindKey(*s, files::FoldCase(key)) : nullptr;
+    if (!found)
+        return false;
+    const std::string_view line =
+        std::string_view(index.content).substr(found->begin, found->next - found->begin);
+    const std::string_view spelled = index.Spelled(*found);
+    return line.size() == spelled.size() + 1 + value.size() + kCrLf.size() &&
+           line.substr(0, spelled.size()) == spelled && line[spelled.size()] == '=' &&
+           line.substr(spelled.size() + 1, value.size()) == value &&
+           line.substr(line.size() - kCrLf.size()) == kCrLf;
+}
+
 std::string WithValue(const IniIndex* index, std::string_view section, std::string_view key,
                       std::string_view value)
 {

@@ -47,6 +47,7 @@ public:
     std::string_view Value(const Key& key) const;
 
     std::size_t SectionCount() const { return m_sections.size(); }
+    std::size_t KeyCount() const { return m_entries.size(); }
     // About what the index takes in memory, its bytes included.
     std::size_t MemoryBytes() const override;
     std::string_view Bytes() const override { return content; }
@@ -81,6 +82,11 @@ std::shared_ptr<const IniIndex> ParseIni(std::string content);
 
 // Blanks as the INI calls trim them: space and tab.
 std::string_view TrimBlanks(std::string_view text);
+
+// Whether storing `value` under `key` in `section` (both already trimmed) would leave every
+// byte as it is: the key's line is already the spelled key, "=", the value and CR LF.
+bool KeepsBytes(const IniIndex& index, std::string_view section, std::string_view key,
+                std::string_view value);
 
 // The content after storing `value` under `key` in `section` (both already trimmed).
 std::string WithValue(const IniIndex* index, std::string_view section, std::string_view key,

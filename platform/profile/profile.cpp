@@ -38,7 +38,17 @@ public:
     void Set(std::string_view section, std::string_view key, std::string_view value)
     {
         m_document.Set(section, key, value);
-        m_edits.push_back({std::string(section), std::string(key), std::string(value)});
+        // One log of length-prefixed fields, not three strings an edit: an import makes a
+        // million of them.
+        for (const std::string_view field : {section, key, value}) {
+            const auto size = static_cast<std::uint32_t>(field.size());
+            m_edits.append(reinterpret_cast<const char*>(&size), sizeof size).append(field);
+        }
+    }
+
+    bool Keeps(std::string_view section, std::string_view key, std::string_view value) const
+    {
+        return m_document.Keeps(section, key, value);
     }
 
     std::string Content() const override { return m_document.Content(); }
@@ -47,18 +57,25 @@ public:
     void Redo(std::optional<std::string> current) override
     {
         m_document = IniDocument(current ? ParseIni(std::move(*current)) : nullptr);
-        for (const Edit& edit : m_edits)
-            m_document.Set(edit.section, edit.key, edit.value);
+        std::string_view log = m_edits;
+        const auto take = [&log] {
+            std::uint32_t size;
+            log.copy(reinterpret_cast<char*>(&size), sizeof size);
+            const std::string_view field = log.substr(sizeof size, size);
+            log.remove_prefix(sizeof size + size);
+            return field;
+        };
+        while (!log.empty()) {
+            const std::string_view section = take();
+            const std::string_view key = take();
+            const std::string_view value = take();
+            m_document.Set(section, key, value);
+        }
     }
 
 private:
-    struct Edit {
-        std::string section;
-        std::string key;
-        std::string value;
-    };
     IniDocument m_document;
-    std::vector<Edit> m_edits;
+    std::string m_edits; // every Set in order, to make again on a newer version
 };
 
 const IniIndex* IndexOf(const files::ParsedFile* parsed)
@@ -112,10 +129,16 @@ bool WritePrivateProfileString(std::string_view section, std::string_view key,
         return std::make_unique<HeldIni>(
             std::static_pointer_cast<const IniIndex>(std::move(current)));
     };
+    // A value written as it stands (a Change handler writing back what it shows) leaves the
+    // file as it is.
+    const auto keeps = [&](const files::HeldDocument* held, const files::ParsedFile* parsed) {
+        return held ? static_cast<const HeldIni*>(held)->Keeps(section, key, value)
+                    : KeepsBytes(*IndexOf(parsed), section, key, value);
+    };
     const auto edit = [&](files::HeldDocument& document) {
         static_cast<HeldIni&>(document).Set(section, key, value);
     };
-    return files::EditDocument(file, Parse, make, growth, edit) == 0;
+    return files::EditDocument(file, Parse, make, growth, keeps, edit) == 0;
 }
 
 void SetIndexEnabled(bool enabled)

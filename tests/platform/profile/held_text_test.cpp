@@ -276,8 +276,7 @@ TEST(HeldText, EveryContentIsOnDiskBeforeAnyRename)
 
     files::WriteFile(In(tmp, "lists/one.txt"), "1\r\n");
     const std::vector<DiskStep> single = {DiskStep::WriteTemporary, DiskStep::FlushTemporary,
-                                          DiskStep::FlushFolder, DiskStep::Rename,
-                                          DiskStep::FlushFolder};
+                                          DiskStep::Rename, DiskStep::FlushFolder};
     std::vector<DiskStep> kinds;
     for (const auto& [step, native] : steps)
         kinds.push_back(step);

@@ -447,3 +447,67 @@ TEST(WriteBatch, AReadOnlyFileOrFolderRefusesTheWriteAtOnce)
 }
 
 } // namespace
+
+namespace {
+
+// A write whose bytes would not change the file leaves it as it is, not even replaced by a
+// copy: its inode and change time stay. Bytes that would change go to disk as written one
+// by one would make them.
+TEST(WriteBatch, AWriteThatChangesNoByteLeavesTheFileAsItIs)
+{
+    struct Case {
+        const char* name;
+        std::function<void(const Path&)> write;
+        const char* after;
+        bool replaced;
+        bool onlyInAction = false; // alone, each write lands by itself
+    };
+    const char* kBefore = "[s]\r\nk=v\r\nspaced = v\r\n";
+    const Case cases[] = {
+        {"an INI value as it stands",
+         [](const Path& f) { ASSERT_TRUE(profile::WritePrivateProfileString("S", "K", "v", f)); },
+         kBefore, false},
+        {"an INI value set and set back",
+         [](const Path& f) {
+             ASSERT_TRUE(profile::WritePrivateProfileString("s", "k", "w", f));
+             ASSERT_TRUE(profile::WritePrivateProfileString("s", "k", "v", f));
+         },
+         kBefore, false, true},
+        {"the same text", [&](const Path& f) { files::WriteFile(f, kBefore); }, kBefore, false},
+        {"a value whose line a write spells anew",
+         [](const Path& f) {
+             ASSERT_TRUE(profile::WritePrivateProfileString("s", "spaced", "v", f));
+         },
+         "[s]\r\nk=v\r\nspaced=v\r\n", true},
+        {"other text of the same size",
+         [](const Path& f) { files::WriteFile(f, "[s]\r\nk=w\r\nspaced = v\r\n"); },
+         "[s]\r\nk=w\r\nspaced = v\r\n", true},
+    };
+    for (const Case& c : cases) {
+        for (const bool inAction : {false, true}) {
+            if (c.onlyInAction && !inAction)
+                continue;
+            SCOPED_TRACE(std::string(c.name) + (inAction ? " in an action" : " alone"));
+            TempFolder tmp;
+            tmp.Put("t.ini", kBefore);
+            struct stat before;
+            ASSERT_EQ(::stat((tmp / "t.ini").c_str(), &before), 0);
+            if (inAction)
+                files::BeginAction();
+            c.write(In(tmp, "t.ini"));
+            if (inAction)
+                EXPECT_TRUE(testing_support::EndedWhole());
+            struct stat after;
+            ASSERT_EQ(::stat((tmp / "t.ini").c_str(), &after), 0);
+            EXPECT_EQ(tmp.Get("t.ini"), c.after);
+            EXPECT_EQ(after.st_ino != before.st_ino, c.replaced);
+            if (!c.replaced) {
+                EXPECT_EQ(after.st_ctim.tv_nsec, before.st_ctim.tv_nsec);
+                EXPECT_EQ(after.st_ctim.tv_sec, before.st_ctim.tv_sec);
+            }
+            EXPECT_EQ(tmp.CountEntries(), 1);
+        }
+    }
+}
+
+} // namespace
