@@ -340,6 +340,8 @@ struct Entry {
     FileVersion parsedVersion;
     bool parsedSettled = false;
     std::uint64_t parsedChecked = 0;
+    std::uint64_t hotLook = 0; // the action in which `hits` counts the reads
+    std::uint32_t hits = 0;
     std::list<Entry*>::iterator lru;
     bool inLru = false;
 
@@ -964,6 +966,11 @@ private:
 
     void Touch(Entry& e)
     {
+        if (e.hotLook != m_look) {
+            e.hotLook = m_look;
+            e.hits = 0;
+        }
+        ++e.hits;
         if (e.inLru && e.lru != m_lru.begin())
             m_lru.splice(m_lru.begin(), m_lru, e.lru);
     }
@@ -979,10 +986,19 @@ private:
     }
 
     // The least recently used go first; the one just used always stays.
+    // A file the running action reads again and again (the big file a compile walks) stays
+    // too, whatever its size: reading it anew each time would cost the action its speed.
     void Evict(const Entry* keep)
     {
-        while (m_parsedBytes > m_budget && !m_lru.empty() && m_lru.back() != keep)
-            DropParsed(*m_lru.back());
+        constexpr std::uint32_t kHot = 64;
+        auto it = m_lru.end();
+        while (m_parsedBytes > m_budget && it != m_lru.begin()) {
+            Entry* e = *--it;
+            if (e == keep || (e->hotLook == m_look && e->hits >= kHot))
+                continue;
+            it = std::next(it);
+            DropParsed(*e);
+        }
         if (m_budget == 0 && keep)
             DropParsed(*const_cast<Entry*>(keep));
     }

@@ -98,6 +98,10 @@ std::optional<std::string_view> IniDocument::Find(std::string_view section,
     const std::string s = files::FoldCase(section);
     const std::string k = files::FoldCase(key);
     if (const auto edited = m_sections.find(s); edited != m_sections.end()) {
+        if (edited->second.packed) {
+            const auto line = PackedLine(*edited->second.packed, k);
+            return line ? std::optional<std::string_view>(ValueIn(*line)) : std::nullopt;
+        }
         if (const auto line = edited->second.keys.find(k); line != edited->second.keys.end())
             return ValueIn(*line->second);
     }
@@ -112,6 +116,10 @@ bool IniDocument::Keeps(std::string_view section, std::string_view key,
     const std::string s = files::FoldCase(section);
     const std::string k = files::FoldCase(key);
     if (const auto edited = m_sections.find(s); edited != m_sections.end()) {
+        if (edited->second.packed) {
+            const auto line = PackedLine(*edited->second.packed, k);
+            return line && *line == KeyLine(SpelledIn(*line), value);
+        }
         if (const auto line = edited->second.keys.find(k); line != edited->second.keys.end())
             return *line->second == KeyLine(SpelledIn(*line->second), value);
     }
@@ -148,16 +156,18 @@ void IniDocument::SetLine(std::string_view section, std::string_view key, std::s
         std::string header;
         header.append("[").append(section).append("]").append(kCrLf);
         m_size += header.size();
-        m_pieces.push_back(std::move(header));
-        const Piece line = m_pieces.insert(m_pieces.end(), KeyLine(key, value));
-        m_size += line->size();
         Section& added = m_sections[s];
-        added.last = line;
-        added.keys.emplace(k, line);
+        added.packed = std::make_unique<Packed>();
+        added.packed->piece = m_pieces.insert(m_pieces.end(), std::move(header));
+        SetPacked(*added.packed, key, k, value);
         return;
     }
 
     Section& target = edited != m_sections.end() ? edited->second : m_sections[s];
+    if (target.packed) {
+        SetPacked(*target.packed, key, k, value);
+        return;
+    }
     if (const auto written = target.keys.find(k); written != target.keys.end()) {
         std::string& text = *written->second;
         m_size -= text.size();
@@ -182,6 +192,96 @@ void IniDocument::SetLine(std::string_view section, std::string_view key, std::s
     m_size += line->size();
     target.last = line;
     target.keys.emplace(k, line);
+}
+
+namespace {
+
+// The line that starts at `start`: every line of a packed section ends in CR LF.
+std::string_view LineAt(const std::string& text, std::size_t start)
+{
+    const std::size_t end = text.find(kCrLf, start);
+    return std::string_view(text).substr(start, end + kCrLf.size() - start);
+}
+
+bool SameFolded(std::string_view spelled, std::string_view folded)
+{
+    if (spelled.size() != folded.size())
+        return false;
+    for (std::size_t i = 0; i < spelled.size(); ++i) {
+        if (files::FoldCase(spelled[i]) != folded[i])
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+std::size_t IniDocument::SlotOf(const Packed& packed, std::string_view folded)
+{
+    const std::size_t mask = packed.slots.size() - 1;
+    std::size_t at = std::hash<std::string_view>{}(folded)&mask;
+    while (packed.slots[at] != 0 &&
+           !SameFolded(SpelledIn(LineAt(*packed.piece, packed.slots[at] - 1)), folded))
+        at = (at + 1) & mask;
+    return at;
+}
+
+void IniDocument::PutSlot(Packed& packed, std::uint32_t start, std::string_view folded)
+{
+    if ((packed.count + 1) * 2 > packed.slots.size()) {
+        std::vector<std::uint32_t> old(std::max<std::size_t>(16, packed.slots.size() * 2), 0);
+        old.swap(packed.slots);
+        for (const std::uint32_t slot : old) {
+            if (slot != 0) {
+                const std::string name =
+                    files::FoldCase(SpelledIn(LineAt(*packed.piece, slot - 1)));
+                packed.slots[SlotOf(packed, name)] = slot;
+            }
+        }
+    }
+    packed.slots[SlotOf(packed, folded)] = start + 1;
+    ++packed.count;
+}
+
+std::optional<std::string_view> IniDocument::PackedLine(const Packed& packed,
+                                                        std::string_view folded)
+{
+    if (packed.slots.empty())
+        return std::nullopt;
+    const std::uint32_t slot = packed.slots[SlotOf(packed, folded)];
+    if (slot == 0)
+        return std::nullopt;
+    return LineAt(*packed.piece, slot - 1);
+}
+
+void IniDocument::SetPacked(Packed& packed, std::string_view key, std::string_view folded,
+                            std::string_view value)
+{
+    std::string& text = *packed.piece;
+    if (!packed.slots.empty()) {
+        const std::size_t slot = SlotOf(packed, folded);
+        if (const std::uint32_t at = packed.slots[slot]; at != 0) {
+            // A key written again: its line changes where it stands, the later ones move.
+            const std::size_t start = at - 1;
+            const std::size_t old = LineAt(text, start).size();
+            const std::string line = KeyLine(SpelledIn(LineAt(text, start)), value);
+            text.replace(start, old, line);
+            m_size += line.size() - old;
+            if (line.size() != old) {
+                const auto delta =
+                    static_cast<std::int64_t>(line.size()) - static_cast<std::int64_t>(old);
+                for (std::uint32_t& s : packed.slots) {
+                    if (s > at)
+                        s = static_cast<std::uint32_t>(s + delta);
+                }
+            }
+            return;
+        }
+    }
+    const auto start = static_cast<std::uint32_t>(text.size());
+    text.append(key).append("=").append(value).append(kCrLf);
+    m_size += text.size() - start;
+    PutSlot(packed, start, folded);
 }
 
 std::string IniDocument::Content() const

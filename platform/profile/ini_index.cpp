@@ -36,7 +36,7 @@ std::string_view IniIndex::Folded(std::string_view name)
         ++i;
     if (i == name.size())
         return name;
-    return m_folded.emplace_back(files::FoldCase(name));
+    return m_folded.emplace_front(files::FoldCase(name));
 }
 
 const IniIndex::Section* IniIndex::FindSection(std::string_view folded) const
@@ -122,8 +122,10 @@ std::string_view IniIndex::Value(const Key& key) const
 std::size_t IniIndex::MemoryBytes() const
 {
     // A section's node with its share of the buckets and the allocator's overhead.
-    constexpr std::size_t kPerSection = 80, kPerFolded = 48;
-    std::size_t bytes = sizeof(IniIndex) + content.capacity() + kPerSection * m_sections.size() +
+    // The object with its control block and the allocator's overhead, and the buckets.
+    constexpr std::size_t kPerSection = 80, kPerFolded = 48, kPerIndex = 128;
+    std::size_t bytes = sizeof(IniIndex) + kPerIndex + sizeof(void*) * m_sections.bucket_count() +
+                        content.capacity() + kPerSection * m_sections.size() +
                         sizeof(Entry) * m_entries.capacity() +
                         sizeof(std::uint32_t) * m_slots.capacity();
     for (const std::string& name : m_folded)
