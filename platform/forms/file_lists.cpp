@@ -1,17 +1,14 @@
 #include "file_lists.h"
 
 #include <algorithm>
-#include <filesystem>
-#include <system_error>
 
 #include "platform/errors/run_time_error.h"
-#include "platform/files/distinct_names.h"
+#include "platform/files/files.h"
 #include "platform/files/names.h"
 #include "platform/forms/names.h"
 
 namespace platform::forms {
 
-namespace fs = std::filesystem;
 namespace files = platform::files;
 
 namespace {
@@ -52,25 +49,17 @@ bool MatchesOne(const std::string& name, std::string pattern)
 
 enum class Entries { Folders, Files };
 
-// The names in `folder`, in the list's order; error 76 when it is no folder.
+// The names in `folder`, in the list's order; error 76 when it is no folder. The file layer
+// lists them, as it lists every folder: the files the running action holds are there (a
+// new one listed, a deleted one not), and a name it could not tell from another is left
+// out, so a pick always reaches its own entry.
 std::vector<std::string> ListFolder(const std::string& folder, Entries which)
 {
-    std::error_code ec;
-    if (folder.empty() || !fs::is_directory(folder, ec))
+    if (folder.empty())
         platform::Raise(76);
-    std::vector<std::string> names;
-    for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
-        const std::string name = it->path().filename().string();
-        // The lists hold the program's names, as every other listing does: a name it could
-        // not tell from another is left out, so a pick always reaches its own entry.
-        if (name.empty() || name[0] == '.' || !files::IsDistinctName(name))
-            continue;
-        std::error_code typeError;
-        bool isFolder = it->is_directory(typeError);
-        bool isFile = it->is_regular_file(typeError);
-        if ((which == Entries::Folders && isFolder) || (which == Entries::Files && isFile))
-            names.push_back(files::Utf8ToCp1252(name));
-    }
+    const files::Path path = files::Path::Native(folder);
+    std::vector<std::string> names =
+        which == Entries::Folders ? files::ListFolders(path) : files::ListFiles(path);
     std::sort(names.begin(), names.end(), NameBefore);
     return names;
 }
