@@ -516,7 +516,9 @@ public:
         std::string literal = path.Literal();
         const std::size_t literalSize = literal.size();
         if (m_memoLook != m_look) {
-            if (m_memo.size() > 64)
+            // Emptying a table keeps its buckets, and clearing those costs their number: a
+            // table that a large action grew goes whole.
+            if (m_memo.bucket_count() > 64)
                 m_memo = {};
             else
                 m_memo.clear();
@@ -535,7 +537,8 @@ public:
                 e->checked = m_look;
                 Fill(*e, found ? &st : nullptr);
             }
-            m_memo.insert_or_assign(std::move(literal), Memo{e, m_names});
+            if (Open()) // a call of its own has nothing to remember for
+                m_memo.insert_or_assign(std::move(literal), Memo{e, m_names});
         }
         Check(*e);
         m_last = e;
@@ -1513,8 +1516,10 @@ private:
         }
         std::set<std::string> folders;
         if (result.end == CommitEnd::Done) {
+            // A lone delete is made as the original made it, without a flush of its folder;
+            // within an action the folder is flushed before the record goes.
             for (const Write& w : writes) {
-                if (!w.inPlace)
+                if (!w.inPlace && !(m_lone && w.op == Op::Remove && !recorded))
                     folders.insert(ParentOf(w.e->native));
             }
             for (const std::string& folder : folders) {

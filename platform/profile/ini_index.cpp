@@ -36,7 +36,9 @@ std::string_view IniIndex::Folded(std::string_view name)
         ++i;
     if (i == name.size())
         return name;
-    return m_folded.emplace_front(files::FoldCase(name));
+    if (!m_folded)
+        m_folded = std::make_unique<std::deque<std::string>>();
+    return m_folded->emplace_back(files::FoldCase(name));
 }
 
 const IniIndex::Section* IniIndex::FindSection(std::string_view folded) const
@@ -128,8 +130,10 @@ std::size_t IniIndex::MemoryBytes() const
                         content.capacity() + kPerSection * m_sections.size() +
                         sizeof(Entry) * m_entries.capacity() +
                         sizeof(std::uint32_t) * m_slots.capacity();
-    for (const std::string& name : m_folded)
-        bytes += kPerFolded + (name.size() > 15 ? name.capacity() : 0);
+    if (m_folded) {
+        for (const std::string& name : *m_folded)
+            bytes += kPerFolded + (name.size() > 15 ? name.capacity() : 0);
+    }
     return bytes;
 }
 

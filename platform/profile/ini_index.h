@@ -4,7 +4,7 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <forward_list>
+#include <deque>
 #include <memory>
 #include <optional>
 #include <string>
@@ -75,9 +75,9 @@ private:
     // the reads of one section, as a compile makes them, close together in memory.
     std::vector<Entry> m_entries;
     std::vector<std::uint32_t> m_slots;
-    // The folded names that differ from their spelling; a list costs nothing while empty,
-    // as it is for most files, where a deque takes its first block at once.
-    std::forward_list<std::string> m_folded;
+    // The folded names that differ from their spelling, made at the first: most files have
+    // none, and a deque takes its first block at once.
+    std::unique_ptr<std::deque<std::string>> m_folded;
 };
 
 std::shared_ptr<const IniIndex> ParseIni(std::string content);
