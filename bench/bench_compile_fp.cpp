@@ -5,6 +5,7 @@
 // e.g. build/bin/bench_compile_fp [max seconds per baseline run, default 20].
 #include "app/main_window/frmMain/faction_prop_compiler.h"
 #include "app/project_store/project_paths.h"
+#include "platform/files/files.h"
 #include "platform/profile/profile.h"
 
 #include <algorithm>
@@ -74,10 +75,10 @@ double TimeCompile(const std::vector<std::string>& factions, bool inHandler = fa
 {
     const auto start = Clock::now();
     if (inHandler)
-        platform::profile::BeginWriteBatch();
+        platform::files::BeginAction();
     quorvel::CompileFactionProperties(factions);
     if (inHandler)
-        platform::profile::EndWriteBatch();
+        platform::files::EndAction();
     return std::chrono::duration<double>(Clock::now() - start).count();
 }
 

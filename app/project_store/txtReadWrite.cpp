@@ -16,7 +16,10 @@ std::string ReadTextFile(const Path& sFile)
 
 void WriteTextFile(const Path& sFile, const std::string& sText)
 {
-    files::WriteFile(sFile, sText + "\r\n");
+    std::string text;
+    text.reserve(sText.size() + 2);
+    text.append(sText).append("\r\n");
+    files::WriteFile(sFile, std::move(text));
 }
 
 void RewriteTextFile(const Path& sFile, const std::function<std::string(const std::string&)>& edit)

@@ -7,8 +7,8 @@
 #include <QCoreApplication>
 
 #include "platform/errors/run_time_error.h"
+#include "platform/files/files.h"
 #include "platform/forms/dialogs.h"
-#include "platform/profile/profile.h"
 
 namespace platform::forms {
 
@@ -26,34 +26,69 @@ struct Depth {
     ~Depth() { --g_depth; }
 };
 
+std::function<void()>& AfterFailedAction()
+{
+    static std::function<void()> reload;
+    return reload;
+}
+
 void ShowError(int number, const std::string& description)
 {
     MsgBox(RunTimeErrorText(number, description), vbOKOnly | vbCritical);
 }
 
-// The INI writes of one outermost handler, handlers it yields to included, reach each file
-// once, when it ends: before its error is shown and before the next event runs.
-class WriteBatch {
+// Everything one outermost handler writes, the handlers it yields to included, is one
+// transaction of the file layer: written when it ends, before its error is shown and before
+// the next event runs.
+class Action {
 public:
-    WriteBatch() { platform::profile::BeginWriteBatch(); }
-    ~WriteBatch()
+    Action() { platform::files::BeginAction(); }
+    ~Action()
     {
-        if (m_open)
-            platform::profile::EndWriteBatch();
+        if (m_open) {
+            try {
+                platform::files::EndAction();
+            } catch (...) {
+            }
+        }
     }
-    WriteBatch(const WriteBatch&) = delete;
-    WriteBatch& operator=(const WriteBatch&) = delete;
+    Action(const Action&) = delete;
+    Action& operator=(const Action&) = delete;
 
-    // False when a held write failed after all.
-    bool End()
+    // Raises the error of a write that failed while the action was written.
+    void End()
     {
         m_open = false;
-        return platform::profile::EndWriteBatch();
+        platform::files::EndAction();
     }
 
 private:
     bool m_open = true;
 };
+
+void ShowCommitFailure(const RunTimeError& e)
+{
+    if (AfterFailedAction()) {
+        try {
+            AfterFailedAction()();
+        } catch (...) {
+        }
+    }
+    ShowError(e.number(), e.description());
+}
+
+// Ends the action after the handler's own error: a failure of the commit, which means that
+// nothing of the action landed, is shown in its place.
+void EndAfter(Action& action, int number, const std::string& description)
+{
+    try {
+        action.End();
+    } catch (const RunTimeError& e) {
+        ShowCommitFailure(e);
+        return;
+    }
+    ShowError(number, description);
+}
 
 } // namespace
 
@@ -72,28 +107,35 @@ bool RunHandler(const std::function<void()>& handler)
         return true;
     }
     Depth depth;
-    WriteBatch batch;
+    Action action;
     g_lastFullPass = {};
     try {
         handler();
-        if (batch.End())
-            return true;
-        ShowError(5, ErrorDescription(5));
-        return false;
     } catch (const RunTimeError& e) {
-        batch.End();
-        ShowError(e.number(), e.description());
+        EndAfter(action, e.number(), e.description());
+        return false;
     } catch (const std::bad_alloc&) {
-        batch.End();
-        ShowError(7, ErrorDescription(7));
+        EndAfter(action, 7, ErrorDescription(7));
+        return false;
     } catch (const std::exception& e) {
-        batch.End();
-        ShowError(51, *e.what() ? e.what() : "Internal error");
+        EndAfter(action, 51, *e.what() ? e.what() : "Internal error");
+        return false;
     } catch (...) {
-        batch.End();
-        ShowError(51, "Internal error");
+        EndAfter(action, 51, "Internal error");
+        return false;
     }
-    return false;
+    try {
+        action.End();
+    } catch (const RunTimeError& e) {
+        ShowCommitFailure(e);
+        return false;
+    }
+    return true;
+}
+
+void SetAfterFailedAction(std::function<void()> reload)
+{
+    AfterFailedAction() = std::move(reload);
 }
 
 bool RaiseEvent(const std::string& event, const std::function<void()>& handler)
@@ -127,10 +169,10 @@ int ProcessPending(QEventLoop::ProcessEventsFlags flags, Pass pass = Pass::Full)
 
 int DoEvents()
 {
-    // User input may start handlers of their own here: each writes as its own batch.
-    platform::profile::SuspendWriteBatch();
+    // User input may start handlers of their own here: each is an action of its own.
+    platform::files::SuspendAction();
     ProcessPending(QEventLoop::AllEvents);
-    platform::profile::ResumeWriteBatch();
+    platform::files::ResumeAction();
     return 0;
 }
 
@@ -171,7 +213,7 @@ namespace detail {
 // For the modal loop of a form: events inside it are outermost handlers.
 int SuspendHandlerDepth()
 {
-    platform::profile::SuspendWriteBatch();
+    platform::files::SuspendAction();
     int saved = g_depth;
     g_depth = 0;
     return saved;
@@ -180,7 +222,7 @@ int SuspendHandlerDepth()
 void ResumeHandlerDepth(int saved)
 {
     g_depth = saved;
-    platform::profile::ResumeWriteBatch();
+    platform::files::ResumeAction();
 }
 
 } // namespace detail

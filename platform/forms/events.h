@@ -14,14 +14,26 @@ namespace platform::forms {
 // (a Text set that raises Change) is not a boundary of its own: its error travels out of the
 // statement that raised it, so the outer handler ends at that statement, as it did in the
 // original runtime. Returns false when an error was shown.
+//
+// An outermost handler is one transaction of the file layer (platform/files/files.h):
+// everything it writes, the handlers it yields to included, is held and written when it
+// ends, all or nothing. A write that cannot succeed fails at its statement; what the handler
+// wrote before still lands, then its error is shown. A write that fails only as the action
+// is written (an I/O error, a quota) lands nothing, and its error is shown naming the file.
+// A handler that writes nothing costs no system call at its end.
 bool RunHandler(const std::function<void()>& handler);
+
+// Called when an action's commit failed and nothing of it landed, before its error shows,
+// so that a window that showed the action's held state can show what the disk holds again.
+void SetAfterFailedAction(std::function<void()> reload);
 
 // RunHandler, and records `event` ("txtName_Change") in the active EventLog first, whether
 // or not a handler is attached.
 bool RaiseEvent(const std::string& event, const std::function<void()>& handler);
 
 // Handles the pending events of the window system once, as the original DoEvents did.
-// Handlers that run meanwhile are boundaries of their own. Returns 0.
+// What the running handler holds is written first; handlers that run meanwhile are
+// boundaries and transactions of their own. Returns 0.
 int DoEvents();
 
 // DoEvents for a control that yields inside a running handler: paints and timers run, user

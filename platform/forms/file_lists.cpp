@@ -1,17 +1,14 @@
 #include "file_lists.h"
 
 #include <algorithm>
-#include <filesystem>
-#include <system_error>
 
 #include "platform/errors/run_time_error.h"
-#include "platform/files/distinct_names.h"
+#include "platform/files/files.h"
 #include "platform/files/names.h"
 #include "platform/forms/names.h"
 
 namespace platform::forms {
 
-namespace fs = std::filesystem;
 namespace files = platform::files;
 
 namespace {
@@ -52,30 +49,17 @@ bool MatchesOne(const std::string& name, std::string pattern)
 
 enum class Entries { Folders, Files };
 
-// The entries of `folder`, in the list's order; error 76 when it is no folder.
+// The entries of `folder`, in the list's order; error 76 when it is no folder. The file layer
+// lists them, as it lists every folder: the files the running action holds are there (a
+// new one listed, a deleted one not), and a name it could not tell from another is left
+// out, so a pick always reaches its own entry.
 std::vector<files::detail::NamedEntry> ListFolder(const std::string& folder, Entries which)
 {
-    std::error_code ec;
-    if (folder.empty() || !fs::is_directory(folder, ec))
+    if (folder.empty())
         platform::Raise(76);
-    std::vector<std::string> raws;
-    files::detail::ReadNames(folder, raws);
-    std::vector<files::detail::NamedEntry> entries;
-    // The lists hold the program's names, as every other listing does: a name it could not
-    // tell from another is left out, so a pick always reaches its own entry.
-    for (files::detail::NamedEntry& entry : files::detail::NameEntries(raws)) {
-        if (entry.raw.empty() || entry.raw[0] == '.')
-            continue;
-        std::error_code typeError;
-        const fs::file_status status = fs::status(fs::path(folder) / entry.raw, typeError);
-        const bool wanted =
-            which == Entries::Folders ? fs::is_directory(status) : fs::is_regular_file(status);
-        if (wanted)
-            entries.push_back(std::move(entry));
-    }
-    std::sort(entries.begin(), entries.end(),
-              [](const auto& a, const auto& b) { return NameBefore(a.name, b.name); });
-    return entries;
+    const files::Path path = files::Path::Native(folder);
+    return which == Entries::Folders ? files::ListFolderEntries(path)
+                                     : files::ListFileEntries(path);
 }
 
 std::string WithoutTrailingSlash(std::string path)

@@ -2,6 +2,8 @@
 
 #include "platform/files/names.h"
 
+#include <algorithm>
+
 namespace platform::profile {
 
 namespace {
@@ -49,6 +51,7 @@ void IniDocument::Reset(std::shared_ptr<const IniIndex> original)
     m_pieces.clear();
     m_cut.clear();
     m_sections.clear();
+    m_size = m_original ? m_original->content.size() : 0;
     if (m_original && !m_original->content.empty()) {
         m_pieces.push_back(m_original->content);
         m_cut.emplace(0, m_pieces.begin());
@@ -75,16 +78,18 @@ IniDocument::Piece IniDocument::PieceAt(std::size_t offset)
 
 // CR LF after the text before `at` when that text does not end in a line end. It joins the
 // line it ends, so that rewriting that line later replaces it with the line.
-void IniDocument::EndLineBefore(Piece at)
+std::size_t IniDocument::EndLineBefore(Piece at)
 {
     while (at != m_pieces.begin()) {
         --at;
         if (at->empty())
             continue;
-        if (at->back() != '\r' && at->back() != '\n')
-            at->append(kCrLf);
-        return;
+        if (at->back() == '\r' || at->back() == '\n')
+            return 0;
+        at->append(kCrLf);
+        return kCrLf.size();
     }
+    return 0;
 }
 
 std::optional<std::string_view> IniDocument::Find(std::string_view section,
@@ -93,6 +98,10 @@ std::optional<std::string_view> IniDocument::Find(std::string_view section,
     const std::string s = files::FoldCase(section);
     const std::string k = files::FoldCase(key);
     if (const auto edited = m_sections.find(s); edited != m_sections.end()) {
+        if (edited->second.packed) {
+            const auto line = PackedLine(*edited->second.packed, k);
+            return line ? std::optional<std::string_view>(ValueIn(*line)) : std::nullopt;
+        }
         if (const auto line = edited->second.keys.find(k); line != edited->second.keys.end())
             return ValueIn(*line->second);
     }
@@ -101,7 +110,37 @@ std::optional<std::string_view> IniDocument::Find(std::string_view section,
     return m_original->FindValue(s, k);
 }
 
+bool IniDocument::Keeps(std::string_view section, std::string_view key,
+                        std::string_view value) const
+{
+    const std::string s = files::FoldCase(section);
+    const std::string k = files::FoldCase(key);
+    if (const auto edited = m_sections.find(s); edited != m_sections.end()) {
+        if (edited->second.packed) {
+            const auto line = PackedLine(*edited->second.packed, k);
+            return line && *line == KeyLine(SpelledIn(*line), value);
+        }
+        if (const auto line = edited->second.keys.find(k); line != edited->second.keys.end())
+            return *line->second == KeyLine(SpelledIn(*line->second), value);
+    }
+    // A line not written keeps the original's bytes, unless a line end was added after it,
+    // which only a line without one gets: such a line never keeps its bytes here.
+    return m_original && KeepsBytes(*m_original, section, key, value);
+}
+
 void IniDocument::Set(std::string_view section, std::string_view key, std::string_view value)
+{
+    SetLine(section, key, value);
+    // A written line costs about ten times its bytes as a piece of its own; a parsed one
+    // about three. An import writes a million lines into one file: past a share of the
+    // parsed lines, the text is parsed anew, which costs about twice the final text in all.
+    constexpr std::size_t kFewPieces = 1u << 16;
+    const std::size_t parsed = m_original ? m_original->KeyCount() : 0;
+    if (m_pieces.size() > std::max(kFewPieces, parsed / 2))
+        Reset(ParseIni(Content()));
+}
+
+void IniDocument::SetLine(std::string_view section, std::string_view key, std::string_view value)
 {
     if (!ReadsBackAsWritten(section, key, value)) {
         const std::shared_ptr<const IniIndex> now = ParseIni(Content());
@@ -113,36 +152,136 @@ void IniDocument::Set(std::string_view section, std::string_view key, std::strin
     const IniIndex::Section* original = m_original ? m_original->FindSection(s) : nullptr;
     const auto edited = m_sections.find(s);
     if (!original && edited == m_sections.end()) {
-        EndLineBefore(m_pieces.end());
+        m_size += EndLineBefore(m_pieces.end());
         std::string header;
         header.append("[").append(section).append("]").append(kCrLf);
-        m_pieces.push_back(std::move(header));
-        const Piece line = m_pieces.insert(m_pieces.end(), KeyLine(key, value));
+        m_size += header.size();
         Section& added = m_sections[s];
-        added.last = line;
-        added.keys.emplace(k, line);
+        added.packed = std::make_unique<Packed>();
+        added.packed->piece = m_pieces.insert(m_pieces.end(), std::move(header));
+        SetPacked(*added.packed, key, k, value);
         return;
     }
 
     Section& target = edited != m_sections.end() ? edited->second : m_sections[s];
+    if (target.packed) {
+        SetPacked(*target.packed, key, k, value);
+        return;
+    }
     if (const auto written = target.keys.find(k); written != target.keys.end()) {
-        *written->second = KeyLine(SpelledIn(*written->second), value);
+        std::string& text = *written->second;
+        m_size -= text.size();
+        text = KeyLine(SpelledIn(text), value);
+        m_size += text.size();
         return;
     }
     if (original) {
         if (const IniIndex::Key* found = m_original->FindKey(*original, k)) {
             PieceAt(found->next);
             const Piece line = PieceAt(found->begin);
+            m_size -= line->size();
             *line = KeyLine(m_original->Spelled(*found), value);
+            m_size += line->size();
             target.keys.emplace(k, line);
             return;
         }
     }
     const Piece at = target.last ? std::next(*target.last) : PieceAt(original->insertAt);
-    EndLineBefore(at);
+    m_size += EndLineBefore(at);
     const Piece line = m_pieces.insert(at, KeyLine(key, value));
+    m_size += line->size();
     target.last = line;
     target.keys.emplace(k, line);
+}
+
+namespace {
+
+// The line that starts at `start`: every line of a packed section ends in CR LF.
+std::string_view LineAt(const std::string& text, std::size_t start)
+{
+    const std::size_t end = text.find(kCrLf, start);
+    return std::string_view(text).substr(start, end + kCrLf.size() - start);
+}
+
+bool SameFolded(std::string_view spelled, std::string_view folded)
+{
+    if (spelled.size() != folded.size())
+        return false;
+    for (std::size_t i = 0; i < spelled.size(); ++i) {
+        if (files::FoldCase(spelled[i]) != folded[i])
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+std::size_t IniDocument::SlotOf(const Packed& packed, std::string_view folded)
+{
+    const std::size_t mask = packed.slots.size() - 1;
+    std::size_t at = std::hash<std::string_view>{}(folded)&mask;
+    while (packed.slots[at] != 0 &&
+           !SameFolded(SpelledIn(LineAt(*packed.piece, packed.slots[at] - 1)), folded))
+        at = (at + 1) & mask;
+    return at;
+}
+
+void IniDocument::PutSlot(Packed& packed, std::uint32_t start, std::string_view folded)
+{
+    if ((packed.count + 1) * 2 > packed.slots.size()) {
+        std::vector<std::uint32_t> old(std::max<std::size_t>(16, packed.slots.size() * 2), 0);
+        old.swap(packed.slots);
+        for (const std::uint32_t slot : old) {
+            if (slot != 0) {
+                const std::string name =
+                    files::FoldCase(SpelledIn(LineAt(*packed.piece, slot - 1)));
+                packed.slots[SlotOf(packed, name)] = slot;
+            }
+        }
+    }
+    packed.slots[SlotOf(packed, folded)] = start + 1;
+    ++packed.count;
+}
+
+std::optional<std::string_view> IniDocument::PackedLine(const Packed& packed,
+                                                        std::string_view folded)
+{
+    if (packed.slots.empty())
+        return std::nullopt;
+    const std::uint32_t slot = packed.slots[SlotOf(packed, folded)];
+    if (slot == 0)
+        return std::nullopt;
+    return LineAt(*packed.piece, slot - 1);
+}
+
+void IniDocument::SetPacked(Packed& packed, std::string_view key, std::string_view folded,
+                            std::string_view value)
+{
+    std::string& text = *packed.piece;
+    if (!packed.slots.empty()) {
+        const std::size_t slot = SlotOf(packed, folded);
+        if (const std::uint32_t at = packed.slots[slot]; at != 0) {
+            // A key written again: its line changes where it stands, the later ones move.
+            const std::size_t start = at - 1;
+            const std::size_t old = LineAt(text, start).size();
+            const std::string line = KeyLine(SpelledIn(LineAt(text, start)), value);
+            text.replace(start, old, line);
+            m_size += line.size() - old;
+            if (line.size() != old) {
+                const auto delta =
+                    static_cast<std::int64_t>(line.size()) - static_cast<std::int64_t>(old);
+                for (std::uint32_t& s : packed.slots) {
+                    if (s > at)
+                        s = static_cast<std::uint32_t>(s + delta);
+                }
+            }
+            return;
+        }
+    }
+    const auto start = static_cast<std::uint32_t>(text.size());
+    text.append(key).append("=").append(value).append(kCrLf);
+    m_size += text.size() - start;
+    PutSlot(packed, start, folded);
 }
 
 std::string IniDocument::Content() const

@@ -36,7 +36,9 @@ std::string_view IniIndex::Folded(std::string_view name)
         ++i;
     if (i == name.size())
         return name;
-    return m_folded.emplace_back(files::FoldCase(name));
+    if (!m_folded)
+        m_folded = std::make_unique<std::deque<std::string>>();
+    return m_folded->emplace_back(files::FoldCase(name));
 }
 
 const IniIndex::Section* IniIndex::FindSection(std::string_view folded) const
@@ -122,12 +124,16 @@ std::string_view IniIndex::Value(const Key& key) const
 std::size_t IniIndex::MemoryBytes() const
 {
     // A section's node with its share of the buckets and the allocator's overhead.
-    constexpr std::size_t kPerSection = 80, kPerFolded = 48;
-    std::size_t bytes = sizeof(IniIndex) + content.capacity() + kPerSection * m_sections.size() +
+    // The object with its control block and the allocator's overhead, and the buckets.
+    constexpr std::size_t kPerSection = 80, kPerFolded = 48, kPerIndex = 128;
+    std::size_t bytes = sizeof(IniIndex) + kPerIndex + sizeof(void*) * m_sections.bucket_count() +
+                        content.capacity() + kPerSection * m_sections.size() +
                         sizeof(Entry) * m_entries.capacity() +
                         sizeof(std::uint32_t) * m_slots.capacity();
-    for (const std::string& name : m_folded)
-        bytes += kPerFolded + (name.size() > 15 ? name.capacity() : 0);
+    if (m_folded) {
+        for (const std::string& name : *m_folded)
+            bytes += kPerFolded + (name.size() > 15 ? name.capacity() : 0);
+    }
     return bytes;
 }
 
@@ -191,6 +197,22 @@ std::shared_ptr<const IniIndex> ParseIni(std::string content)
     if (current)
         index->Close(*current, currentFirst);
     return index;
+}
+
+bool KeepsBytes(const IniIndex& index, std::string_view section, std::string_view key,
+                std::string_view value)
+{
+    const IniIndex::Section* s = index.FindSection(files::FoldCase(section));
+    const IniIndex::Key* found = s ? index.FindKey(*s, files::FoldCase(key)) : nullptr;
+    if (!found)
+        return false;
+    const std::string_view line =
+        std::string_view(index.content).substr(found->begin, found->next - found->begin);
+    const std::string_view spelled = index.Spelled(*found);
+    return line.size() == spelled.size() + 1 + value.size() + kCrLf.size() &&
+           line.substr(0, spelled.size()) == spelled && line[spelled.size()] == '=' &&
+           line.substr(spelled.size() + 1, value.size()) == value &&
+           line.substr(line.size() - kCrLf.size()) == kCrLf;
 }
 
 std::string WithValue(const IniIndex* index, std::string_view section, std::string_view key,

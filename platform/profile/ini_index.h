@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/files/store.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <deque>
@@ -15,7 +17,7 @@ namespace platform::profile {
 // One file parsed: its bytes, and for the first section of each name the first line of each
 // key and where a new key would go. Names are matched case-folded. Kept compact, as views
 // into the bytes it holds: a large mod's reputation files hold a million keys between them.
-class IniIndex {
+class IniIndex : public files::ParsedFile {
 public:
     struct Key {
         std::size_t begin; // first byte of the line
@@ -45,8 +47,10 @@ public:
     std::string_view Value(const Key& key) const;
 
     std::size_t SectionCount() const { return m_sections.size(); }
+    std::size_t KeyCount() const { return m_entries.size(); }
     // About what the index takes in memory, its bytes included.
-    std::size_t MemoryBytes() const;
+    std::size_t MemoryBytes() const override;
+    std::string_view Bytes() const override { return content; }
 
     std::string content;
 
@@ -71,13 +75,20 @@ private:
     // the reads of one section, as a compile makes them, close together in memory.
     std::vector<Entry> m_entries;
     std::vector<std::uint32_t> m_slots;
-    std::deque<std::string> m_folded; // the folded names that differ from their spelling
+    // The folded names that differ from their spelling, made at the first: most files have
+    // none, and a deque takes its first block at once.
+    std::unique_ptr<std::deque<std::string>> m_folded;
 };
 
 std::shared_ptr<const IniIndex> ParseIni(std::string content);
 
 // Blanks as the INI calls trim them: space and tab.
 std::string_view TrimBlanks(std::string_view text);
+
+// Whether storing `value` under `key` in `section` (both already trimmed) would leave every
+// byte as it is: the key's line is already the spelled key, "=", the value and CR LF.
+bool KeepsBytes(const IniIndex& index, std::string_view section, std::string_view key,
+                std::string_view value);
 
 // The content after storing `value` under `key` in `section` (both already trimmed).
 std::string WithValue(const IniIndex* index, std::string_view section, std::string_view key,

@@ -1,47 +1,86 @@
 #include "profile.h"
 
-#include "file_cache.h"
+#include "ini_document.h"
 #include "ini_index.h"
 #include "ini_names.h"
-#include "platform/errors/run_time_error.h"
 #include "platform/files/files.h"
 #include "platform/files/names.h"
-#include "write_batch.h"
+#include "platform/files/store.h"
 
-#include <sys/stat.h>
+#include <cstdint>
 
 namespace platform::profile {
 
 namespace {
 
-std::optional<std::string> FindIn(const IniIndex* index, std::string_view section,
-                                  std::string_view key)
+constexpr std::size_t kParsedBudget = std::size_t(48) << 20;
+bool g_indexEnabled = true;
+
+std::shared_ptr<const files::ParsedFile> Parse(std::string bytes)
 {
-    if (!index)
-        return std::nullopt;
-    const auto value = index->FindValue(files::FoldCase(section), files::FoldCase(key));
-    return value ? std::optional<std::string>(*value) : std::nullopt;
+    return ParseIni(std::move(bytes));
 }
 
-bool WriteNow(std::string_view section, std::string_view key, std::string_view value,
-              const files::Path& file)
-{
-    for (int attempt = 0; attempt < kWriteAttempts; ++attempt) {
-        const Loaded loaded = Load(file);
-        if (loaded.exists && !loaded.index)
-            return false; // there, but a folder or unreadable: never replace what we cannot read
-        std::string content = WithValue(loaded.index.get(), section, key, value);
-        struct stat st;
-        try {
-            if (files::WriteFileIfUnchanged(file, content, loaded.version, &st)) {
-                Remember(loaded.native, st, ParseIni(std::move(content)));
-                return true;
-            }
-        } catch (const RunTimeError&) {
-            return false;
+// The edits of one user action on one file, kept so that they can be made again on a newer
+// version of it that another program saved meanwhile.
+class HeldIni : public files::HeldDocument {
+public:
+    explicit HeldIni(std::shared_ptr<const IniIndex> original)
+        : m_document(std::move(original))
+    {
+    }
+
+    std::optional<std::string_view> Find(std::string_view section, std::string_view key) const
+    {
+        return m_document.Find(section, key);
+    }
+
+    void Set(std::string_view section, std::string_view key, std::string_view value)
+    {
+        m_document.Set(section, key, value);
+        // One log of length-prefixed fields, not three strings an edit: an import makes a
+        // million of them.
+        for (const std::string_view field : {section, key, value}) {
+            const auto size = static_cast<std::uint32_t>(field.size());
+            m_edits.append(reinterpret_cast<const char*>(&size), sizeof size).append(field);
         }
     }
-    return false;
+
+    bool Keeps(std::string_view section, std::string_view key, std::string_view value) const
+    {
+        return m_document.Keeps(section, key, value);
+    }
+
+    std::string Content() const override { return m_document.Content(); }
+    std::uint64_t Size() const override { return m_document.Size(); }
+
+    void Redo(std::optional<std::string> current) override
+    {
+        m_document = IniDocument(current ? ParseIni(std::move(*current)) : nullptr);
+        std::string_view log = m_edits;
+        const auto take = [&log] {
+            std::uint32_t size;
+            log.copy(reinterpret_cast<char*>(&size), sizeof size);
+            const std::string_view field = log.substr(sizeof size, size);
+            log.remove_prefix(sizeof size + size);
+            return field;
+        };
+        while (!log.empty()) {
+            const std::string_view section = take();
+            const std::string_view key = take();
+            const std::string_view value = take();
+            m_document.Set(section, key, value);
+        }
+    }
+
+private:
+    IniDocument m_document;
+    std::string m_edits; // every Set in order, to make again on a newer version
+};
+
+const IniIndex* IndexOf(const files::ParsedFile* parsed)
+{
+    return static_cast<const IniIndex*>(parsed);
 }
 
 } // namespace
@@ -49,14 +88,17 @@ bool WriteNow(std::string_view section, std::string_view key, std::string_view v
 std::optional<std::string> FindProfileValue(std::string_view section, std::string_view key,
                                             const files::Path& file)
 {
+    if (file.empty())
+        return std::nullopt;
     section = TrimBlanks(section);
     key = TrimBlanks(key);
-    if (!Batching())
-        return FindIn(Load(file).index.get(), section, key);
-    const BatchView view = View(file);
-    if (!view.pending)
-        return FindIn(view.loaded->index.get(), section, key);
-    const std::optional<std::string_view> value = view.pending->Find(section, key);
+    const files::DocumentSight sight = files::SeeDocument(file, Parse);
+    std::optional<std::string_view> value;
+    if (sight.document)
+        value = static_cast<const HeldIni*>(sight.document)->Find(section, key);
+    else if (sight.parsed)
+        value =
+            IndexOf(sight.parsed.get())->FindValue(files::FoldCase(section), files::FoldCase(key));
     return value ? std::optional<std::string>(*value) : std::nullopt;
 }
 
@@ -80,20 +122,44 @@ bool WritePrivateProfileString(std::string_view section, std::string_view key,
     key = TrimBlanks(key);
     if (file.empty() || !IsStorableSectionName(section) || !IsStorableKeyName(key))
         return false;
-
-    if (Batching())
-        return Defer(file, section, key, value);
-    return WriteNow(section, key, value, file);
+    // At most a new section's header and the key's line, each with a line end, and the line
+    // end a last line without one gets.
+    const std::uint64_t growth = section.size() + key.size() + value.size() + 9;
+    const auto make = [](std::shared_ptr<const files::ParsedFile> current) {
+        return std::make_unique<HeldIni>(
+            std::static_pointer_cast<const IniIndex>(std::move(current)));
+    };
+    // A value written as it stands (a Change handler writing back what it shows) leaves the
+    // file as it is.
+    const auto keeps = [&](const files::HeldDocument* held, const files::ParsedFile* parsed) {
+        return held ? static_cast<const HeldIni*>(held)->Keeps(section, key, value)
+                    : KeepsBytes(*IndexOf(parsed), section, key, value);
+    };
+    const auto edit = [&](files::HeldDocument& document) {
+        static_cast<HeldIni&>(document).Set(section, key, value);
+    };
+    return files::EditDocument(file, Parse, make, growth, keeps, edit) == 0;
 }
 
 void SetIndexEnabled(bool enabled)
 {
-    SetCacheEnabled(enabled);
+    g_indexEnabled = enabled;
+    files::SetParsedBudget(enabled ? kParsedBudget : 0);
 }
 
 bool IndexEnabled()
 {
-    return CacheEnabled();
+    return g_indexEnabled;
+}
+
+void SetBatchingEnabled(bool enabled)
+{
+    files::SetHoldingEnabled(enabled);
+}
+
+bool BatchingEnabled()
+{
+    return files::HoldingEnabled();
 }
 
 } // namespace platform::profile

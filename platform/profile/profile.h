@@ -25,11 +25,11 @@
 // come back byte for byte, quotes included (the original platform stripped one pair of
 // outer quotes; keeping them means showing a value and writing it back never changes it).
 //
-// Parsed files are kept in an index checked against the file's device, inode, size and
-// modification time (nanoseconds) on every read, so a file that has not changed is not
-// read again; our own writes update the index, and every write of the file layer
-// (platform/files) drops the entry of the file it touched. Inside a write batch each file
-// is checked once, the first time the batch looks at it.
+// The parsed files are kept by the file layer (platform/files/store.h), checked against the
+// file's device, inode, size, modification and change time once per user action (at every
+// call outside one), so a file that has not changed is not read again. Writes are held by
+// the file layer as a document of edits and written when the user action ends (files.h):
+// reads in between see them.
 namespace platform::profile {
 
 // The trimmed value of `key` in the first section `section` of `file`; "" for a key that
@@ -60,10 +60,11 @@ std::size_t GetPrivateProfileString(std::string_view section, std::string_view k
 // (IsStorableSectionName, IsStorableKeyName in ini_names.h). The file is replaced through a
 // temporary file and a rename, so a failed write leaves the old file whole; the rename
 // happens only while the file is still the version that was read, else the edit is made
-// again on the newer one. Inside a write batch the write is held back (see
-// BeginWriteBatch); it returns false then for what would make the write fail now: missing
-// folder, read-only file, a new file in a read-only folder, a folder or unreadable file at
-// the path, a new file name too long.
+// again on the newer one. Inside a user action the write is held until the action ends
+// (platform/files/files.h); it returns false at once for what would make the write fail:
+// missing folder, read-only file, a new file in a read-only folder, a folder or unreadable
+// file at the path, a new file name too long, no room on the file system for what the
+// action holds.
 bool WritePrivateProfileString(std::string_view section, std::string_view key,
                                std::string_view value, const files::Path& file);
 
@@ -72,28 +73,8 @@ bool WritePrivateProfileString(std::string_view section, std::string_view key,
 void SetIndexEnabled(bool enabled);
 bool IndexEnabled();
 
-// A write batch: from the outermost Begin to its End, WritePrivateProfileString keeps each
-// file's new content in memory, and End writes each touched file once, with exactly the
-// bytes the writes one by one would have left. Reads in between see the held writes; a text
-// read, write, append, delete or listing through the file layer of a held file (or of a
-// folder holding one) writes that file first. End returns false when a held file could not
-// be written after all (the disk filled, ...); such a failure seen earlier by the file
-// layer raises error 5 there. Begin and End nest; only the outermost End writes.
-// Whole-file writes of the file layer (files::WriteFile) that would succeed now are held the
-// same way, the last content of a file winning; any access of such a file (or its folder)
-// through the file layer, or an INI read of it, writes it first. End writes every held file
-// together: all temporary files, one flush of the file system, then the renames (each still
-// checked as one by one), then each folder flushed once.
-void BeginWriteBatch();
-bool EndWriteBatch();
-
-// Writes what is held and sets the open batch aside until Resume, so that everything in
-// between (a modal window's own events) writes as outside a batch. Pairs nest.
-void SuspendWriteBatch();
-void ResumeWriteBatch();
-
-// Turns batching on (the default) or off. Off, every write inside a batch writes at once,
-// as outside one; turning it off writes what is held.
+// Turns holding the writes of a user action on (the default) or off (files.h's
+// SetHoldingEnabled); off, every write is made at once, as the original platform made it.
 void SetBatchingEnabled(bool enabled);
 bool BatchingEnabled();
 

@@ -9,6 +9,7 @@
 #include "app/main_window/frmMain/language_switch.h"
 #include "app/project_store/modFunctions.h"
 #include "app/project_store/project_paths.h"
+#include "platform/files/files.h"
 #include "platform/forms/forms.h"
 
 #include <QCoreApplication>
@@ -79,6 +80,11 @@ frmMain::frmMain()
     , m_about(std::make_unique<frmAbout>())
     , m_import(std::make_unique<frmImport>([this] { LoadFactionList(); }))
 {
+    // An action whose writes did not land may have shown them: the lists follow the disk.
+    SetAfterFailedAction([this] {
+        if (!ActiveProject().empty())
+            LoadFactionList();
+    });
     SetMessageSink([](const std::string& prompt, int buttons, const std::string& title) {
         MsgBox(prompt, buttons, title);
     });
@@ -88,6 +94,7 @@ frmMain::frmMain()
 frmMain::~frmMain()
 {
     SetMessageSink({});
+    SetAfterFailedAction({});
     SetProjectListSink({});
 }
 
@@ -121,6 +128,8 @@ void frmMain::ShowImport()
 
 void frmMain::Form_Load()
 {
+    // A user action that a kill cut short is made whole or undone before anything is read.
+    platform::files::RecoverInterruptedCommits(ProgramFolder());
     m_projectManager.Load();
     ListStockFactions(StockEmpathyFolder()); // 76 when the stock folder is missing
     Ctl<TabDialog>("SSTab1").SetTab(0);

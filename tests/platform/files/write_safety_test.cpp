@@ -1,7 +1,6 @@
 // Whole-file writes that must not lose or replace what they were not meant to, temporary
 // names that never stand in a write's way, and appends that fail without leaving a cut.
 #include "platform/files/files.h"
-#include "platform/files/temp_file.h"
 #include "tests/platform/files/size_limit.h"
 #include "tests/support/error_of.h"
 #include "tests/support/temp_folder.h"
@@ -122,88 +121,16 @@ TEST_F(WriteSafetyTest, NamesUpToTheLongestTheFileSystemTakesAreWritten)
     EXPECT_EQ(tmp.CountEntries(), 0);
 }
 
-TEST(TempNames, AreHiddenFitAndStayTheSameForATarget)
-{
-    for (const std::size_t length : {1u, 200u, 250u, 255u}) {
-        SCOPED_TRACE(length);
-        const std::string target(length, 'n');
-        for (int slot = 0; slot < 8; ++slot) {
-            const std::string name = files::detail::TempNameFor(target, slot);
-            EXPECT_EQ(name[0], '.');
-            EXPECT_LE(name.size(), 255u);
-            EXPECT_NE(name, files::detail::TempNameFor(target, slot + 1));
-            EXPECT_EQ(name, files::detail::TempNameFor(target, slot));
-        }
-    }
-    EXPECT_NE(files::detail::TempNameFor(std::string(255, 'a'), 0),
-              files::detail::TempNameFor(std::string(255, 'b'), 0));
-}
-
-// A child process that holds the temporary file `path` as a live writer does, until the
-// returned pipe end is closed.
-class Holder {
-public:
-    explicit Holder(const std::string& path)
-    {
-        int ready[2];
-        if (::pipe(ready) != 0 || ::pipe(m_release) != 0)
-            throw std::runtime_error("pipe");
-        m_pid = ::fork();
-        if (m_pid == 0) {
-            const int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_EXCL, 0600);
-            const bool held = fd >= 0 && ::flock(fd, LOCK_EX) == 0 && ::write(fd, "held", 4) == 4;
-            char c = held ? 'y' : 'n';
-            (void)::write(ready[1], &c, 1);
-            ::close(m_release[1]);
-            (void)::read(m_release[0], &c, 1);
-            ::_exit(0);
-        }
-        char c = 'n';
-        (void)::read(ready[0], &c, 1);
-        ::close(ready[0]);
-        ::close(ready[1]);
-        ::close(m_release[0]);
-        if (c != 'y')
-            throw std::runtime_error("the holder could not take " + path);
-    }
-    ~Holder()
-    {
-        ::close(m_release[1]);
-        ::waitpid(m_pid, nullptr, 0);
-    }
-
-private:
-    pid_t m_pid = -1;
-    int m_release[2] = {-1, -1};
-};
-
-TEST_F(WriteSafetyTest, LeftoversOfGoneWritersGoAndThoseOfLiveWritersStay)
+TEST_F(WriteSafetyTest, TheLeftoversOfAKilledWriteGoWithTheNextWrite)
 {
     const std::string target = "faction.ini";
-    const Path file = m_root / target;
-    const auto temp = [&](int slot) { return files::detail::TempNameFor(target, slot); };
-
     m_tmp.Put(target, "old");
-    m_tmp.Put(temp(0), "killed in the middle of a write");
-    m_tmp.Put(temp(5), "killed as well");
-    m_tmp.Put(files::detail::TempNameFor("other.ini", 0), "another file's");
-    files::WriteFile(file, "new");
+    m_tmp.Put("." + target + ".qv~new", "killed in the middle of a write");
+    m_tmp.Put(".other.ini.qv~new", "another file's");
+    files::WriteFile(m_root / target, "new");
     EXPECT_EQ(m_tmp.Get(target), "new");
-    EXPECT_FALSE(m_tmp.Exists(temp(0)));
-    EXPECT_FALSE(m_tmp.Exists(temp(5)));
     EXPECT_EQ(m_tmp.CountEntries(), 2) << "only this target's leftovers are looked at";
-
-    {
-        const Holder live(m_tmp / temp(0));
-        files::WriteFile(file, "while another writes");
-        EXPECT_EQ(m_tmp.Get(target), "while another writes");
-        EXPECT_EQ(m_tmp.Get(temp(0)), "held");
-        files::AppendFile(file, "!");
-        EXPECT_TRUE(m_tmp.Exists(temp(0)));
-    }
-    files::WriteFile(file, "after");
-    EXPECT_FALSE(m_tmp.Exists(temp(0))) << "its writer has gone";
-    EXPECT_EQ(m_tmp.CountEntries(), 2);
+    EXPECT_TRUE(m_tmp.Exists(".other.ini.qv~new"));
 }
 
 TEST_F(WriteSafetyTest, AFailedWriteLeavesTheFileAsItWas)

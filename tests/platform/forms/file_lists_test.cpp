@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "platform/errors/run_time_error.h"
+#include "platform/files/files.h"
 #include "platform/forms/events.h"
 #include "platform/forms/form.h"
 #include "tests/platform/forms/app.h"
@@ -151,6 +152,27 @@ TEST_F(FileListsTest, ListsShowTheProgramsNamesOfEntries)
     EXPECT_EQ(dirs.ListBox::List(0), "caf\xE9_folder");
     EXPECT_EQ(dirs.List(0), (root / "caf\xC3\xA9_folder").string()) << "a path on disk";
     EXPECT_EQ(dirs.List(1), (root / "d_folder").string());
+}
+
+// Within a user action the lists show what it holds: a file it made is there, one it
+// deleted is gone, before either reaches the disk.
+TEST_F(FileListsTest, AFileListShowsWhatTheRunningActionHolds)
+{
+    Touch("kept");
+    Touch("deleted");
+    auto& files = static_cast<FileListBox&>(
+        form.Create({Kind::FileListBox, "File1", "", 0, 0, 2000, 2000, "*.*"}));
+    const auto path = platform::files::Path::Native(root.string());
+    platform::files::BeginAction();
+    platform::files::WriteFile(path / "made", "x");
+    platform::files::DeleteFile(path / "deleted");
+    files.SetPath(root.string());
+    EXPECT_EQ(Names(files), (std::vector<std::string>{"kept", "made"}));
+    EXPECT_TRUE(fs::exists(root / "deleted")) << "nothing is on disk before the action ends";
+    platform::files::EndAction();
+    files.Refresh();
+    EXPECT_EQ(Names(files), (std::vector<std::string>{"kept", "made"}));
+    EXPECT_FALSE(fs::exists(root / "deleted"));
 }
 
 } // namespace

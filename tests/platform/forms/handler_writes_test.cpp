@@ -1,4 +1,4 @@
-// The INI writes of one handler reach each file when the handler ends: after the handlers
+// The writes of one handler reach each file when the handler ends: after the handlers
 // it yields to, before its error shows and before the next event.
 #include "platform/errors/run_time_error.h"
 #include "platform/forms/dialogs.h"
@@ -133,16 +133,23 @@ TEST_F(HandlerWrites, TheWritesHeldSoFarAreOnDiskWhileABoxShows)
     }
 }
 
-TEST_F(HandlerWrites, AWriteThatFailsWhenTheHandlerEndsShowsError5)
+// What only the end of the handler can meet is shown with the platform's error, naming the
+// file, and nothing of the handler lands: not even the writes that could have been made.
+TEST_F(HandlerWrites, AWriteThatFailsWhenTheHandlerEndsShowsItsErrorAndLandsNothing)
 {
     std::filesystem::create_directory(m_tmp / "gone");
     const Path file = Path::Native(m_tmp.path()) / "gone" / "t.ini";
     EXPECT_FALSE(RunHandler([&] {
+        ASSERT_TRUE(Write("k", "1"));
         ASSERT_TRUE(profile::WritePrivateProfileString("s", "k", "1", file));
         std::filesystem::remove_all(m_tmp / "gone"); // gone before the held write is made
     }));
     ASSERT_EQ(m_dialogs.shown.size(), 1u);
-    EXPECT_EQ(m_dialogs.shown[0].prompt, RunTimeErrorText(5, platform::ErrorDescription(5)));
+    EXPECT_EQ(
+        m_dialogs.shown[0].prompt,
+        RunTimeErrorText(76, platform::ErrorDescription(76) + " (" + (m_tmp / "gone/t.ini") + ")"));
+    EXPECT_EQ(OnDisk(), kBefore);
+    EXPECT_EQ(m_tmp.CountEntries(), 1) << "no temporary file or record is left";
 }
 
 } // namespace

@@ -2,9 +2,10 @@
 // them: the same bytes as writing at once, seen by every access in between, and durable
 // before any of them takes its target's place.
 #include "platform/errors/run_time_error.h"
+#include "platform/files/fault_injection.h"
 #include "platform/files/files.h"
-#include "platform/files/temp_file.h"
 #include "platform/profile/profile.h"
+#include "tests/support/action.h"
 #include "tests/support/error_of.h"
 #include "tests/support/other_user.h"
 #include "tests/support/path_in.h"
@@ -26,7 +27,7 @@ namespace {
 
 using platform::RunTimeError;
 using platform::files::Path;
-using platform::files::detail::DiskStep;
+using DiskStep = platform::files::fault::Step;
 using testing_support::Below;
 using testing_support::In;
 using testing_support::TempFolder;
@@ -73,7 +74,7 @@ Outcome RunSteps(const std::vector<Step>& steps, bool batched)
     Plant(folder);
     Outcome run;
     if (batched)
-        profile::BeginWriteBatch();
+        files::BeginAction();
     try {
         for (const Step& s : steps) {
             if (!s.section)
@@ -86,7 +87,7 @@ Outcome RunSteps(const std::vector<Step>& steps, bool batched)
         run.error = e.number();
     }
     if (batched) {
-        EXPECT_TRUE(profile::EndWriteBatch());
+        EXPECT_TRUE(testing_support::EndedWhole());
     }
     run.files = TreeOf(folder);
     return run;
@@ -147,7 +148,7 @@ protected:
     {
         Plant(m_tmp);
         m_before = TreeOf(m_tmp);
-        profile::BeginWriteBatch();
+        files::BeginAction();
         files::WriteFile(In(m_tmp, "lists/new.txt"), kNew);
         files::WriteFile(In(m_tmp, "lists/old.txt"), kOld);
         ASSERT_EQ(TreeOf(m_tmp), m_before) << "held, not written";
@@ -155,12 +156,12 @@ protected:
     void TearDown() override
     {
         if (m_open)
-            profile::EndWriteBatch();
+            testing_support::EndedWhole();
     }
     void End()
     {
         m_open = false;
-        EXPECT_TRUE(profile::EndWriteBatch());
+        EXPECT_TRUE(testing_support::EndedWhole());
     }
 
     static constexpr const char* kNew = "new\r\n";
@@ -190,14 +191,18 @@ TEST(HeldText, EveryAccessOfTheFileSeesIt)
         {"version",
          [](TempFolder& t) {
              EXPECT_TRUE(files::VersionOf(In(t, "lists/new.txt")).exists);
+             const files::FileVersion held = files::VersionOf(In(t, "lists/new.txt"));
+             files::WriteFile(In(t, "lists/new.txt"), "[a]\r\nx=3\r\n");
+             EXPECT_FALSE(files::WriteFileIfUnchanged(In(t, "lists/new.txt"), "v\r\n", held))
+                 << "a held change is a new version";
              EXPECT_TRUE(files::WriteFileIfUnchanged(In(t, "lists/new.txt"), "v\r\n",
                                                      files::VersionOf(In(t, "lists/new.txt"))));
-             EXPECT_EQ(t.Get("lists/new.txt"), "v\r\n");
+             EXPECT_EQ(files::ReadFile(In(t, "lists/new.txt")), "v\r\n");
          }},
         {"append",
          [](TempFolder& t) {
              files::AppendFile(In(t, "lists/new.txt"), "more\r\n");
-             EXPECT_EQ(t.Get("lists/new.txt"), "[a]\r\nx=2\r\nmore\r\n");
+             EXPECT_EQ(files::ReadFile(In(t, "lists/new.txt")), "[a]\r\nx=2\r\nmore\r\n");
          }},
         {"ini read",
          [](TempFolder& t) {
@@ -206,22 +211,24 @@ TEST(HeldText, EveryAccessOfTheFileSeesIt)
         {"delete",
          [](TempFolder& t) {
              files::DeleteFile(In(t, "lists/new.txt"));
-             EXPECT_FALSE(t.Exists("lists/new.txt"));
+             EXPECT_FALSE(files::FileExists(In(t, "lists/new.txt")));
+             EXPECT_EQ(files::ListFiles(In(t, "lists")), (std::vector<std::string>{"old.txt"}));
          }},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         TempFolder tmp;
         Plant(tmp);
-        profile::BeginWriteBatch();
+        files::BeginAction();
         files::WriteFile(In(tmp, "lists/new.txt"), "[a]\r\nx=2\r\n");
         files::WriteFile(In(tmp, "lists/old.txt"), "held\r\n");
         ASSERT_FALSE(tmp.Exists("lists/new.txt"));
         c.access(tmp);
-        const bool there = tmp.Exists("lists/new.txt");
-        const std::string seen = tmp.Get("lists/new.txt");
-        EXPECT_TRUE(profile::EndWriteBatch());
-        EXPECT_EQ(tmp.Exists("lists/new.txt"), there) << "the end changes nothing the access did";
+        const bool there = files::FileExists(In(tmp, "lists/new.txt"));
+        const std::string seen = there ? files::ReadFile(In(tmp, "lists/new.txt")) : "";
+        EXPECT_FALSE(tmp.Exists("lists/new.txt")) << "an access writes nothing early";
+        EXPECT_TRUE(testing_support::EndedWhole());
+        EXPECT_EQ(tmp.Exists("lists/new.txt"), there) << "the disk gets what the action saw";
         EXPECT_EQ(tmp.Get("lists/new.txt"), seen);
         EXPECT_EQ(tmp.Get("lists/old.txt"), "held\r\n");
     }
@@ -234,66 +241,83 @@ TEST_F(HeldTextFile, NothingHeldOutlivesTheBatch)
     EXPECT_EQ(m_tmp.Get("lists/old.txt"), kOld);
     files::WriteFile(In(m_tmp, "lists/new.txt"), "after\r\n");
     EXPECT_EQ(m_tmp.Get("lists/new.txt"), "after\r\n") << "outside a batch a write is at once";
-    profile::BeginWriteBatch();
-    EXPECT_TRUE(profile::EndWriteBatch());
+    files::BeginAction();
+    EXPECT_TRUE(testing_support::EndedWhole());
     EXPECT_EQ(m_tmp.Get("lists/new.txt"), "after\r\n") << "no earlier content comes back";
 }
 
 TEST_F(HeldTextFile, ANewFileMadeByAnotherProgramMeanwhileIsKept)
 {
-    platform::files::detail::SetDiskStepObserver([this](DiskStep step, const std::string&) {
-        if (step == DiskStep::FileSystemFlush)
+    platform::files::fault::SetStepWatcher([this](DiskStep step, const std::string&) {
+        if (step == DiskStep::FlushFolder && !m_tmp.Exists("lists/new.txt"))
             m_tmp.Put("lists/new.txt", "theirs\r\n");
     });
     m_open = false;
-    EXPECT_FALSE(profile::EndWriteBatch()) << "the write that could not be made is reported";
-    platform::files::detail::SetDiskStepObserver({});
+    std::string description;
+    EXPECT_EQ(testing_support::EndActionError(&description), 58)
+        << "the write that could not be made is reported";
+    platform::files::fault::Reset();
+    EXPECT_NE(description.find(m_tmp / "lists/new.txt"), std::string::npos) << description;
     EXPECT_EQ(m_tmp.Get("lists/new.txt"), "theirs\r\n");
-    EXPECT_EQ(m_tmp.Get("lists/old.txt"), kOld) << "the others of the group are written";
+    EXPECT_EQ(m_tmp.Get("lists/old.txt"), "old\r\n") << "nothing of the action lands";
     EXPECT_EQ(TreeOf(m_tmp).size(), 4u) << "no temporary file is left: " << TreeOf(m_tmp).size();
 }
 
-// The whole group reaches the disk with one flush, before the first rename, and each folder
-// is flushed once after the renames; a write outside a batch flushes its own file first.
-TEST(HeldText, TheGroupIsFlushedOnceBeforeAnyRename)
+// Every new content reaches the disk before the intent record is closed, and the record
+// before the first rename; a write outside an action flushes its own file first and needs
+// no record.
+TEST(HeldText, EveryContentIsOnDiskBeforeAnyRename)
 {
     TempFolder tmp;
     Plant(tmp);
     std::vector<std::pair<DiskStep, std::string>> steps;
-    platform::files::detail::SetDiskStepObserver(
+    platform::files::fault::SetStepWatcher(
         [&](DiskStep step, const std::string& native) { steps.emplace_back(step, native); });
 
     files::WriteFile(In(tmp, "lists/one.txt"), "1\r\n");
-    EXPECT_EQ(steps.size(), 3u);
-    const std::vector<DiskStep> single = {DiskStep::FileFlush, DiskStep::Rename,
-                                          DiskStep::FolderFlush};
-    for (std::size_t i = 0; i < steps.size() && i < single.size(); ++i)
-        EXPECT_EQ(steps[i].first, single[i]) << i;
+    const std::vector<DiskStep> single = {DiskStep::WriteTemporary, DiskStep::FlushTemporary,
+                                          DiskStep::Rename, DiskStep::FlushFolder};
+    std::vector<DiskStep> kinds;
+    for (const auto& [step, native] : steps)
+        kinds.push_back(step);
+    EXPECT_EQ(kinds, single);
     steps.clear();
 
-    profile::BeginWriteBatch();
+    files::BeginAction();
     files::WriteFile(In(tmp, "lists/a.txt"), "a\r\n");
     files::WriteFile(In(tmp, "lists/b.txt"), "b\r\n");
     ASSERT_TRUE(profile::WritePrivateProfileString("a", "x", "2", In(tmp, "reg.ini")));
     files::WriteFile(In(tmp, "c.txt"), "c\r\n");
     EXPECT_TRUE(steps.empty()) << "nothing reaches the disk while held";
-    EXPECT_TRUE(profile::EndWriteBatch());
-    platform::files::detail::SetDiskStepObserver({});
+    EXPECT_TRUE(testing_support::EndedWhole());
+    platform::files::fault::Reset();
 
-    std::vector<DiskStep> kinds;
-    std::map<std::string, int> folderFlushes;
-    for (const auto& [step, native] : steps) {
-        kinds.push_back(step);
-        if (step == DiskStep::FolderFlush)
-            ++folderFlushes[native];
-    }
-    const std::vector<DiskStep> group = {
-        DiskStep::FileSystemFlush, DiskStep::Rename,      DiskStep::Rename,     DiskStep::Rename,
-        DiskStep::Rename,          DiskStep::FolderFlush, DiskStep::FolderFlush};
-    EXPECT_EQ(kinds, group);
-    EXPECT_EQ(folderFlushes, (std::map<std::string, int>{{tmp.path(), 1}, {tmp / "lists", 1}}));
+    const auto first = [&](DiskStep kind) {
+        for (std::size_t i = 0; i < steps.size(); ++i)
+            if (steps[i].first == kind)
+                return i;
+        return steps.size();
+    };
+    const auto last = [&](DiskStep kind) {
+        std::size_t at = steps.size();
+        for (std::size_t i = 0; i < steps.size(); ++i)
+            if (steps[i].first == kind)
+                at = i;
+        return at;
+    };
+    int renames = 0;
+    for (const auto& [step, native] : steps)
+        renames += step == DiskStep::Rename;
+    EXPECT_EQ(renames, 4);
+    EXPECT_EQ(first(DiskStep::WriteRecord), 0u) << "the list of what to undo comes first";
+    EXPECT_LT(last(DiskStep::FlushTemporary), last(DiskStep::WriteRecord));
+    EXPECT_LT(last(DiskStep::WriteRecord), first(DiskStep::Rename));
+    EXPECT_LT(first(DiskStep::FlushRecord), first(DiskStep::Rename));
+    EXPECT_LT(last(DiskStep::Rename), last(DiskStep::FlushFolder));
+    EXPECT_EQ(steps.back().first, DiskStep::RemoveRecord);
     EXPECT_EQ(tmp.Get("lists/b.txt"), "b\r\n");
     EXPECT_EQ(tmp.Get("reg.ini"), "[a]\r\nx=2\r\n");
+    EXPECT_EQ(TreeOf(tmp).size(), 7u) << "no record or temporary file is left";
 }
 
 // Root may write anything, so these run in a child as an unprivileged user, each in a folder
@@ -331,13 +355,13 @@ TEST(HeldText, APermissionFailureComesAtTheCallAsWritingAtOnce)
                 const Path root =
                     Path::Native(std::string(base) + "/" + c.name + (held ? "-held" : "-once"));
                 if (held)
-                    profile::BeginWriteBatch();
+                    files::BeginAction();
                 files::WriteFile(root / "ok.txt", "new\r\n");
                 EXPECT_EQ(testing_support::ErrorOf(
                               [&] { files::WriteFile(Below(root, c.target), "x\r\n"); }),
                           c.error);
                 if (held) {
-                    EXPECT_TRUE(profile::EndWriteBatch());
+                    EXPECT_TRUE(testing_support::EndedWhole());
                 }
             }
         }

@@ -127,3 +127,59 @@ TEST(IniDocument, RandomWritesGiveTheBytesOfWritingOneByOne)
 }
 
 } // namespace
+
+// Past many written lines the document parses its text anew to stay small; the bytes, the
+// values and the size stay those of writing one by one, and so does a rewrite afterwards.
+TEST(IniDocument, AMillionWriteImportStaysExactAcrossItsReparses)
+{
+    constexpr int kSections = 3;
+    constexpr int kKeys = 30000; // three times past the point where the text is parsed anew
+    IniDocument document(nullptr);
+    const auto value = [](int s, int i, int round) {
+        return std::to_string(s) + "." + std::to_string(i) + (round ? "b" : "");
+    };
+    for (int i = 0; i < kKeys; ++i) {
+        for (int s = 0; s < kSections; ++s)
+            document.Set("s" + std::to_string(s), "k" + std::to_string(i), value(s, i, 0));
+    }
+    for (int i = 0; i < kKeys; i += 997) {
+        EXPECT_TRUE(document.Keeps("s1", "k" + std::to_string(i), value(1, i, 0)));
+        EXPECT_FALSE(document.Keeps("s1", "k" + std::to_string(i), value(1, i, 1)));
+        document.Set("s1", "K" + std::to_string(i), value(1, i, 1)); // as the file spells it
+    }
+    std::string expected;
+    for (int s = 0; s < kSections; ++s) {
+        expected += "[s" + std::to_string(s) + "]\r\n";
+        for (int i = 0; i < kKeys; ++i)
+            expected += "k" + std::to_string(i) + "=" +
+                        value(s, i, s == 1 && i % 997 == 0 ? 1 : 0) + "\r\n";
+    }
+    EXPECT_EQ(document.Content(), expected);
+    EXPECT_EQ(document.Size(), expected.size());
+    EXPECT_EQ(document.Find("S2", "k29999"), value(2, 29999, 0));
+}
+
+// A line keeps its bytes only when it is already exactly what a write would make of it.
+TEST(IniDocument, KeepsOnlyALineAWriteWouldNotChange)
+{
+    const std::shared_ptr<const IniIndex> parsed =
+        ParseIni("[s]\r\nk=v\r\nblank = v\r\nlf=v\nlast=v");
+    IniDocument document(parsed);
+    struct Case {
+        const char* key;
+        const char* value;
+        bool keeps;
+    };
+    const Case cases[] = {
+        {"k", "v", true},   {"K", "v", true},     {"k", "w", false},      {"blank", "v", false},
+        {"lf", "v", false}, {"last", "v", false}, {"missing", "", false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.key);
+        EXPECT_EQ(KeepsBytes(*parsed, "s", c.key, c.value), c.keeps);
+        EXPECT_EQ(document.Keeps("s", c.key, c.value), c.keeps);
+    }
+    document.Set("s", "k", "w");
+    EXPECT_TRUE(document.Keeps("s", "k", "w"));
+    EXPECT_FALSE(document.Keeps("s", "k", "v"));
+}

@@ -269,19 +269,21 @@ TEST_F(ProfileIndex, SeesEveryChangeOfSizeTimeOrIdentity)
     EXPECT_EQ(Read(m_file, "s", "k"), "<default>");
 }
 
-TEST_F(ProfileIndex, AnUnchangedFileIsNotReadAgainUnlessTheIndexIsOff)
+TEST_F(ProfileIndex, AnEditThatPutsTheModificationTimeBackIsSeen)
 {
     m_tmp.Put("t.ini", "[s]\r\nk=aaaa\r\n");
     struct timespec old = Mtime();
     old.tv_sec -= 10; // long past its timestamp tick
     Overwrite("[s]\r\nk=aaaa\r\n", old);
     EXPECT_EQ(Read(m_file, "s", "k"), "aaaa");
-    // Same inode, size and time: only reading the bytes again would show the change.
+    // Same inode, size and modification time, as `touch -r` or `rsync -t` leave it: the
+    // change time, which no program can set back, tells.
     Overwrite("[s]\r\nk=bbbb\r\n", Mtime());
-    EXPECT_EQ(Read(m_file, "s", "k"), "aaaa");
+    EXPECT_EQ(Read(m_file, "s", "k"), "bbbb");
+    ASSERT_TRUE(profile::WritePrivateProfileString("s", "j", "1", m_file));
+    EXPECT_EQ(m_tmp.Get("t.ini"), "[s]\r\nk=bbbb\r\nj=1\r\n") << "the write builds on it";
 
     profile::SetIndexEnabled(false);
-    EXPECT_EQ(Read(m_file, "s", "k"), "bbbb");
     Overwrite("[s]\r\nk=cccc\r\n", Mtime());
     EXPECT_EQ(Read(m_file, "s", "k"), "cccc");
 }

@@ -1,8 +1,10 @@
 // The writes of a batch reach each file once, as the bytes writing them one by one gives,
 // and every read in between sees them.
 #include "platform/errors/run_time_error.h"
+#include "platform/files/fault_injection.h"
 #include "platform/files/files.h"
 #include "platform/profile/profile.h"
+#include "tests/support/action.h"
 #include "tests/support/other_user.h"
 #include "tests/support/path_in.h"
 #include "tests/support/temp_folder.h"
@@ -80,7 +82,7 @@ Outcome RunWrites(const std::vector<Write>& writes, bool batched,
         prepare(folder);
     Outcome run;
     if (batched)
-        profile::BeginWriteBatch();
+        files::BeginAction();
     for (const Write& w : writes) {
         run.results.push_back(
             profile::WritePrivateProfileString(w.section, w.key, w.value, In(folder, w.file)));
@@ -88,7 +90,7 @@ Outcome RunWrites(const std::vector<Write>& writes, bool batched,
             break;
     }
     if (batched) {
-        EXPECT_TRUE(profile::EndWriteBatch());
+        EXPECT_TRUE(testing_support::EndedWhole());
     }
     run.files = TreeOf(folder);
     return run;
@@ -116,27 +118,21 @@ TEST(WriteBatch, WritesEachFileOnceWhenTheOutermostBatchEnds)
     TempFolder folder;
     Plant(folder, kFixture);
     std::map<std::string, int> replaced;
-    static std::map<std::string, int>* counts = nullptr;
-    counts = &replaced;
-    static bool listening = false;
-    if (!listening) {
-        listening = true;
-        files::AddChangeListener([](const std::string& native) {
-            if (counts)
-                ++(*counts)[native];
-        });
-    }
-    profile::BeginWriteBatch();
-    profile::BeginWriteBatch(); // a handler inside the handler
+    files::fault::SetStepWatcher([&](files::fault::Step step, const std::string& native) {
+        if (step == files::fault::Step::Rename)
+            ++replaced[native];
+    });
+    files::BeginAction();
+    files::BeginAction(); // a handler inside the handler
     for (const Write& w : kWrites)
         ASSERT_TRUE(
             profile::WritePrivateProfileString(w.section, w.key, w.value, In(folder, w.file)));
-    EXPECT_TRUE(profile::EndWriteBatch());
+    EXPECT_TRUE(testing_support::EndedWhole());
     EXPECT_EQ(TreeOf(folder), kFixture) << "nothing written before the outermost end";
     EXPECT_EQ(profile::FindProfileValue("two", "new", In(folder, "a.ini")), "again");
     EXPECT_EQ(profile::FindProfileValue("FRESH", "B", In(folder, "sub/new.ini")), "2");
-    EXPECT_TRUE(profile::EndWriteBatch());
-    counts = nullptr;
+    EXPECT_TRUE(testing_support::EndedWhole());
+    files::fault::Reset();
     EXPECT_EQ(replaced,
               (std::map<std::string, int>{
                   {folder / "a.ini", 1}, {folder / "sub/b.ini", 1}, {folder / "sub/new.ini", 1}}));
@@ -176,24 +172,28 @@ protected:
     void SetUp() override
     {
         Plant(m_tmp, kFixture);
-        profile::BeginWriteBatch();
+        files::BeginAction();
         ASSERT_TRUE(profile::WritePrivateProfileString("one", "x", "10", In(m_tmp, "a.ini")));
         ASSERT_TRUE(profile::WritePrivateProfileString("s", "k", "v", In(m_tmp, "sub/new.ini")));
         ASSERT_EQ(TreeOf(m_tmp), kFixture);
     }
-    void TearDown() override { profile::EndWriteBatch(); }
+    void TearDown() override { testing_support::EndedWhole(); }
 
     static constexpr const char* kA = "; head\r\n[One]\r\nx=10\r\n\r\n[Two]\nlast=2";
     static constexpr const char* kNew = "[s]\r\nk=v\r\n";
     TempFolder m_tmp;
 };
 
-TEST_F(HeldFile, ATextReadOrListingWritesItFirst)
+TEST_F(HeldFile, ATextReadSeesItWithoutWritingItEarly)
 {
     EXPECT_EQ(files::ReadFile(In(m_tmp, "A.ini")), kA);
-    EXPECT_EQ(m_tmp.Get("sub/new.ini"), "") << "the other file is still held";
     EXPECT_TRUE(files::FileExists(In(m_tmp, "sub/New.ini")));
+    EXPECT_EQ(files::ReadFile(In(m_tmp, "sub/New.ini")), kNew);
+    EXPECT_EQ(TreeOf(m_tmp), kFixture) << "nothing is written before the action ends";
+    EXPECT_TRUE(testing_support::EndedWhole());
+    EXPECT_EQ(m_tmp.Get("a.ini"), kA);
     EXPECT_EQ(m_tmp.Get("sub/new.ini"), kNew);
+    files::BeginAction(); // for TearDown
 }
 
 TEST_F(HeldFile, AFolderListingShowsANewHeldFile)
@@ -208,30 +208,30 @@ TEST_F(HeldFile, ATextWriteOrAppendBuildsOnItAndLaterWritesOnThat)
     files::WriteFile(In(m_tmp, "sub/new.ini"), "[t]\r\n");
     ASSERT_TRUE(profile::WritePrivateProfileString("t", "z", "1", In(m_tmp, "sub/new.ini")));
     EXPECT_EQ(profile::FindProfileValue("s", "k", In(m_tmp, "sub/new.ini")), std::nullopt);
-    EXPECT_TRUE(profile::EndWriteBatch());
+    EXPECT_TRUE(testing_support::EndedWhole());
     EXPECT_EQ(m_tmp.Get("a.ini"), std::string(kA) + "\r\n[Four]\r\nf=4\r\n");
     EXPECT_EQ(m_tmp.Get("sub/new.ini"), "[t]\r\nz=1\r\n");
-    profile::BeginWriteBatch(); // for TearDown
+    files::BeginAction(); // for TearDown
 }
 
 TEST_F(HeldFile, ADeleteIsNotUndoneByTheEnd)
 {
     files::DeleteFile(In(m_tmp, "a.ini"));
     files::DeleteFolderTree(In(m_tmp, "sub"));
-    EXPECT_TRUE(profile::EndWriteBatch());
+    EXPECT_TRUE(testing_support::EndedWhole());
     EXPECT_EQ(TreeOf(m_tmp), Tree{});
-    profile::BeginWriteBatch();
+    files::BeginAction();
 }
 
 TEST_F(HeldFile, SuspendingWritesWhatIsHeld)
 {
-    profile::SuspendWriteBatch();
+    files::SuspendAction();
     EXPECT_EQ(m_tmp.Get("a.ini"), kA);
     EXPECT_EQ(m_tmp.Get("sub/new.ini"), kNew);
     ASSERT_TRUE(profile::WritePrivateProfileString("one", "x", "12", In(m_tmp, "a.ini")));
     EXPECT_EQ(m_tmp.Get("a.ini"), "; head\r\n[One]\r\nx=12\r\n\r\n[Two]\nlast=2")
         << "a suspended batch holds nothing";
-    profile::ResumeWriteBatch();
+    files::ResumeAction();
     ASSERT_TRUE(profile::WritePrivateProfileString("one", "x", "13", In(m_tmp, "a.ini")));
     EXPECT_NE(m_tmp.Get("a.ini").find("x=12"), std::string::npos) << "held again";
 }
@@ -258,13 +258,13 @@ TEST(WriteBatch, AccentedNamesFindTheirOwnHeldFileAndNoOther)
         const Path base = Path::Native(folder.path());
         if (c.planted)
             files::WriteFile(base / c.planted, "[s]\r\nk=0\r\n");
-        profile::BeginWriteBatch();
+        files::BeginAction();
         ASSERT_TRUE(profile::WritePrivateProfileString("s", "k", "1", base / c.written));
         // Another file whose name differs by a letter that is not its case.
         ASSERT_TRUE(profile::WritePrivateProfileString("s", "k", "2", base / "\xCAx.ini"));
         EXPECT_EQ(profile::FindProfileValue("s", "k", base / c.read), "1");
         EXPECT_EQ(files::ReadFile(base / c.read), "[s]\r\nk=1\r\n");
-        EXPECT_TRUE(profile::EndWriteBatch());
+        EXPECT_TRUE(testing_support::EndedWhole());
         EXPECT_EQ(files::ReadFile(base / c.written), "[s]\r\nk=1\r\n");
         EXPECT_EQ(files::ReadFile(base / "\xCAx.ini"), "[s]\r\nk=2\r\n");
     }
@@ -301,15 +301,15 @@ TEST(WriteBatch, AChangeMadeOutsideBetweenBatchesIsSeen)
     TempFolder folder;
     const Path file = Path::Native(folder.path()) / "t.ini";
     folder.Put("t.ini", "[s]\r\nk=1\r\n");
-    profile::BeginWriteBatch();
+    files::BeginAction();
     EXPECT_EQ(profile::FindProfileValue("s", "k", file), "1");
-    EXPECT_TRUE(profile::EndWriteBatch());
+    EXPECT_TRUE(testing_support::EndedWhole());
 
     folder.Put("t.ini", "[s]\r\nk=2\r\nm=3\r\n");
-    profile::BeginWriteBatch();
+    files::BeginAction();
     EXPECT_EQ(profile::FindProfileValue("s", "k", file), "2");
     ASSERT_TRUE(profile::WritePrivateProfileString("s", "n", "4", file));
-    EXPECT_TRUE(profile::EndWriteBatch());
+    EXPECT_TRUE(testing_support::EndedWhole());
     EXPECT_EQ(folder.Get("t.ini"), "[s]\r\nk=2\r\nm=3\r\nn=4\r\n");
 }
 
@@ -348,11 +348,11 @@ TEST(WriteBatch, ARepeatedReadSeesWhatChangedTheFileInBetween)
         const Path file = Path::Native(folder.path()) / "t.ini";
         folder.Put("t.ini", "[s]\r\nk=1\r\n");
         folder.Put("other.ini", "[s]\r\nk=9\r\n");
-        profile::BeginWriteBatch();
+        files::BeginAction();
         EXPECT_EQ(profile::FindProfileValue("s", "k", file), "1");
         c.change(file);
         EXPECT_EQ(profile::FindProfileValue("s", c.key, file), c.expected);
-        EXPECT_TRUE(profile::EndWriteBatch());
+        EXPECT_TRUE(testing_support::EndedWhole());
     }
 }
 
@@ -361,14 +361,10 @@ TEST(WriteBatch, ARepeatedReadSeesWhatChangedTheFileInBetween)
 TEST(WriteBatch, AFileMadeOrChangedByAnotherProgramMeanwhileIsNotClobbered)
 {
     static std::function<void()> onWrite;
-    static bool listening = false;
-    if (!listening) {
-        listening = true;
-        files::AddBeforeAccessListener([](const Path&) {
-            if (onWrite)
-                std::exchange(onWrite, {})();
-        });
-    }
+    files::fault::SetStepWatcher([](files::fault::Step step, const std::string&) {
+        if (step == files::fault::Step::WriteTemporary && onWrite)
+            std::exchange(onWrite, {})();
+    });
     struct Case {
         const char* name;
         bool batched;
@@ -389,11 +385,11 @@ TEST(WriteBatch, AFileMadeOrChangedByAnotherProgramMeanwhileIsNotClobbered)
         EXPECT_EQ(profile::FindProfileValue("s", "k", file).has_value(), c.before != nullptr);
         const std::string theirs = "[other]\r\nkept=yes\r\n[s]\r\nk=theirs\r\n";
         if (c.batched) {
-            profile::BeginWriteBatch();
+            files::BeginAction();
             ASSERT_TRUE(profile::WritePrivateProfileString("s", "k", "ours", file));
             ASSERT_TRUE(profile::WritePrivateProfileString("s", "m", "2", file));
             onWrite = [&] { folder.Put("t.ini", theirs); };
-            EXPECT_TRUE(profile::EndWriteBatch());
+            EXPECT_TRUE(testing_support::EndedWhole());
         } else {
             onWrite = [&] { folder.Put("t.ini", theirs); };
             ASSERT_TRUE(profile::WritePrivateProfileString("s", "k", "ours", file));
@@ -403,6 +399,7 @@ TEST(WriteBatch, AFileMadeOrChangedByAnotherProgramMeanwhileIsNotClobbered)
         onWrite = {};
         EXPECT_EQ(folder.Get("t.ini"), "[other]\r\nkept=yes\r\n[s]\r\nk=ours\r\nm=2\r\n");
     }
+    files::fault::Reset();
 }
 
 // A writable file, a read-only one, and a read-only folder holding a writable file; all may
@@ -458,10 +455,10 @@ TEST(WriteBatch, AReadOnlyFileOrFolderRefusesTheWriteAtOnce)
             SCOPED_TRACE(batched ? "batched" : "one by one");
             const std::string value = batched ? "1" : "2";
             if (batched)
-                profile::BeginWriteBatch();
+                files::BeginAction();
             EXPECT_EQ(profile::WritePrivateProfileString("s", "k", value, c.file), c.written);
             if (batched) {
-                EXPECT_TRUE(profile::EndWriteBatch());
+                EXPECT_TRUE(testing_support::EndedWhole());
             }
             if (!existed) {
                 EXPECT_FALSE(files::FileExists(c.file));
@@ -473,6 +470,70 @@ TEST(WriteBatch, AReadOnlyFileOrFolderRefusesTheWriteAtOnce)
     }
     if (!folder)
         ::chmod((own / "locked").c_str(), 0755); // so that the folder can be removed
+}
+
+} // namespace
+
+namespace {
+
+// A write whose bytes would not change the file leaves it as it is, not even replaced by a
+// copy: its inode and change time stay. Bytes that would change go to disk as written one
+// by one would make them.
+TEST(WriteBatch, AWriteThatChangesNoByteLeavesTheFileAsItIs)
+{
+    struct Case {
+        const char* name;
+        std::function<void(const Path&)> write;
+        const char* after;
+        bool replaced;
+        bool onlyInAction = false; // alone, each write lands by itself
+    };
+    const char* kBefore = "[s]\r\nk=v\r\nspaced = v\r\n";
+    const Case cases[] = {
+        {"an INI value as it stands",
+         [](const Path& f) { ASSERT_TRUE(profile::WritePrivateProfileString("S", "K", "v", f)); },
+         kBefore, false},
+        {"an INI value set and set back",
+         [](const Path& f) {
+             ASSERT_TRUE(profile::WritePrivateProfileString("s", "k", "w", f));
+             ASSERT_TRUE(profile::WritePrivateProfileString("s", "k", "v", f));
+         },
+         kBefore, false, true},
+        {"the same text", [&](const Path& f) { files::WriteFile(f, kBefore); }, kBefore, false},
+        {"a value whose line a write spells anew",
+         [](const Path& f) {
+             ASSERT_TRUE(profile::WritePrivateProfileString("s", "spaced", "v", f));
+         },
+         "[s]\r\nk=v\r\nspaced=v\r\n", true},
+        {"other text of the same size",
+         [](const Path& f) { files::WriteFile(f, "[s]\r\nk=w\r\nspaced = v\r\n"); },
+         "[s]\r\nk=w\r\nspaced = v\r\n", true},
+    };
+    for (const Case& c : cases) {
+        for (const bool inAction : {false, true}) {
+            if (c.onlyInAction && !inAction)
+                continue;
+            SCOPED_TRACE(std::string(c.name) + (inAction ? " in an action" : " alone"));
+            TempFolder tmp;
+            tmp.Put("t.ini", kBefore);
+            struct stat before;
+            ASSERT_EQ(::stat((tmp / "t.ini").c_str(), &before), 0);
+            if (inAction)
+                files::BeginAction();
+            c.write(In(tmp, "t.ini"));
+            if (inAction)
+                EXPECT_TRUE(testing_support::EndedWhole());
+            struct stat after;
+            ASSERT_EQ(::stat((tmp / "t.ini").c_str(), &after), 0);
+            EXPECT_EQ(tmp.Get("t.ini"), c.after);
+            EXPECT_EQ(after.st_ino != before.st_ino, c.replaced);
+            if (!c.replaced) {
+                EXPECT_EQ(after.st_ctim.tv_nsec, before.st_ctim.tv_nsec);
+                EXPECT_EQ(after.st_ctim.tv_sec, before.st_ctim.tv_sec);
+            }
+            EXPECT_EQ(tmp.CountEntries(), 1);
+        }
+    }
 }
 
 } // namespace
