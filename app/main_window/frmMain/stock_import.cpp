@@ -14,6 +14,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cerrno>
 #include <fcntl.h>
 #include <string_view>
 #include <sys/stat.h>
@@ -182,17 +183,23 @@ private:
         const bool ini = w.kind == Kind::Ini;
         std::string native;
         struct stat st;
+        std::uint64_t size = 0;
         if (files::Resolve(w.file, native, &st)) {
-            if (!S_ISREG(st.st_mode) || (st.st_mode & 0222) == 0 ||
-                ::faccessat(AT_FDCWD, native.c_str(), W_OK, AT_EACCESS) != 0)
+            if (!S_ISREG(st.st_mode) || (st.st_mode & 0222) == 0)
                 platform::Raise(ini ? 5 : 70);
-            return static_cast<std::uint64_t>(st.st_size);
+            size = static_cast<std::uint64_t>(st.st_size);
+            if (::faccessat(AT_FDCWD, native.c_str(), W_OK, AT_EACCESS) == 0)
+                return size;
+            // A file the running action holds as new is not on the disk yet: its folder
+            // decides, as it will when the action lands.
+            if (errno != ENOENT)
+                platform::Raise(ini ? 5 : 70);
         }
         if (!files::Resolve(w.file.Parent(), native, &st) || !S_ISDIR(st.st_mode))
             platform::Raise(ini ? 5 : 76);
         if (::faccessat(AT_FDCWD, native.c_str(), W_OK | X_OK, AT_EACCESS) != 0)
             platform::Raise(ini ? 5 : 70);
-        return 0;
+        return size;
     }
 
     std::string m_key;

@@ -271,8 +271,8 @@ TEST(WriteBatch, AccentedNamesFindTheirOwnHeldFileAndNoOther)
 }
 
 // A folder made elsewhere, named on disk otherwise than the program writes names: a held
-// file in it is on the disk before the folder is listed by the name the program knows.
-TEST(WriteBatch, AHeldFileInAFolderMadeElsewhereIsWrittenBeforeAListing)
+// file in it is listed by the name the program knows the folder by, and lands in that folder.
+TEST(WriteBatch, AHeldFileInAFolderMadeElsewhereIsListedAndLandsThere)
 {
     struct Case {
         const char* what;
@@ -288,10 +288,10 @@ TEST(WriteBatch, AHeldFileInAFolderMadeElsewhereIsWrittenBeforeAListing)
         TempFolder folder;
         folder.MakeFolder(c.onDisk);
         const Path base = Path::Native(folder.path());
-        profile::BeginWriteBatch();
+        files::BeginAction();
         ASSERT_TRUE(profile::WritePrivateProfileString("s", "k", "1", base / c.name / "new.ini"));
         EXPECT_EQ(files::ListFiles(base / c.name), std::vector<std::string>{"new.ini"});
-        EXPECT_TRUE(profile::EndWriteBatch());
+        EXPECT_TRUE(testing_support::EndedWhole());
         EXPECT_EQ(folder.Get(std::string(c.onDisk) + "/new.ini"), "[s]\r\nk=1\r\n");
     }
 }

@@ -298,13 +298,10 @@ INSTANTIATE_TEST_SUITE_P(
                               AtLevels(kCompile, {kFewFiles, kFewFactions, kEverything})})),
     CaseName);
 
-// These need the file layer to count what the running action holds: the room for the import
-// of all's later factions besides the earlier ones it holds, and a text write that has no
-// room refused at its statement, with the disk-full error, before the handler goes on to its
-// protocol line. While whole-file writes are held to the handler's end without being counted,
-// they fail there instead, with 5, half a faction and the protocol line already written.
-// Enabled once the file layer counts held writes.
-INSTANTIATE_TEST_SUITE_P(DISABLED_HeldWritesCounted, FullDisk,
+// The room for the import of all's later factions besides the earlier ones the action holds,
+// and a text write that has no room refused at its statement, with the disk-full error,
+// before the handler goes on to its protocol line.
+INSTANTIATE_TEST_SUITE_P(HeldWritesCounted, FullDisk,
                          ::testing::ValuesIn(Join({AtLevels(kImportAll, {kFewFactions}),
                                                    AtLevels(kListAdd, {kFull}),
                                                    AtLevels(kCompile, {kFull})})),

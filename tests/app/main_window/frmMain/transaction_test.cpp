@@ -314,7 +314,7 @@ TEST_F(Transaction, ACompileOnAFullDiskKeepsTheOldOutputAndLogsNothing)
     ASSERT_EQ(Dialogs().shown.size(), 1u);
     const std::string& prompt = Dialogs().shown[0].prompt;
     EXPECT_EQ(prompt.find("Run-time error '61'"), 0u) << prompt;
-    EXPECT_NE(prompt.find("was not created"), std::string::npos) << prompt;
+    EXPECT_NE(prompt.find("wurde nicht geschrieben"), std::string::npos) << prompt;
     EXPECT_EQ(m_tmp.Get("projects/Mod/compiled/faction_prop.ini"), output);
     EXPECT_EQ(m_tmp.Get("projects/Mod/Protocol/protocol.txt"), protocol) << "no protocol line";
     EXPECT_EQ(m_tmp.CountEntries("projects/Mod/compiled"), 2) << "no temporary file is left";
