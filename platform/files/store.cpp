@@ -144,6 +144,38 @@ int ReadNative(const std::string& native, std::string& content)
     return err;
 }
 
+// Whether the file holds exactly `bytes`; false when it cannot be read. Compared piece by
+// piece: a compiled output of tens of megabytes is not read whole beside its new bytes.
+bool NativeHolds(const std::string& native, std::string_view bytes)
+{
+    const int fd = ::open(native.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    constexpr std::size_t kPiece = std::size_t(1) << 20;
+    std::string piece(std::min(kPiece, bytes.size() + 1), '\0');
+    std::size_t at = 0;
+    bool same = true;
+    for (;;) {
+        const ssize_t got = ::read(fd, piece.data(), piece.size());
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0) {
+            same = false;
+            break;
+        }
+        if (got == 0)
+            break;
+        const auto n = static_cast<std::size_t>(got);
+        if (n > bytes.size() - at || bytes.compare(at, n, std::string_view(piece.data(), n)) != 0) {
+            same = false;
+            break;
+        }
+        at += n;
+    }
+    ::close(fd);
+    return same && at == bytes.size();
+}
+
 long long Nanoseconds(const struct timespec& t)
 {
     return static_cast<long long>(t.tv_sec) * 1'000'000'000LL + t.tv_nsec;
@@ -1469,13 +1501,10 @@ private:
         if ((e.held != Held::Text && e.held != Held::Document) || !e.onDisk || !e.regular ||
             HeldSize(e) != static_cast<std::uint64_t>(e.disk.size))
             return false;
-        std::string disk;
-        if (ReadNative(e.native, disk) != 0)
-            return false;
         if (e.held == Held::Text)
-            return disk == e.text;
+            return NativeHolds(e.native, e.text);
         content = e.document->Content();
-        return disk == content;
+        return NativeHolds(e.native, content);
     }
 
     FileVersion CurrentBase(const Entry& e) const
