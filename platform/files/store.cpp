@@ -20,6 +20,9 @@
 #include <fcntl.h>
 #include <ftw.h>
 #include <list>
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
 #include <map>
 #include <set>
 #include <sys/statvfs.h>
@@ -43,6 +46,16 @@ constexpr std::string_view kRecordStart = "QVC1\n";
 constexpr std::string_view kUndoMark = "U\n";
 constexpr std::size_t kDefaultParsedBudget = std::size_t(48) << 20;
 constexpr int kRedoAttempts = 8;
+// The bytes of held and parsed files given up from which the end of an action hands the
+// freed memory back to the system.
+constexpr std::uint64_t kTrimAfter = std::uint64_t(8) << 20;
+
+void ReleaseFreedMemory()
+{
+#ifdef __GLIBC__
+    ::malloc_trim(0);
+#endif
+}
 // Temporary files of a commit flushed each by itself; beyond, their file system at once.
 constexpr std::size_t kFlushedOneByOne = 4;
 
@@ -129,6 +142,38 @@ int ReadNative(const std::string& native, std::string& content)
     const int err = detail::ReadAll(fd, content);
     ::close(fd);
     return err;
+}
+
+// Whether the file holds exactly `bytes`; false when it cannot be read. Compared piece by
+// piece: a compiled output of tens of megabytes is not read whole beside its new bytes.
+bool NativeHolds(const std::string& native, std::string_view bytes)
+{
+    const int fd = ::open(native.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    constexpr std::size_t kPiece = std::size_t(1) << 20;
+    std::string piece(std::min(kPiece, bytes.size() + 1), '\0');
+    std::size_t at = 0;
+    bool same = true;
+    for (;;) {
+        const ssize_t got = ::read(fd, piece.data(), piece.size());
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0) {
+            same = false;
+            break;
+        }
+        if (got == 0)
+            break;
+        const auto n = static_cast<std::size_t>(got);
+        if (n > bytes.size() - at || bytes.compare(at, n, std::string_view(piece.data(), n)) != 0) {
+            same = false;
+            break;
+        }
+        at += n;
+    }
+    ::close(fd);
+    return same && at == bytes.size();
 }
 
 long long Nanoseconds(const struct timespec& t)
@@ -840,6 +885,12 @@ private:
     {
         ++m_look;
         m_last = nullptr;
+        // The allocator keeps what an action freed for itself: after a compile's output or
+        // an import the process would stay that much bigger for the rest of its run.
+        if (m_freed >= kTrimAfter) {
+            m_freed = 0;
+            ReleaseFreedMemory();
+        }
     }
 
     // Whether the entry's resolution can no longer change with new held names.
@@ -986,6 +1037,8 @@ private:
         if (!e.inLru)
             return;
         m_parsedBytes -= e.parsed->MemoryBytes();
+        if (e.parsed.use_count() == 1)
+            m_freed += e.parsed->MemoryBytes();
         m_lru.erase(e.lru);
         e.inLru = false;
         e.parsed.reset();
@@ -994,16 +1047,29 @@ private:
     // The least recently used go first; the one just used always stays.
     // A file the running action reads again and again (the big file a compile walks) stays
     // too, whatever its size: reading it anew each time would cost the action its speed.
+    // Of such files only the last used one is sure to stay: a compile that reads each
+    // faction's own file a thousand times, one faction after the other, would otherwise
+    // keep every one of them.
     void Evict(const Entry* keep)
     {
         constexpr std::uint32_t kHot = 64;
-        auto it = m_lru.end();
-        while (m_parsedBytes > m_budget && it != m_lru.begin()) {
-            Entry* e = *--it;
-            if (e == keep || (e->hotLook == m_look && e->hits >= kHot))
-                continue;
-            it = std::next(it);
-            DropParsed(*e);
+        const auto hot = [this](const Entry* e) { return e->hotLook == m_look && e->hits >= kHot; };
+        const Entry* lastHot = nullptr;
+        for (const Entry* e : m_lru) {
+            if (e != keep && hot(e)) {
+                lastHot = e;
+                break;
+            }
+        }
+        for (const bool sparingHot : {true, false}) {
+            auto it = m_lru.end();
+            while (m_parsedBytes > m_budget && it != m_lru.begin()) {
+                Entry* e = *--it;
+                if (e == keep || e == lastHot || (sparingHot && hot(e)))
+                    continue;
+                it = std::next(it);
+                DropParsed(*e);
+            }
         }
         if (m_budget == 0 && keep)
             DropParsed(*const_cast<Entry*>(keep));
@@ -1167,7 +1233,9 @@ private:
     // Everything held goes, in one pass: a commit of thousands of files ends here.
     void Discard()
     {
+        std::uint64_t released = 0;
         for (Entry* e : m_held) {
+            released += e->heldBytes;
             e->heldBytes = 0;
             e->held = Held::None;
             e->text = {};
@@ -1179,6 +1247,7 @@ private:
         m_heldNew.clear();
         m_room.clear();
         ++m_names;
+        m_freed += released;
     }
 
     void ForgetBelow(const std::string& native)
@@ -1432,13 +1501,10 @@ private:
         if ((e.held != Held::Text && e.held != Held::Document) || !e.onDisk || !e.regular ||
             HeldSize(e) != static_cast<std::uint64_t>(e.disk.size))
             return false;
-        std::string disk;
-        if (ReadNative(e.native, disk) != 0)
-            return false;
         if (e.held == Held::Text)
-            return disk == e.text;
+            return NativeHolds(e.native, e.text);
         content = e.document->Content();
-        return disk == content;
+        return NativeHolds(e.native, content);
     }
 
     FileVersion CurrentBase(const Entry& e) const
@@ -1656,6 +1722,7 @@ private:
     std::list<Entry*> m_lru; // entries with parsed bytes, most recent first
     std::size_t m_parsedBytes = 0;
     std::size_t m_budget = kDefaultParsedBudget;
+    std::uint64_t m_freed = 0; // what held and parsed files gave up since the last trim
 };
 
 Store& TheStore()

@@ -10,6 +10,7 @@
 
 #include <optional>
 #include <string_view>
+#include <utility>
 
 namespace quorvel {
 
@@ -84,11 +85,13 @@ void AppendBlock(std::string& out, const std::string& g, const std::vector<std::
     out.append(kCrLf);
 }
 
-void WriteOutput(const Path& file, const std::string& text, Language language)
+// The text is moved into the file layer: at tens of megabytes a copy would be the biggest
+// thing the compile holds.
+void WriteOutput(const Path& file, std::string text, Language language)
 {
     try {
         if (!text.empty())
-            files::WriteFile(file, text);
+            files::WriteFile(file, std::move(text));
         else if (files::FileExists(file))
             files::DeleteFile(file);
     } catch (const RunTimeError& e) {
@@ -119,7 +122,7 @@ void CompileEmpathy(const std::vector<std::string>& factions, const std::vector<
         AppendBlock(out, factions[i], rows, factors, progress);
         Report(progress.setOverallValue, static_cast<double>(i));
     }
-    WriteOutput(output, out, language);
+    WriteOutput(output, std::move(out), language);
     WriteProtocol(kEmpathyCompiled);
 }
 

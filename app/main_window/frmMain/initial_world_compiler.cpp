@@ -5,13 +5,15 @@
 #include "app/project_store/modFunctions.h"
 #include "app/project_store/modINI.h"
 #include "app/project_store/project_paths.h"
-#include "app/project_store/txtReadWrite.h"
 #include "platform/errors/run_time_error.h"
+#include "platform/files/files.h"
 
 #include <string_view>
+#include <utility>
 
 namespace quorvel {
 
+namespace files = platform::files;
 using platform::RunTimeError;
 
 const char* const kInitialWorldCreated = "Initialworld.ini created...";
@@ -52,7 +54,8 @@ void CompileInitialWorld(const std::vector<std::string>& factions,
     std::size_t perRow = 16;
     for (const std::string& t : rows)
         perRow += t.size();
-    out.reserve(kHeader.size() + factions.size() * (128 + rows.size() * 16 + perRow));
+    out.reserve(kHeader.size() + factions.size() * (128 + rows.size() * 16 + perRow) +
+                kCrLf.size());
 
     for (std::size_t i = 0; i < factions.size(); ++i) {
         const std::string& g = factions[i];
@@ -75,7 +78,9 @@ void CompileInitialWorld(const std::vector<std::string>& factions,
     }
 
     try {
-        WriteTextFile(CompiledInitialWorldFile(), out);
+        // What WriteTextFile writes (the text and a CR LF), without its copy of the text.
+        out.append(kCrLf);
+        files::WriteFile(CompiledInitialWorldFile(), std::move(out));
     } catch (const RunTimeError& e) {
         RaiseOutputNotWritten(e, "compiled\\initialworld.ini", language);
     }

@@ -4,6 +4,7 @@
 #include "platform/errors/run_time_error.h"
 #include "platform/files/fault_injection.h"
 #include "platform/files/files.h"
+#include "platform/files/store.h"
 #include "tests/support/action.h"
 #include "tests/support/error_of.h"
 #include "tests/support/killed_at_step.h"
@@ -16,6 +17,8 @@
 #include <csignal>
 #include <cstdlib>
 #include <fcntl.h>
+#include <map>
+#include <memory>
 #include <string>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -227,3 +230,56 @@ TEST_F(Store, AStartAfterAKillCompletesOrUndoesTheCommit)
 }
 
 } // namespace
+
+namespace {
+
+// A parse that only counts itself, taking its bytes' size in memory.
+class CountedParse : public files::ParsedFile {
+public:
+    explicit CountedParse(std::string bytes)
+        : m_bytes(std::move(bytes))
+    {
+    }
+    std::string_view Bytes() const override { return m_bytes; }
+    std::size_t MemoryBytes() const override { return m_bytes.size(); }
+
+private:
+    std::string m_bytes;
+};
+
+} // namespace
+
+// Within one action a compile walks one big file while it reads each faction's own file
+// again and again, one faction after the other: the walked file stays parsed, but the
+// factions' files done with go as the budget asks, or a thousand of them would all stay.
+TEST_F(Store, OnlyTheLastOfTheFilesReadAgainAndAgainOutlivesTheBudget)
+{
+    constexpr int kFactions = 6, kReads = 100;
+    const std::string walked(4000, 'w');
+    m_tmp.Put("walked.ini", walked);
+    for (int f = 0; f < kFactions; ++f)
+        m_tmp.Put("own" + std::to_string(f) + ".ini", std::string(1000, char('a' + f)));
+    std::map<std::string, int> parses;
+    const files::Parser parse = [&parses](std::string bytes) {
+        ++parses[bytes.substr(0, 1)];
+        return std::make_shared<const CountedParse>(std::move(bytes));
+    };
+    // Room for the walked file and one faction's.
+    files::SetParsedBudget(5500);
+    files::BeginAction();
+    for (int f = 0; f < kFactions; ++f) {
+        for (int r = 0; r < kReads; ++r) {
+            EXPECT_TRUE(files::SeeDocument(m_root / "walked.ini", parse).parsed);
+            EXPECT_TRUE(
+                files::SeeDocument(m_root / ("own" + std::to_string(f) + ".ini"), parse).parsed);
+        }
+    }
+    // The first faction's file went when the others came; read again, it is parsed again.
+    EXPECT_TRUE(files::SeeDocument(m_root / "own0.ini", parse).parsed);
+    EXPECT_EQ(testing_support::EndActionError(), 0);
+    files::SetParsedBudget(std::size_t(48) << 20);
+    EXPECT_EQ(parses["w"], 1);
+    for (int f = 1; f < kFactions; ++f)
+        EXPECT_EQ(parses[std::string(1, char('a' + f))], 1) << f;
+    EXPECT_EQ(parses["a"], 2);
+}

@@ -536,4 +536,42 @@ TEST(WriteBatch, AWriteThatChangesNoByteLeavesTheFileAsItIs)
     }
 }
 
+// A compiled output runs to megabytes and is compared with the file piece by piece: a byte
+// that differs anywhere, a piece's edge included, still gets the file written.
+TEST(WriteBatch, ABigFileIsLeftAsItIsOnlyWhenEveryByteIsTheSame)
+{
+    constexpr std::size_t kSize = (std::size_t(5) << 19) + 7; // two and a half pieces of 1 MB
+    std::string before(kSize, 'x');
+    for (std::size_t i = 0; i < kSize; i += 97)
+        before[i] = static_cast<char>('a' + i % 26);
+    struct Case {
+        const char* name;
+        std::size_t changedAt; // none: the same bytes
+    };
+    const Case cases[] = {
+        {"the same bytes", std::string::npos},
+        {"the first byte", 0},
+        {"the last byte of the first piece", (std::size_t(1) << 20) - 1},
+        {"the first byte of the second piece", std::size_t(1) << 20},
+        {"the last byte", kSize - 1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::string after = before;
+        if (c.changedAt != std::string::npos)
+            after[c.changedAt] = '!';
+        TempFolder tmp;
+        tmp.Put("big.ini", before);
+        struct stat was;
+        ASSERT_EQ(::stat((tmp / "big.ini").c_str(), &was), 0);
+        files::BeginAction();
+        files::WriteFile(In(tmp, "big.ini"), after);
+        EXPECT_TRUE(testing_support::EndedWhole());
+        struct stat now;
+        ASSERT_EQ(::stat((tmp / "big.ini").c_str(), &now), 0);
+        EXPECT_EQ(tmp.Get("big.ini"), after);
+        EXPECT_EQ(now.st_ino != was.st_ino, c.changedAt != std::string::npos);
+    }
+}
+
 } // namespace
