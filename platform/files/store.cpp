@@ -343,6 +343,7 @@ struct Entry {
     std::uint64_t parsedChecked = 0;
     std::uint64_t hotLook = 0; // the action in which `hits` counts the reads
     std::uint32_t hits = 0;
+    std::size_t parsedBytes = 0; // what the budget holds for `parsed`
     std::list<Entry*>::iterator lru;
     bool inLru = false;
 
@@ -963,7 +964,8 @@ private:
         e.parsedVersion = version;
         e.parsedSettled = Settled(version);
         e.parsedChecked = m_look;
-        m_parsedBytes += e.parsed->MemoryBytes();
+        e.parsedBytes = e.parsed->MemoryBytes();
+        m_parsedBytes += e.parsedBytes;
         m_lru.push_front(&e);
         e.lru = m_lru.begin();
         e.inLru = true;
@@ -977,15 +979,25 @@ private:
             e.hits = 0;
         }
         ++e.hits;
-        if (e.inLru && e.lru != m_lru.begin())
+        if (!e.inLru)
+            return;
+        if (e.lru != m_lru.begin())
             m_lru.splice(m_lru.begin(), m_lru, e.lru);
+        // A parsed file may grow as it is read (an INI index makes a section's keys when one
+        // is first asked for): the budget holds what it took at its last read.
+        const std::size_t bytes = e.parsed->MemoryBytes();
+        if (bytes != e.parsedBytes) {
+            m_parsedBytes = m_parsedBytes - e.parsedBytes + bytes;
+            e.parsedBytes = bytes;
+            Evict(&e);
+        }
     }
 
     void DropParsed(Entry& e)
     {
         if (!e.inLru)
             return;
-        m_parsedBytes -= e.parsed->MemoryBytes();
+        m_parsedBytes -= e.parsedBytes;
         m_lru.erase(e.lru);
         e.inLru = false;
         e.parsed.reset();

@@ -186,7 +186,8 @@ void IniDocument::SetLine(std::string_view section, std::string_view key, std::s
             return;
         }
     }
-    const Piece at = target.last ? std::next(*target.last) : PieceAt(original->insertAt);
+    const Piece at =
+        target.last ? std::next(*target.last) : PieceAt(m_original->InsertPoint(*original).at);
     m_size += EndLineBefore(at);
     const Piece line = m_pieces.insert(at, KeyLine(key, value));
     m_size += line->size();
