@@ -984,13 +984,11 @@ private:
         if (e.lru != m_lru.begin())
             m_lru.splice(m_lru.begin(), m_lru, e.lru);
         // A parsed file may grow as it is read (an INI index makes a section's keys when one
-        // is first asked for): the budget holds what it took at its last read.
+        // is first asked for): the budget holds what it took at its last read, and the next
+        // file kept makes room. Evicting here would walk the list at each section made.
         const std::size_t bytes = e.parsed->MemoryBytes();
-        if (bytes != e.parsedBytes) {
-            m_parsedBytes = m_parsedBytes - e.parsedBytes + bytes;
-            e.parsedBytes = bytes;
-            Evict(&e);
-        }
+        m_parsedBytes = m_parsedBytes - e.parsedBytes + bytes;
+        e.parsedBytes = bytes;
     }
 
     void DropParsed(Entry& e)
