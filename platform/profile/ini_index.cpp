@@ -2,8 +2,6 @@
 
 #include "platform/files/names.h"
 
-#include <algorithm>
-
 namespace platform::profile {
 
 namespace {
@@ -60,7 +58,7 @@ std::string_view IniIndex::Folded(std::string_view name) const
     if (!m_folded)
         m_folded = std::make_unique<std::deque<std::string>>();
     const std::string& folded = m_folded->emplace_back(files::FoldCase(name));
-    m_madeBytes += kPerFolded + (folded.size() > 15 ? folded.capacity() : 0);
+    m_foldedBytes += kPerFolded + (folded.size() > 15 ? folded.capacity() : 0);
     return folded;
 }
 
@@ -93,54 +91,49 @@ void IniIndex::Make(const Section& section) const
     if (section.m_made)
         return;
     section.m_made = true;
-    // Sized once: growing a table of a million keys would move every entry twenty times.
-    // Most files end their lines in LF or CR LF; one of lone CRs grows it.
-    const auto first = content.begin() + static_cast<std::ptrdiff_t>(section.m_begin);
-    const auto last = content.begin() + static_cast<std::ptrdiff_t>(section.m_end);
-    section.m_entries.reserve(static_cast<std::size_t>(std::count(first, last, '\n')) + 1);
-    EachKeyLine(section,
-                [&](std::size_t begin, std::size_t next, bool hasEol, std::string_view name) {
-                    const std::string_view folded = Folded(name);
-                    section.m_entries.push_back(
-                        Entry{std::hash<std::string_view>{}(folded), folded, Key{begin, next}});
-                    section.m_insertion = Insertion{next, hasEol};
-                });
-    std::vector<Entry>& entries = section.m_entries;
-    if (!entries.empty()) {
-        std::size_t slots = 4;
-        while (slots < 2 * entries.size())
-            slots *= 2;
-        section.m_slots.assign(slots, 0);
-        std::uint32_t* table = section.m_slots.data();
-        for (std::size_t n = 0; n < entries.size(); ++n) {
-            const Entry& entry = entries[n];
-            for (std::size_t i = entry.hash & (slots - 1);; i = (i + 1) & (slots - 1)) {
-                if (table[i] == 0) {
-                    table[i] = static_cast<std::uint32_t>(n + 1);
-                    break;
-                }
-                const Entry& held = entries[table[i] - 1];
-                if (held.hash == entry.hash && held.folded == entry.folded)
-                    break; // the first line of a key counts
+    const std::size_t first = m_entries.size();
+    EachKeyLine(section, [&](std::size_t begin, std::size_t next, bool hasEol,
+                             std::string_view name) {
+        const std::string_view folded = Folded(name);
+        m_entries.push_back(Entry{std::hash<std::string_view>{}(folded), folded, Key{begin, next}});
+        section.m_insertion = Insertion{next, hasEol};
+    });
+    const std::size_t count = m_entries.size() - first;
+    if (count == 0)
+        return;
+    std::size_t slots = 4;
+    while (slots < 2 * count)
+        slots *= 2;
+    section.m_firstSlot = static_cast<std::uint32_t>(m_slots.size());
+    section.m_slotCount = static_cast<std::uint32_t>(slots);
+    m_slots.resize(m_slots.size() + slots, 0);
+    std::uint32_t* table = m_slots.data() + section.m_firstSlot;
+    for (std::size_t n = first; n < m_entries.size(); ++n) {
+        const Entry& entry = m_entries[n];
+        for (std::size_t i = entry.hash & (slots - 1);; i = (i + 1) & (slots - 1)) {
+            if (table[i] == 0) {
+                table[i] = static_cast<std::uint32_t>(n + 1);
+                break;
             }
+            const Entry& held = m_entries[table[i] - 1];
+            if (held.hash == entry.hash && held.folded == entry.folded)
+                break; // the first line of a key counts
         }
     }
-    m_madeBytes +=
-        sizeof(Entry) * entries.capacity() + sizeof(std::uint32_t) * section.m_slots.capacity();
 }
 
 const IniIndex::Key* IniIndex::FindKey(const Section& section, std::string_view folded) const
 {
     Make(section);
-    if (section.m_slots.empty())
+    if (section.m_slotCount == 0)
         return nullptr;
     const std::size_t hash = std::hash<std::string_view>{}(folded);
-    const std::size_t mask = section.m_slots.size() - 1;
+    const std::size_t mask = section.m_slotCount - 1;
     for (std::size_t i = hash & mask;; i = (i + 1) & mask) {
-        const std::uint32_t slot = section.m_slots[i];
+        const std::uint32_t slot = m_slots[section.m_firstSlot + i];
         if (slot == 0)
             return nullptr;
-        const Entry& entry = section.m_entries[slot - 1];
+        const Entry& entry = m_entries[slot - 1];
         if (entry.hash == hash && entry.folded == folded)
             return &entry.key;
     }
@@ -157,13 +150,9 @@ std::size_t IniIndex::KeyCount() const
     // Counted without making the tables: a writer asks for it, often of a file it never reads.
     if (!m_keyCount) {
         std::size_t count = 0;
-        for (const auto& [name, section] : m_sections) {
-            if (section.m_made)
-                count += section.m_entries.size();
-            else
-                EachKeyLine(section,
-                            [&](std::size_t, std::size_t, bool, std::string_view) { ++count; });
-        }
+        for (const auto& [name, section] : m_sections)
+            EachKeyLine(section,
+                        [&](std::size_t, std::size_t, bool, std::string_view) { ++count; });
         m_keyCount = count;
     }
     return *m_keyCount;
@@ -203,7 +192,11 @@ std::string_view IniIndex::Value(const Key& key) const
 
 std::size_t IniIndex::MemoryBytes() const
 {
-    return m_fixedBytes + m_madeBytes;
+    // The deque's blocks hold 512 bytes each, and its map a pointer per block.
+    constexpr std::size_t kBlock = 512, kPerBlock = kBlock / sizeof(Entry);
+    const std::size_t blocks = m_entries.size() / kPerBlock + 1;
+    return m_fixedBytes + m_foldedBytes + (kBlock + 2 * sizeof(void*)) * blocks +
+           sizeof(std::uint32_t) * m_slots.capacity();
 }
 
 std::shared_ptr<const IniIndex> ParseIni(std::string content)

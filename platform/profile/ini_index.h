@@ -47,15 +47,12 @@ public:
         // Its lines: from after its header line to the next header line.
         std::size_t m_begin = 0;
         std::size_t m_end = 0;
-        // Made at the first look-up. Its keys in the order of the file, and a table of a
-        // power of two of slots, at least twice its keys, of their numbers plus one (0: an
-        // empty slot). A table of its own per section keeps the reads of one section, as a
-        // compile makes them, close together in memory, and its keys where they are while
-        // other sections are looked at.
+        // Made at the first look-up: where a new key goes, and its keys' table, a power of
+        // two of slots, at least twice its keys.
         mutable bool m_made = false;
         mutable Insertion m_insertion;
-        mutable std::vector<Entry> m_entries;
-        mutable std::vector<std::uint32_t> m_slots;
+        mutable std::uint32_t m_firstSlot = 0;
+        mutable std::uint32_t m_slotCount = 0;
     };
 
     IniIndex() = default;
@@ -96,12 +93,19 @@ private:
     std::string_view Line(const Key& key) const;
 
     std::unordered_map<std::string_view, Section> m_sections;
+    // The keys of each section made lie together, in the order of the file; each section's
+    // table holds their numbers plus one (0: an empty slot). A table of its own per section
+    // keeps the reads of one section, as a compile makes them, close together in memory. A
+    // deque keeps the keys handed out where they are as other sections are made, and takes
+    // no block of its own per section: a compile makes a million sections of one key.
+    mutable std::deque<Entry> m_entries;
+    mutable std::vector<std::uint32_t> m_slots;
     // The folded names that differ from their spelling, made at the first: most files have
     // none, and a deque takes its first block at once.
     mutable std::unique_ptr<std::deque<std::string>> m_folded;
-    // What the section table and the names take, and what the key tables made so far take.
+    // What the section table takes, and the folded names made so far.
     std::size_t m_fixedBytes = 0;
-    mutable std::size_t m_madeBytes = 0;
+    mutable std::size_t m_foldedBytes = 0;
     mutable std::optional<std::size_t> m_keyCount;
 };
 
