@@ -147,15 +147,10 @@ IniIndex::Insertion IniIndex::InsertPoint(const Section& section) const
 
 std::size_t IniIndex::KeyCount() const
 {
-    // Counted without making the tables: a writer asks for it, often of a file it never reads.
-    if (!m_keyCount) {
-        std::size_t count = 0;
-        for (const auto& [name, section] : m_sections)
-            EachKeyLine(section,
-                        [&](std::size_t, std::size_t, bool, std::string_view) { ++count; });
-        m_keyCount = count;
-    }
-    return *m_keyCount;
+    // Asked for by a writer of many keys, which goes on to look at most sections anyway.
+    for (const auto& [name, section] : m_sections)
+        Make(section);
+    return m_entries.size();
 }
 
 std::optional<std::string_view> IniIndex::FindValue(std::string_view foldedSection,

@@ -72,7 +72,7 @@ public:
     std::string_view Value(const Key& key) const;
 
     std::size_t SectionCount() const { return m_sections.size(); }
-    // The key lines of the first sections, each line counted.
+    // The key lines of the first sections, each line counted; makes every section.
     std::size_t KeyCount() const;
     // About what the index takes in memory now, its bytes included: it grows as sections are
     // looked at.
@@ -106,7 +106,6 @@ private:
     // What the section table takes, and the folded names made so far.
     std::size_t m_fixedBytes = 0;
     mutable std::size_t m_foldedBytes = 0;
-    mutable std::optional<std::size_t> m_keyCount;
 };
 
 std::shared_ptr<const IniIndex> ParseIni(std::string content);
