@@ -2,6 +2,8 @@
 
 #include "platform/files/names.h"
 
+#include <algorithm>
+
 namespace platform::profile {
 
 namespace {
@@ -203,6 +205,8 @@ std::shared_ptr<const IniIndex> ParseIni(std::string content)
     // A header is a line whose first byte past its blanks is '['; its section runs to the
     // next header line. Keys before the first header and the lines of a repeated section
     // belong to no section.
+    // Sized once: every header holds a '[', and most '[' start a header.
+    index->m_sections.reserve(static_cast<std::size_t>(std::count(text.begin(), text.end(), '[')));
     IniIndex::Section* current = nullptr; // null before the first section and in repeats
     std::size_t at = 0;
     while (at < text.size()) {
