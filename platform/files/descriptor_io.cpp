@@ -1,6 +1,7 @@
 #include "descriptor_io.h"
 
 #include <cerrno>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace platform::files::detail {
@@ -41,6 +42,12 @@ int WriteAllFromStart(int fd, std::string_view content)
 
 int ReadAll(int fd, std::string& content)
 {
+    // Room for the whole file at once: grown by doubling, a file of tens of megabytes would
+    // be copied over and over, each time into memory not touched before. It is still read
+    // to its end, should it have grown meanwhile.
+    struct stat st;
+    if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && st.st_size > 0)
+        content.reserve(content.size() + static_cast<std::size_t>(st.st_size));
     char buffer[65536];
     for (;;) {
         const ssize_t n = ::read(fd, buffer, sizeof buffer);

@@ -388,6 +388,7 @@ struct Entry {
     std::uint64_t parsedChecked = 0;
     std::uint64_t hotLook = 0; // the action in which `hits` counts the reads
     std::uint32_t hits = 0;
+    std::size_t parsedBytes = 0; // what the budget holds for `parsed`
     std::list<Entry*>::iterator lru;
     bool inLru = false;
 
@@ -985,6 +986,8 @@ private:
 
     std::shared_ptr<const ParsedFile> ParsedOf(Entry& e, const Parser& parse)
     {
+        if (m_reading)
+            Recharge(*m_reading);
         if (e.parsed && e.parsedVersion == e.disk) {
             if (e.parsedSettled || e.parsedChecked == m_look) {
                 Touch(e);
@@ -1007,6 +1010,8 @@ private:
 
     void Keep(Entry& e, std::shared_ptr<const ParsedFile> parsed, const FileVersion& version)
     {
+        if (m_reading)
+            Recharge(*m_reading);
         DropParsed(e);
         if (!parsed || m_budget == 0)
             return;
@@ -1014,7 +1019,9 @@ private:
         e.parsedVersion = version;
         e.parsedSettled = Settled(version);
         e.parsedChecked = m_look;
-        m_parsedBytes += e.parsed->MemoryBytes();
+        e.parsedBytes = e.parsed->MemoryBytes();
+        m_parsedBytes += e.parsedBytes;
+        m_reading = &e;
         m_lru.push_front(&e);
         e.lru = m_lru.begin();
         e.inLru = true;
@@ -1028,17 +1035,34 @@ private:
             e.hits = 0;
         }
         ++e.hits;
-        if (e.inLru && e.lru != m_lru.begin())
+        if (!e.inLru)
+            return;
+        if (e.lru != m_lru.begin())
             m_lru.splice(m_lru.begin(), m_lru, e.lru);
+        Recharge(e);
+        m_reading = &e;
+    }
+
+    // A parsed file may grow as it is read (an INI index makes a section's keys when one is
+    // first asked for), mostly right after the store hands it out: the budget holds what it
+    // took when the store was last asked for it or for the next, and the next file kept
+    // makes room. Evicting at each growth would walk the list at each section made.
+    void Recharge(Entry& e)
+    {
+        if (!e.inLru)
+            return;
+        const std::size_t bytes = e.parsed->MemoryBytes();
+        m_parsedBytes = m_parsedBytes - e.parsedBytes + bytes;
+        e.parsedBytes = bytes;
     }
 
     void DropParsed(Entry& e)
     {
         if (!e.inLru)
             return;
-        m_parsedBytes -= e.parsed->MemoryBytes();
+        m_parsedBytes -= e.parsedBytes;
         if (e.parsed.use_count() == 1)
-            m_freed += e.parsed->MemoryBytes();
+            m_freed += e.parsedBytes;
         m_lru.erase(e.lru);
         e.inLru = false;
         e.parsed.reset();
@@ -1706,7 +1730,8 @@ private:
     std::uint64_t m_names = 0; // moves whenever a held name comes or goes
 
     std::unordered_map<std::string, std::unique_ptr<Entry>> m_entries; // by native path
-    std::vector<Entry*> m_held;                                        // in order of holding
+    Entry* m_reading = nullptr; // whose parsed file was handed out last
+    std::vector<Entry*> m_held; // in order of holding
     // Held new files by folder and case-folded name, for the resolution.
     std::unordered_map<std::string, std::unordered_map<std::string, std::string>> m_heldNew;
     std::unordered_map<dev_t, Room> m_room;

@@ -135,8 +135,9 @@ void IniDocument::Set(std::string_view section, std::string_view key, std::strin
     // about three. An import writes a million lines into one file: past a share of the
     // parsed lines, the text is parsed anew, which costs about twice the final text in all.
     constexpr std::size_t kFewPieces = 1u << 16;
-    const std::size_t parsed = m_original ? m_original->KeyCount() : 0;
-    if (m_pieces.size() > std::max(kFewPieces, parsed / 2))
+    // The parsed lines are counted only past the few: counting makes every section.
+    if (m_pieces.size() > kFewPieces &&
+        m_pieces.size() > (m_original ? m_original->KeyCount() : 0) / 2)
         Reset(ParseIni(Content()));
 }
 
@@ -186,7 +187,8 @@ void IniDocument::SetLine(std::string_view section, std::string_view key, std::s
             return;
         }
     }
-    const Piece at = target.last ? std::next(*target.last) : PieceAt(original->insertAt);
+    const Piece at =
+        target.last ? std::next(*target.last) : PieceAt(m_original->InsertPoint(*original).at);
     m_size += EndLineBefore(at);
     const Piece line = m_pieces.insert(at, KeyLine(key, value));
     m_size += line->size();

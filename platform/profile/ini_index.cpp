@@ -2,6 +2,8 @@
 
 #include "platform/files/names.h"
 
+#include <algorithm>
+
 namespace platform::profile {
 
 namespace {
@@ -18,6 +20,24 @@ bool EndsInLineEnd(std::string_view text)
     return !text.empty() && (text.back() == '\r' || text.back() == '\n');
 }
 
+// Where the line that holds `from` ends, and where the next one begins: at CR LF, LF or a
+// lone CR.
+struct LineEnd {
+    std::size_t end;
+    std::size_t next;
+};
+
+LineEnd LineEndAfter(std::string_view text, std::size_t from)
+{
+    std::size_t end = text.find_first_of(kCrLf, from);
+    if (end == std::string_view::npos)
+        end = text.size();
+    std::size_t next = end;
+    if (next < text.size())
+        next += (text[next] == '\r' && next + 1 < text.size() && text[next + 1] == '\n') ? 2 : 1;
+    return {end, next};
+}
+
 } // namespace
 
 std::string_view TrimBlanks(std::string_view text)
@@ -29,8 +49,9 @@ std::string_view TrimBlanks(std::string_view text)
     return text;
 }
 
-std::string_view IniIndex::Folded(std::string_view name)
+std::string_view IniIndex::Folded(std::string_view name) const
 {
+    constexpr std::size_t kPerFolded = 48; // a deque's slot and the allocator's overhead
     std::size_t i = 0;
     while (i < name.size() && files::FoldCase(name[i]) == name[i])
         ++i;
@@ -38,7 +59,9 @@ std::string_view IniIndex::Folded(std::string_view name)
         return name;
     if (!m_folded)
         m_folded = std::make_unique<std::deque<std::string>>();
-    return m_folded->emplace_back(files::FoldCase(name));
+    const std::string& folded = m_folded->emplace_back(files::FoldCase(name));
+    m_foldedBytes += kPerFolded + (folded.size() > 15 ? folded.capacity() : 0);
+    return folded;
 }
 
 const IniIndex::Section* IniIndex::FindSection(std::string_view folded) const
@@ -47,34 +70,46 @@ const IniIndex::Section* IniIndex::FindSection(std::string_view folded) const
     return it == m_sections.end() ? nullptr : &it->second;
 }
 
-const IniIndex::Key* IniIndex::FindKey(const Section& section, std::string_view folded) const
+template <typename Take> void IniIndex::EachKeyLine(const Section& section, Take take) const
 {
-    if (section.slotCount == 0)
-        return nullptr;
-    const std::size_t hash = std::hash<std::string_view>{}(folded);
-    const std::size_t mask = section.slotCount - 1;
-    for (std::size_t i = hash & mask;; i = (i + 1) & mask) {
-        const std::uint32_t slot = m_slots[section.firstSlot + i];
-        if (slot == 0)
-            return nullptr;
-        const Entry& entry = m_entries[slot - 1];
-        if (entry.hash == hash && entry.folded == folded)
-            return &entry.key;
+    const std::string_view text = content;
+    std::size_t pos = section.m_begin;
+    while (pos < section.m_end) {
+        const auto [end, next] = LineEndAfter(text, pos);
+        const std::size_t begin = pos;
+        const std::string_view line = TrimBlanks(text.substr(pos, end - pos));
+        pos = next;
+        // No line of it is a header: the section ends at the next.
+        if (line.empty() || line.front() == ';')
+            continue;
+        const std::size_t eq = line.find('=');
+        if (eq != std::string_view::npos)
+            take(begin, next, end < text.size(), TrimBlanks(line.substr(0, eq)));
     }
 }
 
-void IniIndex::Close(Section& section, std::size_t first)
+void IniIndex::Make(const Section& section) const
 {
+    if (section.m_made)
+        return;
+    section.m_made = true;
+    const std::size_t first = m_entries.size();
+    EachKeyLine(section, [&](std::size_t begin, std::size_t next, bool hasEol,
+                             std::string_view name) {
+        const std::string_view folded = Folded(name);
+        m_entries.push_back(Entry{std::hash<std::string_view>{}(folded), folded, Key{begin, next}});
+        section.m_insertion = Insertion{next, hasEol};
+    });
     const std::size_t count = m_entries.size() - first;
     if (count == 0)
         return;
     std::size_t slots = 4;
     while (slots < 2 * count)
         slots *= 2;
-    section.firstSlot = static_cast<std::uint32_t>(m_slots.size());
-    section.slotCount = static_cast<std::uint32_t>(slots);
+    section.m_firstSlot = static_cast<std::uint32_t>(m_slots.size());
+    section.m_slotCount = static_cast<std::uint32_t>(slots);
     m_slots.resize(m_slots.size() + slots, 0);
-    std::uint32_t* table = m_slots.data() + section.firstSlot;
+    std::uint32_t* table = m_slots.data() + section.m_firstSlot;
     for (std::size_t n = first; n < m_entries.size(); ++n) {
         const Entry& entry = m_entries[n];
         for (std::size_t i = entry.hash & (slots - 1);; i = (i + 1) & (slots - 1)) {
@@ -87,6 +122,37 @@ void IniIndex::Close(Section& section, std::size_t first)
                 break; // the first line of a key counts
         }
     }
+}
+
+const IniIndex::Key* IniIndex::FindKey(const Section& section, std::string_view folded) const
+{
+    Make(section);
+    if (section.m_slotCount == 0)
+        return nullptr;
+    const std::size_t hash = std::hash<std::string_view>{}(folded);
+    const std::size_t mask = section.m_slotCount - 1;
+    for (std::size_t i = hash & mask;; i = (i + 1) & mask) {
+        const std::uint32_t slot = m_slots[section.m_firstSlot + i];
+        if (slot == 0)
+            return nullptr;
+        const Entry& entry = m_entries[slot - 1];
+        if (entry.hash == hash && entry.folded == folded)
+            return &entry.key;
+    }
+}
+
+IniIndex::Insertion IniIndex::InsertPoint(const Section& section) const
+{
+    Make(section);
+    return section.m_insertion;
+}
+
+std::size_t IniIndex::KeyCount() const
+{
+    // Asked for by a writer of many keys, which goes on to look at most sections anyway.
+    for (const auto& [name, section] : m_sections)
+        Make(section);
+    return m_entries.size();
 }
 
 std::optional<std::string_view> IniIndex::FindValue(std::string_view foldedSection,
@@ -123,18 +189,11 @@ std::string_view IniIndex::Value(const Key& key) const
 
 std::size_t IniIndex::MemoryBytes() const
 {
-    // A section's node with its share of the buckets and the allocator's overhead.
-    // The object with its control block and the allocator's overhead, and the buckets.
-    constexpr std::size_t kPerSection = 80, kPerFolded = 48, kPerIndex = 128;
-    std::size_t bytes = sizeof(IniIndex) + kPerIndex + sizeof(void*) * m_sections.bucket_count() +
-                        content.capacity() + kPerSection * m_sections.size() +
-                        sizeof(Entry) * m_entries.capacity() +
-                        sizeof(std::uint32_t) * m_slots.capacity();
-    if (m_folded) {
-        for (const std::string& name : *m_folded)
-            bytes += kPerFolded + (name.size() > 15 ? name.capacity() : 0);
-    }
-    return bytes;
+    // The deque's blocks hold 512 bytes each, and its map a pointer per block.
+    constexpr std::size_t kBlock = 512, kPerBlock = kBlock / sizeof(Entry);
+    const std::size_t blocks = m_entries.size() / kPerBlock + 1;
+    return m_fixedBytes + m_foldedBytes + (kBlock + 2 * sizeof(void*)) * blocks +
+           sizeof(std::uint32_t) * m_slots.capacity();
 }
 
 std::shared_ptr<const IniIndex> ParseIni(std::string content)
@@ -142,60 +201,49 @@ std::shared_ptr<const IniIndex> ParseIni(std::string content)
     auto index = std::make_shared<IniIndex>();
     index->content = std::move(content);
     const std::string_view text = index->content;
-    // Sized once: growing a table of a million keys would move every entry twenty times.
-    std::size_t lines = 1, headers = 1;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '\n') {
-            ++lines;
-            headers += i + 1 < text.size() && text[i + 1] == '[';
-        }
-    }
-    index->m_sections.reserve(headers);
-    index->m_entries.reserve(lines - headers + 1);
 
+    // A header is a line whose first byte past its blanks is '['; its section runs to the
+    // next header line. Keys before the first header and the lines of a repeated section
+    // belong to no section.
+    // Sized once: every header holds a '[', and most '[' start a header.
+    index->m_sections.reserve(static_cast<std::size_t>(std::count(text.begin(), text.end(), '[')));
     IniIndex::Section* current = nullptr; // null before the first section and in repeats
-    std::size_t currentFirst = 0;         // its first entry
-    std::size_t pos = 0;
-    while (pos < text.size()) {
-        std::size_t end = text.find_first_of(kCrLf, pos);
-        if (end == std::string_view::npos)
-            end = text.size();
-        std::size_t next = end;
-        if (next < text.size())
-            next +=
-                (text[next] == '\r' && next + 1 < text.size() && text[next + 1] == '\n') ? 2 : 1;
-        const bool hasEol = end < text.size();
-        const std::size_t begin = pos;
-        const std::string_view line = TrimBlanks(text.substr(pos, end - pos));
-        pos = next;
-
-        if (line.empty() || line.front() == ';')
-            continue;
-        if (line.front() == '[') {
-            std::string_view name = line.substr(1);
-            name = name.substr(0, name.find(']'));
-            if (current)
-                index->Close(*current, currentFirst);
-            auto [it, isNew] = index->m_sections.try_emplace(index->Folded(TrimBlanks(name)));
-            current = isNew ? &it->second : nullptr;
-            currentFirst = index->m_entries.size();
-            if (current) {
-                current->insertAt = next;
-                current->insertHasEol = hasEol;
-            }
+    std::size_t at = 0;
+    while (at < text.size()) {
+        const std::size_t bracket = text.find('[', at);
+        if (bracket == std::string_view::npos)
+            break;
+        std::size_t begin = bracket;
+        while (begin > 0 && IsBlank(text[begin - 1]))
+            --begin;
+        if (begin > 0 && text[begin - 1] != '\r' && text[begin - 1] != '\n') {
+            at = bracket + 1;
             continue;
         }
-        const std::size_t eq = line.find('=');
-        if (eq == std::string_view::npos || !current)
-            continue;
-        const std::string_view folded = index->Folded(TrimBlanks(line.substr(0, eq)));
-        index->m_entries.push_back(IniIndex::Entry{std::hash<std::string_view>{}(folded), folded,
-                                                   IniIndex::Key{begin, next}});
-        current->insertAt = next;
-        current->insertHasEol = hasEol;
+        const auto [end, next] = LineEndAfter(text, bracket);
+        const std::string_view line = TrimBlanks(text.substr(bracket, end - bracket));
+        std::string_view name = line.substr(1);
+        name = name.substr(0, name.find(']'));
+        if (current)
+            current->m_end = begin;
+        auto [it, isNew] = index->m_sections.try_emplace(index->Folded(TrimBlanks(name)));
+        current = isNew ? &it->second : nullptr;
+        if (current) {
+            current->m_begin = next;
+            current->m_end = text.size();
+            current->m_insertion = IniIndex::Insertion{next, end < text.size()};
+        }
+        at = next;
     }
-    if (current)
-        index->Close(*current, currentFirst);
+
+    // A section's node with its share of the buckets and the allocator's overhead.
+    // The object with its control block and the allocator's overhead, and the buckets.
+    constexpr std::size_t kPerNode = 40, kPerIndex = 128;
+    index->m_fixedBytes =
+        sizeof(IniIndex) + kPerIndex + sizeof(void*) * index->m_sections.bucket_count() +
+        index->content.capacity() +
+        (kPerNode + sizeof(std::pair<const std::string_view, IniIndex::Section>)) *
+            index->m_sections.size();
     return index;
 }
 
@@ -239,12 +287,12 @@ std::string WithValue(const IniIndex* index, std::string_view section, std::stri
         out.append(content, found->next);
         return out;
     }
-    const std::size_t at = s->insertAt;
-    std::string out = content.substr(0, at);
-    if (!s->insertHasEol)
+    const IniIndex::Insertion insertion = index->InsertPoint(*s);
+    std::string out = content.substr(0, insertion.at);
+    if (!insertion.hasEol)
         out.append(kCrLf);
     out.append(keyLine);
-    out.append(content, at);
+    out.append(content, insertion.at);
     return out;
 }
 

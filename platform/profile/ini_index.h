@@ -17,18 +17,42 @@ namespace platform::profile {
 // One file parsed: its bytes, and for the first section of each name the first line of each
 // key and where a new key would go. Names are matched case-folded. Kept compact, as views
 // into the bytes it holds: a large mod's reputation files hold a million keys between them.
+// The parse only finds the sections; a section's keys are looked at when one of them is first
+// asked for, as a pick reads one section of a file of a thousand. The program reads its
+// files from one thread only, so the const look-ups fill those tables in place.
 class IniIndex : public files::ParsedFile {
 public:
     struct Key {
         std::size_t begin; // first byte of the line
         std::size_t next;  // first byte after its line end
     };
-    struct Section {
-        std::size_t insertAt = 0; // after the last key line, or the header line
-        bool insertHasEol = true; // whether that line ended in a line end
-        // Its keys' table: a power of two of slots, at least twice its keys.
-        std::uint32_t firstSlot = 0;
-        std::uint32_t slotCount = 0;
+    struct Insertion {
+        std::size_t at = 0; // after the last key line, or the header line
+        bool hasEol = true; // whether that line ended in a line end
+    };
+
+private:
+    struct Entry {
+        std::size_t hash;
+        std::string_view folded;
+        Key key;
+    };
+
+public:
+    class Section {
+    private:
+        friend class IniIndex;
+        friend std::shared_ptr<const IniIndex> ParseIni(std::string content);
+
+        // Its lines: from after its header line to the next header line.
+        std::size_t m_begin = 0;
+        std::size_t m_end = 0;
+        // Made at the first look-up: where a new key goes, and its keys' table, a power of
+        // two of slots, at least twice its keys.
+        mutable bool m_made = false;
+        mutable Insertion m_insertion;
+        mutable std::uint32_t m_firstSlot = 0;
+        mutable std::uint32_t m_slotCount = 0;
     };
 
     IniIndex() = default;
@@ -39,6 +63,7 @@ public:
     // Null when there is none. `folded` as files::FoldCase gives it.
     const Section* FindSection(std::string_view folded) const;
     const Key* FindKey(const Section& section, std::string_view folded) const;
+    Insertion InsertPoint(const Section& section) const;
     // The value of `foldedKey` in the section `foldedSection`; none when either is missing.
     std::optional<std::string_view> FindValue(std::string_view foldedSection,
                                               std::string_view foldedKey) const;
@@ -47,8 +72,10 @@ public:
     std::string_view Value(const Key& key) const;
 
     std::size_t SectionCount() const { return m_sections.size(); }
-    std::size_t KeyCount() const { return m_entries.size(); }
-    // About what the index takes in memory, its bytes included.
+    // The key lines of the first sections, each line counted; makes every section.
+    std::size_t KeyCount() const;
+    // About what the index takes in memory now, its bytes included: it grows as sections are
+    // looked at.
     std::size_t MemoryBytes() const override;
     std::string_view Bytes() const override { return content; }
 
@@ -57,27 +84,28 @@ public:
 private:
     friend std::shared_ptr<const IniIndex> ParseIni(std::string content);
 
-    struct Entry {
-        std::size_t hash;
-        std::string_view folded;
-        Key key;
-    };
-
     // A view of `name` case-folded: the name itself when folding changes nothing.
-    std::string_view Folded(std::string_view name);
-    // Makes the table of `section`, whose keys are the entries from `first` on.
-    void Close(Section& section, std::size_t first);
+    std::string_view Folded(std::string_view name) const;
+    // Calls `take(begin, next, hasEol, name)` for each key line of `section`, `name` trimmed.
+    template <typename Take> void EachKeyLine(const Section& section, Take take) const;
+    // Makes the key table of `section` unless it is made.
+    void Make(const Section& section) const;
     std::string_view Line(const Key& key) const;
 
     std::unordered_map<std::string_view, Section> m_sections;
-    // The keys of each section lie together, in the order of the file; each section's table
-    // holds their numbers plus one (0: an empty slot). A table of its own per section keeps
-    // the reads of one section, as a compile makes them, close together in memory.
-    std::vector<Entry> m_entries;
-    std::vector<std::uint32_t> m_slots;
+    // The keys of each section made lie together, in the order of the file; each section's
+    // table holds their numbers plus one (0: an empty slot). A table of its own per section
+    // keeps the reads of one section, as a compile makes them, close together in memory. A
+    // deque keeps the keys handed out where they are as other sections are made, and takes
+    // no block of its own per section: a compile makes a million sections of one key.
+    mutable std::deque<Entry> m_entries;
+    mutable std::vector<std::uint32_t> m_slots;
     // The folded names that differ from their spelling, made at the first: most files have
     // none, and a deque takes its first block at once.
-    std::unique_ptr<std::deque<std::string>> m_folded;
+    mutable std::unique_ptr<std::deque<std::string>> m_folded;
+    // What the section table takes, and the folded names made so far.
+    std::size_t m_fixedBytes = 0;
+    mutable std::size_t m_foldedBytes = 0;
 };
 
 std::shared_ptr<const IniIndex> ParseIni(std::string content);

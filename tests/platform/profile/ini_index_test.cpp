@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 #include <string>
 #include <vector>
@@ -87,10 +88,10 @@ std::string RandomLine(std::mt19937& random)
     }
 }
 
-std::string RandomFile(std::mt19937& random)
+std::string RandomFile(std::mt19937& random, unsigned maxLines = 24)
 {
     std::string content;
-    const int lines = int(random() % 24);
+    const int lines = int(random() % maxLines);
     for (int i = 0; i < lines; ++i) {
         content += RandomLine(random);
         if (i + 1 < lines || random() % 2)
@@ -185,6 +186,88 @@ TEST(IniIndexAgainstPrevious, HugeSectionReadsAndWritesTheSame)
         ASSERT_NE(key, nullptr) << i;
         ASSERT_EQ(now->Value(*key), std::to_string(i));
     }
+}
+
+// The index makes a section's keys when one is first asked for: the order in which sections
+// are looked at, and keys held from sections looked at before, must not change an answer.
+TEST(IniIndexAgainstPrevious, SectionsInAnyOrderReadTheSame)
+{
+    std::mt19937 random(20261211);
+    std::vector<std::string> folded;
+    for (const std::string& name : kNames)
+        folded.push_back(platform::files::FoldCase(TrimBlanks(name)));
+    std::sort(folded.begin(), folded.end());
+    folded.erase(std::unique(folded.begin(), folded.end()), folded.end());
+    for (int round = 0; round < 600; ++round) {
+        const std::string content = RandomFile(random, 80);
+        SCOPED_TRACE("round " + std::to_string(round) + ":\n" + content);
+        const std::shared_ptr<const IniIndex> now = ParseIni(content);
+        const std::shared_ptr<const previous_ini::Index> before = previous_ini::Parse(content);
+        // Counted before any section is looked at, and again once all are.
+        const std::size_t keyLines = now->KeyCount();
+        ASSERT_EQ(now->SectionCount(), before->sections.size());
+
+        std::shuffle(folded.begin(), folded.end(), random);
+        std::vector<std::pair<const IniIndex::Key*, std::string>> held;
+        for (const std::string& s : folded) {
+            const IniIndex::Section* section = now->FindSection(s);
+            const auto previous = before->sections.find(s);
+            ASSERT_EQ(section != nullptr, previous != before->sections.end()) << s;
+            if (!section)
+                continue;
+            // The insert position first, before any key of the section is asked for.
+            const IniIndex::Insertion insertion = now->InsertPoint(*section);
+            EXPECT_EQ(insertion.at, previous->second.insertAt) << s;
+            EXPECT_EQ(insertion.hasEol, previous->second.insertHasEol) << s;
+            for (const std::string& k : folded) {
+                const IniIndex::Key* key = now->FindKey(*section, k);
+                const auto expected = previous->second.keys.find(k);
+                ASSERT_EQ(key != nullptr, expected != previous->second.keys.end()) << s << k;
+                if (!key)
+                    continue;
+                EXPECT_EQ(now->Value(*key), expected->second.value);
+                EXPECT_EQ(now->Spelled(*key), expected->second.spelled);
+                EXPECT_EQ(key->begin, expected->second.begin);
+                EXPECT_EQ(key->next, expected->second.next);
+                held.emplace_back(key, expected->second.value);
+            }
+        }
+        for (const auto& [key, value] : held)
+            EXPECT_EQ(now->Value(*key), value);
+        const std::shared_ptr<const IniIndex> counted = ParseIni(content);
+        for (const std::string& s : folded) {
+            if (const IniIndex::Section* section = counted->FindSection(s))
+                counted->InsertPoint(*section);
+        }
+        EXPECT_EQ(counted->KeyCount(), keyLines);
+        if (HasFailure())
+            return;
+    }
+}
+
+// A file whose sections are never read costs about its bytes; reading them shows in the
+// estimate the file store keeps its budget by.
+TEST(IniIndexMemory, GrowsAsSectionsAreRead)
+{
+    std::string content;
+    for (int s = 0; s < 100; ++s) {
+        content += "[group" + std::to_string(s) + "]\r\n";
+        for (int k = 0; k < 100; ++k)
+            content += "Key" + std::to_string(k) + "=" + std::to_string(s * k) + "\r\n";
+    }
+    const std::shared_ptr<const IniIndex> index = ParseIni(content);
+    const std::size_t unread = index->MemoryBytes();
+    EXPECT_GE(unread, content.size());
+    EXPECT_LT(unread, content.size() + 256 * index->SectionCount() + 4096);
+
+    ASSERT_EQ(index->FindValue("GROUP7", "KEY9"), "63");
+    const std::size_t oneRead = index->MemoryBytes();
+    EXPECT_GT(oneRead, unread + 100 * sizeof(IniIndex::Key));
+    ASSERT_EQ(index->FindValue("GROUP7", "KEY10"), "70");
+    EXPECT_EQ(index->MemoryBytes(), oneRead); // made once, then kept
+    for (int s = 0; s < 100; ++s)
+        ASSERT_TRUE(index->FindValue("GROUP" + std::to_string(s), "KEY99"));
+    EXPECT_GT(index->MemoryBytes(), unread + 100 * (oneRead - unread) - 4096);
 }
 
 } // namespace
