@@ -102,6 +102,11 @@ FileVersion VersionOf(const Path& path);
 // redo its edit. Errors as WriteFile.
 bool WriteFileIfUnchanged(const Path& path, std::string_view content, const FileVersion& expected);
 
+// 0, or the number of the error with which a whole-file write of `file` would be refused at
+// its statement now (missing folder, read-only file, a name too long, ...), as the running
+// action sees the file: one it holds as new counts as there. Room is EnsureRoom's to ask.
+int WriteRefusal(const Path& file);
+
 // Raises 61 (disk full) unless the file system that holds `file` (or would hold it, when it is
 // missing) has room for `bytes` more than what the running user action holds for it already.
 // An action that writes several files as one unit (a faction of an import) asks once, before

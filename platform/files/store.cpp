@@ -863,6 +863,8 @@ public:
         return entries;
     }
 
+    int Refusal(const Path& file) { return CheckWritable(Find(file)); }
+
     void EnsureRoomFor(const Path& file, std::uint64_t bytes)
     {
         Entry& e = Find(file);
@@ -1839,6 +1841,12 @@ bool WriteFileIfUnchanged(const Path& path, std::string_view content, const File
         return false;
     store.WriteText(path, std::string(content));
     return true;
+}
+
+int WriteRefusal(const Path& file)
+{
+    Store& store = TheStore();
+    return store.Alone([&] { return store.Refusal(file); });
 }
 
 void EnsureRoom(const Path& file, std::uint64_t bytes)

@@ -14,8 +14,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cerrno>
-#include <fcntl.h>
 #include <string_view>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -177,29 +175,14 @@ private:
     };
 
     // The size of the file the write goes to (0 when it is new), or the write's error when
-    // it cannot be made.
+    // it cannot be made: the INI writer's 5, or the text write's own.
     static std::uint64_t CheckTarget(const Write& w)
     {
-        const bool ini = w.kind == Kind::Ini;
+        if (const int refused = files::WriteRefusal(w.file))
+            platform::Raise(w.kind == Kind::Ini ? 5 : refused);
         std::string native;
         struct stat st;
-        std::uint64_t size = 0;
-        if (files::Resolve(w.file, native, &st)) {
-            if (!S_ISREG(st.st_mode) || (st.st_mode & 0222) == 0)
-                platform::Raise(ini ? 5 : 70);
-            size = static_cast<std::uint64_t>(st.st_size);
-            if (::faccessat(AT_FDCWD, native.c_str(), W_OK, AT_EACCESS) == 0)
-                return size;
-            // A file the running action holds as new is not on the disk yet: its folder
-            // decides, as it will when the action lands.
-            if (errno != ENOENT)
-                platform::Raise(ini ? 5 : 70);
-        }
-        if (!files::Resolve(w.file.Parent(), native, &st) || !S_ISDIR(st.st_mode))
-            platform::Raise(ini ? 5 : 76);
-        if (::faccessat(AT_FDCWD, native.c_str(), W_OK | X_OK, AT_EACCESS) != 0)
-            platform::Raise(ini ? 5 : 70);
-        return size;
+        return files::Resolve(w.file, native, &st) ? static_cast<std::uint64_t>(st.st_size) : 0;
     }
 
     std::string m_key;
