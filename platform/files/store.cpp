@@ -144,6 +144,14 @@ int ReadNative(const std::string& native, std::string& content)
     return err;
 }
 
+// Frees what `bytes` holds. Assigning an empty string would not: the string keeps its
+// buffer (for "= {}", and for a move from a short string), and a held compile output is tens
+// of megabytes.
+void GiveBack(std::string& bytes)
+{
+    std::string().swap(bytes);
+}
+
 // Whether the file holds exactly `bytes`; false when it cannot be read. Compared piece by
 // piece: a compiled output of tens of megabytes is not read whole beside its new bytes.
 bool NativeHolds(const std::string& native, std::string_view bytes)
@@ -1239,7 +1247,7 @@ private:
             m_room[e.device].held -= e.heldBytes;
         e.heldBytes = 0;
         e.held = Held::None;
-        e.text = {};
+        GiveBack(e.text);
         e.document.reset();
         e.heldParsed.reset();
         e.checked = 0;
@@ -1264,7 +1272,7 @@ private:
             released += e->heldBytes;
             e->heldBytes = 0;
             e->held = Held::None;
-            e->text = {};
+            GiveBack(e->text);
             e->document.reset();
             e->heldParsed.reset();
             e->checked = 0;
@@ -1572,7 +1580,7 @@ private:
                 err = detail::WriteAll(fd, e.text);
             } else if (!w.content.empty()) {
                 err = detail::WriteAll(fd, w.content);
-                w.content = {};
+                GiveBack(w.content);
             } else {
                 const std::string content = BytesSeen(e);
                 err = detail::WriteAll(fd, content);

@@ -17,6 +17,7 @@
 #include <csignal>
 #include <cstdlib>
 #include <fcntl.h>
+#include <malloc.h>
 #include <map>
 #include <memory>
 #include <string>
@@ -247,8 +248,6 @@ private:
     std::string m_bytes;
 };
 
-} // namespace
-
 // Within one action a compile walks one big file while it reads each faction's own file
 // again and again, one faction after the other: the walked file stays parsed, but the
 // factions' files done with go as the budget asks, or a thousand of them would all stay.
@@ -283,3 +282,32 @@ TEST_F(Store, OnlyTheLastOfTheFilesReadAgainAndAgainOutlivesTheBudget)
         EXPECT_EQ(parses[std::string(1, char('a' + f))], 1) << f;
     EXPECT_EQ(parses["a"], 2);
 }
+
+// What an action wrote is given back once it lands or fails: a compile's output of tens of
+// megabytes must not stay with the program until the next write of the same file.
+TEST_F(Store, WhatAnActionHeldIsGivenBackAfterItsCommit)
+{
+    // Well past the allocator's largest threshold, so that each text is a mapping of its own
+    // and the mapped total tells exactly whether it is still held.
+    constexpr std::size_t kBig = std::size_t(40) << 20;
+    m_tmp.Put("old.txt", "old");
+    const auto mapped = [] { return mallinfo2().hblkhd; };
+    const std::size_t before = mapped();
+    files::BeginAction();
+    files::WriteFile(m_root / "new.txt", std::string(kBig, 'n'));
+    files::WriteFile(m_root / "old.txt", std::string(kBig, 'o'));
+    files::AppendFile(m_root / "log.txt", std::string(kBig, 'l'));
+    EXPECT_GE(mapped(), before + 3 * kBig);
+    EXPECT_EQ(EndActionError(), 0);
+    EXPECT_LT(mapped(), before + kBig / 4);
+    EXPECT_EQ(files::ReadFile(m_root / "old.txt").size(), kBig);
+
+    // And after a commit that fails.
+    files::BeginAction();
+    files::WriteFile(m_root / "old.txt", std::string(kBig, 'x'));
+    fault::FailAt(fault::Step::WriteTemporary, 1, EIO);
+    EXPECT_NE(EndActionError(), 0);
+    EXPECT_LT(mapped(), before + kBig / 4);
+}
+
+} // namespace
