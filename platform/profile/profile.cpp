@@ -1,5 +1,6 @@
 #include "profile.h"
 
+#include "edit_log.h"
 #include "ini_document.h"
 #include "ini_index.h"
 #include "ini_names.h"
@@ -38,12 +39,7 @@ public:
     void Set(std::string_view section, std::string_view key, std::string_view value)
     {
         m_document.Set(section, key, value);
-        // One log of length-prefixed fields, not three strings an edit: an import makes a
-        // million of them.
-        for (const std::string_view field : {section, key, value}) {
-            const auto size = static_cast<std::uint32_t>(field.size());
-            m_edits.append(reinterpret_cast<const char*>(&size), sizeof size).append(field);
-        }
+        m_edits.Add(section, key, value);
     }
 
     bool Keeps(std::string_view section, std::string_view key, std::string_view value) const
@@ -57,25 +53,13 @@ public:
     void Redo(std::optional<std::string> current) override
     {
         m_document = IniDocument(current ? ParseIni(std::move(*current)) : nullptr);
-        std::string_view log = m_edits;
-        const auto take = [&log] {
-            std::uint32_t size;
-            log.copy(reinterpret_cast<char*>(&size), sizeof size);
-            const std::string_view field = log.substr(sizeof size, size);
-            log.remove_prefix(sizeof size + size);
-            return field;
-        };
-        while (!log.empty()) {
-            const std::string_view section = take();
-            const std::string_view key = take();
-            const std::string_view value = take();
-            m_document.Set(section, key, value);
-        }
+        m_edits.ForEach([this](std::string_view section, std::string_view key,
+                               std::string_view value) { m_document.Set(section, key, value); });
     }
 
 private:
     IniDocument m_document;
-    std::string m_edits; // every Set in order, to make again on a newer version
+    EditLog m_edits; // every Set in order, to make again on a newer version
 };
 
 const IniIndex* IndexOf(const files::ParsedFile* parsed)
