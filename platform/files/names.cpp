@@ -6,25 +6,6 @@
 
 namespace platform::files {
 
-char FoldCase(char c)
-{
-    const auto b = static_cast<unsigned char>(c);
-    if (b >= 'a' && b <= 'z')
-        return static_cast<char>(b - 0x20);
-    if (b >= 0xE0 && b <= 0xFE && b != 0xF7)
-        return static_cast<char>(b - 0x20);
-    switch (b) {
-    case 0x9A: // s with caron
-    case 0x9C: // oe ligature
-    case 0x9E: // z with caron
-        return static_cast<char>(b - 0x10);
-    case 0xFF: // y with diaeresis
-        return static_cast<char>(0x9F);
-    default:
-        return c;
-    }
-}
-
 std::string FoldCase(std::string_view text)
 {
     std::string out(text);

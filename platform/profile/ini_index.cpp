@@ -27,15 +27,43 @@ struct LineEnd {
     std::size_t next;
 };
 
+// The first CR or LF at or after `from`, or the end. A plain loop: find_first_of looks for
+// each byte in the set with a call of its own.
+std::size_t LineEndFrom(std::string_view text, std::size_t from)
+{
+    const std::size_t size = text.size();
+    const char* const data = text.data();
+    std::size_t end = from;
+    while (end < size && data[end] != '\r' && data[end] != '\n')
+        ++end;
+    return end;
+}
+
 LineEnd LineEndAfter(std::string_view text, std::size_t from)
 {
-    std::size_t end = text.find_first_of(kCrLf, from);
-    if (end == std::string_view::npos)
-        end = text.size();
+    const std::size_t end = LineEndFrom(text, from);
     std::size_t next = end;
     if (next < text.size())
         next += (text[next] == '\r' && next + 1 < text.size() && text[next + 1] == '\n') ? 2 : 1;
     return {end, next};
+}
+
+// The hash of `name` folded: names that fold alike hash alike. FNV-1a, its high half mixed
+// into the low one, since the tables take their slot from the low bits.
+std::uint32_t FoldedHash(std::string_view name)
+{
+    std::uint64_t h = 14695981039346656037ull;
+    for (char c : name)
+        h = (h ^ static_cast<unsigned char>(files::FoldCase(c))) * 1099511628211ull;
+    return static_cast<std::uint32_t>(h ^ (h >> 32));
+}
+
+std::size_t SlotsFor(std::size_t count)
+{
+    std::size_t slots = 4;
+    while (slots < 2 * count)
+        slots *= 2;
+    return slots;
 }
 
 } // namespace
@@ -49,25 +77,32 @@ std::string_view TrimBlanks(std::string_view text)
     return text;
 }
 
-std::string_view IniIndex::Folded(std::string_view name) const
+bool IniIndex::NameIs(std::size_t at, std::size_t length, std::string_view folded) const
 {
-    constexpr std::size_t kPerFolded = 48; // a deque's slot and the allocator's overhead
-    std::size_t i = 0;
-    while (i < name.size() && files::FoldCase(name[i]) == name[i])
-        ++i;
-    if (i == name.size())
-        return name;
-    if (!m_folded)
-        m_folded = std::make_unique<std::deque<std::string>>();
-    const std::string& folded = m_folded->emplace_back(files::FoldCase(name));
-    m_foldedBytes += kPerFolded + (folded.size() > 15 ? folded.capacity() : 0);
-    return folded;
+    if (length != folded.size())
+        return false;
+    const char* name = content.data() + at;
+    for (std::size_t i = 0; i < length; ++i) {
+        if (files::FoldCase(name[i]) != folded[i])
+            return false;
+    }
+    return true;
 }
 
 const IniIndex::Section* IniIndex::FindSection(std::string_view folded) const
 {
-    const auto it = m_sections.find(folded);
-    return it == m_sections.end() ? nullptr : &it->second;
+    if (m_sections.empty())
+        return nullptr;
+    const std::uint32_t hash = FoldedHash(folded);
+    const std::size_t mask = m_sectionSlots.size() - 1;
+    for (std::size_t i = hash & mask;; i = (i + 1) & mask) {
+        const std::uint32_t slot = m_sectionSlots[i];
+        if (slot == 0)
+            return nullptr;
+        const Section& section = m_sections[slot - 1];
+        if (section.m_hash == hash && NameIs(section.m_nameAt, section.m_nameLength, folded))
+            return &section;
+    }
 }
 
 template <typename Take> void IniIndex::EachKeyLine(const Section& section, Take take) const
@@ -94,31 +129,29 @@ void IniIndex::Make(const Section& section) const
         return;
     section.m_made = true;
     const std::size_t first = m_entries.size();
-    EachKeyLine(section, [&](std::size_t begin, std::size_t next, bool hasEol,
-                             std::string_view name) {
-        const std::string_view folded = Folded(name);
-        m_entries.push_back(Entry{std::hash<std::string_view>{}(folded), folded, Key{begin, next}});
-        section.m_insertion = Insertion{next, hasEol};
-    });
+    EachKeyLine(section,
+                [&](std::size_t begin, std::size_t next, bool hasEol, std::string_view name) {
+                    m_entries.push_back(Entry{Key{begin, next}, FoldedHash(name)});
+                    section.m_insertion = Insertion{next, hasEol};
+                });
     const std::size_t count = m_entries.size() - first;
     if (count == 0)
         return;
-    std::size_t slots = 4;
-    while (slots < 2 * count)
-        slots *= 2;
+    const std::size_t slots = SlotsFor(count);
     section.m_firstSlot = static_cast<std::uint32_t>(m_slots.size());
     section.m_slotCount = static_cast<std::uint32_t>(slots);
     m_slots.resize(m_slots.size() + slots, 0);
     std::uint32_t* table = m_slots.data() + section.m_firstSlot;
     for (std::size_t n = first; n < m_entries.size(); ++n) {
         const Entry& entry = m_entries[n];
+        const std::string_view name = Spelled(entry.key);
         for (std::size_t i = entry.hash & (slots - 1);; i = (i + 1) & (slots - 1)) {
             if (table[i] == 0) {
                 table[i] = static_cast<std::uint32_t>(n + 1);
                 break;
             }
             const Entry& held = m_entries[table[i] - 1];
-            if (held.hash == entry.hash && held.folded == entry.folded)
+            if (held.hash == entry.hash && files::SameNameIgnoringCase(Spelled(held.key), name))
                 break; // the first line of a key counts
         }
     }
@@ -129,15 +162,18 @@ const IniIndex::Key* IniIndex::FindKey(const Section& section, std::string_view 
     Make(section);
     if (section.m_slotCount == 0)
         return nullptr;
-    const std::size_t hash = std::hash<std::string_view>{}(folded);
+    const std::uint32_t hash = FoldedHash(folded);
     const std::size_t mask = section.m_slotCount - 1;
     for (std::size_t i = hash & mask;; i = (i + 1) & mask) {
         const std::uint32_t slot = m_slots[section.m_firstSlot + i];
         if (slot == 0)
             return nullptr;
         const Entry& entry = m_entries[slot - 1];
-        if (entry.hash == hash && entry.folded == folded)
-            return &entry.key;
+        if (entry.hash == hash) {
+            const std::string_view name = Spelled(entry.key);
+            if (NameIs(static_cast<std::size_t>(name.data() - content.data()), name.size(), folded))
+                return &entry.key;
+        }
     }
 }
 
@@ -150,7 +186,7 @@ IniIndex::Insertion IniIndex::InsertPoint(const Section& section) const
 std::size_t IniIndex::KeyCount() const
 {
     // Asked for by a writer of many keys, which goes on to look at most sections anyway.
-    for (const auto& [name, section] : m_sections)
+    for (const Section& section : m_sections)
         Make(section);
     return m_entries.size();
 }
@@ -168,11 +204,13 @@ std::optional<std::string_view> IniIndex::FindValue(std::string_view foldedSecti
 // The key's line without its line end, trimmed, as the parse saw it.
 std::string_view IniIndex::Line(const Key& key) const
 {
-    const std::string_view text = content;
-    std::size_t end = text.find_first_of(kCrLf, key.begin);
-    if (end == std::string_view::npos)
-        end = text.size();
-    return TrimBlanks(text.substr(key.begin, end - key.begin));
+    // The line ends where its line end begins: it holds no CR or LF before it.
+    std::string_view line = std::string_view(content).substr(key.begin, key.next - key.begin);
+    if (!line.empty() && line.back() == '\n')
+        line.remove_suffix(1);
+    if (!line.empty() && line.back() == '\r')
+        line.remove_suffix(1);
+    return TrimBlanks(line);
 }
 
 std::string_view IniIndex::Spelled(const Key& key) const
@@ -192,7 +230,7 @@ std::size_t IniIndex::MemoryBytes() const
     // The deque's blocks hold 512 bytes each, and its map a pointer per block.
     constexpr std::size_t kBlock = 512, kPerBlock = kBlock / sizeof(Entry);
     const std::size_t blocks = m_entries.size() / kPerBlock + 1;
-    return m_fixedBytes + m_foldedBytes + (kBlock + 2 * sizeof(void*)) * blocks +
+    return m_fixedBytes + (kBlock + 2 * sizeof(void*)) * blocks +
            sizeof(std::uint32_t) * m_slots.capacity();
 }
 
@@ -206,7 +244,8 @@ std::shared_ptr<const IniIndex> ParseIni(std::string content)
     // next header line. Keys before the first header and the lines of a repeated section
     // belong to no section.
     // Sized once: every header holds a '[', and most '[' start a header.
-    index->m_sections.reserve(static_cast<std::size_t>(std::count(text.begin(), text.end(), '[')));
+    std::vector<IniIndex::Section>& sections = index->m_sections;
+    sections.reserve(static_cast<std::size_t>(std::count(text.begin(), text.end(), '[')));
     IniIndex::Section* current = nullptr; // null before the first section and in repeats
     std::size_t at = 0;
     while (at < text.size()) {
@@ -223,27 +262,54 @@ std::shared_ptr<const IniIndex> ParseIni(std::string content)
         const auto [end, next] = LineEndAfter(text, bracket);
         const std::string_view line = TrimBlanks(text.substr(bracket, end - bracket));
         std::string_view name = line.substr(1);
-        name = name.substr(0, name.find(']'));
+        name = TrimBlanks(name.substr(0, name.find(']')));
         if (current)
             current->m_end = begin;
-        auto [it, isNew] = index->m_sections.try_emplace(index->Folded(TrimBlanks(name)));
-        current = isNew ? &it->second : nullptr;
-        if (current) {
-            current->m_begin = next;
-            current->m_end = text.size();
-            current->m_insertion = IniIndex::Insertion{next, end < text.size()};
-        }
+        IniIndex::Section& section = sections.emplace_back();
+        section.m_nameAt = static_cast<std::size_t>(name.data() - text.data());
+        section.m_nameLength = static_cast<std::uint32_t>(name.size());
+        section.m_hash = FoldedHash(name);
+        section.m_begin = next;
+        section.m_end = text.size();
+        section.m_insertion = IniIndex::Insertion{next, end < text.size()};
+        current = &section;
         at = next;
     }
 
-    // A section's node with its share of the buckets and the allocator's overhead.
-    // The object with its control block and the allocator's overhead, and the buckets.
-    constexpr std::size_t kPerNode = 40, kPerIndex = 128;
-    index->m_fixedBytes =
-        sizeof(IniIndex) + kPerIndex + sizeof(void*) * index->m_sections.bucket_count() +
-        index->content.capacity() +
-        (kPerNode + sizeof(std::pair<const std::string_view, IniIndex::Section>)) *
-            index->m_sections.size();
+    // The table of first sections; a repeat leaves the list again, so that its lines
+    // belong to none.
+    std::vector<std::uint32_t>& slots = index->m_sectionSlots;
+    slots.assign(SlotsFor(sections.size()), 0);
+    const std::size_t mask = slots.size() - 1;
+    std::size_t kept = 0;
+    for (std::size_t n = 0; n < sections.size(); ++n) {
+        const IniIndex::Section& section = sections[n];
+        const std::string_view name = text.substr(section.m_nameAt, section.m_nameLength);
+        bool repeat = false;
+        std::size_t i = section.m_hash & mask;
+        for (; slots[i] != 0; i = (i + 1) & mask) {
+            const IniIndex::Section& held = sections[slots[i] - 1];
+            if (held.m_hash == section.m_hash &&
+                files::SameNameIgnoringCase(text.substr(held.m_nameAt, held.m_nameLength), name)) {
+                repeat = true;
+                break;
+            }
+        }
+        if (repeat)
+            continue;
+        if (kept != n)
+            sections[kept] = section;
+        slots[i] = static_cast<std::uint32_t>(++kept);
+    }
+    sections.resize(kept);
+    if (sections.capacity() > kept + kept / 4 + 8)
+        sections.shrink_to_fit();
+
+    // The object with its control block and the allocator's overhead.
+    constexpr std::size_t kPerIndex = 128;
+    index->m_fixedBytes = sizeof(IniIndex) + kPerIndex + index->content.capacity() +
+                          sizeof(IniIndex::Section) * sections.capacity() +
+                          sizeof(std::uint32_t) * slots.capacity();
     return index;
 }
 

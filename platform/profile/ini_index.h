@@ -9,17 +9,17 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 namespace platform::profile {
 
 // One file parsed: its bytes, and for the first section of each name the first line of each
-// key and where a new key would go. Names are matched case-folded. Kept compact, as views
-// into the bytes it holds: a large mod's reputation files hold a million keys between them.
-// The parse only finds the sections; a section's keys are looked at when one of them is first
-// asked for, as a pick reads one section of a file of a thousand. The program reads its
-// files from one thread only, so the const look-ups fill those tables in place.
+// key and where a new key would go. Names are matched case-folded, folded as they are
+// compared: the index holds no name of its own, only where each lies in its bytes. Kept
+// compact: a large mod's reputation files hold a million keys between them, and as many
+// one-key sections. The parse only finds the sections; a section's keys are looked at when one
+// of them is first asked for, as a pick reads one section of a file of a thousand. The program
+// reads its files from one thread only, so the const look-ups fill those tables in place.
 class IniIndex : public files::ParsedFile {
 public:
     struct Key {
@@ -33,9 +33,8 @@ public:
 
 private:
     struct Entry {
-        std::size_t hash;
-        std::string_view folded;
         Key key;
+        std::uint32_t hash; // of the folded name
     };
 
 public:
@@ -44,13 +43,17 @@ public:
         friend class IniIndex;
         friend std::shared_ptr<const IniIndex> ParseIni(std::string content);
 
+        // Its name as the header spells it, trimmed, and the hash of that name folded.
+        std::size_t m_nameAt = 0;
+        std::uint32_t m_nameLength = 0;
+        std::uint32_t m_hash = 0;
         // Its lines: from after its header line to the next header line.
         std::size_t m_begin = 0;
         std::size_t m_end = 0;
         // Made at the first look-up: where a new key goes, and its keys' table, a power of
         // two of slots, at least twice its keys.
-        mutable bool m_made = false;
         mutable Insertion m_insertion;
+        mutable bool m_made = false;
         mutable std::uint32_t m_firstSlot = 0;
         mutable std::uint32_t m_slotCount = 0;
     };
@@ -84,15 +87,18 @@ public:
 private:
     friend std::shared_ptr<const IniIndex> ParseIni(std::string content);
 
-    // A view of `name` case-folded: the name itself when folding changes nothing.
-    std::string_view Folded(std::string_view name) const;
+    // Whether the name at `at` of `length` bytes, folded, is `folded`.
+    bool NameIs(std::size_t at, std::size_t length, std::string_view folded) const;
     // Calls `take(begin, next, hasEol, name)` for each key line of `section`, `name` trimmed.
     template <typename Take> void EachKeyLine(const Section& section, Take take) const;
     // Makes the key table of `section` unless it is made.
     void Make(const Section& section) const;
     std::string_view Line(const Key& key) const;
 
-    std::unordered_map<std::string_view, Section> m_sections;
+    // The sections in the order of the file, and a table of their numbers plus one (0: an
+    // empty slot), a power of two of slots, at least twice the sections.
+    std::vector<Section> m_sections;
+    std::vector<std::uint32_t> m_sectionSlots;
     // The keys of each section made lie together, in the order of the file; each section's
     // table holds their numbers plus one (0: an empty slot). A table of its own per section
     // keeps the reads of one section, as a compile makes them, close together in memory. A
@@ -100,12 +106,8 @@ private:
     // no block of its own per section: a compile makes a million sections of one key.
     mutable std::deque<Entry> m_entries;
     mutable std::vector<std::uint32_t> m_slots;
-    // The folded names that differ from their spelling, made at the first: most files have
-    // none, and a deque takes its first block at once.
-    mutable std::unique_ptr<std::deque<std::string>> m_folded;
-    // What the section table takes, and the folded names made so far.
+    // What the bytes and the section tables take.
     std::size_t m_fixedBytes = 0;
-    mutable std::size_t m_foldedBytes = 0;
 };
 
 std::shared_ptr<const IniIndex> ParseIni(std::string content);
