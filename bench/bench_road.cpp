@@ -17,8 +17,10 @@
 // The cold baseline cannot be scaled: it runs only up to the n given (its initial-world
 // compile, which parses the whole file for every key, takes about 20 minutes at 200), and
 // its import only up to the second n (above it the bench writes the imported files itself).
-// --kolvetra names
-// the component library to register (the one built beside the bench by default).
+// --kolvetra names the component library to register (the one built beside the bench by
+// default). To walk one cold road alone, lay out its program folder first:
+//   build/bin/bench_road --stock-only=1000 --root=/tmp/road
+//   build/bin/bench_road --cold-road=1000 --root=/tmp/road
 #include "bench_road_cold.h"
 #include "bench_road_data.h"
 #include "bench_road_measure.h"
@@ -64,6 +66,9 @@ struct Options {
     std::string root;
     bool coldBaseline = false;
     bool writtenImport = false;
+    // Lays out a program folder with the stock of n factions in `root` and stops, so that one
+    // cold road can be walked alone (under a profiler, say) with --cold-road=n --root=...
+    int stockOnly = 0;
 };
 
 Options Parse(int argc, char** argv)
@@ -103,6 +108,8 @@ Options Parse(int argc, char** argv)
             options.coldRoad = std::atoi(argv[i] + 12);
         } else if (arg.rfind("--root=", 0) == 0) {
             options.root = argv[i] + 7;
+        } else if (arg.rfind("--stock-only=", 0) == 0) {
+            options.stockOnly = std::atoi(argv[i] + 13);
         } else if (arg == "--baseline") {
             options.coldBaseline = true;
         } else {
@@ -331,6 +338,15 @@ int main(int argc, char** argv)
     if (options.coldRoad > 0)
         return WalkColdRoad(argc, argv, options.root, options.coldRoad, !options.coldBaseline,
                             !options.writtenImport, options.kolvetra);
+    if (options.stockOnly > 0) {
+        if (options.root.empty()) {
+            std::fprintf(stderr, "bench_road: --stock-only needs --root\n");
+            return 2;
+        }
+        fs::create_directories(options.root + "/projects");
+        WriteStock(options.root, options.stockOnly);
+        return 0;
+    }
     QApplication app(argc, argv);
     std::error_code ec;
     const std::string self = fs::read_symlink("/proc/self/exe", ec).string();
