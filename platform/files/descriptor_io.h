@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -11,6 +12,10 @@ namespace platform::files::detail {
 int WriteAll(int fd, std::string_view content);
 // Writes all of `content` from the start of the file, whatever the descriptor's position.
 int WriteAllFromStart(int fd, std::string_view content);
+// Writes what `each` hands to its callback, in order, gathering small pieces into writes
+// of about a quarter megabyte.
+int WritePieces(int fd,
+                const std::function<void(const std::function<void(std::string_view)>&)>& each);
 // Appends everything from the descriptor's position to the end of the file to `content`.
 int ReadAll(int fd, std::string& content);
 

@@ -44,7 +44,7 @@ constexpr const char* kRecordName = ".quorvel-commit";
 constexpr std::string_view kRecordStart = "QVC1\n";
 // Where an interrupted commit's own undo had begun: the record then asks for an undo.
 constexpr std::string_view kUndoMark = "U\n";
-constexpr std::size_t kDefaultParsedBudget = std::size_t(48) << 20;
+constexpr std::size_t kDefaultParsedBudget = std::size_t(24) << 20;
 constexpr int kRedoAttempts = 8;
 // The bytes of held and parsed files given up from which the end of an action hands the
 // freed memory back to the system.
@@ -1064,6 +1064,10 @@ private:
         const std::size_t bytes = e.parsed->MemoryBytes();
         m_parsedBytes = m_parsedBytes - e.parsedBytes + bytes;
         e.parsedBytes = bytes;
+        // A compile that walks one big file makes it grow past the budget without keeping
+        // another: the others go then, not at the next file kept.
+        if (bytes > 0 && m_parsedBytes > m_budget && m_lru.size() > 1)
+            Evict(&e);
     }
 
     void DropParsed(Entry& e)
@@ -1581,6 +1585,9 @@ private:
             } else if (!w.content.empty()) {
                 err = detail::WriteAll(fd, w.content);
                 GiveBack(w.content);
+            } else if (e.held == Held::Document) {
+                err = detail::WritePieces(fd,
+                                          [&e](const auto& take) { e.document->EachPiece(take); });
             } else {
                 const std::string content = BytesSeen(e);
                 err = detail::WriteAll(fd, content);

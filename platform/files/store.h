@@ -36,6 +36,12 @@ public:
     virtual ~HeldDocument() = default;
     // The bytes the file gets.
     virtual std::string Content() const = 0;
+    // The same bytes, piece by piece, in order: a commit writes a document of tens of
+    // megabytes without making it whole first.
+    virtual void EachPiece(const std::function<void(std::string_view)>& take) const
+    {
+        take(Content());
+    }
     virtual std::uint64_t Size() const = 0;
     // The file holds `current` now (none: it is missing), not the version the edits were
     // made on, because another program saved it meanwhile: make the same edits on it.
