@@ -29,8 +29,6 @@ std::string_view ValueIn(std::string_view line)
     return TrimBlanks(line.substr(eq + 1, line.size() - eq - 1 - kCrLf.size()));
 }
 
-// Whether a line written for these names reads back as exactly these names and value; the
-// rare one that does not is stored by parsing the whole text again.
 bool ReadsBackAsWritten(std::string_view section, std::string_view key, std::string_view value)
 {
     return !key.empty() && key.find('=') == std::string_view::npos && key.front() != ';' &&
@@ -128,6 +126,35 @@ bool IniDocument::Keeps(std::string_view section, std::string_view key,
     return m_original && KeepsBytes(*m_original, section, key, value);
 }
 
+bool IniDocument::StoresPlainly(std::string_view section, std::string_view key,
+                                std::string_view value)
+{
+    return ReadsBackAsWritten(section, key, value);
+}
+
+bool IniDocument::EachNewKey(
+    const std::function<void(std::string_view, std::string_view, std::string_view)>& take) const
+{
+    if (m_original)
+        return false;
+    // Each piece after the first (empty) one is a packed section: its header, then its key
+    // lines, each ending in CR LF, in the order the keys were first set.
+    for (auto piece = std::next(m_pieces.begin()); piece != m_pieces.end(); ++piece) {
+        std::string_view text = *piece;
+        const std::size_t headerEnd = text.find(kCrLf);
+        const std::string_view section = text.substr(1, headerEnd - 2);
+        text.remove_prefix(headerEnd + kCrLf.size());
+        while (!text.empty()) {
+            const std::size_t end = text.find(kCrLf);
+            const std::string_view line = text.substr(0, end);
+            const std::size_t eq = line.find('=');
+            take(section, line.substr(0, eq), line.substr(eq + 1));
+            text.remove_prefix(end + kCrLf.size());
+        }
+    }
+    return true;
+}
+
 void IniDocument::Set(std::string_view section, std::string_view key, std::string_view value)
 {
     SetLine(section, key, value);
@@ -136,8 +163,8 @@ void IniDocument::Set(std::string_view section, std::string_view key, std::strin
     // parsed lines, the text is parsed anew, which costs about twice the final text in all.
     constexpr std::size_t kFewPieces = 1u << 16;
     // The parsed lines are counted only past the few: counting makes every section.
-    if (m_pieces.size() > kFewPieces &&
-        m_pieces.size() > (m_original ? m_original->KeyCount() : 0) / 2)
+    // A document begun with no file is all packed sections, which take no pieces per line.
+    if (m_original && m_pieces.size() > kFewPieces && m_pieces.size() > m_original->KeyCount() / 2)
         Reset(ParseIni(Content()));
 }
 

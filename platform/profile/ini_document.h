@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <list>
 #include <map>
 #include <memory>
@@ -33,6 +34,23 @@ public:
     bool Keeps(std::string_view section, std::string_view key, std::string_view value) const;
 
     std::string Content() const;
+    // Whether Set stores exactly these names and value as one line that reads back as
+    // written; the rare one that does not is stored by parsing the whole text again.
+    static bool StoresPlainly(std::string_view section, std::string_view key,
+                              std::string_view value);
+    // For a document begun with no file whose every Set stored plainly: calls
+    // `take(section, key, value)` for each key it holds, section by section in the order
+    // they were made, each key in the order it was first set, with its last value. Making
+    // these edits gives the same bytes as making every Set again. False, and nothing called,
+    // for any other document.
+    bool EachNewKey(const std::function<void(std::string_view, std::string_view, std::string_view)>&
+                        take) const;
+    // Calls `take` with each piece of Content(), in order.
+    template <typename Take> void EachPiece(Take take) const
+    {
+        for (const std::string& piece : m_pieces)
+            take(std::string_view(piece));
+    }
     // The number of bytes Content() would give.
     std::uint64_t Size() const { return m_size; }
 

@@ -14,7 +14,7 @@ namespace platform::profile {
 
 namespace {
 
-constexpr std::size_t kParsedBudget = std::size_t(48) << 20;
+constexpr std::size_t kParsedBudget = std::size_t(24) << 20;
 bool g_indexEnabled = true;
 
 std::shared_ptr<const files::ParsedFile> Parse(std::string bytes)
@@ -23,11 +23,14 @@ std::shared_ptr<const files::ParsedFile> Parse(std::string bytes)
 }
 
 // The edits of one user action on one file, kept so that they can be made again on a newer
-// version of it that another program saved meanwhile.
+// version of it that another program saved meanwhile. A file the action makes from nothing
+// (an import's) holds its edits in its own text, as the document tells them; the log is
+// written only from the first edit the document could not tell again.
 class HeldIni : public files::HeldDocument {
 public:
     explicit HeldIni(std::shared_ptr<const IniIndex> original)
-        : m_document(std::move(original))
+        : m_fromNothing(!original)
+        , m_document(std::move(original))
     {
     }
 
@@ -38,8 +41,11 @@ public:
 
     void Set(std::string_view section, std::string_view key, std::string_view value)
     {
+        if (m_fromNothing && !IniDocument::StoresPlainly(section, key, value))
+            LogWhatTheDocumentHolds();
         m_document.Set(section, key, value);
-        m_edits.Add(section, key, value);
+        if (!m_fromNothing)
+            m_edits.Add(section, key, value);
     }
 
     bool Keeps(std::string_view section, std::string_view key, std::string_view value) const
@@ -48,16 +54,30 @@ public:
     }
 
     std::string Content() const override { return m_document.Content(); }
+    void EachPiece(const std::function<void(std::string_view)>& take) const override
+    {
+        m_document.EachPiece(take);
+    }
     std::uint64_t Size() const override { return m_document.Size(); }
 
     void Redo(std::optional<std::string> current) override
     {
+        if (m_fromNothing)
+            LogWhatTheDocumentHolds();
         m_document = IniDocument(current ? ParseIni(std::move(*current)) : nullptr);
         m_edits.ForEach([this](std::string_view section, std::string_view key,
                                std::string_view value) { m_document.Set(section, key, value); });
     }
 
 private:
+    void LogWhatTheDocumentHolds()
+    {
+        m_document.EachNewKey([this](std::string_view section, std::string_view key,
+                                     std::string_view value) { m_edits.Add(section, key, value); });
+        m_fromNothing = false;
+    }
+
+    bool m_fromNothing; // the edits are in the document alone
     IniDocument m_document;
     EditLog m_edits; // every Set in order, to make again on a newer version
 };

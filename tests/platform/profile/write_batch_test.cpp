@@ -20,6 +20,7 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -398,6 +399,74 @@ TEST(WriteBatch, AFileMadeOrChangedByAnotherProgramMeanwhileIsNotClobbered)
         EXPECT_FALSE(onWrite) << "the other program's save happened";
         onWrite = {};
         EXPECT_EQ(folder.Get("t.ini"), "[other]\r\nkept=yes\r\n[s]\r\nk=ours\r\nm=2\r\n");
+    }
+    files::fault::Reset();
+}
+
+// An action that makes a file from nothing keeps its edits in the file's text alone. When
+// another program makes the file meanwhile, the edits are made again on its version, and the
+// bytes are those of making each edit on it one by one: with keys set twice, in another
+// spelling, a value the text cannot hold as a line, and more sections than a document packs
+// before it would be parsed anew.
+TEST(WriteBatch, EditsOfAFileMadeFromNothingAreMadeAgainOnAVersionMadeMeanwhile)
+{
+    static std::function<void()> onWrite;
+    files::fault::SetStepWatcher([](files::fault::Step step, const std::string&) {
+        if (step == files::fault::Step::WriteTemporary && onWrite)
+            std::exchange(onWrite, {})();
+    });
+    using Edits = std::vector<std::tuple<std::string, std::string, std::string>>;
+    Edits many;
+    for (int i = 0; i < 70000; ++i)
+        many.emplace_back("s" + std::to_string(i), "k", std::to_string(i));
+    many.emplace_back("s7", "k", "again");
+    struct Case {
+        const char* name;
+        Edits edits;
+    };
+    const Case cases[] = {
+        {"keys set again, in another spelling, across sections",
+         {{"b", "x", "1"},
+          {"a", "y", " v = w "},
+          {"B", "X", "2"},
+          {"b", "z", "3"},
+          {"other", "new", "4"},
+          {"a", "y", "5"}}},
+        {"a value with a line end in the middle",
+         {{"b", "x", "1"}, {"b", "y", "two\r\nlines"}, {"b", "x", "3"}, {"c", "z", "4"}}},
+        {"a value with a line end first", {{"b", "y", "a\nb"}, {"b", "x", "1"}}},
+        {"many sections", many},
+    };
+    const std::string theirs = "[other]\r\nkept=yes\r\n[b]\r\nx=theirs";
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        TempFolder expected;
+        expected.Put("t.ini", theirs);
+        const Path one = Path::Native(expected.path()) / "t.ini";
+        if (c.edits.size() < 100) {
+            for (const auto& [section, key, value] : c.edits)
+                ASSERT_TRUE(profile::WritePrivateProfileString(section, key, value, one));
+        }
+
+        TempFolder folder;
+        const Path file = Path::Native(folder.path()) / "t.ini";
+        files::BeginAction();
+        for (const auto& [section, key, value] : c.edits)
+            ASSERT_TRUE(profile::WritePrivateProfileString(section, key, value, file));
+        onWrite = [&] { folder.Put("t.ini", theirs); };
+        EXPECT_TRUE(testing_support::EndedWhole());
+        EXPECT_FALSE(onWrite) << "the other program's save happened";
+        onWrite = {};
+        if (c.edits.size() < 100) {
+            EXPECT_EQ(folder.Get("t.ini"), expected.Get("t.ini"));
+        } else {
+            // One by one would take minutes: each new section lands at the end of the file.
+            std::string bytes = "[other]\r\nkept=yes\r\n[b]\r\nx=theirs\r\n";
+            for (int i = 0; i < 70000; ++i)
+                bytes += "[s" + std::to_string(i) +
+                         "]\r\nk=" + (i == 7 ? "again" : std::to_string(i)) + "\r\n";
+            EXPECT_EQ(folder.Get("t.ini"), bytes);
+        }
     }
     files::fault::Reset();
 }
