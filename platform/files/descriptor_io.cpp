@@ -1,5 +1,7 @@
 #include "descriptor_io.h"
 
+#include "large_buffer.h"
+
 #include <cerrno>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -72,6 +74,7 @@ int ReadAll(int fd, std::string& content)
     struct stat st;
     if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && st.st_size > 0) {
         std::size_t at = content.size();
+        ReserveLarge(content, at + static_cast<std::size_t>(st.st_size));
         content.resize(at + static_cast<std::size_t>(st.st_size));
         while (at < content.size()) {
             const ssize_t n = ::read(fd, content.data() + at, content.size() - at);

@@ -7,6 +7,7 @@
 #include "app/project_store/project_paths.h"
 #include "platform/errors/run_time_error.h"
 #include "platform/files/files.h"
+#include "platform/files/large_buffer.h"
 
 #include <optional>
 #include <string_view>
@@ -116,7 +117,7 @@ void CompileEmpathy(const std::vector<std::string>& factions, const std::vector<
     for (const std::string& t : rows)
         perBlock += t.size() + 24;
     std::string out;
-    out.reserve(factions.size() * perBlock);
+    files::ReserveLarge(out, factions.size() * perBlock);
     for (std::size_t i = 0; i < factions.size(); ++i) {
         RemoveScratchFile(factions[i]);
         AppendBlock(out, factions[i], rows, factors, progress);

@@ -8,6 +8,7 @@
 #include "app/project_store/txtReadWrite.h"
 #include "platform/errors/run_time_error.h"
 #include "platform/files/files.h"
+#include "platform/files/large_buffer.h"
 
 #include <string_view>
 
@@ -115,7 +116,7 @@ void CompileFactionProperties(const std::vector<std::string>& factions,
 
     const Path properties = FactionPropertiesFile();
     std::string out;
-    out.reserve(factions.size() * 1024);
+    files::ReserveLarge(out, factions.size() * 1024);
     for (std::size_t i = 0; i < factions.size(); ++i) {
         AppendBlock(out, factions[i], properties);
         Report(progress.setValue, static_cast<double>(i + 1));

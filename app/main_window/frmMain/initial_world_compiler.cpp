@@ -7,6 +7,7 @@
 #include "app/project_store/project_paths.h"
 #include "platform/errors/run_time_error.h"
 #include "platform/files/files.h"
+#include "platform/files/large_buffer.h"
 
 #include <string_view>
 #include <utility>
@@ -54,8 +55,8 @@ void CompileInitialWorld(const std::vector<std::string>& factions,
     std::size_t perRow = 16;
     for (const std::string& t : rows)
         perRow += t.size();
-    out.reserve(kHeader.size() + factions.size() * (128 + rows.size() * 16 + perRow) +
-                kCrLf.size());
+    files::ReserveLarge(out, kHeader.size() + factions.size() * (128 + rows.size() * 16 + perRow) +
+                                 kCrLf.size());
 
     for (std::size_t i = 0; i < factions.size(); ++i) {
         const std::string& g = factions[i];
