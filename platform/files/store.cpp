@@ -4,6 +4,7 @@
 #include "distinct_names.h"
 #include "fault_injection.h"
 #include "files.h"
+#include "large_buffer.h"
 #include "listing_cache.h"
 #include "names.h"
 #include "native_path.h"
@@ -21,7 +22,6 @@
 #include <ftw.h>
 #include <list>
 #ifdef __GLIBC__
-#include <malloc.h>
 #endif
 #include <map>
 #include <set>
@@ -48,14 +48,8 @@ constexpr std::size_t kDefaultParsedBudget = std::size_t(24) << 20;
 constexpr int kRedoAttempts = 8;
 // The bytes of held and parsed files given up from which the end of an action hands the
 // freed memory back to the system.
-constexpr std::uint64_t kTrimAfter = std::uint64_t(8) << 20;
+constexpr std::uint64_t kTrimAfter = std::uint64_t(64) << 20;
 
-void ReleaseFreedMemory()
-{
-#ifdef __GLIBC__
-    ::malloc_trim(0);
-#endif
-}
 // Temporary files of a commit flushed each by itself; beyond, their file system at once.
 constexpr std::size_t kFlushedOneByOne = 4;
 
@@ -404,6 +398,7 @@ struct Entry {
     Held held = Held::None;
     std::string text; // Text: the bytes; Append: what is added
     std::unique_ptr<HeldDocument> document;
+    Parser documentParser;                        // what the document's file is read with
     std::shared_ptr<const ParsedFile> heldParsed; // of the held bytes, for INI reads
     bool fromText = false;                        // a document made over held bytes
     bool baseExists = false;                      // the disk when the action first held it
@@ -708,6 +703,7 @@ public:
                 return 61;
             Hold(e, Held::Document);
             e.document = std::move(document);
+            e.documentParser = parse;
             e.fromText = fromText;
             e.text.clear();
         } else if (keeps && keeps(e.document.get(), nullptr)) {
@@ -1004,15 +1000,17 @@ private:
                 return e.parsed;
             }
         }
-        std::string bytes;
-        if (ReadNative(e.native, bytes) != 0)
-            return nullptr;
-        if (e.parsed && e.parsedVersion == e.disk && e.parsed->Bytes() == bytes) {
+        // A version that could still hide a change is compared piece by piece: read whole,
+        // a file of tens of megabytes would be met in memory never touched before.
+        if (e.parsed && e.parsedVersion == e.disk && NativeHolds(e.native, e.parsed->Bytes())) {
             e.parsedSettled = Settled(e.disk);
             e.parsedChecked = m_look;
             Touch(e);
             return e.parsed;
         }
+        std::string bytes;
+        if (ReadNative(e.native, bytes) != 0)
+            return nullptr;
         std::shared_ptr<const ParsedFile> parsed = parse(std::move(bytes));
         Keep(e, parsed, e.disk);
         return parsed;
@@ -1253,6 +1251,7 @@ private:
         e.held = Held::None;
         GiveBack(e.text);
         e.document.reset();
+        e.documentParser = nullptr;
         e.heldParsed.reset();
         e.checked = 0;
         m_held.erase(std::find(m_held.begin(), m_held.end(), &e));
@@ -1278,6 +1277,7 @@ private:
             e->held = Held::None;
             GiveBack(e->text);
             e->document.reset();
+            e->documentParser = nullptr;
             e->heldParsed.reset();
             e->checked = 0;
         }
@@ -1725,14 +1725,34 @@ private:
     void Finish(bool landed)
     {
         std::set<std::string> folders;
+        // A document that landed is known byte for byte: it is kept parsed, so that the next
+        // read of it compares the file instead of reading and parsing it anew.
+        struct Known {
+            Entry* e;
+            std::unique_ptr<HeldDocument> document;
+            Parser parse;
+        };
+        std::vector<Known> known;
         for (Entry* e : m_held) {
             folders.insert(ParentOf(e->native));
-            if (landed)
-                DropParsed(*e);
+            if (!landed)
+                continue;
+            DropParsed(*e);
+            if (e->held == Held::Document && e->documentParser && m_budget > 0)
+                known.push_back({e, std::move(e->document), std::move(e->documentParser)});
         }
         for (const std::string& folder : folders)
             detail::ForgetListing(Join(folder, ""));
-        Discard();
+        Discard(); // the held texts go first: the documents' bytes are made whole next
+        for (auto& [e, document, parse] : known) {
+            struct stat st;
+            if (::stat(e->native.c_str(), &st) != 0 || !S_ISREG(st.st_mode) ||
+                static_cast<std::uint64_t>(st.st_size) != document->Size())
+                continue;
+            std::shared_ptr<const ParsedFile> parsed = parse(document->TakeContent());
+            document.reset();
+            Keep(*e, std::move(parsed), FileVersion::Of(st));
+        }
     }
 
 public:

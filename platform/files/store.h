@@ -43,6 +43,9 @@ public:
         take(Content());
     }
     virtual std::uint64_t Size() const = 0;
+    // The bytes the file gets, for a document that is done with: it may give up its own
+    // pieces as it makes them whole.
+    virtual std::string TakeContent() { return Content(); }
     // The file holds `current` now (none: it is missing), not the version the edits were
     // made on, because another program saved it meanwhile: make the same edits on it.
     virtual void Redo(std::optional<std::string> current) = 0;

@@ -1,5 +1,6 @@
 #include "ini_document.h"
 
+#include "platform/files/large_buffer.h"
 #include "platform/files/names.h"
 
 #include <algorithm>
@@ -204,7 +205,7 @@ void IniDocument::SetLine(std::string_view section, std::string_view key, std::s
         return;
     }
     if (original) {
-        if (const IniIndex::Key* found = m_original->FindKey(*original, k)) {
+        if (const std::optional<IniIndex::Key> found = m_original->FindKey(*original, k)) {
             PieceAt(found->next);
             const Piece line = PieceAt(found->begin);
             m_size -= line->size();
@@ -313,13 +314,34 @@ void IniDocument::SetPacked(Packed& packed, std::string_view key, std::string_vi
     PutSlot(packed, start, folded);
 }
 
+std::string IniDocument::TakeContent()
+{
+    // The pieces given up are handed back as the whole grows: a big document would
+    // otherwise take its room twice at the end.
+    constexpr std::size_t kHandBackEvery = std::size_t(8) << 20;
+    std::string content;
+    files::ReserveLarge(content, static_cast<std::size_t>(m_size));
+    std::size_t given = 0;
+    while (!m_pieces.empty()) {
+        content.append(m_pieces.front());
+        given += m_pieces.front().capacity();
+        m_pieces.pop_front();
+        if (given >= kHandBackEvery) {
+            files::ReleaseFreedMemory();
+            given = 0;
+        }
+    }
+    Reset(nullptr);
+    return content;
+}
+
 std::string IniDocument::Content() const
 {
     std::size_t size = 0;
     for (const std::string& piece : m_pieces)
         size += piece.size();
     std::string content;
-    content.reserve(size);
+    files::ReserveLarge(content, size);
     for (const std::string& piece : m_pieces)
         content.append(piece);
     return content;

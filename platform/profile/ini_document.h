@@ -34,6 +34,8 @@ public:
     bool Keeps(std::string_view section, std::string_view key, std::string_view value) const;
 
     std::string Content() const;
+    // Content(), giving up each piece as it is taken; the document is empty after.
+    std::string TakeContent();
     // Whether Set stores exactly these names and value as one line that reads back as
     // written; the rare one that does not is stored by parsing the whole text again.
     static bool StoresPlainly(std::string_view section, std::string_view key,

@@ -129,11 +129,14 @@ void IniIndex::Make(const Section& section) const
         return;
     section.m_made = true;
     const std::size_t first = m_entries.size();
-    EachKeyLine(section,
-                [&](std::size_t begin, std::size_t next, bool hasEol, std::string_view name) {
-                    m_entries.push_back(Entry{Key{begin, next}, FoldedHash(name)});
-                    section.m_insertion = Insertion{next, hasEol};
-                });
+    EachKeyLine(
+        section, [&](std::size_t begin, std::size_t next, bool hasEol, std::string_view name) {
+            const std::size_t length = next - begin;
+            m_entries.push_back(
+                Entry{begin, length < kLongLine ? static_cast<std::uint32_t>(length) : kLongLine,
+                      FoldedHash(name)});
+            section.m_insertion = Insertion{next, hasEol};
+        });
     const std::size_t count = m_entries.size() - first;
     if (count == 0)
         return;
@@ -144,35 +147,44 @@ void IniIndex::Make(const Section& section) const
     std::uint32_t* table = m_slots.data() + section.m_firstSlot;
     for (std::size_t n = first; n < m_entries.size(); ++n) {
         const Entry& entry = m_entries[n];
-        const std::string_view name = Spelled(entry.key);
+        const std::string_view name = Spelled(KeyOf(entry));
         for (std::size_t i = entry.hash & (slots - 1);; i = (i + 1) & (slots - 1)) {
             if (table[i] == 0) {
                 table[i] = static_cast<std::uint32_t>(n + 1);
                 break;
             }
             const Entry& held = m_entries[table[i] - 1];
-            if (held.hash == entry.hash && files::SameNameIgnoringCase(Spelled(held.key), name))
+            if (held.hash == entry.hash && files::SameNameIgnoringCase(Spelled(KeyOf(held)), name))
                 break; // the first line of a key counts
         }
     }
 }
 
-const IniIndex::Key* IniIndex::FindKey(const Section& section, std::string_view folded) const
+IniIndex::Key IniIndex::KeyOf(const Entry& entry) const
+{
+    if (entry.length != kLongLine)
+        return Key{entry.begin, entry.begin + entry.length};
+    return Key{entry.begin, LineEndAfter(content, entry.begin).next};
+}
+
+std::optional<IniIndex::Key> IniIndex::FindKey(const Section& section,
+                                               std::string_view folded) const
 {
     Make(section);
     if (section.m_slotCount == 0)
-        return nullptr;
+        return std::nullopt;
     const std::uint32_t hash = FoldedHash(folded);
     const std::size_t mask = section.m_slotCount - 1;
     for (std::size_t i = hash & mask;; i = (i + 1) & mask) {
         const std::uint32_t slot = m_slots[section.m_firstSlot + i];
         if (slot == 0)
-            return nullptr;
+            return std::nullopt;
         const Entry& entry = m_entries[slot - 1];
         if (entry.hash == hash) {
-            const std::string_view name = Spelled(entry.key);
+            const Key key = KeyOf(entry);
+            const std::string_view name = Spelled(key);
             if (NameIs(static_cast<std::size_t>(name.data() - content.data()), name.size(), folded))
-                return &entry.key;
+                return key;
         }
     }
 }
@@ -195,7 +207,7 @@ std::optional<std::string_view> IniIndex::FindValue(std::string_view foldedSecti
                                                     std::string_view foldedKey) const
 {
     const Section* section = FindSection(foldedSection);
-    const Key* key = section ? FindKey(*section, foldedKey) : nullptr;
+    const std::optional<Key> key = section ? FindKey(*section, foldedKey) : std::nullopt;
     if (!key)
         return std::nullopt;
     return Value(*key);
@@ -243,9 +255,7 @@ std::shared_ptr<const IniIndex> ParseIni(std::string content)
     // A header is a line whose first byte past its blanks is '['; its section runs to the
     // next header line. Keys before the first header and the lines of a repeated section
     // belong to no section.
-    // Sized once: every header holds a '[', and most '[' start a header.
     std::vector<IniIndex::Section>& sections = index->m_sections;
-    sections.reserve(static_cast<std::size_t>(std::count(text.begin(), text.end(), '[')));
     IniIndex::Section* current = nullptr; // null before the first section and in repeats
     std::size_t at = 0;
     while (at < text.size()) {
@@ -317,7 +327,8 @@ bool KeepsBytes(const IniIndex& index, std::string_view section, std::string_vie
                 std::string_view value)
 {
     const IniIndex::Section* s = index.FindSection(files::FoldCase(section));
-    const IniIndex::Key* found = s ? index.FindKey(*s, files::FoldCase(key)) : nullptr;
+    const std::optional<IniIndex::Key> found =
+        s ? index.FindKey(*s, files::FoldCase(key)) : std::nullopt;
     if (!found)
         return false;
     const std::string_view line =
@@ -347,7 +358,7 @@ std::string WithValue(const IniIndex* index, std::string_view section, std::stri
             out.append(kCrLf);
         return out + sectionBlock;
     }
-    if (const IniIndex::Key* found = index->FindKey(*s, files::FoldCase(key))) {
+    if (const std::optional<IniIndex::Key> found = index->FindKey(*s, files::FoldCase(key))) {
         std::string out = content.substr(0, found->begin);
         out.append(index->Spelled(*found)).append("=").append(value).append(kCrLf);
         out.append(content, found->next);

@@ -32,10 +32,15 @@ public:
     };
 
 private:
+    // A key line: where it begins, its length with its line end (kLongLine: found again
+    // when asked for), and the hash of its name folded. Sixteen bytes: a compile makes a
+    // million of them.
     struct Entry {
-        Key key;
-        std::uint32_t hash; // of the folded name
+        std::size_t begin;
+        std::uint32_t length;
+        std::uint32_t hash;
     };
+    static constexpr std::uint32_t kLongLine = 0xFFFFFFFF;
 
 public:
     class Section {
@@ -65,7 +70,7 @@ public:
 
     // Null when there is none. `folded` as files::FoldCase gives it.
     const Section* FindSection(std::string_view folded) const;
-    const Key* FindKey(const Section& section, std::string_view folded) const;
+    std::optional<Key> FindKey(const Section& section, std::string_view folded) const;
     Insertion InsertPoint(const Section& section) const;
     // The value of `foldedKey` in the section `foldedSection`; none when either is missing.
     std::optional<std::string_view> FindValue(std::string_view foldedSection,
@@ -94,6 +99,7 @@ private:
     // Makes the key table of `section` unless it is made.
     void Make(const Section& section) const;
     std::string_view Line(const Key& key) const;
+    Key KeyOf(const Entry& entry) const;
 
     // The sections in the order of the file, and a table of their numbers plus one (0: an
     // empty slot), a power of two of slots, at least twice the sections.

@@ -54,6 +54,7 @@ public:
     }
 
     std::string Content() const override { return m_document.Content(); }
+    std::string TakeContent() override { return m_document.TakeContent(); }
     void EachPiece(const std::function<void(std::string_view)>& take) const override
     {
         m_document.EachPiece(take);

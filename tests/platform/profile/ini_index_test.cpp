@@ -182,8 +182,9 @@ TEST(IniIndexAgainstPrevious, HugeSectionReadsAndWritesTheSame)
     const IniIndex::Section* section = now->FindSection("REPUTATION");
     ASSERT_NE(section, nullptr);
     for (int i = 0; i < 20000; ++i) {
-        const IniIndex::Key* key = now->FindKey(*section, "FACTION" + std::to_string(i));
-        ASSERT_NE(key, nullptr) << i;
+        const std::optional<IniIndex::Key> key =
+            now->FindKey(*section, "FACTION" + std::to_string(i));
+        ASSERT_TRUE(key) << i;
         ASSERT_EQ(now->Value(*key), std::to_string(i));
     }
 }
@@ -208,7 +209,7 @@ TEST(IniIndexAgainstPrevious, SectionsInAnyOrderReadTheSame)
         ASSERT_EQ(now->SectionCount(), before->sections.size());
 
         std::shuffle(folded.begin(), folded.end(), random);
-        std::vector<std::pair<const IniIndex::Key*, std::string>> held;
+        std::vector<std::pair<IniIndex::Key, std::string>> held;
         for (const std::string& s : folded) {
             const IniIndex::Section* section = now->FindSection(s);
             const auto previous = before->sections.find(s);
@@ -220,20 +221,20 @@ TEST(IniIndexAgainstPrevious, SectionsInAnyOrderReadTheSame)
             EXPECT_EQ(insertion.at, previous->second.insertAt) << s;
             EXPECT_EQ(insertion.hasEol, previous->second.insertHasEol) << s;
             for (const std::string& k : folded) {
-                const IniIndex::Key* key = now->FindKey(*section, k);
+                const std::optional<IniIndex::Key> key = now->FindKey(*section, k);
                 const auto expected = previous->second.keys.find(k);
-                ASSERT_EQ(key != nullptr, expected != previous->second.keys.end()) << s << k;
+                ASSERT_EQ(key.has_value(), expected != previous->second.keys.end()) << s << k;
                 if (!key)
                     continue;
                 EXPECT_EQ(now->Value(*key), expected->second.value);
                 EXPECT_EQ(now->Spelled(*key), expected->second.spelled);
                 EXPECT_EQ(key->begin, expected->second.begin);
                 EXPECT_EQ(key->next, expected->second.next);
-                held.emplace_back(key, expected->second.value);
+                held.emplace_back(*key, expected->second.value);
             }
         }
         for (const auto& [key, value] : held)
-            EXPECT_EQ(now->Value(*key), value);
+            EXPECT_EQ(now->Value(key), value);
         const std::shared_ptr<const IniIndex> counted = ParseIni(content);
         for (const std::string& s : folded) {
             if (const IniIndex::Section* section = counted->FindSection(s))

@@ -11,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -312,6 +313,34 @@ TEST(WriteBatch, AChangeMadeOutsideBetweenBatchesIsSeen)
     ASSERT_TRUE(profile::WritePrivateProfileString("s", "n", "4", file));
     EXPECT_TRUE(testing_support::EndedWhole());
     EXPECT_EQ(folder.Get("t.ini"), "[s]\r\nk=2\r\nm=3\r\nn=4\r\n");
+}
+
+// A file an action wrote is kept parsed as it landed; the next action still reads what the
+// disk holds, also when another program rewrote it at once with as many bytes and put its
+// time back, so that nothing but its bytes tells.
+TEST(WriteBatch, AFileKeptAsItLandedIsReadAsTheDiskHoldsIt)
+{
+    for (int round = 0; round < 20; ++round) {
+        SCOPED_TRACE(round);
+        TempFolder folder;
+        const Path file = Path::Native(folder.path()) / "t.ini";
+        folder.Put("t.ini", "[s]\r\nk=1\r\n");
+        files::BeginAction();
+        ASSERT_TRUE(profile::WritePrivateProfileString("s", "k", "2", file));
+        EXPECT_TRUE(testing_support::EndedWhole());
+        struct stat landed;
+        ASSERT_EQ(::stat((folder / "t.ini").c_str(), &landed), 0);
+        // In place, as some editors save.
+        const int fd = ::open((folder / "t.ini").c_str(), O_WRONLY);
+        ASSERT_GE(fd, 0);
+        ASSERT_EQ(::pwrite(fd, "[s]\r\nk=3\r\n", 10, 0), 10);
+        const struct timespec times[2] = {landed.st_atim, landed.st_mtim};
+        ASSERT_EQ(::futimens(fd, times), 0);
+        ::close(fd);
+        files::BeginAction();
+        EXPECT_EQ(profile::FindProfileValue("s", "k", file), "3");
+        EXPECT_TRUE(testing_support::EndedWhole());
+    }
 }
 
 // Reads of one file come in long runs; a read after the file changed in between, by an INI
