@@ -8,8 +8,9 @@
 // figures were measured and which scaled. This is the warm road: one window for every run,
 // and a step under half a second is run three times and the best kept.
 // Before it, for each n, the cold road: the whole road once (start, load, import of all, the
-// three picks, the REP column write, the three compiles) in a fresh process of its own, fast
-// and baseline, with each step's peak resident memory. Not a test: run it by hand, e.g.
+// three picks, the REP column write, the three compiles) in a fresh process and a program
+// folder of its own, fast and baseline, with each step's peak resident memory. The cold roads
+// run before every warm one, and nothing is deleted while they run. Not a test: run it by hand, e.g.
 //   build/bin/bench_road [--n=100,200,1000] [--cap=20] [--fast-cap=45] [--no-baseline]
 //                        [--no-cold] [--no-warm] [--cold-baseline-up-to=100]
 //                        [--cold-baseline-import-up-to=40] [--kolvetra=libKolvetra.so]
@@ -364,39 +365,51 @@ int main(int argc, char** argv)
         RoadWindow window(root, options.kolvetra);
         std::vector<Figures> figures;
         std::vector<ColdFigures> cold;
-        for (int n : options.ns) {
-            RemoveTree(root + "/data");
-            const double made = Seconds([&] { WriteStock(root, n); });
-            std::fprintf(stderr, "n = %d: stock folders written in %.1f s\n", n, made);
-            if (options.cold) {
-                ColdFigures c;
-                c.n = n;
-                std::fprintf(stderr, "n = %d, cold road ", n);
-                c.fast = RunColdRoad(self, options.kolvetra, root, n, true, true);
-                if (options.baseline && n <= options.coldBaselineUpTo) {
-                    std::fprintf(stderr, "n = %d, cold road, baseline ", n);
-                    c.baseline = RunColdRoad(self, options.kolvetra, root, n, false,
-                                             n <= options.coldBaselineImportUpTo);
-                    c.baselineRun = true;
-                }
-                cold.push_back(c);
-                PrintColdTable(cold.back());
-            }
-            if (!options.warm)
+        // Every cold road first, then the warm ones: the warm roads make and delete whole
+        // projects, and a cold road right after would pay for those deletions (see
+        // WalkColdRoad).
+        for (const bool coldPass : {true, false}) {
+            if (coldPass ? !options.cold : !options.warm)
                 continue;
-            std::fprintf(stderr, "n = %d, warm road ", n);
-            Figures f;
-            f.n = n;
-            SetFastPaths(true);
-            f.fast = Road(window, root, n, true).Run(options.fastCap);
-            if (options.baseline) {
-                std::fprintf(stderr, "n = %d, baseline ", n);
-                SetFastPaths(false);
-                f.baseline = Road(window, root, n, false).Run(options.cap);
+            for (int n : options.ns) {
+                // A cold road gets a program folder of its own, so that nothing is deleted
+                // while the cold roads run.
+                const std::string folder = coldPass ? root + "/cold" + std::to_string(n) : root;
+                if (coldPass)
+                    fs::create_directories(folder + "/projects");
+                else
+                    RemoveTree(root + "/data");
+                const double made = Seconds([&] { WriteStock(folder, n); });
+                std::fprintf(stderr, "n = %d: stock folders written in %.1f s\n", n, made);
+                if (coldPass) {
+                    ColdFigures c;
+                    c.n = n;
+                    std::fprintf(stderr, "n = %d, cold road ", n);
+                    c.fast = RunColdRoad(self, options.kolvetra, folder, n, true, true);
+                    if (options.baseline && n <= options.coldBaselineUpTo) {
+                        std::fprintf(stderr, "n = %d, cold road, baseline ", n);
+                        c.baseline = RunColdRoad(self, options.kolvetra, folder, n, false,
+                                                 n <= options.coldBaselineImportUpTo);
+                        c.baselineRun = true;
+                    }
+                    cold.push_back(c);
+                    PrintColdTable(cold.back());
+                    continue;
+                }
+                std::fprintf(stderr, "n = %d, warm road ", n);
+                Figures f;
+                f.n = n;
                 SetFastPaths(true);
+                f.fast = Road(window, root, n, true).Run(options.fastCap);
+                if (options.baseline) {
+                    std::fprintf(stderr, "n = %d, baseline ", n);
+                    SetFastPaths(false);
+                    f.baseline = Road(window, root, n, false).Run(options.cap);
+                    SetFastPaths(true);
+                }
+                figures.push_back(f);
+                PrintTable(figures.back());
             }
-            figures.push_back(f);
-            PrintTable(figures.back());
         }
         if (options.cold)
             PrintColdTargets(cold);

@@ -1738,7 +1738,8 @@ private:
             if (!landed)
                 continue;
             DropParsed(*e);
-            if (e->held == Held::Document && e->documentParser && m_budget > 0)
+            // One bigger than the budget would only push every other file out.
+            if (e->held == Held::Document && e->documentParser && e->document->Size() <= m_budget)
                 known.push_back({e, std::move(e->document), std::move(e->documentParser)});
         }
         for (const std::string& folder : folders)
