@@ -153,12 +153,12 @@ bool NativeHolds(const std::string& native, std::string_view bytes)
     const int fd = ::open(native.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0)
         return false;
-    constexpr std::size_t kPiece = std::size_t(1) << 20;
-    std::string piece(std::min(kPiece, bytes.size() + 1), '\0');
+    // On the stack: memory touched already, where a new buffer would be met page by page.
+    char piece[65536];
     std::size_t at = 0;
     bool same = true;
     for (;;) {
-        const ssize_t got = ::read(fd, piece.data(), piece.size());
+        const ssize_t got = ::read(fd, piece, sizeof piece);
         if (got < 0 && errno == EINTR)
             continue;
         if (got < 0) {
@@ -168,7 +168,7 @@ bool NativeHolds(const std::string& native, std::string_view bytes)
         if (got == 0)
             break;
         const auto n = static_cast<std::size_t>(got);
-        if (n > bytes.size() - at || bytes.compare(at, n, std::string_view(piece.data(), n)) != 0) {
+        if (n > bytes.size() - at || bytes.compare(at, n, std::string_view(piece, n)) != 0) {
             same = false;
             break;
         }
