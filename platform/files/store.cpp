@@ -1,5 +1,7 @@
 #include "store.h"
 
+#include "commit_record.h"
+#include "commit_steps.h"
 #include "descriptor_io.h"
 #include "distinct_names.h"
 #include "fault_injection.h"
@@ -7,6 +9,7 @@
 #include "large_buffer.h"
 #include "listing_cache.h"
 #include "names.h"
+#include "native_file.h"
 #include "native_path.h"
 #include "platform/errors/run_time_error.h"
 #include "platform/text/collation.h"
@@ -21,8 +24,6 @@
 #include <fcntl.h>
 #include <ftw.h>
 #include <list>
-#ifdef __GLIBC__
-#endif
 #include <map>
 #include <set>
 #include <sys/statvfs.h>
@@ -36,14 +37,11 @@ namespace platform::files {
 using detail::BaseNameOf;
 using detail::Join;
 using detail::ParentOf;
+// The commit's steps, its record and what it asks of native paths.
+using namespace detail;
 
 namespace {
 
-// The intent record of a commit, in the base folder of the first file it changes.
-constexpr const char* kRecordName = ".quorvel-commit";
-constexpr std::string_view kRecordStart = "QVC1\n";
-// Where an interrupted commit's own undo had begun: the record then asks for an undo.
-constexpr std::string_view kUndoMark = "U\n";
 constexpr std::size_t kDefaultParsedBudget = std::size_t(24) << 20;
 constexpr int kRedoAttempts = 8;
 // The bytes of held and parsed files given up from which the end of an action hands the
@@ -58,311 +56,6 @@ constexpr std::size_t kFlushedOneByOne = 4;
 int ErrorOf(int err, int missing)
 {
     return err == EFBIG ? 61 : ErrorFromErrno(err, missing);
-}
-
-// ---- steps a test can watch and make fail --------------------------------------------
-
-struct Faults {
-    std::function<void(fault::Step, const std::string&)> watcher;
-    std::map<fault::Step, std::pair<int, int>> failing; // countdown, errno
-};
-
-Faults& TheFaults()
-{
-    static Faults faults;
-    return faults;
-}
-
-// 0, or the errno a test asked this step to fail with.
-int Take(fault::Step step, const std::string& native)
-{
-    Faults& f = TheFaults();
-    if (f.watcher)
-        f.watcher(step, native);
-    const auto it = f.failing.find(step);
-    if (it == f.failing.end() || --it->second.first > 0)
-        return 0;
-    const int err = it->second.second;
-    f.failing.erase(it);
-    return err;
-}
-
-int FlushFolder(const std::string& folder)
-{
-    if (const int err = Take(fault::Step::FlushFolder, folder))
-        return err;
-    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0)
-        return errno;
-    // Some file systems cannot flush a folder; that is no failure of the write.
-    int err = ::fsync(fd) == 0 || errno == EINVAL || errno == ENOTSUP ? 0 : errno;
-    ::close(fd);
-    return err;
-}
-
-// Everything written to the file system holding `folder`: 0, or the errno.
-int FlushFileSystem(const std::string& folder)
-{
-    if (const int err = Take(fault::Step::FlushTemporary, folder))
-        return err;
-    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0)
-        return errno;
-    const int err = ::syncfs(fd) == 0 ? 0 : errno;
-    ::close(fd);
-    return err;
-}
-
-bool Exists(const std::string& native)
-{
-    struct stat st;
-    return ::lstat(native.c_str(), &st) == 0;
-}
-
-bool SameFile(const std::string& a, const std::string& b)
-{
-    struct stat x;
-    struct stat y;
-    return ::lstat(a.c_str(), &x) == 0 && ::lstat(b.c_str(), &y) == 0 && x.st_dev == y.st_dev &&
-           x.st_ino == y.st_ino;
-}
-
-// 0, or the errno of the failure.
-int ReadNative(const std::string& native, std::string& content)
-{
-    const int fd = ::open(native.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0)
-        return errno;
-    const int err = detail::ReadAll(fd, content);
-    ::close(fd);
-    return err;
-}
-
-// Frees what `bytes` holds. Assigning an empty string would not: the string keeps its
-// buffer (for "= {}", and for a move from a short string), and a held compile output is tens
-// of megabytes.
-void GiveBack(std::string& bytes)
-{
-    std::string().swap(bytes);
-}
-
-// Whether the file holds exactly `bytes`; false when it cannot be read. Compared piece by
-// piece: a compiled output of tens of megabytes is not read whole beside its new bytes.
-bool NativeHolds(const std::string& native, std::string_view bytes)
-{
-    const int fd = ::open(native.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0)
-        return false;
-    // On the stack: memory touched already, where a new buffer would be met page by page.
-    char piece[65536];
-    std::size_t at = 0;
-    bool same = true;
-    for (;;) {
-        const ssize_t got = ::read(fd, piece, sizeof piece);
-        if (got < 0 && errno == EINTR)
-            continue;
-        if (got < 0) {
-            same = false;
-            break;
-        }
-        if (got == 0)
-            break;
-        const auto n = static_cast<std::size_t>(got);
-        if (n > bytes.size() - at || bytes.compare(at, n, std::string_view(piece, n)) != 0) {
-            same = false;
-            break;
-        }
-        at += n;
-    }
-    ::close(fd);
-    return same && at == bytes.size();
-}
-
-long long Nanoseconds(const struct timespec& t)
-{
-    return static_cast<long long>(t.tv_sec) * 1'000'000'000LL + t.tv_nsec;
-}
-
-// A change within the same timestamp tick as our read, at the same size, leaves the stamps
-// as they were: a parse of such a version is only trusted after comparing the bytes again.
-bool Settled(const FileVersion& v)
-{
-    constexpr long long kFineMarginNs = 50'000'000;
-    constexpr long long kCoarseMarginNs = 2'050'000'000; // file systems of whole seconds
-    struct timespec now;
-    ::clock_gettime(CLOCK_REALTIME, &now);
-    const long long stamp = std::max(Nanoseconds(v.modified), Nanoseconds(v.changed));
-    const long long margin = v.modified.tv_nsec == 0 ? kCoarseMarginNs : kFineMarginNs;
-    return stamp + margin < Nanoseconds(now);
-}
-
-mode_t NewFileMode()
-{
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    return 0666 & ~mask;
-}
-
-std::string Hex(std::uint64_t value)
-{
-    char hex[17];
-    std::snprintf(hex, sizeof hex, "%016llx", static_cast<unsigned long long>(value));
-    return hex;
-}
-
-std::uint64_t HashOf(std::string_view text)
-{
-    std::uint64_t hash = 14695981039346656037ull; // FNV-1a
-    for (const char c : text) {
-        hash ^= static_cast<unsigned char>(c);
-        hash *= 1099511628211ull;
-    }
-    return hash;
-}
-
-// The hidden names beside a target that a commit uses: its new content, and a second name
-// of the old file, kept until the commit is through so that it can still be undone.
-std::string HiddenName(const std::string& name, const std::string& ending)
-{
-    if (1 + name.size() + ending.size() <= NAME_MAX)
-        return "." + name + ending;
-    return "." + Hex(HashOf(name)) + ending;
-}
-
-// ---- the intent record ---------------------------------------------------------------
-
-enum class Op : char { Replace = 'R', Create = 'N', Remove = 'D' };
-
-struct Move {
-    Op op;
-    std::string target;
-    std::string temp;   // Replace, Create
-    std::string backup; // Replace, Remove
-};
-
-void PutField(std::string& out, const std::string& field)
-{
-    out.append(field).push_back('\0');
-}
-
-std::string RecordList(const std::vector<Move>& moves)
-{
-    std::string out(kRecordStart);
-    for (const Move& m : moves) {
-        out.push_back(static_cast<char>(m.op));
-        PutField(out, m.target);
-        PutField(out, m.temp);
-        PutField(out, m.backup);
-    }
-    return out;
-}
-
-std::string RecordClose(std::string_view list)
-{
-    return "C" + Hex(HashOf(list)) + "\n";
-}
-
-enum class RecordState { Listed, Whole, Undoing };
-
-bool ParseRecord(const std::string& text, std::vector<Move>& moves, RecordState& state)
-{
-    if (text.compare(0, kRecordStart.size(), kRecordStart) != 0)
-        return false;
-    std::size_t at = kRecordStart.size();
-    const auto field = [&](std::string& out) {
-        const std::size_t end = text.find('\0', at);
-        if (end == std::string::npos)
-            return false;
-        out = text.substr(at, end - at);
-        at = end + 1;
-        return true;
-    };
-    state = RecordState::Listed;
-    while (at < text.size()) {
-        const char op = text[at];
-        if (op == 'C') {
-            const std::string close = RecordClose(std::string_view(text).substr(0, at));
-            if (text.compare(at, close.size(), close) != 0)
-                return true; // cut short before it was whole
-            state = RecordState::Whole;
-            if (text.compare(at + close.size(), kUndoMark.size(), kUndoMark) == 0)
-                state = RecordState::Undoing;
-            return true;
-        }
-        if (op != 'R' && op != 'N' && op != 'D')
-            return true;
-        ++at;
-        Move m{static_cast<Op>(op), {}, {}, {}};
-        if (!field(m.target) || !field(m.temp) || !field(m.backup))
-            return true;
-        moves.push_back(std::move(m));
-    }
-    return true;
-}
-
-// 0, or the errno; the record's folder is flushed with it when `flush`.
-int AppendRecord(const std::string& record, std::string_view text, bool flush)
-{
-    if (const int err = Take(fault::Step::WriteRecord, record))
-        return err;
-    const int fd = ::open(record.c_str(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0600);
-    if (fd < 0)
-        return errno;
-    int err = detail::WriteAll(fd, text);
-    if (err == 0 && flush && (err = Take(fault::Step::FlushRecord, record)) == 0 &&
-        ::fsync(fd) != 0)
-        err = errno;
-    ::close(fd);
-    if (err == 0 && flush)
-        err = FlushFolder(ParentOf(record));
-    return err;
-}
-
-// Puts back what the moves changed: each old file under its name again, each new one gone.
-void UndoMoves(const std::vector<Move>& moves)
-{
-    for (auto it = moves.rbegin(); it != moves.rend(); ++it) {
-        const Move& m = *it;
-        if (m.op == Op::Create) {
-            if (!Exists(m.temp) && Exists(m.target))
-                ::unlink(m.target.c_str());
-        } else if (Exists(m.backup)) {
-            if (SameFile(m.backup, m.target))
-                ::unlink(m.backup.c_str());
-            else
-                ::rename(m.backup.c_str(), m.target.c_str());
-        }
-    }
-}
-
-void RemoveLeftovers(const std::vector<Move>& moves)
-{
-    std::set<std::string> folders;
-    for (const Move& m : moves) {
-        for (const std::string* hidden : {&m.temp, &m.backup}) {
-            if (!hidden->empty() && ::unlink(hidden->c_str()) == 0)
-                folders.insert(ParentOf(*hidden));
-        }
-    }
-    for (const std::string& folder : folders)
-        FlushFolder(folder);
-}
-
-// Makes the moves of a whole record, as far as a kill left them undone.
-void CompleteMoves(const std::vector<Move>& moves)
-{
-    std::set<std::string> folders;
-    for (const Move& m : moves) {
-        folders.insert(ParentOf(m.target));
-        if (m.op == Op::Remove) {
-            if (Exists(m.backup) && SameFile(m.backup, m.target))
-                ::unlink(m.target.c_str());
-        } else if (Exists(m.temp)) {
-            ::rename(m.temp.c_str(), m.target.c_str());
-        }
-    }
-    for (const std::string& folder : folders)
-        FlushFolder(folder);
 }
 
 // ---- what the store knows of one file ------------------------------------------------
@@ -2031,23 +1724,6 @@ int EditDocument(const Path& file, const Parser& parse, const DocumentMaker& mak
     } catch (const RunTimeError& e) {
         return e.number();
     }
-}
-
-// ---- fault_injection.h -----------------------------------------------------------------
-
-void fault::SetStepWatcher(std::function<void(Step step, const std::string& native)> watcher)
-{
-    TheFaults().watcher = std::move(watcher);
-}
-
-void fault::FailAt(Step step, int nth, int err)
-{
-    TheFaults().failing[step] = {nth, err};
-}
-
-void fault::Reset()
-{
-    TheFaults() = {};
 }
 
 } // namespace platform::files
