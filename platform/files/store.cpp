@@ -735,7 +735,8 @@ private:
             e.hotLook = m_look;
             e.hits = 0;
         }
-        ++e.hits;
+        if (++e.hits == kHot)
+            m_hotLook = m_look;
         if (!e.inLru)
             return;
         if (e.lru != m_lru.begin())
@@ -781,16 +782,20 @@ private:
     // keep every one of them.
     void Evict(const Entry* keep)
     {
-        constexpr std::uint32_t kHot = 64;
         const auto hot = [this](const Entry* e) { return e->hotLook == m_look && e->hits >= kHot; };
+        // Most actions read no file that often: then the list is not walked for one (an
+        // import keeps thousands of stock files, one after the other).
+        const bool anyHot = m_hotLook == m_look;
         const Entry* lastHot = nullptr;
         for (const Entry* e : m_lru) {
+            if (!anyHot)
+                break;
             if (e != keep && hot(e)) {
                 lastHot = e;
                 break;
             }
         }
-        for (const bool sparingHot : {true, false}) {
+        for (const bool sparingHot : {anyHot, false}) {
             auto it = m_lru.end();
             while (m_parsedBytes > m_budget && it != m_lru.begin()) {
                 Entry* e = *--it;
@@ -1479,6 +1484,10 @@ private:
     std::size_t m_parsedBytes = 0;
     std::size_t m_budget = kDefaultParsedBudget;
     std::uint64_t m_freed = 0; // what held and parsed files gave up since the last trim
+    // Reads within one action from which a parsed file counts as read again and again, and
+    // the last action in which one did.
+    static constexpr std::uint32_t kHot = 64;
+    std::uint64_t m_hotLook = 0;
 };
 
 Store& TheStore()
