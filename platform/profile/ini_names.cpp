@@ -4,9 +4,17 @@ namespace platform::profile {
 
 namespace {
 
+// A plain loop: find_first_of looks for each byte of the name in the set with a call of its
+// own, and an import checks a million names.
 bool Holds(std::string_view name, std::string_view characters)
 {
-    return name.find_first_of(characters) != std::string_view::npos;
+    for (const char c : name) {
+        for (const char d : characters) {
+            if (c == d)
+                return true;
+        }
+    }
+    return false;
 }
 
 } // namespace

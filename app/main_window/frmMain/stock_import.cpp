@@ -116,6 +116,9 @@ public:
         CheckStorableKey(key);
         m_writes.push_back({Kind::Ini, file, key, std::move(value)});
     }
+    // Room for `more` writes besides those made: an initial-world file holds a line for
+    // every faction.
+    void Reserve(std::size_t more) { m_writes.reserve(m_writes.size() + more); }
     void Text(const Path& file, std::string text)
     {
         m_writes.push_back({Kind::Text, file, {}, std::move(text)});
@@ -134,8 +137,11 @@ public:
         };
         std::vector<Target> targets;
         for (const Write& w : m_writes) {
-            auto it = std::find_if(targets.begin(), targets.end(),
-                                   [&](const Target& t) { return t.file == w.file; });
+            // A faction's writes come in runs to one file: the last target first.
+            auto it = !targets.empty() && targets.back().file == w.file
+                          ? std::prev(targets.end())
+                          : std::find_if(targets.begin(), targets.end(),
+                                         [&](const Target& t) { return t.file == w.file; });
             if (it == targets.end()) {
                 const std::uint64_t size = CheckTarget(w);
                 // An INI file is rewritten whole through a temporary file, so its present
@@ -254,13 +260,16 @@ void ImportProperties(FactionWrites& writes, const std::string& k, const Path& f
 // The initial-world names and reputations, from the initial-world file.
 void ImportInitialWorld(FactionWrites& writes, const Path& w)
 {
+    const Path world = InitialWorldFile();
     for (const char* name : {"ids_name", "ids_info", "ids_short_name"})
-        writes.Ini(InitialWorldFile(), name, ReadIni("Group", name, "", w));
-    for (const std::string& line : StockLines(w)) {
+        writes.Ini(world, name, ReadIni("Group", name, "", w));
+    const std::vector<std::string> lines = StockLines(w);
+    writes.Reserve(lines.size());
+    for (const std::string& line : lines) {
         if (!StartsWith(line, "rep"))
             continue;
         const auto [reputation, other] = Split(Cut(line, 6));
-        writes.Ini(InitialWorldFile(), other, reputation);
+        writes.Ini(world, other, reputation);
     }
 }
 
