@@ -1,5 +1,7 @@
 #include "bench_road_data.h"
 
+#include <unistd.h>
+
 #include "app/main_window/frmMain/stock_keys.h"
 
 #include <algorithm>
@@ -172,6 +174,9 @@ void WriteStock(const std::string& programFolder, int n)
         Put(data + "faction_prop/original_factions/" + k, StockProperties(i));
         Put(data + "initialworld/original_factions/" + k, StockInitialWorld(i, n));
     }
+    // A modder's stock files have long been on the disk: left unwritten, they would be
+    // written by the first flush of the import the road times.
+    ::sync();
 }
 
 void MakeProjectFolders(const std::string& projectFolder)
