@@ -1,7 +1,5 @@
 #include "bench_road_data.h"
 
-#include <unistd.h>
-
 #include "app/main_window/frmMain/stock_keys.h"
 
 #include <algorithm>
@@ -11,6 +9,7 @@
 #include <iterator>
 #include <stdexcept>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace roadbench {
 
