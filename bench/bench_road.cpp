@@ -10,7 +10,8 @@
 // Before it, for each n, the cold road: the whole road once (start, load, import of all, the
 // three picks, the REP column write, the three compiles) in a fresh process and a program
 // folder of its own, fast and baseline, with each step's peak resident memory. The cold roads
-// run before every warm one, and nothing is deleted while they run. Not a test: run it by hand, e.g.
+// run before every warm one, and nothing is deleted while they run. Not a test: run it by hand,
+// e.g.
 //   build/bin/bench_road [--n=100,200,1000] [--cap=20] [--fast-cap=45] [--no-baseline]
 //                        [--no-cold] [--no-warm] [--cold-baseline-up-to=100]
 //                        [--cold-baseline-import-up-to=40] [--kolvetra=libKolvetra.so]
