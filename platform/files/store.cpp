@@ -34,10 +34,7 @@
 
 namespace platform::files {
 
-using detail::BaseNameOf;
-using detail::Join;
-using detail::ParentOf;
-// The commit's steps, its record and what it asks of native paths.
+// Paths, the commit's steps, its record and what it asks of native paths.
 using namespace detail;
 
 namespace {
