@@ -39,7 +39,7 @@ std::string_view EditLog::TakeBytes(std::string_view& in, std::size_t length)
 void EditLog::Add(std::string_view section, std::string_view key, std::string_view value)
 {
     // Lengths take at most ten bytes each.
-    const bool sameSection = m_any && section == m_section;
+    const bool sameSection = !m_blocks.empty() && section == m_section;
     const std::size_t most =
         (sameSection ? 1 : 10 + section.size()) + 20 + key.size() + value.size();
     // An edit stays within its block: a block is read as whole edits.
@@ -54,7 +54,6 @@ void EditLog::Add(std::string_view section, std::string_view key, std::string_vi
         PutLength(block, section.size() + 1);
         block.append(section);
         m_section.assign(section);
-        m_any = true;
     }
     PutLength(block, key.size());
     block.append(key);

@@ -39,8 +39,7 @@ private:
     static std::string_view TakeBytes(std::string_view& in, std::size_t length);
 
     std::vector<std::string> m_blocks;
-    std::string m_section; // of the last edit
-    bool m_any = false;
+    std::string m_section; // of the last edit, when there is one
 };
 
 } // namespace platform::profile

@@ -30,13 +30,6 @@ std::string_view ValueIn(std::string_view line)
     return TrimBlanks(line.substr(eq + 1, line.size() - eq - 1 - kCrLf.size()));
 }
 
-bool ReadsBackAsWritten(std::string_view section, std::string_view key, std::string_view value)
-{
-    return !key.empty() && key.find('=') == std::string_view::npos && key.front() != ';' &&
-           key.front() != '[' && section.find(']') == std::string_view::npos &&
-           value.find_first_of(kCrLf) == std::string_view::npos;
-}
-
 } // namespace
 
 IniDocument::IniDocument(std::shared_ptr<const IniIndex> original)
@@ -130,7 +123,9 @@ bool IniDocument::Keeps(std::string_view section, std::string_view key,
 bool IniDocument::StoresPlainly(std::string_view section, std::string_view key,
                                 std::string_view value)
 {
-    return ReadsBackAsWritten(section, key, value);
+    return !key.empty() && key.find('=') == std::string_view::npos && key.front() != ';' &&
+           key.front() != '[' && section.find(']') == std::string_view::npos &&
+           value.find_first_of(kCrLf) == std::string_view::npos;
 }
 
 bool IniDocument::EachNewKey(
@@ -171,7 +166,7 @@ void IniDocument::Set(std::string_view section, std::string_view key, std::strin
 
 void IniDocument::SetLine(std::string_view section, std::string_view key, std::string_view value)
 {
-    if (!ReadsBackAsWritten(section, key, value)) {
+    if (!StoresPlainly(section, key, value)) {
         const std::shared_ptr<const IniIndex> now = ParseIni(Content());
         Reset(ParseIni(WithValue(now.get(), section, key, value)));
         return;
@@ -233,17 +228,6 @@ std::string_view LineAt(const std::string& text, std::size_t start)
     return std::string_view(text).substr(start, end + kCrLf.size() - start);
 }
 
-bool SameFolded(std::string_view spelled, std::string_view folded)
-{
-    if (spelled.size() != folded.size())
-        return false;
-    for (std::size_t i = 0; i < spelled.size(); ++i) {
-        if (files::FoldCase(spelled[i]) != folded[i])
-            return false;
-    }
-    return true;
-}
-
 } // namespace
 
 std::size_t IniDocument::SlotOf(const Packed& packed, std::string_view folded)
@@ -251,7 +235,8 @@ std::size_t IniDocument::SlotOf(const Packed& packed, std::string_view folded)
     const std::size_t mask = packed.slots.size() - 1;
     std::size_t at = std::hash<std::string_view>{}(folded)&mask;
     while (packed.slots[at] != 0 &&
-           !SameFolded(SpelledIn(LineAt(*packed.piece, packed.slots[at] - 1)), folded))
+           !files::SameNameIgnoringCase(SpelledIn(LineAt(*packed.piece, packed.slots[at] - 1)),
+                                        folded))
         at = (at + 1) & mask;
     return at;
 }

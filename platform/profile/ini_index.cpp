@@ -77,16 +77,9 @@ std::string_view TrimBlanks(std::string_view text)
     return text;
 }
 
-bool IniIndex::NameIs(std::size_t at, std::size_t length, std::string_view folded) const
+std::string_view IniIndex::NameOf(const Section& section) const
 {
-    if (length != folded.size())
-        return false;
-    const char* name = content.data() + at;
-    for (std::size_t i = 0; i < length; ++i) {
-        if (files::FoldCase(name[i]) != folded[i])
-            return false;
-    }
-    return true;
+    return std::string_view(content).substr(section.m_nameAt, section.m_nameLength);
 }
 
 const IniIndex::Section* IniIndex::FindSection(std::string_view folded) const
@@ -100,7 +93,7 @@ const IniIndex::Section* IniIndex::FindSection(std::string_view folded) const
         if (slot == 0)
             return nullptr;
         const Section& section = m_sections[slot - 1];
-        if (section.m_hash == hash && NameIs(section.m_nameAt, section.m_nameLength, folded))
+        if (section.m_hash == hash && files::SameNameIgnoringCase(NameOf(section), folded))
             return &section;
     }
 }
@@ -182,8 +175,7 @@ std::optional<IniIndex::Key> IniIndex::FindKey(const Section& section,
         const Entry& entry = m_entries[slot - 1];
         if (entry.hash == hash) {
             const Key key = KeyOf(entry);
-            const std::string_view name = Spelled(key);
-            if (NameIs(static_cast<std::size_t>(name.data() - content.data()), name.size(), folded))
+            if (files::SameNameIgnoringCase(Spelled(key), folded))
                 return key;
         }
     }
@@ -294,13 +286,13 @@ std::shared_ptr<const IniIndex> ParseIni(std::string content)
     std::size_t kept = 0;
     for (std::size_t n = 0; n < sections.size(); ++n) {
         const IniIndex::Section& section = sections[n];
-        const std::string_view name = text.substr(section.m_nameAt, section.m_nameLength);
+        const std::string_view name = index->NameOf(section);
         bool repeat = false;
         std::size_t i = section.m_hash & mask;
         for (; slots[i] != 0; i = (i + 1) & mask) {
             const IniIndex::Section& held = sections[slots[i] - 1];
             if (held.m_hash == section.m_hash &&
-                files::SameNameIgnoringCase(text.substr(held.m_nameAt, held.m_nameLength), name)) {
+                files::SameNameIgnoringCase(index->NameOf(held), name)) {
                 repeat = true;
                 break;
             }

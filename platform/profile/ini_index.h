@@ -92,8 +92,8 @@ public:
 private:
     friend std::shared_ptr<const IniIndex> ParseIni(std::string content);
 
-    // Whether the name at `at` of `length` bytes, folded, is `folded`.
-    bool NameIs(std::size_t at, std::size_t length, std::string_view folded) const;
+    // The section's name as its header spells it.
+    std::string_view NameOf(const Section& section) const;
     // Calls `take(begin, next, hasEol, name)` for each key line of `section`, `name` trimmed.
     template <typename Take> void EachKeyLine(const Section& section, Take take) const;
     // Makes the key table of `section` unless it is made.
