@@ -83,9 +83,7 @@ int ReadAll(int fd, std::string& content)
             if (n <= 0) {
                 const int err = n < 0 ? errno : 0;
                 content.resize(at);
-                if (err != 0)
-                    return err;
-                return 0;
+                return err;
             }
             at += static_cast<std::size_t>(n);
         }

@@ -395,7 +395,7 @@ public:
             e.document = std::move(document);
             e.documentParser = parse;
             e.fromText = fromText;
-            e.text.clear();
+            GiveBack(e.text);
         } else if (keeps && keeps(e.document.get(), nullptr)) {
             return 0;
         } else if (!HasRoom(e, e.document->Size() + growth)) {
@@ -471,7 +471,7 @@ public:
                     Raise(ErrorOf(errno, 53));
             }
             Hold(e, Held::Delete);
-            e.text.clear();
+            GiveBack(e.text);
             e.document.reset();
             Changed(e, 0);
             if (wasNew)
@@ -784,13 +784,9 @@ private:
         // import keeps thousands of stock files, one after the other).
         const bool anyHot = m_hotLook == m_look;
         const Entry* lastHot = nullptr;
-        for (const Entry* e : m_lru) {
-            if (!anyHot)
-                break;
-            if (e != keep && hot(e)) {
-                lastHot = e;
-                break;
-            }
+        for (auto it = m_lru.begin(); anyHot && it != m_lru.end() && !lastHot; ++it) {
+            if (*it != keep && hot(*it))
+                lastHot = *it;
         }
         for (const bool sparingHot : {anyHot, false}) {
             auto it = m_lru.end();
