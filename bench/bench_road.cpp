@@ -368,49 +368,45 @@ int main(int argc, char** argv)
         std::vector<ColdFigures> cold;
         // Every cold road first, then the warm ones: the warm roads make and delete whole
         // projects, and a cold road right after would pay for those deletions (see
-        // WalkColdRoad).
-        for (const bool coldPass : {true, false}) {
-            if (coldPass ? !options.cold : !options.warm)
-                continue;
-            for (int n : options.ns) {
-                // A cold road gets a program folder of its own, so that nothing is deleted
-                // while the cold roads run.
-                const std::string folder = coldPass ? root + "/cold" + std::to_string(n) : root;
-                if (coldPass)
-                    fs::create_directories(folder + "/projects");
-                else
-                    RemoveTree(root + "/data");
-                const double made = Seconds([&] { WriteStock(folder, n); });
-                std::fprintf(stderr, "n = %d: stock folders written in %.1f s\n", n, made);
-                if (coldPass) {
-                    ColdFigures c;
-                    c.n = n;
-                    std::fprintf(stderr, "n = %d, cold road ", n);
-                    c.fast = RunColdRoad(self, options.kolvetra, folder, n, true, true);
-                    if (options.baseline && n <= options.coldBaselineUpTo) {
-                        std::fprintf(stderr, "n = %d, cold road, baseline ", n);
-                        c.baseline = RunColdRoad(self, options.kolvetra, folder, n, false,
-                                                 n <= options.coldBaselineImportUpTo);
-                        c.baselineRun = true;
-                    }
-                    cold.push_back(c);
-                    PrintColdTable(cold.back());
-                    continue;
-                }
-                std::fprintf(stderr, "n = %d, warm road ", n);
-                Figures f;
-                f.n = n;
-                SetFastPaths(true);
-                f.fast = Road(window, root, n, true).Run(options.fastCap);
-                if (options.baseline) {
-                    std::fprintf(stderr, "n = %d, baseline ", n);
-                    SetFastPaths(false);
-                    f.baseline = Road(window, root, n, false).Run(options.cap);
-                    SetFastPaths(true);
-                }
-                figures.push_back(f);
-                PrintTable(figures.back());
+        // WalkColdRoad). A cold road gets a program folder of its own, so that nothing is
+        // deleted while the cold roads run.
+        const auto writeStock = [](const std::string& folder, int n) {
+            const double made = Seconds([&] { WriteStock(folder, n); });
+            std::fprintf(stderr, "n = %d: stock folders written in %.1f s\n", n, made);
+        };
+        for (int n : options.cold ? options.ns : std::vector<int>{}) {
+            const std::string folder = root + "/cold" + std::to_string(n);
+            fs::create_directories(folder + "/projects");
+            writeStock(folder, n);
+            ColdFigures c;
+            c.n = n;
+            std::fprintf(stderr, "n = %d, cold road ", n);
+            c.fast = RunColdRoad(self, options.kolvetra, folder, n, true, true);
+            if (options.baseline && n <= options.coldBaselineUpTo) {
+                std::fprintf(stderr, "n = %d, cold road, baseline ", n);
+                c.baseline = RunColdRoad(self, options.kolvetra, folder, n, false,
+                                         n <= options.coldBaselineImportUpTo);
+                c.baselineRun = true;
             }
+            cold.push_back(c);
+            PrintColdTable(cold.back());
+        }
+        for (int n : options.warm ? options.ns : std::vector<int>{}) {
+            RemoveTree(root + "/data");
+            writeStock(root, n);
+            std::fprintf(stderr, "n = %d, warm road ", n);
+            Figures f;
+            f.n = n;
+            SetFastPaths(true);
+            f.fast = Road(window, root, n, true).Run(options.fastCap);
+            if (options.baseline) {
+                std::fprintf(stderr, "n = %d, baseline ", n);
+                SetFastPaths(false);
+                f.baseline = Road(window, root, n, false).Run(options.cap);
+                SetFastPaths(true);
+            }
+            figures.push_back(f);
+            PrintTable(figures.back());
         }
         if (options.cold)
             PrintColdTargets(cold);
